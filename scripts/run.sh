@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Foliotrace and starts it in the folder this script was started from.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" listing-bench
+exec "$root/build/bench/listing-bench" "$PWD" --print
