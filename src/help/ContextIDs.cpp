@@ -1,0 +1,146 @@
+#include "help/ContextIDs.h"
+
+#include "help/HelpViewer.h"
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QPointer>
+#include <QShortcut>
+#include <QWidget>
+
+namespace {
+
+const char kContextIdProperty[] = "helpContextId";
+const char kShortcutName[] = "helpContextShortcut";
+
+class ViewerRequestHandler : public HelpRequestHandler
+{
+public:
+    void helpRequest(QWidget *ownerWindow, const QString &helpFile, HelpCommand command,
+                     int data) override
+    {
+        switch (command) {
+        case HelpCommand::Contents:
+            viewerFor(ownerWindow)->showContents(helpFile);
+            break;
+        case HelpCommand::Context:
+            viewerFor(ownerWindow)->showTopic(helpFile, data);
+            break;
+        case HelpCommand::Quit:
+            // Nothing open is nothing to close.
+            if (m_viewer)
+                m_viewer->close();
+            break;
+        }
+    }
+
+    HelpViewer *viewer() const { return m_viewer; }
+
+private:
+    HelpViewer *viewerFor(QWidget *ownerWindow)
+    {
+        if (!m_viewer) {
+            // Owned by the main window; closing deletes it, QPointer notices.
+            m_viewer = new HelpViewer(ownerWindow);
+            m_viewer->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        return m_viewer;
+    }
+
+    QPointer<HelpViewer> m_viewer;
+};
+
+struct HelpState
+{
+    QPointer<QWidget> ownerWindow;
+    QString helpFile;
+    ViewerRequestHandler viewerHandler;
+    HelpRequestHandler *handler = nullptr;
+
+    HelpRequestHandler &requests() { return handler ? *handler : viewerHandler; }
+};
+
+HelpState &state()
+{
+    static HelpState helpState;
+    return helpState;
+}
+
+} // namespace
+
+namespace ContextIDs {
+
+QString helpFilePath(const QString &programFolder)
+{
+    const QString fileName = QStringLiteral("Foliotrace.HLP");
+    if (programFolder.trimmed().endsWith(u'/'))
+        return programFolder + fileName;
+    return programFolder + u'/' + fileName;
+}
+
+void RegisterHelpFile(QWidget *ownerWindow)
+{
+    RegisterHelpFile(ownerWindow, QCoreApplication::applicationDirPath());
+}
+
+void RegisterHelpFile(QWidget *ownerWindow, const QString &programFolder)
+{
+    state().ownerWindow = ownerWindow;
+    state().helpFile = helpFilePath(programFolder);
+}
+
+QString HelpFile()
+{
+    return state().helpFile;
+}
+
+void ShowHelpContents()
+{
+    HelpState &s = state();
+    s.requests().helpRequest(s.ownerWindow, s.helpFile, HelpCommand::Contents, 0);
+}
+
+void ShowHelpContext(int contextId)
+{
+    HelpState &s = state();
+    if (s.helpFile.isEmpty())
+        return;
+    s.requests().helpRequest(s.ownerWindow, s.helpFile, HelpCommand::Context, contextId);
+}
+
+void CloseHelp()
+{
+    HelpState &s = state();
+    s.requests().helpRequest(s.ownerWindow, s.helpFile, HelpCommand::Quit, 0);
+}
+
+void setHelpContextId(QWidget *window, int contextId)
+{
+    window->setProperty(kContextIdProperty, contextId);
+    if (window->findChild<QShortcut *>(QLatin1String(kShortcutName), Qt::FindDirectChildrenOnly))
+        return;
+    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    shortcut->setObjectName(QLatin1String(kShortcutName));
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window,
+                     [window] { ShowHelpContext(helpContextId(window)); });
+}
+
+int helpContextId(const QWidget *window)
+{
+    return window ? window->property(kContextIdProperty).toInt() : 0;
+}
+
+HelpRequestHandler *setHelpRequestHandler(HelpRequestHandler *handler)
+{
+    HelpRequestHandler *previous = state().handler;
+    state().handler = handler;
+    return previous;
+}
+
+HelpViewer *helpViewer()
+{
+    return state().viewerHandler.viewer();
+}
+
+} // namespace ContextIDs

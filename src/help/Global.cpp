@@ -1,0 +1,52 @@
+#include "help/Global.h"
+
+#include <QDesktopServices>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcWebLink, "foliotrace.weblink")
+
+namespace {
+
+Global::WebPageOpener &opener()
+{
+    static Global::WebPageOpener current;
+    return current;
+}
+
+} // namespace
+
+namespace Global {
+
+QString makerWebAddress()
+{
+    return QStringLiteral("https://www.brambleworks.example/");
+}
+
+QString makerHostName()
+{
+    return QUrl(makerWebAddress()).host();
+}
+
+void OpenWebPage(QWidget *ownerWindow, const QString &address)
+{
+    // The desktop picks the browser; the owner window plays no part here.
+    Q_UNUSED(ownerWindow);
+    try {
+        const QUrl url(address);
+        const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
+        if (!opened)
+            qCDebug(lcWebLink) << "nothing opened" << address;
+    } catch (...) {
+        // A failing opener must not reach the click handler.
+        qCDebug(lcWebLink) << "opening failed" << address;
+    }
+}
+
+WebPageOpener setWebPageOpener(WebPageOpener replacement)
+{
+    WebPageOpener previous = std::move(opener());
+    opener() = std::move(replacement);
+    return previous;
+}
+
+} // namespace Global

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a web link: it shows the what's-this pointer (arrow
+// with question mark) and reports a click. Both windows' Label2 are one.
+class WebLinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit WebLinkLabel(QWidget *parent = nullptr);
+    ~WebLinkLabel() override;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
