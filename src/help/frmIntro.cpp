@@ -63,13 +63,13 @@ frmIntro::frmIntro(QWidget *parent)
 
     applyFonts();
     m_ui->Label2->setText(Global::makerHostName());
+    Form_Load();
     placeControls();
 
     connect(m_ui->cmdOK_0, &QPushButton::clicked, this, [this] { cmdOK_Click(0); });
     connect(m_ui->cmdOK_1, &QPushButton::clicked, this, [this] { cmdOK_Click(1); });
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmIntro::Label2_Click);
 
-    Form_Load();
     m_ui->cmdOK_0->setFocus();
 }
 

@@ -1,0 +1,301 @@
+#include "help/ContextIDs.h"
+#include "help/HelpViewer.h"
+#include "help/frmIntro.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+struct HelpRequest
+{
+    QWidget *owner;
+    QString helpFile;
+    HelpCommand command;
+    int data;
+};
+
+class RecordingHandler : public HelpRequestHandler
+{
+public:
+    QList<HelpRequest> requests;
+    void helpRequest(QWidget *owner, const QString &helpFile, HelpCommand command, int data) override
+    {
+        requests.append({owner, helpFile, command, data});
+    }
+};
+
+class TestContextIDs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void helpFilePath_data();
+    void helpFilePath();
+    void registerUsesTheProgramFolder();
+    void requestsReachTheViewer_data();
+    void requestsReachTheViewer();
+    void contentsTwiceIsRequestedTwice();
+    void f1InAWindowAsksForItsTopic_data();
+    void f1InAWindowAsksForItsTopic();
+    void f1InTheStartUpWindow();
+
+    void viewerShowsEachTopic_data();
+    void viewerShowsEachTopic();
+    void viewerExplainsAMissingFile();
+    void viewerExplainsAnUnknownTopic();
+    void closeClosesTheViewer();
+    void closeWithoutViewerIsHarmless();
+    void buildPutsHelpFileBesideTheProgram();
+
+private:
+    RecordingHandler m_recorder;
+    QWidget m_owner;
+};
+
+void TestContextIDs::initTestCase()
+{
+    // Before the main window registers the help file, F1 has no file to
+    // open and asks for nothing.
+    QVERIFY(ContextIDs::HelpFile().isEmpty());
+    ContextIDs::setHelpRequestHandler(&m_recorder);
+    ContextIDs::ShowHelpContext(10);
+    QVERIFY(m_recorder.requests.isEmpty());
+}
+
+void TestContextIDs::init()
+{
+    m_recorder.requests.clear();
+    ContextIDs::setHelpRequestHandler(&m_recorder);
+    ContextIDs::RegisterHelpFile(&m_owner, QStringLiteral("/opt/foliotrace"));
+}
+
+void TestContextIDs::cleanup()
+{
+    ContextIDs::setHelpRequestHandler(nullptr);
+    ContextIDs::CloseHelp();
+    QTRY_VERIFY(!ContextIDs::helpViewer());
+}
+
+void TestContextIDs::helpFilePath_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("normal folder") << "/opt/tools" << "/opt/tools/Foliotrace.HLP";
+    QTest::newRow("root, no doubled separator") << "/" << "/Foliotrace.HLP";
+    QTest::newRow("trailing separator kept single") << "/opt/tools/" << "/opt/tools/Foliotrace.HLP";
+    QTest::newRow("blank after separator: folder untrimmed")
+        << "/opt/tools/ " << "/opt/tools/ Foliotrace.HLP";
+    QTest::newRow("blanks in folder name") << "/home/a b/My Tools" << "/home/a b/My Tools/Foliotrace.HLP";
+}
+
+void TestContextIDs::helpFilePath()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, path);
+    QCOMPARE(ContextIDs::helpFilePath(folder), path);
+}
+
+void TestContextIDs::registerUsesTheProgramFolder()
+{
+    ContextIDs::RegisterHelpFile(&m_owner);
+    QCOMPARE(ContextIDs::HelpFile(), QCoreApplication::applicationDirPath() + QStringLiteral("/Foliotrace.HLP"));
+}
+
+void TestContextIDs::requestsReachTheViewer_data()
+{
+    QTest::addColumn<int>("request");
+    QTest::addColumn<HelpCommand>("command");
+    QTest::addColumn<int>("data");
+
+    QTest::newRow("contents") << 0 << HelpCommand::Contents << 0;
+    QTest::newRow("main window topic") << 10 << HelpCommand::Context << 10;
+    QTest::newRow("start-up window topic") << 20 << HelpCommand::Context << 20;
+    QTest::newRow("close") << -1 << HelpCommand::Quit << 0;
+}
+
+void TestContextIDs::requestsReachTheViewer()
+{
+    QFETCH(int, request);
+    QFETCH(HelpCommand, command);
+    QFETCH(int, data);
+
+    if (request == 0)
+        ContextIDs::ShowHelpContents();
+    else if (request < 0)
+        ContextIDs::CloseHelp();
+    else
+        ContextIDs::ShowHelpContext(request);
+
+    QCOMPARE(m_recorder.requests.size(), 1);
+    const HelpRequest &sent = m_recorder.requests.first();
+    QCOMPARE(sent.owner, &m_owner);
+    QCOMPARE(sent.helpFile, QStringLiteral("/opt/foliotrace/Foliotrace.HLP"));
+    QCOMPARE(sent.command, command);
+    QCOMPARE(sent.data, data);
+}
+
+void TestContextIDs::contentsTwiceIsRequestedTwice()
+{
+    ContextIDs::ShowHelpContents();
+    ContextIDs::ShowHelpContents();
+    QCOMPARE(m_recorder.requests.size(), 2);
+    QCOMPARE(m_recorder.requests.at(1).command, HelpCommand::Contents);
+}
+
+void TestContextIDs::f1InAWindowAsksForItsTopic_data()
+{
+    QTest::addColumn<int>("focusIndex");
+    QTest::newRow("focus in a text box") << 0;
+    QTest::newRow("focus on a button") << 1;
+    QTest::newRow("focus on the window itself") << 2;
+}
+
+void TestContextIDs::f1InAWindowAsksForItsTopic()
+{
+    QFETCH(int, focusIndex);
+
+    // Stands in for the main window: F1 must work whatever has the focus.
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *edit = new QLineEdit(&window);
+    auto *button = new QPushButton(QStringLiteral("Copy"), &window);
+    layout->addWidget(edit);
+    layout->addWidget(button);
+    window.setFocusPolicy(Qt::StrongFocus);
+    ContextIDs::setHelpContextId(&window, ContextIDs::MainWindowContextId);
+    QCOMPARE(ContextIDs::helpContextId(&window), 10);
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget *target = focusIndex == 0 ? static_cast<QWidget *>(edit)
+                    : focusIndex == 1 ? static_cast<QWidget *>(button)
+                                      : &window;
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(m_recorder.requests.size(), 1);
+    QCOMPARE(m_recorder.requests.first().command, HelpCommand::Context);
+    QCOMPARE(m_recorder.requests.first().data, 10);
+
+    // Setting the number again must not add a second F1 handler.
+    ContextIDs::setHelpContextId(&window, ContextIDs::MainWindowContextId);
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(m_recorder.requests.size(), 2);
+}
+
+void TestContextIDs::f1InTheStartUpWindow()
+{
+    frmIntro intro;
+    intro.show();
+    QVERIFY(QTest::qWaitForWindowActive(&intro));
+    QTest::keyClick(intro.cmdOK(1), Qt::Key_F1);
+    QCOMPARE(m_recorder.requests.size(), 1);
+    QCOMPARE(m_recorder.requests.first().command, HelpCommand::Context);
+    QCOMPARE(m_recorder.requests.first().data, 20);
+    QVERIFY(intro.isVisible());  // F1 is not "Exit" or "I Agree"
+}
+
+void TestContextIDs::viewerShowsEachTopic_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("contents") << 0 << "Foliotrace Help";
+    QTest::newRow("topic 10, main window") << 10 << "Print File Names";
+    QTest::newRow("topic 20, start-up window") << 20 << "I Agree";
+}
+
+void TestContextIDs::viewerShowsEachTopic()
+{
+    QFETCH(int, topic);
+    QFETCH(QString, heading);
+
+    ContextIDs::setHelpRequestHandler(nullptr);
+    ContextIDs::RegisterHelpFile(&m_owner, QFileInfo(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE)).path());
+    if (topic == 0)
+        ContextIDs::ShowHelpContents();
+    else
+        ContextIDs::ShowHelpContext(topic);
+
+    HelpViewer *viewer = ContextIDs::helpViewer();
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->parentWidget(), &m_owner);
+    QCOMPARE(viewer->currentTopic(), topic);
+    QVERIFY(viewer->browser()->toPlainText().contains(heading));
+
+    // A second request reuses the one viewer.
+    QSignalSpy shown(viewer, &HelpViewer::topicShown);
+    ContextIDs::ShowHelpContents();
+    QCOMPARE(ContextIDs::helpViewer(), viewer);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().first().toInt(), 0);
+}
+
+void TestContextIDs::viewerExplainsAMissingFile()
+{
+    QTemporaryDir empty;
+    ContextIDs::setHelpRequestHandler(nullptr);
+    ContextIDs::RegisterHelpFile(&m_owner, empty.path());
+    ContextIDs::ShowHelpContext(10);
+
+    HelpViewer *viewer = ContextIDs::helpViewer();
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->currentTopic(), -1);
+    const QString text = viewer->browser()->toPlainText();
+    QVERIFY2(text.contains(QStringLiteral("Help is not available")), qPrintable(text));
+    QVERIFY2(text.contains(empty.path() + QStringLiteral("/Foliotrace.HLP")), qPrintable(text));
+}
+
+void TestContextIDs::viewerExplainsAnUnknownTopic()
+{
+    HelpViewer viewer;
+    viewer.showTopic(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE), 99);
+    QCOMPARE(viewer.currentTopic(), -1);
+    QVERIFY(viewer.browser()->toPlainText().contains(QStringLiteral("no topic number 99")));
+}
+
+void TestContextIDs::closeClosesTheViewer()
+{
+    ContextIDs::setHelpRequestHandler(nullptr);
+    ContextIDs::ShowHelpContents();
+    QPointer<HelpViewer> viewer = ContextIDs::helpViewer();
+    QVERIFY(viewer);
+    ContextIDs::CloseHelp();
+    QVERIFY(!viewer->isVisible());
+    QTRY_VERIFY(viewer.isNull());  // deleted, not just hidden
+}
+
+void TestContextIDs::closeWithoutViewerIsHarmless()
+{
+    ContextIDs::setHelpRequestHandler(nullptr);
+    QVERIFY(!ContextIDs::helpViewer());
+    ContextIDs::CloseHelp();
+    QVERIFY(!ContextIDs::helpViewer());
+}
+
+void TestContextIDs::buildPutsHelpFileBesideTheProgram()
+{
+    QFile file(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (int topic : {0, 10, 20})
+        QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(HelpViewer::topicAnchor(topic))),
+                 qPrintable(HelpViewer::topicAnchor(topic)));
+}
+
+QTEST_MAIN(TestContextIDs)
+#include "tst_contextids.moc"
