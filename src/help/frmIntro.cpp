@@ -25,8 +25,10 @@ void setLabelFont(QLabel *label, qreal pointSize, const QColor &colour = QColor(
     font.setPointSizeF(pointSize);
     label->setFont(font);
     if (colour.isValid()) {
+        // On the dialog's Base background a label's text role becomes Text,
+        // not WindowText; set the role the label actually paints with.
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(label->foregroundRole(), colour);
         label->setPalette(palette);
     }
 }

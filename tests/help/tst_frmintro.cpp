@@ -31,6 +31,8 @@ private slots:
     void texts();
     void fonts_data();
     void fonts();
+    void colouredTextIsPainted_data();
+    void colouredTextIsPainted();
     void versionLabelShowsTheBuildVersion();
     void onlyTheButtonsTakeTheFocus();
     void enterActsAsIAgree();
@@ -209,7 +211,35 @@ void TestFrmIntro::fonts()
     QCOMPARE(font.italic(), italic);
     QCOMPARE(font.underline(), underline);
     if (colour.isValid())
-        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        QCOMPARE(label->palette().color(label->foregroundRole()), colour);
+}
+
+void TestFrmIntro::colouredTextIsPainted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("web link in blue") << "Label2" << QColor(0, 0, 255);
+    QTest::newRow("version in red") << "lblVersion" << QColor(255, 0, 0);
+}
+
+void TestFrmIntro::colouredTextIsPainted()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    const auto intro = makeIntro();
+    intro->show();
+    QVERIFY(QTest::qWaitForWindowExposed(intro.get()));
+    auto *label = intro->findChild<QLabel *>(name);
+    QVERIFY(label);
+    // The palette can hold the colour while the label paints with another
+    // role; look at the pixels.
+    const QImage image = label->grab().toImage();
+    bool found = false;
+    for (int y = 0; y < image.height() && !found; ++y) {
+        for (int x = 0; x < image.width() && !found; ++x)
+            found = image.pixelColor(x, y) == colour;
+    }
+    QVERIFY(found);
 }
 
 void TestFrmIntro::versionLabelShowsTheBuildVersion()
