@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +89,9 @@ void TestFrmIntro::captionAndFixedSize()
     QVERIFY(!(intro->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(intro->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(intro->windowFlags() & Qt::WindowCloseButtonHint);
+
+    const QPoint screenCentre = intro->screen()->availableGeometry().center();
+    QVERIFY((intro->geometry().center() - screenCentre).manhattanLength() <= 2);
 }
 
 void TestFrmIntro::controlsStandAtTheirTwipPositions_data()
