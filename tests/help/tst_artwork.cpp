@@ -69,11 +69,13 @@ void TestArtwork::buttonIconsFallBackToOurs()
 
     // A theme that has nothing: the icon must come from our resources.
     const QString theme = QIcon::themeName();
+    const QString fallbackTheme = QIcon::fallbackThemeName();
     QIcon::setThemeName(QStringLiteral("foliotrace-test-no-such-theme"));
     QIcon::setFallbackThemeName(QStringLiteral("foliotrace-test-no-such-theme"));
     const QIcon icon = which == 0 ? helpButtonIcon() : which == 1 ? printPreviewButtonIcon()
                                                                   : copyButtonIcon();
     QIcon::setThemeName(theme);
+    QIcon::setFallbackThemeName(fallbackTheme);
 
     QVERIFY(!icon.isNull());
     // Compared premultiplied: a QPixmap keeps its pixels that way.

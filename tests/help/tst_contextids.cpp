@@ -214,6 +214,9 @@ void TestContextIDs::f1InAWindowAsksForItsTopic()
 void TestContextIDs::f1InTheStartUpWindow()
 {
     frmIntro intro;
+    bool exited = false;
+    // The real "Exit" would end this test run with status 0, unnoticed.
+    intro.setExitAction([&exited](int) { exited = true; });
     intro.show();
     QVERIFY(QTest::qWaitForWindowActive(&intro));
     QTest::keyClick(intro.cmdOK(1), Qt::Key_F1);
@@ -221,6 +224,7 @@ void TestContextIDs::f1InTheStartUpWindow()
     QCOMPARE(m_recorder.requests.first().command, HelpCommand::Context);
     QCOMPARE(m_recorder.requests.first().data, 20);
     QVERIFY(intro.isVisible());  // F1 is not "Exit" or "I Agree"
+    QVERIFY(!exited);
 }
 
 void TestContextIDs::viewerShowsEachTopic_data()
