@@ -9,8 +9,6 @@ class TestTwips : public QObject
 
 private slots:
     void oneInchIsTheScreenResolution();
-    void convertsAtTheWidgetsResolution_data();
-    void convertsAtTheWidgetsResolution();
     void touchingControlsStillTouch();
 };
 
@@ -20,29 +18,6 @@ void TestTwips::oneInchIsTheScreenResolution()
     QCOMPARE(twipsToPixels(1440, &widget, Qt::Horizontal), widget.logicalDpiX());
     QCOMPARE(twipsToPixels(1440, &widget, Qt::Vertical), widget.logicalDpiY());
     QCOMPARE(twipsToPixels(1440, nullptr), qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
-}
-
-void TestTwips::convertsAtTheWidgetsResolution_data()
-{
-    QTest::addColumn<int>("twips");
-    QTest::newRow("15 twips") << 15;
-    QTest::newRow("main window width") << 9900;
-    QTest::newRow("7 twips") << 7;
-    QTest::newRow("8 twips") << 8;
-    QTest::newRow("negative") << -50;
-    QTest::newRow("zero") << 0;
-}
-
-void TestTwips::convertsAtTheWidgetsResolution()
-{
-    QFETCH(int, twips);
-    QWidget widget;
-    // Whatever resolution the test screen has, the result is twips scaled
-    // by it and rounded to the nearest pixel.
-    const double dpi = widget.logicalDpiX();
-    const double exact = twips * dpi / 1440.0;
-    const int pixels = twipsToPixels(twips, &widget);
-    QVERIFY2(qAbs(pixels - exact) <= 0.5, qPrintable(QStringLiteral("%1 vs %2").arg(pixels).arg(exact)));
 }
 
 void TestTwips::touchingControlsStillTouch()

@@ -58,8 +58,6 @@ private slots:
     void saveThatCannotBeWrittenThrows();
     void wholeNumberReading_data();
     void wholeNumberReading();
-    void checkStateConversion_data();
-    void checkStateConversion();
 
 private:
     void writeRaw(const QString &key, const QString &value);
@@ -366,23 +364,6 @@ void TestOptionStore::wholeNumberReading()
     QCOMPARE(result.has_value(), valid);
     if (valid)
         QCOMPARE(*result, value);
-}
-
-void TestOptionStore::checkStateConversion_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<Qt::CheckState>("state");
-    QTest::newRow("0 is off") << 0 << Qt::Unchecked;
-    QTest::newRow("1 is on, not Qt's 1") << 1 << Qt::Checked;
-    QTest::newRow("2 is grayed") << 2 << Qt::PartiallyChecked;
-}
-
-void TestOptionStore::checkStateConversion()
-{
-    QFETCH(int, value);
-    QFETCH(Qt::CheckState, state);
-    QCOMPARE(checkStateFromValue(value), state);
-    QCOMPARE(checkValueFromState(state), value);
 }
 
 int main(int argc, char **argv)
