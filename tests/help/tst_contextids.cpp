@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -72,6 +73,8 @@ private slots:
     void closeClosesTheViewer();
     void closeWithoutViewerIsHarmless();
     void buildPutsHelpFileBesideTheProgram();
+    void everyLinkInTheHelpFileLeadsSomewhere();
+    void contentsLinkScrollsToItsTopic();
 
 private:
     RecordingHandler m_recorder;
@@ -327,6 +330,35 @@ void TestContextIDs::buildPutsHelpFileBesideTheProgram()
     for (int topic : {0, 10, 20})
         QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(HelpViewer::topicAnchor(topic))),
                  qPrintable(HelpViewer::topicAnchor(topic)));
+}
+
+void TestContextIDs::everyLinkInTheHelpFileLeadsSomewhere()
+{
+    QFile file(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    int links = 0;
+    for (const QRegularExpressionMatch &match : link.globalMatch(html)) {
+        ++links;
+        const QString anchor = match.captured(1);
+        QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(anchor)), qPrintable(anchor));
+    }
+    QVERIFY(links >= 3);  // the contents must link its topics
+}
+
+void TestContextIDs::contentsLinkScrollsToItsTopic()
+{
+    HelpViewer viewer;
+    viewer.showContents(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE));
+    QTextBrowser *browser = viewer.browser();
+    const int contentsAt = browser->verticalScrollBar()->value();
+    const QString text = browser->toPlainText();
+
+    // What a click on the contents' link does.
+    browser->setSource(QUrl(QStringLiteral("#topic-20")));
+    QVERIFY(browser->verticalScrollBar()->value() > contentsAt + browser->viewport()->height() / 2);
+    QCOMPARE(browser->toPlainText(), text);  // same page, scrolled
 }
 
 QTEST_MAIN(TestContextIDs)
