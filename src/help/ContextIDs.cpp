@@ -2,7 +2,7 @@
 
 #include "help/HelpViewer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeySequence>
 #include <QPointer>
 #include <QShortcut>
@@ -39,10 +39,18 @@ public:
 private:
     HelpViewer *viewerFor(QWidget *ownerWindow)
     {
+        // A modal window (the start-up window) blocks input to every window
+        // outside its own family, so the viewer joins that family while one
+        // is up; otherwise it belongs to the owner (the main window).
+        QWidget *parent = QApplication::activeModalWidget();
+        if (!parent)
+            parent = ownerWindow;
         if (!m_viewer) {
-            // Owned by the main window; closing deletes it, QPointer notices.
-            m_viewer = new HelpViewer(ownerWindow);
+            // Closing deletes it; the QPointer notices.
+            m_viewer = new HelpViewer(parent);
             m_viewer->setAttribute(Qt::WA_DeleteOnClose);
+        } else if (m_viewer->parentWidget() != parent) {
+            m_viewer->setParent(parent, m_viewer->windowFlags());
         }
         return m_viewer;
     }
@@ -80,7 +88,7 @@ QString helpFilePath(const QString &programFolder)
 
 void RegisterHelpFile(QWidget *ownerWindow)
 {
-    RegisterHelpFile(ownerWindow, QCoreApplication::applicationDirPath());
+    RegisterHelpFile(ownerWindow, QApplication::applicationDirPath());
 }
 
 void RegisterHelpFile(QWidget *ownerWindow, const QString &programFolder)

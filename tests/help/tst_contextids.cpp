@@ -70,6 +70,7 @@ private slots:
     void viewerShowsEachTopic();
     void viewerExplainsAMissingFile();
     void viewerExplainsAnUnknownTopic();
+    void viewerTakesInputWhileAModalWindowIsUp();
     void closeClosesTheViewer();
     void closeWithoutViewerIsHarmless();
     void buildPutsHelpFileBesideTheProgram();
@@ -301,6 +302,32 @@ void TestContextIDs::viewerExplainsAnUnknownTopic()
     viewer.showTopic(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE), 99);
     QCOMPARE(viewer.currentTopic(), -1);
     QVERIFY(viewer.browser()->toPlainText().contains(QStringLiteral("no topic number 99")));
+}
+
+void TestContextIDs::viewerTakesInputWhileAModalWindowIsUp()
+{
+    // F1 in the start-up window, which is modal while the main window
+    // loads: the help must be readable, not blocked behind it.
+    ContextIDs::setHelpRequestHandler(nullptr);
+    ContextIDs::RegisterHelpFile(&m_owner, QFileInfo(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE)).path());
+    frmIntro intro;
+    intro.setExitAction([](int) {});
+    intro.setWindowModality(Qt::ApplicationModal);
+    intro.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&intro));
+    QTest::keyClick(intro.cmdOK(0), Qt::Key_F1);
+
+    HelpViewer *viewer = ContextIDs::helpViewer();
+    QVERIFY(viewer);
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    QScrollBar *scroll = viewer->browser()->verticalScrollBar();
+    const int before = scroll->value();
+    QVERIFY(before > 0);
+    // A click above the handle pages up, if the click gets through. Sent
+    // to the window, as the window system would, so modal blocking applies.
+    const QPoint above = scroll->mapTo(viewer, QPoint(scroll->width() / 2, scroll->width() + 2));
+    QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {}, above);
+    QVERIFY(scroll->value() < before);
 }
 
 void TestContextIDs::closeClosesTheViewer()
