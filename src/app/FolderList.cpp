@@ -150,6 +150,12 @@ void FolderList::setNativePath(const QByteArray &nativePath)
     }
 }
 
+void FolderList::drawBranches(QPainter *, const QRect &, const QModelIndex &) const
+{
+    // Every row is always shown, so there is nothing to expand or collapse:
+    // the indentation alone shows the levels.
+}
+
 void FolderList::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {

@@ -66,6 +66,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
 
 private:
     void openItem(QTreeWidgetItem *item);

@@ -10,11 +10,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QCheckBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
@@ -80,11 +82,22 @@ frmMain::frmMain(QWidget *parent)
 {
     m_ui->setupUi(this);
 
+    // The layout figures were made for a compact 8.25 pt dialog font; Arial
+    // (Liberation Sans here) has its metrics.
+    QFont dialogFont(QStringLiteral("Arial"));
+    dialogFont.setPointSizeF(8.25);
+    setFont(dialogFont);
+
     // The form and the button bar use the system window colour, as the
     // check boxes on them do.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     m_ui->pic1->setBackgroundRole(QPalette::Base);
+    // A palette rather than a style sheet: a style sheet would cut the label
+    // off from the form's font.
+    QPalette pathPalette = m_ui->lblPath->palette();
+    pathPalette.setColor(QPalette::Window, QColor(255, 255, 192));
+    m_ui->lblPath->setPalette(pathPalette);
 
     m_ui->banner->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
     setWindowIcon(QIcon(QStringLiteral(":/images/foliotrace.png")));
@@ -147,6 +160,8 @@ void frmMain::createPreviewSurface()
     // hidden at start, tab stop between chkDate and cmdHide.
     vsp1 = new QWidget(this);
     vsp1->setObjectName(QStringLiteral("vsp1"));
+    vsp1->setBackgroundRole(QPalette::Mid);
+    vsp1->setAutoFillBackground(true);
     vsp1->hide();
     setTabOrder(m_ui->chkDate, vsp1);
     setTabOrder(vsp1, m_ui->cmdHide);
@@ -155,8 +170,15 @@ void frmMain::createPreviewSurface()
 void frmMain::applyTwipGeometry()
 {
     for (const TwipPlacement &placement : Placements) {
-        if (auto *widget = findChild<QWidget *>(QLatin1String(placement.name)))
-            widget->setGeometry(twipsToPixels(placement.twips, this));
+        auto *widget = findChild<QWidget *>(QLatin1String(placement.name));
+        if (!widget)
+            continue;
+        QRect pixels = twipsToPixels(placement.twips, this);
+        // The widths were measured for a narrower system font; a caption
+        // that would be cut off gets the room it needs, once, here.
+        if (qobject_cast<QLabel *>(widget) || qobject_cast<QCheckBox *>(widget))
+            pixels.setWidth(qMax(pixels.width(), widget->sizeHint().width()));
+        widget->setGeometry(pixels);
     }
 }
 
