@@ -145,6 +145,24 @@ void DriveList::noteFolderOpened(const QByteArray &nativeFolder)
     selectSilently(index);
 }
 
+void DriveList::showPopup()
+{
+    const QByteArray selected = mountPoint();
+    const QList<Volume> now = Volumes::userVolumes();
+    const auto sameMount = [](const QList<Volume> &a, const QList<Volume> &b) {
+        return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(),
+                          [](const Volume &x, const Volume &y) { return x.mountPoint == y.mountPoint; });
+    };
+    if (!now.isEmpty() && !sameMount(now, m_volumes)) {
+        setVolumes(now);
+        const auto kept = std::find_if(m_volumes.cbegin(), m_volumes.cend(),
+                                       [&selected](const Volume &v) { return v.mountPoint == selected; });
+        if (kept != m_volumes.cend())
+            selectSilently(kept - m_volumes.cbegin());
+    }
+    QComboBox::showPopup();
+}
+
 void DriveList::onIndexChanged(int index)
 {
     if (m_silent || index < 0)

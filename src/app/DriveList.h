@@ -66,6 +66,11 @@ public:
 signals:
     void driveChanged(const QString &drive);
 
+protected:
+    // A volume mounted since the last look (a USB stick) shows up when the
+    // list is opened.
+    void showPopup() override;
+
 private:
     void onIndexChanged(int index);
     void selectSilently(qsizetype index);

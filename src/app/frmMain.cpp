@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QWindow>
 
 namespace {
 
@@ -109,6 +110,10 @@ frmMain::frmMain(QWidget *parent)
 
     m_ui->Label2->setText(MakerWebAddress);
     m_ui->Label2->installEventFilter(this);
+    // Typed list text stays as typed: no completion to an item ("rows" is
+    // not "Rows").
+    m_ui->cboGrid->setCompleter(nullptr);
+    m_ui->cboLevel->setCompleter(nullptr);
     m_ui->cboGrid->setCurrentIndex(0);
     m_ui->cboLevel->setEditText(QStringLiteral("1"));
 
@@ -202,6 +207,24 @@ bool frmMain::Form_Load()
     //                controls, then Dir1 and Drive1 pointed at lblPath's
     //                folder (Dir1 first, then Drive1->setDrive(path)).
     return true;
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // On a screen of another resolution the twips give other pixels. The
+    // native window exists only once shown.
+    if (!m_followsScreen && windowHandle()) {
+        m_followsScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::relayout);
+    }
+}
+
+void frmMain::relayout()
+{
+    applyTwipGeometry();
+    dockButtonBar();
+    Form_Resize();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)

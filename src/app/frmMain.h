@@ -63,6 +63,7 @@ public:
     void placePreviewSurface();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -74,6 +75,7 @@ private:
     void createPreviewSurface();
     void applyTwipGeometry();
     void dockButtonBar();
+    void relayout();
     void setPathCaption(const QString &caption);
     void rememberOpenedFolder();
     void reportFolderFailure(const QString &path, const QString &reason);
@@ -82,4 +84,5 @@ private:
     std::unique_ptr<Ui::frmMain> m_ui;
     QWidget *vsp1 = nullptr;        // the preview surface (placeholder until it lands)
     QMenu *m_helpbar = nullptr;
+    bool m_followsScreen = false;
 };

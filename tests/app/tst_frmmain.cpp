@@ -54,6 +54,8 @@ private slots:
     void placedInTwips_data();
     void placedInTwips();
     void loadSequence();
+    void typedListTextAddsNoItem_data();
+    void typedListTextAddsNoItem();
     void helpMenuIsPopupOnly();
     void tabOrder();
     void folderChangeRebuildsPathAndTitle();
@@ -204,6 +206,34 @@ void TestFrmMain::loadSequence()
     QVERIFY(control("cmdHide")->isHidden());
     QVERIFY(control("vsp1")->isHidden());
     QCOMPARE(control<QLabel>("lblPath")->palette().color(QPalette::Window), QColor(255, 255, 192));
+}
+
+void TestFrmMain::typedListTextAddsNoItem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("items");
+
+    QTest::newRow("depth 7 typed") << "cboLevel" << "7" << 5;
+    QTest::newRow("grid text in another case") << "cboGrid" << "rows" << 4;
+}
+
+void TestFrmMain::typedListTextAddsNoItem()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(int, items);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *combo = control<QComboBox>(qPrintable(name));
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), typed);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(combo->count(), items);
 }
 
 void TestFrmMain::helpMenuIsPopupOnly()
