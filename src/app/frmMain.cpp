@@ -278,7 +278,7 @@ void frmMain::cmdCancel_Click()
 
 void frmMain::cmdPrint_Click()
 {
-    if (m_ui->cmdPrint->text() == QLatin1String("Print Preview")) {
+    if (m_ui->cmdPrint->text() == tr("Print Preview")) {
         // TODO(lead): 1. SaveValuesToRegistry() (settings store).
         // 2. The marks as typed.
         DirIndicator = m_ui->txtDirI->text();
