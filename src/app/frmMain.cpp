@@ -73,7 +73,9 @@ const TwipPlacement Placements[] = {
     {"cmdNextPage", {9240, 360, 615, 255}},
 };
 
-// TODO(lead): the maker's web address shared with frmIntro (help/Global).
+// TODO(lead): caption from Global::makerHostName() (help/Global.h, branch
+// `settings`); Label2 can become that branch's WebLinkLabel (promote it in
+// frmMain.ui, connect clicked -> Label2_Click, drop the event filter).
 const QString MakerWebAddress = QStringLiteral("https://foliotrace.example");
 
 } // namespace
@@ -392,7 +394,7 @@ void frmMain::helpItem_Click(int Index)
 
 void frmMain::Label2_Click()
 {
-    // TODO(lead): OpenWebPage(winId(), MakerWebAddress) (help/Global).
+    // TODO(lead): Global::OpenWebPage(this, Global::makerWebAddress()).
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
