@@ -1,0 +1,180 @@
+#include "app/DriveList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace Volumes {
+
+namespace {
+
+bool isUnder(const QByteArray &path, const QByteArray &folder)
+{
+    if (folder == "/")
+        return path.startsWith('/');
+    return path == folder || path.startsWith(folder + '/');
+}
+
+} // namespace
+
+bool isUserVolume(const QByteArray &fileSystemType, const QByteArray &mountPoint)
+{
+    if (mountPoint == "/")
+        return true;
+    for (const char *system : {"/proc", "/sys", "/dev"}) {
+        if (isUnder(mountPoint, system))
+            return false;
+    }
+    static const QList<QByteArray> pseudo{
+        "autofs", "binfmt_misc", "bpf", "cgroup", "cgroup2", "configfs", "debugfs",
+        "devpts", "devtmpfs", "efivarfs", "fusectl", "hugetlbfs", "mqueue", "nsfs",
+        "proc", "pstore", "ramfs", "rpc_pipefs", "securityfs", "selinuxfs", "squashfs",
+        "sysfs", "tmpfs", "tracefs", "overlay", "fuse.gvfsd-fuse", "fuse.portal",
+        "fuse.lxcfs", "none"};
+    return !fileSystemType.isEmpty() && !pseudo.contains(fileSystemType);
+}
+
+QList<Volume> userVolumes()
+{
+    QList<Volume> result;
+    for (const QStorageInfo &storage : QStorageInfo::mountedVolumes()) {
+        if (!storage.isValid() || !storage.isReady())
+            continue;
+        const QByteArray mountPoint = QFile::encodeName(storage.rootPath());
+        if (!isUserVolume(storage.fileSystemType(), mountPoint))
+            continue;
+        // Containers bind single files (resolv.conf, hosts) over the tree.
+        if (!QFileInfo(storage.rootPath()).isDir())
+            continue;
+        const auto same = [&mountPoint](const Volume &v) { return v.mountPoint == mountPoint; };
+        if (std::any_of(result.cbegin(), result.cend(), same))
+            continue;
+        result.append({mountPoint, storage.name(), storage.fileSystemType()});
+    }
+    std::sort(result.begin(), result.end(),
+              [](const Volume &a, const Volume &b) { return a.mountPoint < b.mountPoint; });
+    return result;
+}
+
+qsizetype holding(const QList<Volume> &volumes, const QByteArray &nativePath)
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < volumes.size(); ++i) {
+        const QByteArray &mountPoint = volumes.at(i).mountPoint;
+        if (isUnder(nativePath, mountPoint)
+            && (best < 0 || mountPoint.size() > volumes.at(best).mountPoint.size()))
+            best = i;
+    }
+    return best;
+}
+
+QString displayName(const Volume &volume)
+{
+    const QString mountPoint = QFile::decodeName(volume.mountPoint);
+    if (volume.name.isEmpty())
+        return mountPoint;
+    return mountPoint + QStringLiteral("  [") + volume.name + u']';
+}
+
+} // namespace Volumes
+
+DriveList::DriveList(QWidget *parent)
+    : QComboBox(parent)
+{
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveList::onIndexChanged);
+    setVolumes(Volumes::userVolumes());
+}
+
+DriveList::~DriveList() = default;
+
+void DriveList::setVolumes(const QList<Volume> &volumes)
+{
+    m_silent = true;
+    clear();
+    m_volumes = volumes;
+    for (const Volume &volume : volumes)
+        addItem(Volumes::displayName(volume));
+    m_silent = false;
+    selectSilently(Volumes::holding(m_volumes, QFile::encodeName(QDir::currentPath())));
+}
+
+QString DriveList::Drive() const
+{
+    return currentText();
+}
+
+QByteArray DriveList::mountPoint() const
+{
+    const int index = currentIndex();
+    return index >= 0 && index < m_volumes.size() ? m_volumes.at(index).mountPoint : QByteArray();
+}
+
+bool DriveList::setDrive(const QString &drive)
+{
+    qsizetype index = findText(drive, Qt::MatchExactly);
+    if (index < 0) {
+        const QByteArray path = QFile::encodeName(QDir::cleanPath(QDir::current().absoluteFilePath(drive)));
+        index = Volumes::holding(m_volumes, path);
+    }
+    if (index < 0)
+        return false;
+    setCurrentIndex(int(index));  // emits through onIndexChanged when it moves
+    return true;
+}
+
+QString DriveList::currentFolder() const
+{
+    return QFile::decodeName(currentNativeFolder());
+}
+
+QByteArray DriveList::currentNativeFolder() const
+{
+    const QByteArray volume = mountPoint();
+    return m_lastFolder.value(volume, volume);
+}
+
+void DriveList::noteFolderOpened(const QByteArray &nativeFolder)
+{
+    const qsizetype index = Volumes::holding(m_volumes, nativeFolder);
+    if (index < 0)
+        return;
+    m_lastFolder.insert(m_volumes.at(index).mountPoint, nativeFolder);
+    selectSilently(index);
+}
+
+void DriveList::showPopup()
+{
+    const QByteArray selected = mountPoint();
+    const QList<Volume> now = Volumes::userVolumes();
+    const auto sameMount = [](const QList<Volume> &a, const QList<Volume> &b) {
+        return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(),
+                          [](const Volume &x, const Volume &y) { return x.mountPoint == y.mountPoint; });
+    };
+    if (!now.isEmpty() && !sameMount(now, m_volumes)) {
+        setVolumes(now);
+        const auto kept = std::find_if(m_volumes.cbegin(), m_volumes.cend(),
+                                       [&selected](const Volume &v) { return v.mountPoint == selected; });
+        if (kept != m_volumes.cend())
+            selectSilently(kept - m_volumes.cbegin());
+    }
+    QComboBox::showPopup();
+}
+
+void DriveList::onIndexChanged(int index)
+{
+    if (m_silent || index < 0)
+        return;
+    emit driveChanged(Drive());
+}
+
+void DriveList::selectSilently(qsizetype index)
+{
+    if (index < 0)
+        return;
+    m_silent = true;
+    setCurrentIndex(int(index));
+    m_silent = false;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTreeWidget>
+
+// A folder that could not be opened, with the system's reason.
+class FolderReadError
+{
+public:
+    FolderReadError(QByteArray nativePath, int errorCode);
+
+    QByteArray nativePath() const { return m_nativePath; }
+    QString path() const;          // display form
+    int errorCode() const { return m_errorCode; }
+    QString reason() const;        // the system's wording for errorCode
+    QString message() const;       // "Cannot open folder PATH: REASON"
+
+private:
+    QByteArray m_nativePath;
+    int m_errorCode = 0;
+};
+
+// Helpers on native (byte) paths, so that names that are not valid in the
+// locale's encoding still reach the file system unchanged.
+namespace FolderPaths {
+// Makes path absolute (against the current folder) and resolves "." and ".."
+// without touching the disk.
+QByteArray clean(const QByteArray &path);
+// "/", "/a", "/a/b" for "/a/b".
+QList<QByteArray> chain(const QByteArray &cleanPath);
+QByteArray lastComponent(const QByteArray &cleanPath);
+// The visible sub-folders of a folder (hidden "." names left out), sorted by
+// name for display. Throws FolderReadError when the folder cannot be read.
+QList<QByteArray> subFolders(const QByteArray &cleanPath);
+}
+
+// The folder list: the ancestors of the open folder, the open folder, then
+// its sub-folders, each level indented one step further. Opening an entry
+// (double-click, Enter) makes it the open folder; moving the highlight does
+// not.
+class FolderList : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    enum Role { NativePathRole = Qt::UserRole + 1 };
+
+    explicit FolderList(QWidget *parent = nullptr);
+    ~FolderList() override;
+
+    QString Path() const;
+    QByteArray nativePath() const { return m_nativePath; }
+
+    // Opens path and shows it. Throws FolderReadError when the folder cannot
+    // be read; the list then stays as it was. pathChanged is emitted once when
+    // the open folder changes; opening the same folder again only re-reads it.
+    void setPath(const QString &path);
+    void setNativePath(const QByteArray &nativePath);
+
+signals:
+    void pathChanged(const QString &path);
+    // An entry the user opened could not be read; the list is unchanged.
+    void openFailed(const QString &path, const QString &reason);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
+
+private:
+    void openItem(QTreeWidgetItem *item);
+    void rebuild(const QByteArray &cleanPath, const QList<QByteArray> &children);
+
+    QByteArray m_nativePath;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "listing/ListingText.h"
+
+#include <QString>
+
+class QClipboard;
+
+// The "Copy" command's logic, kept apart from the window so it can be tested
+// without one. The window sets the indicator fields with the two rewrites
+// below, builds the listing with a tab and CRLF, then hands title and
+// listing to clipboardText() and the result to putOnClipboard().
+
+// A spreadsheet reads a cell that starts with "+" or "-" as a formula; the
+// lone default marks get an apostrophe in front so they stay text. Only the
+// exact one-character texts are rewritten: "++", "+ ", "*" or "" pass as typed.
+QString clipboardDirIndicator(const QString &typed);
+QString clipboardFileIndicator(const QString &typed);
+
+// title + CRLF + header row + body, rebuilt from the listing's structured
+// rows with its own separators. A cell holding a tab, CR, LF or a double
+// quote is written the way spreadsheets read it back as one cell: inside
+// double quotes, with inner quotes doubled. Every other cell comes out as it
+// stands in ListBody, so a listing of plain names gives exactly
+// title + CRLF + ListHeader + ListBody.
+QString clipboardText(const QString &title, const ListingText &listing);
+
+// One cell in the spreadsheet convention (unchanged when it needs no quotes).
+QString clipboardCell(QStringView cell);
+
+// Clears the clipboard, then sets text as its only (plain-text) content.
+void putOnClipboard(const QString &text, QClipboard *clipboard);

@@ -1,0 +1,495 @@
+#include "app/DriveList.h"
+#include "app/FolderList.h"
+#include "app/PrintTitle.h"
+#include "app/Twips.h"
+#include "app/frmMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString captionOf(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
+        return edit->text();
+    if (auto *combo = qobject_cast<const QComboBox *>(widget))
+        return combo->currentText();
+    return QString();
+}
+
+const QStringList OptionControls{
+    "Label2", "cmdHelp", "Label1_0", "Drive1", "Dir1", "chkFiles", "chkSize", "chkDate",
+    "Label1_4", "cboGrid", "Label1_3", "cboLevel", "Label1_1", "lblPath", "Label1_5", "txtDirI",
+    "Label1_2", "txtTitle", "Label1_6", "txtFileI", "Label1_7", "Label1_8", "Label1_9",
+    "txtDirCol", "txtSizeCol", "txtDateCol"};
+
+} // namespace
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void captions_data();
+    void captions();
+    void placedInTwips_data();
+    void placedInTwips();
+    void loadSequence();
+    void typedListTextAddsNoItem_data();
+    void typedListTextAddsNoItem();
+    void helpMenuIsPopupOnly();
+    void tabOrder();
+    void folderChangeRebuildsPathAndTitle();
+    void driveChangeMovesFolderList();
+    void unreadableDriveLeavesPickersAndReports();
+    void vanishedFolderInListReports();
+    void resizeRule_data();
+    void resizeRule();
+    void tinyAndMinimizedWindows();
+    void previewStateSwitch();
+    void captionComparisonIsExact();
+    void copyIndicators_data();
+    void copyIndicators();
+
+private:
+    template<typename T = QWidget>
+    T *control(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+    void dismissMessageBox(QString *text = nullptr);
+
+    std::unique_ptr<QTemporaryDir> m_start;
+    QString m_previousFolder;
+    std::unique_ptr<frmMain> m_window;
+};
+
+void TestFrmMain::init()
+{
+    m_start = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_start->isValid());
+    QVERIFY(QDir(m_start->path()).mkpath(QStringLiteral("sub/inner")));
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_start->path()));
+    m_window = std::make_unique<frmMain>();
+    QVERIFY(m_window->Form_Load());
+}
+
+void TestFrmMain::cleanup()
+{
+    m_window.reset();
+    QDir::setCurrent(m_previousFolder);
+    m_start.reset();
+}
+
+void TestFrmMain::dismissMessageBox(QString *text)
+{
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY((box = m_window->findChild<QMessageBox *>()) && box->isVisible());
+    if (text)
+        *text = box->text();
+    box->close();
+    QTRY_VERIFY(!m_window->findChild<QMessageBox *>());
+}
+
+void TestFrmMain::captions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+
+    const QList<QPair<QString, QString>> table{
+        {"cmdHelp", "Help"},
+        {"Label1_0", "Select Drive or Directory:"},
+        {"chkFiles", "Print File Names"},
+        {"chkSize", "Print Size"},
+        {"chkDate", "Print Date"},
+        {"Label1_4", "Grid Lines:"},
+        {"cboGrid", "None"},
+        {"Label1_3", "Sub-Directory Level:"},
+        {"cboLevel", "1"},
+        {"Label1_1", "Currently Selected Path:"},
+        {"Label1_5", "Directory Indicator:"},
+        {"txtDirI", "+"},
+        {"Label1_2", "Print Title:"},
+        {"Label1_6", "File Indicator:"},
+        {"txtFileI", "-"},
+        {"Label1_7", "Directory Column Width:"},
+        {"Label1_8", "Size Column Width:"},
+        {"Label1_9", "Date Column Width:"},
+        {"txtDirCol", "4000"},
+        {"txtSizeCol", "1000"},
+        {"txtDateCol", "1000"},
+        {"cmdPrint", "Print Preview"},
+        {"cmdCopy", "Copy"},
+        {"cmdHide", "Hide Print Preview"},
+        {"cmdCancel", "Exit"},
+        {"lblPrnt", "Page:"},
+        {"cmdPrevPage", "<"},
+        {"cmdNextPage", ">"},
+    };
+    for (const auto &[name, caption] : table)
+        QTest::newRow(qPrintable(name)) << name << caption;
+}
+
+void TestFrmMain::captions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QWidget *widget = control(qPrintable(name));
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(captionOf(widget), caption);
+}
+
+void TestFrmMain::placedInTwips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+
+    QTest::newRow("Drive1") << "Drive1" << QRect(2040, 1080, 7695, 315);
+    QTest::newRow("Dir1") << "Dir1" << QRect(2040, 1440, 7695, 2565);
+    QTest::newRow("cboGrid") << "cboGrid" << QRect(120, 3000, 1455, 315);
+    QTest::newRow("txtTitle") << "txtTitle" << QRect(2040, 5040, 7695, 285);
+    QTest::newRow("txtDateCol") << "txtDateCol" << QRect(5640, 5640, 1575, 285);
+    QTest::newRow("cmdHelp") << "cmdHelp" << QRect(9000, 120, 735, 615);
+    QTest::newRow("cmdPrint in the bar") << "cmdPrint" << QRect(120, 120, 2055, 495);
+    QTest::newRow("cmdNextPage in the bar") << "cmdNextPage" << QRect(9240, 360, 615, 255);
+    QTest::newRow("lblPath (no wider caption)") << "lblPath" << QRect(2040, 4440, 7695, 300);
+}
+
+void TestFrmMain::placedInTwips()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QWidget *widget = control(qPrintable(name));
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), twipsToPixels(twips, m_window.get()));
+}
+
+void TestFrmMain::loadSequence()
+{
+    auto *level = control<QComboBox>("cboLevel");
+    QCOMPARE(level->count(), 5);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(level->itemText(i), QString::number(i + 1));
+    QCOMPARE(level->currentText(), QStringLiteral("1"));
+
+    auto *grid = control<QComboBox>("cboGrid");
+    QCOMPARE(grid->count(), 4);
+    QCOMPARE(grid->itemText(2), QStringLiteral("Top & Bottom"));
+    QVERIFY(grid->isEditable() && level->isEditable());
+
+    const QString start = QDir(m_start->path()).canonicalPath();
+    QCOMPARE(control<FolderList>("Dir1")->Path(), start);
+    QCOMPARE(control<QLabel>("lblPath")->text(), start);
+    QCOMPARE(control<QLineEdit>("txtTitle")->text(), printTitle(start, QDate::currentDate()));
+
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Foliotrace"));
+    QVERIFY(control("cmdHide")->isHidden());
+    QVERIFY(control("vsp1")->isHidden());
+    QCOMPARE(control<QLabel>("lblPath")->palette().color(QPalette::Window), QColor(255, 255, 192));
+}
+
+void TestFrmMain::typedListTextAddsNoItem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("items");
+
+    QTest::newRow("depth 7 typed") << "cboLevel" << "7" << 5;
+    QTest::newRow("grid text in another case") << "cboGrid" << "rows" << 4;
+}
+
+void TestFrmMain::typedListTextAddsNoItem()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(int, items);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *combo = control<QComboBox>(qPrintable(name));
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), typed);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(combo->count(), items);
+}
+
+void TestFrmMain::helpMenuIsPopupOnly()
+{
+    auto *menu = control<QMenu>("helpbar");
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QStringLiteral("Help"));
+    const QList<QAction *> items = menu->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.at(0)->text(), QStringLiteral("Help Contents"));
+    QCOMPARE(items.at(1)->text(), QStringLiteral("Help About"));
+    QVERIFY(!m_window->findChild<QMenuBar *>());
+}
+
+void TestFrmMain::tabOrder()
+{
+    const QStringList expected{"Drive1", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdHide",
+                               "cmdCancel", "cmdPrint", "cboLevel", "cmdPrevPage", "cmdNextPage",
+                               "cboGrid", "cmdHelp", "chkFiles", "cmdCopy", "txtDirI", "txtFileI",
+                               "txtDirCol", "txtSizeCol", "txtDateCol"};
+    QStringList seen;
+    QWidget *widget = control("Drive1");
+    do {
+        if (expected.contains(widget->objectName()) && !seen.contains(widget->objectName()))
+            seen.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != control("Drive1"));
+    QCOMPARE(seen, expected);
+}
+
+void TestFrmMain::folderChangeRebuildsPathAndTitle()
+{
+    auto *title = control<QLineEdit>("txtTitle");
+    title->setText(QStringLiteral("my own title"));
+    const QString sub = QDir(m_start->path()).canonicalPath() + QStringLiteral("/sub");
+
+    control<FolderList>("Dir1")->setPath(sub);
+
+    QCOMPARE(control<QLabel>("lblPath")->text(), sub);
+    QCOMPARE(title->text(), printTitle(sub, QDate::currentDate()));
+}
+
+void TestFrmMain::driveChangeMovesFolderList()
+{
+    QTemporaryDir stick;
+    QVERIFY(QDir(stick.path()).mkpath(QStringLiteral("photos")));
+    const QString stickRoot = QDir(stick.path()).canonicalPath();
+    auto *drives = control<DriveList>("Drive1");
+    auto *folders = control<FolderList>("Dir1");
+    drives->setVolumes({{QByteArray("/"), QString(), QByteArray("ext4")},
+                        {QFile::encodeName(stickRoot), QStringLiteral("STICK"), QByteArray("vfat")}});
+    const QString start = folders->Path();
+
+    QVERIFY(drives->setDrive(stickRoot));
+    QCOMPARE(folders->Path(), stickRoot);
+    QCOMPARE(control<QLabel>("lblPath")->text(), stickRoot);
+    QCOMPARE(control<QLineEdit>("txtTitle")->text(), printTitle(stickRoot, QDate::currentDate()));
+
+    folders->setPath(stickRoot + QStringLiteral("/photos"));
+    QVERIFY(drives->setDrive(QStringLiteral("/")));
+    QCOMPARE(folders->Path(), start);   // the root volume's last folder
+    QVERIFY(drives->setDrive(stickRoot));
+    QCOMPARE(folders->Path(), stickRoot + QStringLiteral("/photos"));
+}
+
+void TestFrmMain::unreadableDriveLeavesPickersAndReports()
+{
+    auto stick = std::make_unique<QTemporaryDir>();
+    const QString gone = QDir(stick->path()).canonicalPath();
+    auto *drives = control<DriveList>("Drive1");
+    auto *folders = control<FolderList>("Dir1");
+    drives->setVolumes({{QByteArray("/"), QString(), QByteArray("ext4")},
+                        {QFile::encodeName(gone), QStringLiteral("GONE"), QByteArray("vfat")}});
+    stick.reset();
+    const QString before = folders->Path();
+    const QString title = control<QLineEdit>("txtTitle")->text();
+
+    drives->setDrive(gone + QStringLiteral("  [GONE]"));
+
+    QString message;
+    dismissMessageBox(&message);
+    QVERIFY2(message.contains(gone), qPrintable(message));
+    QCOMPARE(folders->Path(), before);
+    QCOMPARE(drives->mountPoint(), QByteArray("/"));
+    QCOMPARE(control<QLabel>("lblPath")->text(), before);
+    QCOMPARE(control<QLineEdit>("txtTitle")->text(), title);
+}
+
+void TestFrmMain::vanishedFolderInListReports()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *folders = control<FolderList>("Dir1");
+    const QString before = folders->Path();
+    QVERIFY(QDir(before + QStringLiteral("/sub")).removeRecursively());
+
+    const auto items = folders->findItems(QStringLiteral("sub"), Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(items.size(), 1);
+    folders->setCurrentItem(items.first());
+    QTest::keyClick(folders, Qt::Key_Return);
+
+    QString message;
+    dismissMessageBox(&message);
+    QVERIFY(message.contains(QStringLiteral("/sub")));
+    QCOMPARE(folders->Path(), before);
+    QCOMPARE(control<QLabel>("lblPath")->text(), before);
+}
+
+void TestFrmMain::resizeRule_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("inPreview");
+
+    QTest::newRow("larger, options state") << QSize(1000, 700) << false;
+    QTest::newRow("larger, preview shown") << QSize(1000, 700) << true;
+    QTest::newRow("narrower and lower, preview shown") << QSize(420, 260) << true;
+    QTest::newRow("wide and flat, preview shown") << QSize(1400, 200) << true;
+}
+
+void TestFrmMain::resizeRule()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, inPreview);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QHash<QString, QRect> before;
+    for (const QString &name : OptionControls)
+        before.insert(name, control(qPrintable(name))->geometry());
+    if (inPreview)
+        QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
+
+    m_window->resize(size);
+    QTRY_COMPARE(m_window->size(), size);
+
+    for (const QString &name : OptionControls)
+        QCOMPARE(control(qPrintable(name))->geometry(), before.value(name));
+
+    QWidget *bar = control("pic1");
+    const int barHeight = twipsToPixels(735, m_window->logicalDpiY());
+    QCOMPARE(bar->geometry(), QRect(0, size.height() - barHeight, size.width(), barHeight));
+
+    QWidget *surface = control("vsp1");
+    QCOMPARE(surface->isVisible(), inPreview);
+    const qreal dpiX = m_window->logicalDpiX();
+    const qreal dpiY = m_window->logicalDpiY();
+    QCOMPARE(surface->x(), twipsToPixels(50, dpiX));
+    QCOMPARE(surface->y(), twipsToPixels(50, dpiY));
+    // Outer width less 200 twips, down to 30 twips into the bar; a pixel of
+    // rounding either way.
+    const int expectedRight = m_window->frameGeometry().width() - twipsToPixels(150, dpiX);
+    QVERIFY2(qAbs(surface->x() + surface->width() - expectedRight) <= 1,
+             qPrintable(QStringLiteral("right edge %1, expected %2").arg(surface->x() + surface->width()).arg(expectedRight)));
+    const int expectedBottom = bar->y() + twipsToPixels(30, dpiY);
+    QVERIFY(qAbs(surface->y() + surface->height() - expectedBottom) <= 1);
+}
+
+void TestFrmMain::tinyAndMinimizedWindows()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
+    m_window->resize(900, 600);
+    QTRY_COMPARE(m_window->size(), QSize(900, 600));
+    const QRect placed = control("vsp1")->geometry();
+
+    m_window->resize(8, 8);
+    QTRY_COMPARE(m_window->size().width() <= 200, true);
+    QCOMPARE(control("vsp1")->geometry(), placed);
+    QCOMPARE(control("pic1")->width(), m_window->width());
+
+    m_window->showMinimized();
+    QCoreApplication::processEvents();
+    m_window->showNormal();
+    QCoreApplication::processEvents();
+    QVERIFY(!m_window->findChild<QMessageBox *>());
+}
+
+void TestFrmMain::previewStateSwitch()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *print = control<QAbstractButton>("cmdPrint");
+    auto *hide = control<QAbstractButton>("cmdHide");
+    QWidget *surface = control("vsp1");
+
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(print->text(), QStringLiteral("Print"));
+    QVERIFY(hide->isVisible());
+    QVERIFY(surface->isVisible());
+
+    QTest::mouseClick(hide, Qt::LeftButton);
+    QCOMPARE(print->text(), QStringLiteral("Print Preview"));
+    QVERIFY(!hide->isVisible());
+    QVERIFY(!surface->isVisible());
+
+    QTest::mouseClick(print, Qt::LeftButton);
+    QTest::mouseClick(print, Qt::LeftButton);   // "Print": back to the options
+    QCOMPARE(print->text(), QStringLiteral("Print Preview"));
+    QVERIFY(!hide->isVisible());
+    QVERIFY(!surface->isVisible());
+    QCOMPARE(control<QLabel>("lblPrnt")->text(), QStringLiteral("Page:"));
+}
+
+void TestFrmMain::captionComparisonIsExact()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *print = control<QAbstractButton>("cmdPrint");
+    print->setText(QStringLiteral("print preview"));
+
+    QTest::mouseClick(print, Qt::LeftButton);
+
+    // Not the exact caption, so the click counts as "Print".
+    QVERIFY(!control("vsp1")->isVisible());
+    QCOMPARE(print->text(), QStringLiteral("Print Preview"));
+}
+
+void TestFrmMain::copyIndicators_data()
+{
+    QTest::addColumn<QString>("dirTyped");
+    QTest::addColumn<QString>("fileTyped");
+    QTest::addColumn<QString>("dirField");
+    QTest::addColumn<QString>("fileField");
+
+    QTest::newRow("default marks get an apostrophe") << "+" << "-" << "'+" << "'-";
+    QTest::newRow("swapped marks pass unchanged") << "-" << "+" << "-" << "+";
+    QTest::newRow("longer and empty marks pass unchanged") << "++" << "" << "++" << "";
+}
+
+void TestFrmMain::copyIndicators()
+{
+    QFETCH(QString, dirTyped);
+    QFETCH(QString, fileTyped);
+    QFETCH(QString, dirField);
+    QFETCH(QString, fileField);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    control<QLineEdit>("txtDirI")->setText(dirTyped);
+    control<QLineEdit>("txtFileI")->setText(fileTyped);
+    control<QLineEdit>("txtTitle")->setText(QStringLiteral("Copied title"));
+
+    QTest::mouseClick(control<QAbstractButton>("cmdCopy"), Qt::LeftButton);
+
+    QCOMPARE(m_window->DirIndicator, dirField);
+    QCOMPARE(m_window->FileIndicator, fileField);
+    // The boxes keep what was typed.
+    QCOMPARE(control<QLineEdit>("txtDirI")->text(), dirTyped);
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Copied title\r\n")));
+
+    // A preview afterwards takes the marks as typed again.
+    QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(m_window->DirIndicator, dirTyped);
+    QCOMPARE(m_window->FileIndicator, fileTyped);
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,68 @@
+#include "app/PrintTitle.h"
+
+#include <QtTest>
+
+class TestPrintTitle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void title_data();
+    void title();
+    void formatKeepsEverythingButTheYear_data();
+    void formatKeepsEverythingButTheYear();
+};
+
+void TestPrintTitle::title_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("US English: month/day/four-digit year")
+        << "en_US" << "C:\\Data" << QDate(2001, 8, 8) << "C:\\Data  - On: 8/8/2001";
+    QTest::newRow("US English, last day of 1999")
+        << "en_US" << "/home/ann" << QDate(1999, 12, 31) << "/home/ann  - On: 12/31/1999";
+    QTest::newRow("US English, a year 2000 date keeps all four digits")
+        << "en_US" << "/" << QDate(2000, 1, 1) << "/  - On: 1/1/2000";
+    QTest::newRow("German two-digit year widened")
+        << "de_DE" << "/srv" << QDate(2001, 8, 8) << "/srv  - On: 08.08.2001";
+    QTest::newRow("British format already four digits")
+        << "en_GB" << "/srv" << QDate(2001, 8, 9) << "/srv  - On: 09/08/2001";
+    QTest::newRow("Japanese year first")
+        << "ja_JP" << "/srv" << QDate(2001, 8, 9) << "/srv  - On: 2001/08/09";
+    QTest::newRow("empty path still gets the date")
+        << "en_US" << "" << QDate(2001, 8, 8) << "  - On: 8/8/2001";
+    QTest::newRow("path with blanks and non-Latin letters unchanged")
+        << "en_US" << "/data/Été 文件" << QDate(2001, 8, 8) << "/data/Été 文件  - On: 8/8/2001";
+}
+
+void TestPrintTitle::title()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, path);
+    QFETCH(QDate, date);
+    QFETCH(QString, expected);
+    QCOMPARE(printTitle(path, date, QLocale(locale)), expected);
+}
+
+void TestPrintTitle::formatKeepsEverythingButTheYear_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("US English") << "en_US" << "M/d/yyyy";
+    QTest::newRow("German") << "de_DE" << "dd.MM.yyyy";
+    QTest::newRow("Hungarian keeps its dots and blanks") << "hu_HU" << "yyyy. MM. dd.";
+}
+
+void TestPrintTitle::formatKeepsEverythingButTheYear()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(shortDateFormatFourDigitYear(QLocale(locale)), expected);
+}
+
+QTEST_GUILESS_MAIN(TestPrintTitle)
+#include "tst_printtitle.moc"
