@@ -477,3 +477,18 @@ int PreviewDocument::lineCountOfCell(int table, qsizetype row, int column) const
     const qreal room = t.columnWidth.at(size_t(column)) - 2 * CellPaddingX;
     return wrapText(t.body.cell(row, column), room, font(t.rowFont.at(size_t(row))));
 }
+
+const TableText::Rows &PreviewDocument::tableBody(int table) const
+{
+    return m_tables.at(size_t(table)).body;
+}
+
+const TextStyle &PreviewDocument::rowStyle(int table, qsizetype row) const
+{
+    return m_fontStyles.at(m_tables.at(size_t(table)).rowFont.at(size_t(row)));
+}
+
+int PreviewDocument::tableCount() const
+{
+    return int(m_tables.size());
+}

@@ -95,6 +95,10 @@ public:
     // (table index, body row index), heading rows not included.
     std::vector<std::pair<int, qsizetype>> bodyRowsOnPage(int page) const;
     int lineCountOfCell(int table, qsizetype row, int column) const;
+    int tableCount() const;
+    const TableText::Rows &tableBody(int table) const;
+    // The style a body row was laid out in.
+    const TextStyle &rowStyle(int table, qsizetype row) const;
 
 private:
     struct Paragraph;
