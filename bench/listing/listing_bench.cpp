@@ -3,6 +3,7 @@
 
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
+#include "listing/PosixFileSystem.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -117,7 +118,10 @@ int main(int argc, char **argv)
     if (!print)
         duFirst = timeDu(folder); // also warms the cache when it was cold
 
-    std::unique_ptr<FileSystemObject> fileSystem = createFileSystemObject();
+    auto fileSystem = std::make_unique<PosixFileSystem>();
+    // For comparing the walk with and without its helper thread.
+    if (qEnvironmentVariableIsSet("LISTING_BENCH_HELPERS"))
+        fileSystem->setHelperThreads(qEnvironmentVariableIntValue("LISTING_BENCH_HELPERS"));
     ListingText listing;
     qint64 yields = 0;
     const auto start = std::chrono::steady_clock::now();
