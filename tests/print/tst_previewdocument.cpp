@@ -109,6 +109,7 @@ private slots:
     void shownPageClamps_data();
     void shownPageClamps();
     void fortyThousandPages();
+    void viewShowsPageOnGreyBackdrop();
 
 private:
     PreviewSurface *m_surface = nullptr;
@@ -513,6 +514,28 @@ void TestPreviewDocument::fortyThousandPages()
     std::unique_ptr<RecordingDevice> device(record(m_surface->document(), pages));
     QVERIFY(device->allText().contains(QStringLiteral("Page 40000")));
     QVERIFY(device->allText().contains(QString::number(rows - 1)));
+}
+
+void TestPreviewDocument::viewShowsPageOnGreyBackdrop()
+{
+    m_surface->BeginDocument();
+    m_surface->AppendParagraph(QStringLiteral("Title"));
+    m_surface->FinishDocument();
+    m_surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_surface));
+
+    // Fit width: the page spans the width but for the backdrop's border.
+    QImage shot = m_surface->grab().toImage();
+    QCOMPARE(QColor(shot.pixel(2, shot.height() / 2)), QColor(128, 128, 128));
+    QCOMPARE(QColor(shot.pixel(shot.width() / 2, shot.height() / 2)), QColor(Qt::white));
+    QCOMPARE(QColor(shot.pixel(20, 20)), QColor(Qt::white));
+
+    // At 50 % the page is narrower than the view: backdrop on both sides.
+    m_surface->setZoom(PreviewSurface::ZoomMode::Percent, 50);
+    shot = m_surface->grab().toImage();
+    QCOMPARE(QColor(shot.pixel(20, 20)), QColor(128, 128, 128));
+    QCOMPARE(QColor(shot.pixel(shot.width() - 20, 20)), QColor(128, 128, 128));
+    QCOMPARE(QColor(shot.pixel(shot.width() / 2, 60)), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestPreviewDocument)
