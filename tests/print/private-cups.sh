@@ -64,7 +64,9 @@ if [ -n "$6" ]; then cat "$6" >"$part"; else cat >"$part"; fi || exit 1
 chmod 0644 "$part"
 mv "$part" "$out/job-$1.pdf"
 BACKEND
-chmod 0755 "$dir/lib/backend/foliotrace"
+# Owner-only permissions make the scheduler run it as root, so it can
+# reach DIR even below a folder that lp may not enter.
+chmod 0700 "$dir/lib/backend/foliotrace"
 # The scheduler's helpers run as lp when it runs as root.
 chmod 1777 "$dir/tmp" "$dir/out" "$dir/spool"
 
