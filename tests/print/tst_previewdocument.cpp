@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -110,6 +111,8 @@ private slots:
     void shownPageClamps();
     void fortyThousandPages();
     void viewShowsPageOnGreyBackdrop();
+    void paperFromLocaleWithoutPrinter_data();
+    void paperFromLocaleWithoutPrinter();
 
 private:
     PreviewSurface *m_surface = nullptr;
@@ -536,6 +539,32 @@ void TestPreviewDocument::viewShowsPageOnGreyBackdrop()
     QCOMPARE(QColor(shot.pixel(20, 20)), QColor(128, 128, 128));
     QCOMPARE(QColor(shot.pixel(shot.width() - 20, 20)), QColor(128, 128, 128));
     QCOMPARE(QColor(shot.pixel(shot.width() / 2, 60)), QColor(Qt::white));
+}
+
+void TestPreviewDocument::paperFromLocaleWithoutPrinter_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+
+    QTest::newRow("US English is Letter") << QLocale(QLocale::English, QLocale::UnitedStates) << QPageSize::Letter;
+    QTest::newRow("British English is A4") << QLocale(QLocale::English, QLocale::UnitedKingdom) << QPageSize::A4;
+    QTest::newRow("German is A4") << QLocale(QLocale::German, QLocale::Germany) << QPageSize::A4;
+}
+
+void TestPreviewDocument::paperFromLocaleWithoutPrinter()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QPageSize::PageSizeId, paper);
+
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a default printer, whose paper wins");
+    const QLocale saved;
+    QLocale::setDefault(locale);
+    m_surface->setPageSize(std::nullopt);
+    m_surface->BeginDocument();
+    m_surface->FinishDocument();
+    QLocale::setDefault(saved);
+    QCOMPARE(m_surface->document().pageSize().id(), paper);
 }
 
 QTEST_MAIN(TestPreviewDocument)
