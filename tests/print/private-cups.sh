@@ -53,7 +53,8 @@ for sub in filter daemon cgi-bin monitor notifier driver; do
 done
 cat >"$dir/lib/backend/foliotrace" <<'BACKEND'
 #!/bin/sh
-# CUPS backend: stores a job's data as OUT/job-ID.pdf (device URI foliotrace:OUT).
+# CUPS backend: stores a job's data as OUT/job-ID.pdf and its title as
+# OUT/job-ID.title (device URI foliotrace:OUT).
 if [ $# -eq 0 ]; then
     echo 'direct foliotrace "Unknown" "Foliotrace test output"'
     exit 0
@@ -61,7 +62,8 @@ fi
 out=${DEVICE_URI#foliotrace:}
 part="$out/.job-$1.part"
 if [ -n "$6" ]; then cat "$6" >"$part"; else cat >"$part"; fi || exit 1
-chmod 0644 "$part"
+printf '%s' "$3" >"$out/job-$1.title"
+chmod 0644 "$part" "$out/job-$1.title"
 mv "$part" "$out/job-$1.pdf"
 BACKEND
 # Owner-only permissions make the scheduler run it as root, so it can

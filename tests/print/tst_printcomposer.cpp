@@ -1,5 +1,6 @@
 #include "FakeWindow.h"
 #include "ListingFixtures.h"
+#include "RecordingDevice.h"
 
 #include "print/PreviewSurface.h"
 #include "print/PrintComposer.h"
@@ -8,6 +9,7 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -152,11 +154,27 @@ void TestPrintComposer::rowStyling()
 
 void TestPrintComposer::emptyTitleStillAddsParagraph()
 {
-    m_window->title.clear();
+    // The empty title's line still takes its room above the table: the
+    // heading stands where it stands below a one-line title.
+    auto headingY = [this] {
+        RecordingDevice device(m_vsp1->document().pageSizeTwips());
+        QPainter painter(&device);
+        m_vsp1->document().paintPage(painter, 1);
+        for (const auto &t : device.engine().texts) {
+            if (t.text == u"Sub-Directories")
+                return t.at.y();
+        }
+        return -1.0;
+    };
     m_window->nextListing = numberedListing(0);
     m_composer->SendPrintData();
-    // The title's empty line still takes its room above the table.
+    const qreal belowTitle = headingY();
+
+    m_window->title.clear();
+    m_composer->SendPrintData();
     QCOMPARE(m_vsp1->document().title(), QString());
+    QCOMPARE(headingY(), belowTitle);
+    QVERIFY(belowTitle > PreviewDocument::Margin + 200);
     QCOMPARE(m_vsp1->documentTitle(), QStringLiteral("Foliotrace"));
     QCOMPARE(m_vsp1->PageTotal(), 1);
 }

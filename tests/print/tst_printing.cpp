@@ -60,7 +60,7 @@ void TestPrinting::initTestCase()
 void TestPrinting::init()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    for (const QString &job : receivedJobs())
+    for (const QString &job : m_jobs.entryList({QStringLiteral("job-*")}, QDir::Files))
         m_jobs.remove(job);
     m_vsp1 = new PreviewSurface;
     m_window = new FakeWindow;
@@ -114,6 +114,9 @@ void TestPrinting::printsComposedListing()
     QTRY_COMPARE_WITH_TIMEOUT(receivedJobs().size(), 1, 30000);
     const QString job = m_jobs.filePath(receivedJobs().constFirst());
     QCOMPARE(pdfPages(job), m_vsp1->PageTotal());
+    QFile title(QString(job).replace(QStringLiteral(".pdf"), QStringLiteral(".title")));
+    QVERIFY(title.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(title.readAll()), QStringLiteral("Listing of Docs"));
     const QString text = pdfText(job);
     QVERIFY(text.contains(QStringLiteral("/HOME/ANN/DOCS")));
     QVERIFY(text.contains(QStringLiteral("Listing of Docs")));
