@@ -7,3 +7,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 cd "$root/build"
 ctest --output-on-failure -j2 "$@"
+
+# A short fuzz session over the table text parsing, in a clang build of its own.
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja \
+    -DFOLIOTRACE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build-fuzz" --target fuzz_tabletext
+mkdir -p "$root/build-fuzz/corpus"
+"$root/build-fuzz/tests/print/fuzz/fuzz_tabletext" -max_total_time=20 -max_len=4096 -timeout=5 \
+    "$root/build-fuzz/corpus" "$root/tests/print/fuzz/corpus"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // One reading of the option set, taken when a build starts; later edits of
@@ -7,6 +8,7 @@
 struct ListingOptions
 {
     QString path;                    // the selected folder, as the path label shows it
+    QByteArray nativePath;           // when set, opened instead of path (a name that is not UTF-8)
     int printFiles = 1;              // check states: 0 off, 1 on, 2 grayed (only 1 is "on")
     int printSize = 1;
     int printDate = 1;

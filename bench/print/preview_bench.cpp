@@ -1,0 +1,136 @@
+// Composes the listing of a folder on the preview surface and prints what
+// each stage costs: the listing build, the layout, painting the first page
+// on screen, writing the whole document as PDF, and the peak memory.
+
+#include "listing/FileSystemObject.h"
+#include "listing/ListingBuilder.h"
+#include "listing/ListingText.h"
+#include "print/PreviewSurface.h"
+#include "print/PrintComposer.h"
+#include "print/PrintError.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include <sys/resource.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double seconds(Clock::time_point since)
+{
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+int usage()
+{
+    std::fputs("usage: preview-bench FOLDER [--depth TEXT] [--pdf FILE]\n", stderr);
+    return 2;
+}
+
+// The main window's part, for a folder given on the command line.
+class BenchWindow : public PrintDataSource
+{
+public:
+    explicit BenchWindow(const ListingOptions &options) : m_options(options) {}
+
+    QString gridText() const override { return QStringLiteral("Rows"); }
+    QString pathCaption() const override { return m_options.path; }
+    QString titleText() const override { return QStringLiteral("Listing of ") + m_options.path; }
+    QString DirIndicator() const override { return m_options.dirIndicator; }
+    void CreatString(const QString &cSeperator, const QString &rSeperator) override
+    {
+        const auto start = Clock::now();
+        buildListing(m_options, cSeperator, rSeperator, *m_fileSystem, m_listing);
+        buildSeconds = seconds(start);
+    }
+    const ListingText &listingText() const override { return m_listing; }
+    void setPageLabel(const QString &caption) override { pageLabel = caption; }
+
+    double buildSeconds = 0;
+    QString pageLabel;
+
+private:
+    ListingOptions m_options;
+    std::unique_ptr<FileSystemObject> m_fileSystem = createFileSystemObject();
+    ListingText m_listing;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    ListingOptions options;
+    options.depthText = QStringLiteral("3");
+    QString pdfFile;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--depth") && i + 1 < argc)
+            options.depthText = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--pdf") && i + 1 < argc)
+            pdfFile = QString::fromLocal8Bit(argv[++i]);
+        else if (argv[i][0] == '-' || !options.path.isEmpty())
+            return usage();
+        else
+            options.path = QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
+    }
+    if (options.path.isEmpty())
+        return usage();
+
+    try {
+        BenchWindow window(options);
+        PreviewSurface vsp1;
+        PrintComposer composer(&vsp1, &window);
+
+        const auto composeStart = Clock::now();
+        composer.SendPrintData();
+        const double composeSeconds = seconds(composeStart);
+
+        const QSizeF twips = vsp1.document().pageSizeTwips();
+        QImage screen((twips * (96.0 / 1440)).toSize(), QImage::Format_ARGB32_Premultiplied);
+        const auto paintStart = Clock::now();
+        screen.fill(Qt::white);
+        {
+            QPainter painter(&screen);
+            vsp1.document().renderPage(painter, 1, QRectF(QPointF(), QSizeF(screen.size())));
+        }
+        const double firstPageMs = seconds(paintStart) * 1000;
+
+        QTemporaryDir tempDir;
+        if (pdfFile.isEmpty())
+            pdfFile = tempDir.filePath(QStringLiteral("preview-bench.pdf"));
+        const auto pdfStart = Clock::now();
+        vsp1.SaveAsPdf(pdfFile);
+        const double pdfSeconds = seconds(pdfStart);
+
+        rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+
+        std::printf("rows: %lld\n", static_cast<long long>(window.listingText().rows.size()));
+        std::printf("pages: %d\n", vsp1.PageTotal());
+        std::printf("build_s: %.3f\n", window.buildSeconds);
+        std::printf("layout_s: %.3f\n", composeSeconds - window.buildSeconds);
+        std::printf("first_page_ms: %.1f\n", firstPageMs);
+        std::printf("pdf_s: %.3f\n", pdfSeconds);
+        std::printf("pdf_pages_per_s: %.0f\n", vsp1.PageTotal() / pdfSeconds);
+        std::printf("peak_rss_mb: %.1f\n", usage.ru_maxrss / 1024.0);
+    } catch (const FileSystemError &error) {
+        std::fprintf(stderr, "preview-bench: %s\n", qPrintable(error.message()));
+        return 1;
+    } catch (const PrintError &error) {
+        std::fprintf(stderr, "preview-bench: %s\n", qPrintable(error.message()));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,38 @@
+#include "listing/FileSystemObject.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+
+QString operationText(FileSystemError::Operation operation)
+{
+    switch (operation) {
+    case FileSystemError::Operation::OpenFolder:
+        return QCoreApplication::translate("FileSystemError", "Cannot open folder \"%1\": %2");
+    case FileSystemError::Operation::ReadFolder:
+        return QCoreApplication::translate("FileSystemError", "Cannot read folder \"%1\": %2");
+    case FileSystemError::Operation::ReadEntry:
+        break;
+    }
+    return QCoreApplication::translate("FileSystemError", "Cannot read \"%1\": %2");
+}
+
+} // namespace
+
+FileSystemError::FileSystemError(Operation operation, QByteArray path, int errorCode)
+    : FileSystemError(operation, std::move(path), qt_error_string(errorCode))
+{
+    m_errorCode = errorCode;
+}
+
+FileSystemError::FileSystemError(Operation operation, QByteArray path, QString reason)
+    : m_operation(operation), m_path(std::move(path)), m_reason(std::move(reason))
+{
+    m_what = message().toUtf8();
+}
+
+QString FileSystemError::message() const
+{
+    return operationText(m_operation).arg(QFile::decodeName(m_path), m_reason);
+}

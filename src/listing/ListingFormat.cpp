@@ -1,0 +1,272 @@
+#include "listing/ListingFormat.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QFile>
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+
+namespace ListingFormat {
+
+QLocale effectiveLocale()
+{
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+QString readWidth(const QString &text)
+{
+    // Blanks, tabs and line feeds are skipped wherever they stand.
+    QString compact;
+    compact.reserve(text.size());
+    for (QChar c : text) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
+            compact.append(c);
+    }
+
+    qsizetype i = 0;
+    const qsizetype n = compact.size();
+    auto isDigit = [&](qsizetype at) { return at < n && compact[at] >= QLatin1Char('0') && compact[at] <= QLatin1Char('9'); };
+
+    bool negative = false;
+    if (i < n && (compact[i] == QLatin1Char('+') || compact[i] == QLatin1Char('-'))) {
+        negative = compact[i] == QLatin1Char('-');
+        ++i;
+    }
+    QString digits;               // mantissa digits, integer part then fraction
+    qsizetype integerDigits = 0;
+    while (isDigit(i)) {
+        digits.append(compact[i++]);
+        ++integerDigits;
+    }
+    if (i < n && compact[i] == QLatin1Char('.')) {
+        ++i;
+        while (isDigit(i))
+            digits.append(compact[i++]);
+    }
+    if (digits.isEmpty())
+        return QStringLiteral("0");
+
+    // An exponent counts only when digits follow it: "1e" reads as 1.
+    qint64 exponent = 0;
+    if (i < n && QStringLiteral("eEdD").contains(compact[i])) {
+        qsizetype j = i + 1;
+        bool negativeExponent = false;
+        if (j < n && (compact[j] == QLatin1Char('+') || compact[j] == QLatin1Char('-'))) {
+            negativeExponent = compact[j] == QLatin1Char('-');
+            ++j;
+        }
+        if (isDigit(j)) {
+            while (isDigit(j)) {
+                exponent = std::min<qint64>(exponent * 10 + (compact[j].unicode() - '0'), 100000);
+                ++j;
+            }
+            if (negativeExponent)
+                exponent = -exponent;
+        }
+    }
+    // Beyond what a double holds the text is no width anyone means; keep it finite.
+    exponent = std::clamp<qint64>(exponent, -400, 400);
+
+    qsizetype firstNonZero = 0;
+    while (firstNonZero < digits.size() && digits[firstNonZero] == QLatin1Char('0'))
+        ++firstNonZero;
+    if (firstNonZero == digits.size())
+        return QStringLiteral("0");
+    qint64 point = integerDigits + exponent - firstNonZero;
+    digits = digits.mid(firstNonZero);
+    while (digits.endsWith(QLatin1Char('0')) && digits.size() > point)
+        digits.chop(1);
+
+    QString result;
+    if (negative)
+        result += QLatin1Char('-');
+    if (point <= 0) {
+        result += QLatin1String("0.") + QString(qsizetype(-point), QLatin1Char('0')) + digits;
+    } else if (point >= digits.size()) {
+        result += digits + QString(qsizetype(point - digits.size()), QLatin1Char('0'));
+    } else {
+        result += digits.left(qsizetype(point)) + QLatin1Char('.') + digits.mid(qsizetype(point));
+    }
+    return result;
+}
+
+int depthLevels(const QString &depthText)
+{
+    if (depthText.isEmpty())
+        return 1;
+    qint64 value = 0;
+    for (QChar c : depthText) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return 1;
+        value = std::min<qint64>(value * 10 + (c.unicode() - '0'), std::numeric_limits<int>::max());
+    }
+    return value >= 1 ? int(value) : 1;
+}
+
+void appendName(QString &out, QByteArrayView nativeName)
+{
+    const char *data = nativeName.data();
+    const qsizetype size = nativeName.size();
+    unsigned char any = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        any |= static_cast<unsigned char>(data[i]);
+    if (any < 0x80)
+        out.append(QLatin1StringView(data, size));
+    else
+        out.append(QFile::decodeName(nativeName.toByteArray()));
+}
+
+void appendBlanks(QString &out, qsizetype count)
+{
+    static const QString blanks(64, QLatin1Char(' '));
+    while (count > 0) {
+        const qsizetype chunk = std::min(count, blanks.size());
+        out.append(QStringView(blanks).first(chunk));
+        count -= chunk;
+    }
+}
+
+SizeCellWriter::SizeCellWriter(const QLocale &locale)
+    : m_locale(locale), m_group(locale.groupSeparator())
+{
+    // The fast path writes digits itself; it must agree with what the locale writes.
+    const QString grouped = QLatin1String("1") + m_group + QLatin1String("234") + m_group + QLatin1String("567");
+    const QString written = locale.toString(qlonglong(1234567));
+    if (written == grouped) {
+        m_plainDigits = true;
+    } else if (written == QLatin1String("1234567")) {
+        m_plainDigits = true;
+        m_group.clear();
+    }
+}
+
+void SizeCellWriter::append(QString &out, qint64 bytes) const
+{
+    // Whole kilobytes, a half going up; written without overflow for any input.
+    qint64 kilobytes = bytes / 1024;
+    const qint64 rest = bytes % 1024;
+    if (rest >= 512)
+        ++kilobytes;
+    else if (rest < -512)
+        --kilobytes;
+
+    if (!m_plainDigits || kilobytes < 0) {
+        out += m_locale.toString(qlonglong(kilobytes));
+        return;
+    }
+    char16_t digits[20];
+    int count = 0;
+    do {
+        digits[count++] = char16_t(u'0' + kilobytes % 10);
+        kilobytes /= 10;
+    } while (kilobytes > 0);
+    for (int i = count - 1; i >= 0; --i) {
+        out.append(QChar(digits[i]));
+        if (i > 0 && i % 3 == 0 && !m_group.isEmpty())
+            out.append(m_group);
+    }
+}
+
+QString SizeCellWriter::text(qint64 bytes) const
+{
+    QString result;
+    append(result, bytes);
+    return result;
+}
+
+DateCellWriter::DateCellWriter(const QLocale &locale)
+    : m_separator(dateSeparator(locale))
+{
+}
+
+QString DateCellWriter::dateSeparator(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    // The text between the first and the second field, quotes left out.
+    qsizetype i = 0;
+    const qsizetype n = format.size();
+    auto isField = [&](qsizetype at) { return format[at].isLetter(); };
+    while (i < n && !isField(i))
+        ++i;
+    while (i < n && isField(i))
+        ++i;
+    QString separator;
+    while (i < n && !isField(i)) {
+        if (format[i] != QLatin1Char('\''))
+            separator.append(format[i]);
+        ++i;
+    }
+    const QString trimmed = separator.trimmed();
+    if (!trimmed.isEmpty())
+        return trimmed;
+    return separator.isEmpty() ? QStringLiteral("/") : separator;
+}
+
+void DateCellWriter::append(QString &out, FileTime time)
+{
+    const qint64 seconds = time.time_since_epoch().count();
+    if (seconds >= m_dayStart && seconds < m_dayEnd) {
+        out += m_dayText;
+        return;
+    }
+
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    bool cacheDay = false;
+    qint64 start = 0;
+    struct tm local;
+    const time_t t = time_t(seconds);
+    if (seconds >= std::numeric_limits<time_t>::min() && seconds <= std::numeric_limits<time_t>::max()
+        && localtime_r(&t, &local)) {
+        year = local.tm_year + 1900;
+        month = local.tm_mon + 1;
+        day = local.tm_mday;
+        // The whole local day can reuse this text when its UTC offset does not change.
+        start = seconds - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+        const time_t startT = time_t(start);
+        const time_t lastT = time_t(start + 86399);
+        struct tm first;
+        struct tm last;
+        cacheDay = localtime_r(&startT, &first) && localtime_r(&lastT, &last)
+                   && first.tm_gmtoff == local.tm_gmtoff && last.tm_gmtoff == local.tm_gmtoff
+                   && first.tm_mday == local.tm_mday && last.tm_mday == local.tm_mday && first.tm_hour == 0
+                   && first.tm_min == 0 && first.tm_sec == 0;
+    } else {
+        // Beyond the C library's range: QDateTime still knows the calendar.
+        const QDate date = QDateTime::fromSecsSinceEpoch(seconds).date();
+        if (!date.isValid())
+            return;
+        year = date.year();
+        month = date.month();
+        day = date.day();
+    }
+
+    QString text = QString::number(month) + m_separator + QString::number(day) + m_separator;
+    if (year < 0)
+        text += QLatin1Char('-');
+    const QString digits = QString::number(qAbs(qint64(year)));
+    if (digits.size() < 4)
+        text += QString(4 - digits.size(), QLatin1Char('0'));
+    text += digits;
+    out += text;
+    if (cacheDay) {
+        m_dayStart = start;
+        m_dayEnd = start + 86400;
+        m_dayText = text;
+    }
+}
+
+QString DateCellWriter::text(FileTime time)
+{
+    QString result;
+    append(result, time);
+    return result;
+}
+
+} // namespace ListingFormat

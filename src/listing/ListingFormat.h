@@ -1,0 +1,64 @@
+#pragma once
+
+#include "listing/FileSystemObject.h"
+
+#include <QLocale>
+#include <QString>
+
+// The pieces of the listing text that follow the user's regional settings
+// or read the option texts. Shared by the builder and its tests.
+namespace ListingFormat {
+
+// The locale the cells follow: the default QLocale, except that the bare
+// C/POSIX locale (no regional settings at all) reads as US English.
+QLocale effectiveLocale();
+
+// A width text read from its start as a decimal number, blanks, tabs and
+// line feeds anywhere skipped, and written back plainly: "4000.50" gives
+// "4000.5", "12 00" "1200", "1,000" "1", "abc" and "" give "0".
+QString readWidth(const QString &text);
+
+// How many folder levels a depth text lists: a whole number N >= 1 of
+// digits only lists N levels, anything else one.
+int depthLevels(const QString &depthText);
+
+// Appends a native name decoded for display (QFile::decodeName).
+void appendName(QString &out, QByteArrayView nativeName);
+
+void appendBlanks(QString &out, qsizetype count);
+
+// bytes / 1024, half up, grouped as the locale groups numbers.
+class SizeCellWriter
+{
+public:
+    explicit SizeCellWriter(const QLocale &locale = effectiveLocale());
+    void append(QString &out, qint64 bytes) const;
+    QString text(qint64 bytes) const;
+
+private:
+    QLocale m_locale;
+    QString m_group;
+    bool m_plainDigits = false;     // the locale writes ASCII digits grouped by threes
+};
+
+// month/day/four-digit year in the local time zone, with the locale's date separator.
+class DateCellWriter
+{
+public:
+    explicit DateCellWriter(const QLocale &locale = effectiveLocale());
+    void append(QString &out, FileTime time);
+    QString text(FileTime time);
+
+    // The separator the locale's short date format puts between its fields.
+    static QString dateSeparator(const QLocale &locale);
+
+private:
+    QString m_separator;
+    // Local midnight to midnight of the last day looked up, when that day
+    // has one UTC offset throughout; most files of a folder share a day.
+    qint64 m_dayStart = 1;
+    qint64 m_dayEnd = 0;
+    QString m_dayText;
+};
+
+} // namespace ListingFormat

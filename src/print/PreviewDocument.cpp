@@ -1,0 +1,494 @@
+#include "print/PreviewDocument.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+
+using TableText::ColumnSpec;
+using TableText::Rows;
+
+namespace {
+
+constexpr int MaxPointSize = 1000;     // keeps pixel sizes (points x 20) well inside int
+constexpr qreal GridPenWidth = 15;     // three quarters of a point
+
+bool isHighSurrogateAt(QStringView text, qsizetype i)
+{
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+}
+
+} // namespace
+
+MeasuredFont::MeasuredFont(const TextStyle &style)
+    : m_font(style.face)
+    , m_metrics(m_font)
+{
+    m_font.setPixelSize(std::clamp(style.pointSize, 1, MaxPointSize) * 20);
+    m_font.setBold(style.bold);
+    // Advances must add up the same at every resolution: no hinting, no kerning.
+    m_font.setHintingPreference(QFont::PreferNoHinting);
+    m_font.setKerning(false);
+    m_metrics = QFontMetricsF(m_font);
+    m_ascent = m_metrics.ascent();
+    m_lineHeight = m_metrics.ascent() + m_metrics.descent();
+    m_bmp.assign(0x10000, -1.0f);
+}
+
+qreal MeasuredFont::advance(QStringView text) const
+{
+    qreal total = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isSurrogate()) {
+            if (isHighSurrogateAt(text, i)) {
+                total += m_metrics.horizontalAdvance(text.sliced(i, 2).toString());
+                ++i;
+            }
+            continue;
+        }
+        float &cached = m_bmp[c.unicode()];
+        if (cached < 0)
+            cached = float(m_metrics.horizontalAdvance(c));
+        total += cached;
+    }
+    return total;
+}
+
+int wrapText(QStringView text, qreal width, const MeasuredFont &font,
+             const std::function<void(qsizetype, qsizetype)> &line)
+{
+    const qsizetype n = text.size();
+    if (n == 0 || font.advance(text) <= width) {
+        if (line)
+            line(0, n);
+        return 1;
+    }
+    int lines = 0;
+    qsizetype pos = 0;
+    while (pos < n) {
+        qreal used = 0;
+        qsizetype breakAt = -1;       // a blank after some content on this line
+        bool content = false;
+        qsizetype i = pos;
+        while (i < n) {
+            const qsizetype len = isHighSurrogateAt(text, i) ? 2 : 1;
+            const qreal w = font.advance(text.sliced(i, len));
+            if (used + w > width && i > pos)
+                break;
+            used += w;
+            if (text[i] == u' ') {
+                if (content)
+                    breakAt = i;
+            } else {
+                content = true;
+            }
+            i += len;
+        }
+        ++lines;
+        if (i >= n) {
+            if (line)
+                line(pos, n - pos);
+            break;
+        }
+        if (breakAt > pos) {
+            if (line)
+                line(pos, breakAt - pos);
+            pos = breakAt + 1;
+        } else {
+            if (line)
+                line(pos, i - pos);
+            pos = i;
+        }
+        while (pos < n && text[pos] == u' ')
+            ++pos;
+    }
+    return std::max(lines, 1);
+}
+
+struct PreviewDocument::Paragraph
+{
+    QString text;
+    int font = 0;
+    std::vector<std::pair<qsizetype, qsizetype>> lines;
+};
+
+struct PreviewDocument::Table
+{
+    std::vector<qreal> columnX;       // left edge of each column, relative to the table
+    std::vector<qreal> columnWidth;
+    std::vector<bool> rightAligned;
+    qreal width = 0;
+    qreal left = 0;                   // relative to the text area
+    int grid = 0;
+    Rows heading;
+    Rows body;
+    std::vector<quint16> headingFont;
+    std::vector<float> headingHeight;
+    std::vector<quint16> rowFont;
+    std::vector<float> rowHeight;
+    qreal headingTotal = 0;
+};
+
+PreviewDocument::PreviewDocument()
+{
+    clear(QPageSize(QPageSize::Letter));
+}
+
+PreviewDocument::~PreviewDocument() = default;
+
+void PreviewDocument::clear(const QPageSize &pageSize)
+{
+    m_pageSize = pageSize.isValid() ? pageSize : QPageSize(QPageSize::Letter);
+    m_pageTwips = m_pageSize.size(QPageSize::Inch) * 1440;
+    m_paragraphs.clear();
+    m_tables.clear();
+    m_blocks.clear();
+    m_slices.clear();
+    m_pageFirstSlice.clear();
+    m_y = 0;
+    m_header.clear();
+    m_footer.clear();
+    m_headerFont = m_footerFont = -1;
+}
+
+void PreviewDocument::setHeaderText(const QString &text, const TextStyle &style)
+{
+    m_header = text;
+    m_headerFont = fontIndex(style);
+}
+
+void PreviewDocument::setFooterText(const QString &text, const TextStyle &style)
+{
+    m_footer = text;
+    m_footerFont = fontIndex(style);
+}
+
+int PreviewDocument::fontIndex(const TextStyle &style)
+{
+    for (size_t i = m_fontStyles.size(); i-- > 0;) {
+        const TextStyle &s = m_fontStyles[i];
+        if (s.pointSize == style.pointSize && s.bold == style.bold && s.face == style.face)
+            return int(i);
+    }
+    m_fontStyles.push_back(style);
+    m_fonts.push_back(std::make_unique<MeasuredFont>(style));
+    return int(m_fonts.size() - 1);
+}
+
+qreal PreviewDocument::contentHeight() const
+{
+    return m_pageTwips.height() - 2 * Margin;
+}
+
+qreal PreviewDocument::contentWidth() const
+{
+    return m_pageTwips.width() - 2 * Margin;
+}
+
+void PreviewDocument::startPage()
+{
+    m_pageFirstSlice.push_back(qsizetype(m_slices.size()));
+    m_y = 0;
+}
+
+void PreviewDocument::finish()
+{
+    if (m_pageFirstSlice.empty())
+        startPage();
+}
+
+QString PreviewDocument::title() const
+{
+    return m_paragraphs.empty() ? QString() : m_paragraphs.front().text;
+}
+
+void PreviewDocument::appendParagraph(const QString &text, const TextStyle &style)
+{
+    Paragraph para;
+    para.text = text;
+    para.font = fontIndex(style);
+    const MeasuredFont &f = font(para.font);
+    wrapText(text, contentWidth(), f, [&para](qsizetype start, qsizetype length) {
+        para.lines.emplace_back(start, length);
+    });
+    const int block = int(m_blocks.size());
+    m_blocks.push_back({false, int(m_paragraphs.size())});
+    const qreal h = f.lineHeight();
+    const qsizetype lineCount = qsizetype(para.lines.size());
+    m_paragraphs.push_back(std::move(para));
+
+    if (m_pageFirstSlice.empty())
+        startPage();
+    for (qsizetype i = 0; i < lineCount; ++i) {
+        const bool pageHasContent = qsizetype(m_slices.size()) > m_pageFirstSlice.back();
+        if (m_y + h > contentHeight() && pageHasContent)
+            startPage();
+        Slice *last = qsizetype(m_slices.size()) > m_pageFirstSlice.back() ? &m_slices.back() : nullptr;
+        if (last && last->block == block)
+            ++last->count;
+        else
+            m_slices.push_back({block, i, 1, false, int(m_y)});
+        m_y += h;
+    }
+    m_y += ParagraphSpacing;
+}
+
+qreal PreviewDocument::rowHeight(const Table &table, const Rows &rows, qsizetype row, int fontIdx) const
+{
+    const MeasuredFont &f = font(fontIdx);
+    const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
+    int lines = 1;
+    for (int c = 0; c < cells; ++c) {
+        const qreal room = table.columnWidth[size_t(c)] - 2 * CellPaddingX;
+        lines = std::max(lines, wrapText(rows.cell(row, c), room, f));
+    }
+    return lines * f.lineHeight() + 2 * CellPaddingY;
+}
+
+void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading, Rows body,
+                                  int gridStyle, int keepWithHeading, int left,
+                                  const RowStyle &rowStyle)
+{
+    Table table;
+    QList<ColumnSpec> cols = columns;
+    if (cols.isEmpty())
+        cols.append({int(std::max<qreal>(contentWidth(), 0)), false});
+    qreal x = 0;
+    for (const ColumnSpec &c : std::as_const(cols)) {
+        table.columnX.push_back(x);
+        table.columnWidth.push_back(c.width);
+        table.rightAligned.push_back(c.rightAligned);
+        x += c.width;
+    }
+    table.width = x;
+    table.left = std::clamp<qreal>(left - Margin, -Margin, TableText::MaxColumnWidth);
+    table.grid = gridStyle;
+    table.heading = std::move(heading);
+    table.body = std::move(body);
+
+    const int block = int(m_blocks.size());
+    m_blocks.push_back({true, int(m_tables.size())});
+
+    int rowNumber = 0;
+    for (qsizetype r = 0; r < table.heading.rowCount(); ++r) {
+        const int fi = fontIndex(rowStyle(rowNumber++, table.heading.rowText(r).toString()));
+        const qreal h = rowHeight(table, table.heading, r, fi);
+        table.headingFont.push_back(quint16(fi));
+        table.headingHeight.push_back(float(h));
+        table.headingTotal += h;
+    }
+    const qreal headingTotal = table.headingTotal;
+
+    const qsizetype rowCount = table.body.rowCount();
+    table.rowFont.reserve(size_t(rowCount));
+    table.rowHeight.reserve(size_t(rowCount));
+    m_tables.push_back(std::move(table));
+    Table &t = m_tables.back();
+
+    if (m_pageFirstSlice.empty())
+        startPage();
+    if (m_y > 0 && m_y + headingTotal + std::max(keepWithHeading, 0) > contentHeight())
+        startPage();
+    m_slices.push_back({block, 0, 0, true, int(m_y)});
+    m_y += headingTotal;
+
+    int lastStyleFont = -1;
+    TextStyle lastStyle;
+    for (qsizetype r = 0; r < rowCount; ++r) {
+        const int number = int(std::min<qsizetype>(rowNumber + r, INT_MAX));
+        const TextStyle style = rowStyle(number, t.body.rowText(r).toString());
+        if (lastStyleFont < 0 || style.pointSize != lastStyle.pointSize
+            || style.bold != lastStyle.bold || style.face != lastStyle.face) {
+            lastStyleFont = fontIndex(style);
+            lastStyle = style;
+        }
+        const qreal h = rowHeight(t, t.body, r, lastStyleFont);
+        t.rowFont.push_back(quint16(lastStyleFont));
+        t.rowHeight.push_back(float(h));
+
+        Slice &slice = m_slices.back();
+        if (m_y + h > contentHeight() && !(slice.count == 0 && slice.top == 0)) {
+            if (slice.count == 0) {
+                // Not even one row fits below the heading here: move the heading along.
+                m_slices.pop_back();
+            }
+            startPage();
+            m_slices.push_back({block, r, 0, true, 0});
+            m_y = headingTotal;
+        }
+        ++m_slices.back().count;
+        m_y += h;
+    }
+    m_y += ParagraphSpacing;
+}
+
+void PreviewDocument::paintPageText(QPainter &painter, const QString &text, int fontIdx,
+                                    qreal baseline, int page) const
+{
+    if (text.isEmpty() || fontIdx < 0)
+        return;
+    const MeasuredFont &f = font(fontIdx);
+    const TableText::PageTextParts parts = TableText::splitPageText(text);
+    painter.setFont(f.font());
+    const qreal y = baseline;
+    const QString left = TableText::withPageNumber(parts.left, page);
+    const QString centre = TableText::withPageNumber(parts.centre, page);
+    const QString right = TableText::withPageNumber(parts.right, page);
+    if (!left.isEmpty())
+        painter.drawText(QPointF(Margin, y), left);
+    if (!centre.isEmpty())
+        painter.drawText(QPointF((m_pageTwips.width() - f.advance(centre)) / 2, y), centre);
+    if (!right.isEmpty())
+        painter.drawText(QPointF(m_pageTwips.width() - Margin - f.advance(right), y), right);
+}
+
+void PreviewDocument::paintRow(QPainter &painter, const Table &table, const Rows &rows,
+                               qsizetype row, int fontIdx, qreal top, qreal height) const
+{
+    Q_UNUSED(height);
+    const MeasuredFont &f = font(fontIdx);
+    painter.setFont(f.font());
+    const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
+    for (int c = 0; c < cells; ++c) {
+        const QStringView text = rows.cell(row, c);
+        if (text.isEmpty())
+            continue;
+        const qreal x = table.left + table.columnX[size_t(c)];
+        const qreal w = table.columnWidth[size_t(c)];
+        const bool right = table.rightAligned[size_t(c)];
+        qreal y = top + CellPaddingY + f.ascent();
+        wrapText(text, w - 2 * CellPaddingX, f, [&](qsizetype start, qsizetype length) {
+            const QStringView line = text.sliced(start, length);
+            const qreal lx = right ? x + w - CellPaddingX - f.advance(line) : x + CellPaddingX;
+            painter.drawText(QPointF(lx, y), line.toString());
+            y += f.lineHeight();
+        });
+    }
+}
+
+void PreviewDocument::paintSlice(QPainter &painter, const Slice &slice) const
+{
+    const Block &block = m_blocks[size_t(slice.block)];
+    if (!block.isTable) {
+        const Paragraph &para = m_paragraphs[size_t(block.index)];
+        const MeasuredFont &f = font(para.font);
+        painter.setFont(f.font());
+        qreal y = slice.top;
+        for (qsizetype i = slice.first; i < slice.first + slice.count; ++i) {
+            const auto &[start, length] = para.lines[size_t(i)];
+            if (length > 0)
+                painter.drawText(QPointF(0, y + f.ascent()), para.text.mid(start, length));
+            y += f.lineHeight();
+        }
+        return;
+    }
+
+    const Table &t = m_tables[size_t(block.index)];
+    std::vector<qreal> edges;       // top of every row painted, then the bottom of the last
+    qreal y = slice.top;
+    if (slice.withHeading) {
+        for (qsizetype r = 0; r < t.heading.rowCount(); ++r) {
+            edges.push_back(y);
+            paintRow(painter, t, t.heading, r, t.headingFont[size_t(r)], y, t.headingHeight[size_t(r)]);
+            y += t.headingHeight[size_t(r)];
+        }
+    }
+    for (qsizetype r = slice.first; r < slice.first + slice.count; ++r) {
+        edges.push_back(y);
+        paintRow(painter, t, t.body, r, t.rowFont[size_t(r)], y, t.rowHeight[size_t(r)]);
+        y += t.rowHeight[size_t(r)];
+    }
+    if (edges.empty() || t.grid == 0)
+        return;
+    edges.push_back(y);
+
+    painter.save();
+    painter.setPen(QPen(Qt::black, GridPenWidth, Qt::SolidLine, Qt::FlatCap));
+    const qreal x0 = t.left;
+    const qreal x1 = t.left + t.width;
+    const qreal top = edges.front();
+    const qreal bottom = edges.back();
+    if (t.grid & GridTop)
+        painter.drawLine(QPointF(x0, top), QPointF(x1, top));
+    if (t.grid & GridBottom)
+        painter.drawLine(QPointF(x0, bottom), QPointF(x1, bottom));
+    if (t.grid & (GridBetweenRows | GridInner)) {
+        for (size_t i = 1; i + 1 < edges.size(); ++i)
+            painter.drawLine(QPointF(x0, edges[i]), QPointF(x1, edges[i]));
+    }
+    if (t.grid & GridInner) {
+        for (qreal cx : t.columnX)
+            painter.drawLine(QPointF(x0 + cx, top), QPointF(x0 + cx, bottom));
+        painter.drawLine(QPointF(x1, top), QPointF(x1, bottom));
+    }
+    painter.restore();
+}
+
+void PreviewDocument::paintPage(QPainter &painter, int page) const
+{
+    if (page < 1 || page > pageCount())
+        return;
+    painter.save();
+    painter.setPen(Qt::black);
+    const qreal headerBaseline = Margin / 2.0;
+    const qreal footerBaseline = m_pageTwips.height() - Margin / 2.0;
+    paintPageText(painter, m_header, m_headerFont, headerBaseline, page);
+    paintPageText(painter, m_footer, m_footerFont, footerBaseline, page);
+
+    painter.translate(Margin, Margin);
+    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
+    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    for (qsizetype s = first; s < end; ++s)
+        paintSlice(painter, m_slices[size_t(s)]);
+    painter.restore();
+}
+
+void PreviewDocument::renderPage(QPainter &painter, int page, const QRectF &target) const
+{
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / m_pageTwips.width(), target.height() / m_pageTwips.height());
+    paintPage(painter, page);
+    painter.restore();
+}
+
+std::vector<std::pair<int, qsizetype>> PreviewDocument::bodyRowsOnPage(int page) const
+{
+    std::vector<std::pair<int, qsizetype>> rows;
+    if (page < 1 || page > pageCount())
+        return rows;
+    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
+    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    for (qsizetype s = first; s < end; ++s) {
+        const Slice &slice = m_slices[size_t(s)];
+        const Block &block = m_blocks[size_t(slice.block)];
+        if (!block.isTable)
+            continue;
+        for (qsizetype r = slice.first; r < slice.first + slice.count; ++r)
+            rows.emplace_back(block.index, r);
+    }
+    return rows;
+}
+
+int PreviewDocument::lineCountOfCell(int table, qsizetype row, int column) const
+{
+    const Table &t = m_tables.at(size_t(table));
+    const qreal room = t.columnWidth.at(size_t(column)) - 2 * CellPaddingX;
+    return wrapText(t.body.cell(row, column), room, font(t.rowFont.at(size_t(row))));
+}
+
+const TableText::Rows &PreviewDocument::tableBody(int table) const
+{
+    return m_tables.at(size_t(table)).body;
+}
+
+const TextStyle &PreviewDocument::rowStyle(int table, qsizetype row) const
+{
+    return m_fontStyles.at(m_tables.at(size_t(table)).rowFont.at(size_t(row)));
+}
+
+int PreviewDocument::tableCount() const
+{
+    return int(m_tables.size());
+}

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "print/TableText.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+// The document behind the preview surface: paragraphs and tables laid out
+// once into pages (which rows fall on which page, nothing drawn), then any
+// one page painted on demand by paintPage() for the screen, the printer and
+// PDF alike. All lengths are twips; fonts are sized in twips too (pixel
+// size = points x 20) so that the layout does not depend on a device.
+
+struct TextStyle
+{
+    QString face = QStringLiteral("Arial");
+    int pointSize = 10;
+    bool bold = false;
+};
+
+// Glyph advances of one font, looked up once per character and kept: the
+// layout of a long listing measures millions of characters.
+class MeasuredFont
+{
+public:
+    explicit MeasuredFont(const TextStyle &style);
+
+    const QFont &font() const { return m_font; }
+    qreal ascent() const { return m_ascent; }
+    qreal lineHeight() const { return m_lineHeight; }
+    qreal advance(QStringView text) const;
+
+private:
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    qreal m_ascent = 0;
+    qreal m_lineHeight = 0;
+    mutable std::vector<float> m_bmp;   // advance per BMP code unit, < 0 until measured
+};
+
+class PreviewDocument
+{
+public:
+    // Page furniture fixed by the house layout.
+    static constexpr int Margin = 1440;          // one inch on every side
+    static constexpr int CellPaddingX = 60;
+    static constexpr int CellPaddingY = 20;
+    static constexpr int ParagraphSpacing = 120;
+    static constexpr int PageTextPointSize = 9;
+
+    enum GridFlag { GridTop = 1, GridBottom = 2, GridInner = 4, GridBetweenRows = 8 };
+
+    // Asked once per table row (heading rows first) just before the row is
+    // laid out; answers the style the row is set in.
+    using RowStyle = std::function<TextStyle(int rowNumber, const QString &rowText)>;
+
+    PreviewDocument();
+    ~PreviewDocument();
+    PreviewDocument(const PreviewDocument &) = delete;
+    PreviewDocument &operator=(const PreviewDocument &) = delete;
+
+    void clear(const QPageSize &pageSize);
+    void setHeaderText(const QString &text, const TextStyle &style);
+    void setFooterText(const QString &text, const TextStyle &style);
+    void appendParagraph(const QString &text, const TextStyle &style);
+    // keepWithHeading: twips that must remain below the heading on the page
+    // the table starts on, else the table starts on a fresh page.
+    void appendTable(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
+                     TableText::Rows body, int gridStyle, int keepWithHeading,
+                     int left, const RowStyle &rowStyle);
+
+    // Ends the document: an empty document still has one page for its header and footer.
+    void finish();
+
+    int pageCount() const { return int(m_pageFirstSlice.size()); }
+    QSizeF pageSizeTwips() const { return m_pageTwips; }
+    const QPageSize &pageSize() const { return m_pageSize; }
+    QString title() const;
+
+    // Paints page (1-based) with the painter's coordinates in twips and the
+    // page's top-left corner at the origin.
+    void paintPage(QPainter &painter, int page) const;
+    // Paints page scaled into target, in the painter's device coordinates.
+    void renderPage(QPainter &painter, int page, const QRectF &target) const;
+
+    // Which table rows a page holds, for tests and diagnostics: pairs of
+    // (table index, body row index), heading rows not included.
+    std::vector<std::pair<int, qsizetype>> bodyRowsOnPage(int page) const;
+    int lineCountOfCell(int table, qsizetype row, int column) const;
+    int tableCount() const;
+    const TableText::Rows &tableBody(int table) const;
+    // The style a body row was laid out in.
+    const TextStyle &rowStyle(int table, qsizetype row) const;
+
+private:
+    struct Paragraph;
+    struct Table;
+    struct Slice
+    {
+        int block;          // index into m_blocks
+        qsizetype first;    // first line or body row
+        qsizetype count;
+        bool withHeading;   // a table slice that starts with the heading rows
+        int top;            // twips from the top of the text area
+    };
+    struct Block
+    {
+        bool isTable;
+        int index;
+    };
+
+    int fontIndex(const TextStyle &style);
+    const MeasuredFont &font(int index) const { return *m_fonts[size_t(index)]; }
+    qreal contentHeight() const;
+    qreal contentWidth() const;
+    void startPage();
+
+    qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
+    void paintSlice(QPainter &painter, const Slice &slice) const;
+    void paintRow(QPainter &painter, const Table &table, const TableText::Rows &rows,
+                  qsizetype row, int fontIdx, qreal top, qreal height) const;
+    void paintPageText(QPainter &painter, const QString &text, int fontIdx, qreal baseline, int page) const;
+
+    QPageSize m_pageSize;
+    QSizeF m_pageTwips;
+    std::vector<std::unique_ptr<MeasuredFont>> m_fonts;
+    std::vector<TextStyle> m_fontStyles;
+    std::vector<Paragraph> m_paragraphs;
+    std::vector<Table> m_tables;
+    std::vector<Block> m_blocks;
+    std::vector<Slice> m_slices;
+    std::vector<qsizetype> m_pageFirstSlice;
+    qreal m_y = 0;            // cursor within the current page's text area
+    QString m_header;
+    QString m_footer;
+    int m_headerFont = -1;
+    int m_footerFont = -1;
+};
+
+// Wraps text into lines no wider than width (twips): at blanks where it can,
+// inside a word where a word alone is too wide, never fewer than one
+// character per line. Leading blanks (indentation) stay on the first line.
+// Calls line(start, length) for each line; returns the number of lines.
+int wrapText(QStringView text, qreal width, const MeasuredFont &font,
+             const std::function<void(qsizetype, qsizetype)> &line = {});

@@ -1,0 +1,359 @@
+#include "print/PreviewSurface.h"
+
+#include "listing/ListingText.h"
+#include "print/PrintError.h"
+
+#include <QAbstractScrollArea>
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <QTemporaryFile>
+#include <QVBoxLayout>
+
+#include <cups/cups.h>
+
+#include <algorithm>
+
+namespace {
+constexpr int Gap = 16;     // grey border around the page, in pixels
+}
+
+// Shows the surface's current page, scaled, on a grey backdrop.
+class PageView : public QAbstractScrollArea
+{
+public:
+    explicit PageView(PreviewSurface *surface)
+        : QAbstractScrollArea(surface)
+        , m_surface(surface)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::StrongFocus);
+        viewport()->setAutoFillBackground(false);
+        setContextMenuPolicy(Qt::NoContextMenu);    // the surface offers its own menu
+    }
+
+    void refresh()
+    {
+        const QSizeF page = pagePixels();
+        const QSize vp = viewport()->size();
+        horizontalScrollBar()->setRange(0, std::max(0, int(page.width()) + 2 * Gap - vp.width()));
+        horizontalScrollBar()->setPageStep(vp.width());
+        verticalScrollBar()->setRange(0, std::max(0, int(page.height()) + 2 * Gap - vp.height()));
+        verticalScrollBar()->setPageStep(vp.height());
+        verticalScrollBar()->setSingleStep(20);
+        viewport()->update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(viewport());
+        painter.fillRect(viewport()->rect(), QColor(128, 128, 128));
+        const int page = m_surface->ShownPage();
+        if (page < 1)
+            return;
+        const QSizeF size = pagePixels();
+        const qreal x = std::max<qreal>(Gap, (viewport()->width() - size.width()) / 2)
+                        - horizontalScrollBar()->value();
+        const qreal y = Gap - verticalScrollBar()->value();
+        const QRectF target(QPointF(x, y), size);
+        painter.fillRect(target.translated(3, 3), QColor(80, 80, 80));
+        painter.fillRect(target, Qt::white);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setClipRect(target);
+        m_surface->document().renderPage(painter, page, target);
+    }
+
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QAbstractScrollArea::resizeEvent(event);
+        refresh();
+    }
+
+    void scrollContentsBy(int, int) override { viewport()->update(); }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_PageDown:
+            m_surface->ShownPage(m_surface->ShownPage() + 1);
+            break;
+        case Qt::Key_PageUp:
+            m_surface->ShownPage(m_surface->ShownPage() - 1);
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+        }
+    }
+
+private:
+    QSizeF pagePixels() const
+    {
+        const QSizeF twips = m_surface->document().pageSizeTwips();
+        const qreal physical = logicalDpiX() / 1440.0;
+        qreal scale = physical;
+        const QSize vp = viewport()->size();
+        switch (m_surface->zoomMode()) {
+        case PreviewSurface::ZoomMode::FitWidth:
+            scale = (vp.width() - 2 * Gap) / twips.width();
+            break;
+        case PreviewSurface::ZoomMode::FitPage:
+            scale = std::min((vp.width() - 2 * Gap) / twips.width(),
+                             (vp.height() - 2 * Gap) / twips.height());
+            break;
+        case PreviewSurface::ZoomMode::Percent:
+            scale = physical * m_surface->zoomPercent() / 100.0;
+            break;
+        }
+        scale = std::max(scale, 0.001);
+        return twips * scale;
+    }
+
+    PreviewSurface *m_surface;
+};
+
+PreviewSurface::PreviewSurface(QWidget *parent)
+    : QWidget(parent)
+    , m_document(std::make_unique<PreviewDocument>())
+    , m_view(new PageView(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+}
+
+PreviewSurface::~PreviewSurface() = default;
+
+QPageSize PreviewSurface::defaultPageSize()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull()) {
+        const QPageSize size = printer.defaultPageSize();
+        if (size.isValid())
+            return size;
+    }
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter) : QPageSize(QPageSize::A4);
+}
+
+void PreviewSurface::BeginDocument()
+{
+    m_document->clear(m_pageSizeOverride ? *m_pageSizeOverride : defaultPageSize());
+    m_hasDocument = true;
+    m_headerText.clear();
+    m_footerText.clear();
+    m_shownPage = 0;
+    m_view->refresh();
+}
+
+void PreviewSurface::PageHeaderText(const QString &text)
+{
+    m_headerText = text;
+    m_document->setHeaderText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
+    m_view->viewport()->update();
+}
+
+void PreviewSurface::PageFooterText(const QString &text)
+{
+    m_footerText = text;
+    m_document->setFooterText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
+    m_view->viewport()->update();
+}
+
+void PreviewSurface::AppendParagraph(const QString &text)
+{
+    m_hasDocument = true;
+    m_document->appendParagraph(text, m_style);
+}
+
+void PreviewSurface::AppendTable(const QString &format, const QString &heading, const QString &body)
+{
+    const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(format);
+    const int columnCount = std::max<int>(int(columns.size()), 1);
+    m_hasDocument = true;
+    m_document->appendTable(columns, TableText::parseRows(heading, columnCount, false),
+                            TableText::parseRows(body, columnCount, true), m_gridStyle,
+                            m_keepWithHeading, m_tableLeft,
+                            [this](int row, const QString &text) {
+                                emit BeforeTableText(row, 0, text);
+                                return m_style;
+                            });
+}
+
+void PreviewSurface::AppendTable(const ListingText &listing)
+{
+    const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
+    const int cells = std::clamp(listing.columnCount(), 1, 3);
+
+    TableText::Rows heading;
+    const QString headingText = listing.headings.join(QLatin1Char('|'));
+    heading.setText(headingText);
+    heading.beginRow();
+    qsizetype at = 0;
+    for (int c = 0; c < cells; ++c) {
+        const qsizetype len = c < listing.headings.size() ? listing.headings[c].size() : 0;
+        heading.addCell(std::min(at, headingText.size()), len);
+        at += len + 1;
+    }
+    heading.endRow();
+
+    TableText::Rows body;
+    body.setText(listing.ListBody);
+    body.reserve(listing.rows.size(), cells);
+    const qsizetype sep = listing.columnSeparator.size();
+    for (const ListingRow &row : listing.rows) {
+        body.beginRow();
+        qsizetype start = row.offset;
+        for (int c = 0; c < cells; ++c) {
+            body.addCell(start, row.cellLength[c]);
+            start += row.cellLength[c] + sep;
+        }
+        body.endRow();
+    }
+
+    m_hasDocument = true;
+    m_document->appendTable(columns, std::move(heading), std::move(body), m_gridStyle,
+                            m_keepWithHeading, m_tableLeft,
+                            [this](int row, const QString &text) {
+                                emit BeforeTableText(row, 0, text);
+                                return m_style;
+                            });
+}
+
+void PreviewSurface::FinishDocument()
+{
+    m_hasDocument = true;
+    m_document->finish();
+    m_shownPage = 0;
+    ShownPage(1);
+    m_view->refresh();
+}
+
+int PreviewSurface::PageTotal() const
+{
+    return m_hasDocument ? m_document->pageCount() : 0;
+}
+
+void PreviewSurface::ShownPage(int page)
+{
+    const int total = PageTotal();
+    const int clamped = total < 1 ? 0 : std::clamp(page, 1, total);
+    if (clamped == m_shownPage)
+        return;
+    m_shownPage = clamped;
+    m_view->verticalScrollBar()->setValue(0);
+    m_view->viewport()->update();
+    emit shownPageChanged(m_shownPage);
+}
+
+QString PreviewSurface::documentTitle() const
+{
+    const QString title = m_document->title().simplified();
+    return title.isEmpty() ? QStringLiteral("Foliotrace") : title;
+}
+
+void PreviewSurface::SaveAsPdf(const QString &fileName) const
+{
+    if (PageTotal() < 1)
+        throw PrintError(PrintError::Cause::NoDocument, tr("There is no document to save."));
+    QPdfWriter writer(fileName);
+    writer.setCreator(QStringLiteral("Foliotrace"));
+    writer.setTitle(documentTitle());
+    writer.setPageLayout(QPageLayout(m_document->pageSize(), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw PrintError(PrintError::Cause::OutputFailed, tr("Cannot write the file %1.").arg(fileName));
+    const QRectF target = writer.pageLayout().fullRectPixels(writer.resolution());
+    const int total = PageTotal();
+    for (int page = 1; page <= total; ++page) {
+        if (page > 1)
+            writer.newPage();
+        m_document->renderPage(painter, page, target);
+    }
+    if (!painter.end())
+        throw PrintError(PrintError::Cause::OutputFailed, tr("Cannot write the file %1.").arg(fileName));
+}
+
+void PreviewSurface::SendToPrinter()
+{
+    if (PageTotal() < 1)
+        throw PrintError(PrintError::Cause::NoDocument, tr("There is no document to print."));
+
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (!dest) {
+        throw PrintError(PrintError::Cause::NoDefaultPrinter,
+                         tr("There is no default printer (%1).")
+                             .arg(QString::fromLocal8Bit(cupsLastErrorString())));
+    }
+    const QString printer = QString::fromLocal8Bit(dest->name);
+    const QByteArray queue = dest->name;
+    cupsFreeDests(1, dest);
+
+    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/foliotrace-XXXXXX.pdf"));
+    if (!pdf.open())
+        throw PrintError(PrintError::Cause::OutputFailed, tr("Cannot create a temporary file for printing."));
+    pdf.close();
+    SaveAsPdf(pdf.fileName());
+
+    const QByteArray title = documentTitle().toUtf8();
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
+                                   QFile::encodeName(pdf.fileName()).constData(),
+                                   title.constData(), 0, nullptr);
+    if (job == 0) {
+        throw PrintError(PrintError::Cause::JobRefused,
+                         tr("The printer %1 did not accept the job: %2")
+                             .arg(printer, QString::fromLocal8Bit(cupsLastErrorString())));
+    }
+}
+
+void PreviewSurface::setZoom(ZoomMode mode, int percent)
+{
+    m_zoomMode = mode;
+    m_zoomPercent = std::clamp(percent, 10, 800);
+    m_view->refresh();
+}
+
+void PreviewSurface::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    auto *group = new QActionGroup(&menu);
+    auto addZoom = [&](const QString &text, ZoomMode mode, int percent) {
+        QAction *action = menu.addAction(text);
+        action->setCheckable(true);
+        action->setChecked(m_zoomMode == mode && (mode != ZoomMode::Percent || m_zoomPercent == percent));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, mode, percent] { setZoom(mode, percent); });
+    };
+    addZoom(tr("Fit Width"), ZoomMode::FitWidth, 100);
+    addZoom(tr("Fit Page"), ZoomMode::FitPage, 100);
+    for (int percent : {50, 75, 100, 150, 200, 400})
+        addZoom(tr("%1 %").arg(percent), ZoomMode::Percent, percent);
+    menu.addSeparator();
+    QAction *pdf = menu.addAction(tr("Save as PDF…"));
+    pdf->setEnabled(PageTotal() > 0);
+    connect(pdf, &QAction::triggered, this, &PreviewSurface::saveAsPdfInteractively);
+    menu.exec(event->globalPos());
+}
+
+void PreviewSurface::saveAsPdfInteractively()
+{
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save as PDF"), QString(),
+                                                          tr("PDF files (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    try {
+        SaveAsPdf(fileName);
+    } catch (const PrintError &error) {
+        QMessageBox::warning(this, tr("Save as PDF"), error.message());
+    }
+}

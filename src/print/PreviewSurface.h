@@ -1,0 +1,127 @@
+#pragma once
+
+#include "print/PreviewDocument.h"
+
+#include <QPageSize>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+struct ListingText;
+class PageView;
+
+// The preview surface vsp1: composes a document from settings, paragraphs
+// and tables, shows one page at a time on a grey backdrop and prints it.
+// The operations keep the names the main window's code uses; a property
+// that can be read and written is a getter and a setter of the same name.
+//
+// The layout and painting live in PreviewDocument; this class holds the
+// current text settings, feeds the document and shows it.
+class PreviewSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class ZoomMode { FitWidth, FitPage, Percent };
+
+    explicit PreviewSurface(QWidget *parent = nullptr);
+    ~PreviewSurface() override;
+
+    void PreviewMode(bool on) { m_previewMode = on; }
+    bool PreviewMode() const { return m_previewMode; }
+
+    // 0 none, 8 lines between rows, 3 top and bottom, 7 all; other values
+    // combine the same bits (1 top, 2 bottom, 4 all inner lines, 8 between rows).
+    void TableGridStyle(int style) { m_gridStyle = style; }
+    int TableGridStyle() const { return m_gridStyle; }
+
+    void TextFontFace(const QString &face) { m_style.face = face; }
+    QString TextFontFace() const { return m_style.face; }
+    void TextPointSize(int points) { m_style.pointSize = points; }
+    int TextPointSize() const { return m_style.pointSize; }
+    void TextBold(bool bold) { m_style.bold = bold; }
+    bool TextBold() const { return m_style.bold; }
+
+    // A new, empty document replaces the old one.
+    void BeginDocument();
+    // "left|centre|right", "%d" for the page number; drawn on every page.
+    void PageHeaderText(const QString &text);
+    QString PageHeaderText() const { return m_headerText; }
+    void PageFooterText(const QString &text);
+    QString PageFooterText() const { return m_footerText; }
+    void AppendParagraph(const QString &text);
+
+    // Table setup: the source reads the text area's left edge (twips); the
+    // target places the left edge of later tables (twips from the paper's
+    // edge); the value is how much room (twips) must remain below a table's
+    // heading on the page it starts on, else the table starts on a new page.
+    double TableSetupSource() const { return PreviewDocument::Margin; }
+    void TableSetupTarget(qint32 left) { m_tableLeft = left; }
+    qint32 TableSetupTarget() const { return m_tableLeft; }
+    void TableSetupValue(int keep) { m_keepWithHeading = keep; }
+    int TableSetupValue() const { return m_keepWithHeading; }
+
+    // Column format ("4000|>1000|>1000;"), heading row and body as texts:
+    // cells split at "|", rows at ";"; an empty row opening the body is not
+    // a row. BeforeTableText is raised once per row before it is laid out.
+    void AppendTable(const QString &format, const QString &heading, const QString &body);
+    // The same from a listing's structured rows: a name holding "|" or ";"
+    // stays one cell of one row.
+    void AppendTable(const ListingText &listing);
+
+    // Closes the document; PageTotal is final and page 1 shows.
+    void FinishDocument();
+
+    // 0 before any document exists.
+    int PageTotal() const;
+    // Kept within 1..PageTotal; 0 while there is no page.
+    int ShownPage() const { return m_shownPage; }
+    void ShownPage(int page);
+
+    // Every page to the default printer, without a dialog, as one job named
+    // after the document's title. Throws PrintError naming the cause.
+    void SendToPrinter();
+    // The same pages as the printer gets. Throws PrintError.
+    void SaveAsPdf(const QString &fileName) const;
+
+    // Paper for the following documents; unset, BeginDocument asks the
+    // default printer and falls back to the locale's paper.
+    void setPageSize(const std::optional<QPageSize> &pageSize) { m_pageSizeOverride = pageSize; }
+    static QPageSize defaultPageSize();
+
+    void setZoom(ZoomMode mode, int percent = 100);
+    ZoomMode zoomMode() const { return m_zoomMode; }
+    int zoomPercent() const { return m_zoomPercent; }
+
+    const PreviewDocument &document() const { return *m_document; }
+    QString documentTitle() const;
+
+signals:
+    // Raised inside AppendTable once per row, heading first (row 0), then
+    // body rows from 1; column is always 0 and text is the whole row. A
+    // TextPointSize (or face, bold) set by a receiver applies to that row.
+    void BeforeTableText(int row, int column, const QString &text);
+    void shownPageChanged(int page);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void saveAsPdfInteractively();
+
+    std::unique_ptr<PreviewDocument> m_document;
+    PageView *m_view = nullptr;
+    TextStyle m_style;
+    bool m_previewMode = false;
+    bool m_hasDocument = false;
+    int m_gridStyle = 0;
+    qint32 m_tableLeft = PreviewDocument::Margin;
+    int m_keepWithHeading = 0;
+    int m_shownPage = 0;
+    QString m_headerText;
+    QString m_footerText;
+    std::optional<QPageSize> m_pageSizeOverride;
+    ZoomMode m_zoomMode = ZoomMode::FitWidth;
+    int m_zoomPercent = 100;
+};

@@ -1,0 +1,106 @@
+#include "print/PrintComposer.h"
+
+#include "listing/ListingText.h"
+#include "print/PreviewSurface.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+// Pushes the hourglass and pops it on every way out, exceptions included.
+class WaitCursor
+{
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+qint32 toInt32(double value)
+{
+    const double rounded = std::nearbyint(value);    // halves to even in the default mode
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<qint32>::min()
+        || rounded > std::numeric_limits<qint32>::max())
+        throw std::overflow_error("table setup value out of range");
+    return qint32(rounded);
+}
+
+} // namespace
+
+PrintComposer::PrintComposer(PreviewSurface *vsp1, PrintDataSource *window, QObject *parent)
+    : QObject(parent)
+    , m_vsp1(vsp1)
+    , m_window(window)
+{
+    connect(m_vsp1, &PreviewSurface::BeforeTableText, this, &PrintComposer::vsp1_BeforeTableText);
+}
+
+PrintComposer::~PrintComposer() = default;
+
+std::optional<int> PrintComposer::gridStyleFor(const QString &gridText)
+{
+    if (gridText == QLatin1String("None"))
+        return 0;
+    if (gridText == QLatin1String("Rows"))
+        return 8;
+    if (gridText == QLatin1String("Top & Bottom"))
+        return 3;
+    if (gridText == QLatin1String("All"))
+        return 7;
+    return std::nullopt;
+}
+
+int PrintComposer::rowPointSize(const QString &text, const QString &dirIndicator)
+{
+    const QStringView trimmed = QStringView(text).trimmed();
+    const QStringView first = trimmed.first(std::min<qsizetype>(trimmed.size(), 1));
+    return first == QStringView(dirIndicator) ? 10 : 8;
+}
+
+QString PrintComposer::pageLabel(int shownPage, int pageTotal)
+{
+    return tr("Page %1 of %2").arg(shownPage).arg(pageTotal);
+}
+
+void PrintComposer::SendPrintData()
+{
+    WaitCursor hourglass;
+    m_vsp1->PreviewMode(true);
+    if (const std::optional<int> grid = gridStyleFor(m_window->gridText()))
+        m_vsp1->TableGridStyle(*grid);
+    m_vsp1->TextFontFace(QStringLiteral("Arial"));
+    m_vsp1->BeginDocument();
+    m_vsp1->PageHeaderText(m_window->pathCaption().toUpper() + QStringLiteral("||")
+                           + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    m_vsp1->TextBold(true);
+    m_vsp1->TextPointSize(11);
+    m_vsp1->AppendParagraph(m_window->titleText());
+    m_vsp1->TextBold(false);
+    m_vsp1->TextPointSize(8);
+    m_vsp1->TableSetupTarget(toInt32(m_vsp1->TableSetupSource()));
+    m_vsp1->TableSetupValue(1200);
+
+    m_window->CreatString(QStringLiteral("|"), QStringLiteral(";"));
+    QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
+
+    m_dirIndicator = m_window->DirIndicator();
+    m_vsp1->AppendTable(m_window->listingText());
+    m_vsp1->PageFooterText(QStringLiteral("||Page %d"));
+    m_vsp1->FinishDocument();
+    m_window->setPageLabel(pageLabel(m_vsp1->ShownPage(), m_vsp1->PageTotal()));
+}
+
+void PrintComposer::vsp1_BeforeTableText(int row, int column, const QString &text)
+{
+    Q_UNUSED(row);
+    Q_UNUSED(column);
+    m_vsp1->TextPointSize(rowPointSize(text, m_dirIndicator));
+}

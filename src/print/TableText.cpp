@@ -1,0 +1,160 @@
+#include "print/TableText.h"
+
+#include <cmath>
+
+namespace TableText {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// Lenient decimal: optional sign, digits, optional fraction; blanks skipped.
+int readWidth(QStringView entry)
+{
+    double value = 0;
+    bool negative = false;
+    bool seenSign = false;
+    bool seenDigit = false;
+    bool inFraction = false;
+    double scale = 0.1;
+    for (QChar c : entry) {
+        if (isBlank(c))
+            continue;
+        if (!seenSign && !seenDigit && !inFraction && (c == u'-' || c == u'+')) {
+            negative = c == u'-';
+            seenSign = true;
+        } else if (c >= u'0' && c <= u'9') {
+            seenDigit = true;
+            const int digit = c.unicode() - u'0';
+            if (inFraction) {
+                value += digit * scale;
+                scale /= 10;
+            } else if (value < 1e12) {
+                value = value * 10 + digit;
+            }
+        } else if (c == u'.' && !inFraction) {
+            inFraction = true;
+        } else {
+            break;
+        }
+    }
+    if (negative)
+        return 0;
+    return int(std::min(std::round(value), double(MaxColumnWidth)));
+}
+
+} // namespace
+
+QList<ColumnSpec> parseColumnFormat(QStringView format)
+{
+    const qsizetype end = format.indexOf(u';');
+    const QStringView body = end < 0 ? format : format.first(end);
+    QList<ColumnSpec> columns;
+    if (body.isEmpty())
+        return columns;
+    qsizetype start = 0;
+    while (columns.size() < MaxColumns) {
+        qsizetype bar = body.indexOf(u'|', start);
+        QStringView entry = body.mid(start, bar < 0 ? -1 : bar - start);
+        ColumnSpec spec;
+        qsizetype i = 0;
+        while (i < entry.size() && isBlank(entry[i]))
+            ++i;
+        if (i < entry.size() && entry[i] == u'>') {
+            spec.rightAligned = true;
+            ++i;
+        }
+        spec.width = readWidth(entry.sliced(i));
+        columns.append(spec);
+        if (bar < 0)
+            break;
+        start = bar + 1;
+    }
+    return columns;
+}
+
+QStringView Rows::cell(qsizetype row, int column) const
+{
+    const CellRef &ref = m_cells[size_t(m_rowStart[row] + column)];
+    return QStringView(m_text).mid(ref.offset, ref.length);
+}
+
+QStringView Rows::rowText(qsizetype row) const
+{
+    const qsizetype first = m_rowStart[row];
+    const qsizetype last = m_rowStart[row + 1] - 1;
+    if (last < first)
+        return {};
+    const qsizetype start = m_cells[size_t(first)].offset;
+    const qsizetype end = m_cells[size_t(last)].offset + m_cells[size_t(last)].length;
+    return QStringView(m_text).mid(start, end - start);
+}
+
+void Rows::reserve(qsizetype rows, int columns)
+{
+    m_cells.reserve(size_t(rows) * size_t(std::max(columns, 1)));
+    m_rowStart.reserve(size_t(rows) + 1);
+}
+
+Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow,
+               QStringView columnSeparator, QStringView rowSeparator)
+{
+    Rows rows;
+    rows.setText(text);
+    columnCount = std::max(columnCount, 1);
+    const QStringView all(text);
+    qsizetype pos = 0;
+    bool first = true;
+    while (pos < all.size()) {
+        qsizetype rowEnd = rowSeparator.isEmpty() ? -1 : all.indexOf(rowSeparator, pos);
+        if (rowEnd < 0)
+            rowEnd = all.size();
+        if (!(first && skipOpeningEmptyRow && rowEnd == pos)) {
+            rows.beginRow();
+            qsizetype cellStart = pos;
+            for (int c = 0; c < columnCount - 1 && !columnSeparator.isEmpty(); ++c) {
+                const qsizetype bar = all.first(rowEnd).indexOf(columnSeparator, cellStart);
+                if (bar < 0)
+                    break;
+                rows.addCell(cellStart, bar - cellStart);
+                cellStart = bar + columnSeparator.size();
+            }
+            rows.addCell(cellStart, rowEnd - cellStart);
+            rows.endRow();
+        }
+        first = false;
+        pos = rowEnd + rowSeparator.size();
+    }
+    return rows;
+}
+
+PageTextParts splitPageText(QStringView text)
+{
+    PageTextParts parts;
+    const qsizetype a = text.indexOf(u'|');
+    if (a < 0) {
+        parts.left = text.toString();
+        return parts;
+    }
+    parts.left = text.first(a).toString();
+    const qsizetype b = text.indexOf(u'|', a + 1);
+    if (b < 0) {
+        parts.centre = text.sliced(a + 1).toString();
+        return parts;
+    }
+    parts.centre = text.sliced(a + 1, b - a - 1).toString();
+    parts.right = text.sliced(b + 1).toString();
+    return parts;
+}
+
+QString withPageNumber(QStringView part, int page)
+{
+    QString out = part.toString();
+    out.replace(QStringLiteral("%d"), QString::number(page));
+    return out;
+}
+
+} // namespace TableText

@@ -1,0 +1,230 @@
+#include "FakeWindow.h"
+#include "ListingFixtures.h"
+#include "RecordingDevice.h"
+
+#include "print/PreviewSurface.h"
+#include "print/PrintComposer.h"
+
+#include <QCursor>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <optional>
+#include <stdexcept>
+
+
+class TestPrintComposer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void composesInOrder();
+    void gridStyleByExactText_data();
+    void gridStyleByExactText();
+    void rowStyling_data();
+    void rowStyling();
+    void emptyTitleStillAddsParagraph();
+    void newCompositionReplacesOld();
+    void failedBuildRestoresCursor();
+    void pageLabel_data();
+    void pageLabel();
+
+private:
+    PreviewSurface *m_vsp1 = nullptr;
+    FakeWindow *m_window = nullptr;
+    PrintComposer *m_composer = nullptr;
+};
+
+void TestPrintComposer::init()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_vsp1 = new PreviewSurface;
+    m_vsp1->setPageSize(QPageSize(QPageSize::Letter));
+    m_window = new FakeWindow;
+    m_window->nextListing = makeListing({{"-  notes.txt", "2", "3/7/2001"},
+                                         {"+ Docs", "12", "1/2/2001"},
+                                         {"    + Old", "2", "12/1/2000"},
+                                         {"     -  x.txt", "2", "12/1/2000"},
+                                         {"  -  report.doc", "10", "2/5/2001"}});
+    m_composer = new PrintComposer(m_vsp1, m_window);
+}
+
+void TestPrintComposer::cleanup()
+{
+    delete m_composer;
+    delete m_vsp1;
+    delete m_window;
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void TestPrintComposer::composesInOrder()
+{
+    m_composer->SendPrintData();
+
+    QCOMPARE(m_window->separators, (QStringList{"|", ";"}));
+    QCOMPARE(m_window->cursorDuringBuild, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+    QVERIFY(m_vsp1->PreviewMode());
+    QCOMPARE(m_vsp1->TextFontFace(), QStringLiteral("Arial"));
+    QCOMPARE(m_vsp1->PageHeaderText(),
+             "/HOME/ANN/DOCS||" + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QCOMPARE(m_vsp1->PageFooterText(), QStringLiteral("||Page %d"));
+    QCOMPARE(m_vsp1->TableSetupTarget(), qint32(PreviewDocument::Margin));
+    QCOMPARE(m_vsp1->TableSetupValue(), 1200);
+    QCOMPARE(m_vsp1->documentTitle(), QStringLiteral("Listing of Docs"));
+    QCOMPARE(m_vsp1->TextBold(), false);
+
+    const PreviewDocument &doc = m_vsp1->document();
+    QCOMPARE(doc.tableCount(), 1);
+    QCOMPARE(doc.tableBody(0).rowCount(), qsizetype(5));
+    QCOMPARE(doc.tableBody(0).cell(2, 0).toString(), QStringLiteral("    + Old"));
+    QCOMPARE(m_vsp1->PageTotal(), 1);
+    QCOMPARE(m_window->pageLabel, QStringLiteral("Page 1 of 1"));
+}
+
+void TestPrintComposer::gridStyleByExactText_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("style");
+
+    QTest::newRow("None") << 7 << "None" << 0;
+    QTest::newRow("Rows") << 0 << "Rows" << 8;
+    QTest::newRow("Top & Bottom") << 0 << "Top & Bottom" << 3;
+    QTest::newRow("All") << 0 << "All" << 7;
+    QTest::newRow("other letter case keeps the previous style") << 8 << "all" << 8;
+    QTest::newRow("empty text keeps the previous style") << 3 << "" << 3;
+    QTest::newRow("trailing blank keeps the previous style") << 8 << "None " << 8;
+}
+
+void TestPrintComposer::gridStyleByExactText()
+{
+    QFETCH(int, before);
+    QFETCH(QString, grid);
+    QFETCH(int, style);
+
+    m_vsp1->TableGridStyle(before);
+    m_window->grid = grid;
+    m_composer->SendPrintData();
+    QCOMPARE(m_vsp1->TableGridStyle(), style);
+}
+
+void TestPrintComposer::rowStyling_data()
+{
+    QTest::addColumn<QString>("dirIndicator");
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<bool>("namesOnly");
+    QTest::addColumn<int>("points");
+
+    // The row text is the whole row, separators included: only a row of
+    // names alone can be blank after trimming.
+    QTest::newRow("level-2 folder row is 10 pt") << "+" << "    + Old" << false << 10;
+    QTest::newRow("level-1 folder row is 10 pt") << "+" << "+ Docs" << false << 10;
+    QTest::newRow("file row is 8 pt") << "+" << "-  notes.txt" << false << 8;
+    QTest::newRow("indented file row is 8 pt") << "+" << "     -  x.txt" << false << 8;
+    QTest::newRow("several characters never match") << "[D]" << "[D] Docs" << false << 8;
+    QTest::newRow("empty indicator: blank name alone is 10 pt") << "" << "   " << true << 10;
+    QTest::newRow("empty indicator: blank name with a size is 8 pt") << "" << "   " << false << 8;
+    QTest::newRow("empty indicator: folder row is 8 pt") << "" << " Docs" << true << 8;
+    QTest::newRow("other mark") << ">" << "  > Docs" << false << 10;
+}
+
+void TestPrintComposer::rowStyling()
+{
+    QFETCH(QString, dirIndicator);
+    QFETCH(QString, firstCell);
+    QFETCH(bool, namesOnly);
+    QFETCH(int, points);
+
+    m_window->dirIndicator = dirIndicator;
+    m_window->nextListing = makeListing({{firstCell, "1", "3/7/2001"}}, !namesOnly, !namesOnly);
+    m_composer->SendPrintData();
+    QCOMPARE(m_vsp1->document().rowStyle(0, 0).pointSize, points);
+    QCOMPARE(PrintComposer::rowPointSize(namesOnly ? firstCell : firstCell + "|1|3/7/2001", dirIndicator),
+             points);
+}
+
+void TestPrintComposer::emptyTitleStillAddsParagraph()
+{
+    // The empty title's line still takes its room above the table: the
+    // heading stands where it stands below a one-line title.
+    auto headingY = [this] {
+        RecordingDevice device(m_vsp1->document().pageSizeTwips());
+        QPainter painter(&device);
+        m_vsp1->document().paintPage(painter, 1);
+        for (const auto &t : device.engine().texts) {
+            if (t.text == u"Sub-Directories")
+                return t.at.y();
+        }
+        return -1.0;
+    };
+    m_window->nextListing = numberedListing(0);
+    m_composer->SendPrintData();
+    const qreal belowTitle = headingY();
+
+    m_window->title.clear();
+    m_composer->SendPrintData();
+    QCOMPARE(m_vsp1->document().title(), QString());
+    QCOMPARE(headingY(), belowTitle);
+    QVERIFY(belowTitle > PreviewDocument::Margin + 200);
+    QCOMPARE(m_vsp1->documentTitle(), QStringLiteral("Foliotrace"));
+    QCOMPARE(m_vsp1->PageTotal(), 1);
+}
+
+void TestPrintComposer::newCompositionReplacesOld()
+{
+    m_window->nextListing = numberedListing(600);
+    m_composer->SendPrintData();
+    const int bigTotal = m_vsp1->PageTotal();
+    QVERIFY(bigTotal > 5);
+    QCOMPARE(m_window->pageLabel, QStringLiteral("Page 1 of %1").arg(bigTotal));
+    m_vsp1->ShownPage(4);
+
+    m_window->nextListing = numberedListing(3);
+    m_composer->SendPrintData();
+    QCOMPARE(m_vsp1->PageTotal(), 1);
+    QCOMPARE(m_vsp1->ShownPage(), 1);
+    QCOMPARE(m_vsp1->document().tableCount(), 1);
+    QCOMPARE(m_vsp1->document().tableBody(0).rowCount(), qsizetype(3));
+    QCOMPARE(m_window->pageLabel, QStringLiteral("Page 1 of 1"));
+}
+
+void TestPrintComposer::failedBuildRestoresCursor()
+{
+    m_window->failBuild = true;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, m_composer->SendPrintData());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    // Steps done before the failure stay done.
+    QCOMPARE(m_vsp1->documentTitle(), QStringLiteral("Listing of Docs"));
+    QCOMPARE(m_window->pageLabel, QStringLiteral("Page:"));
+}
+
+void TestPrintComposer::pageLabel_data()
+{
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("first of three") << 1 << 3 << "Page 1 of 3";
+    QTest::newRow("beyond 16 bits") << 40000 << 40000 << "Page 40000 of 40000";
+    QTest::newRow("no document") << 0 << 0 << "Page 0 of 0";
+}
+
+void TestPrintComposer::pageLabel()
+{
+    QFETCH(int, shown);
+    QFETCH(int, total);
+    QFETCH(QString, label);
+    QCOMPARE(PrintComposer::pageLabel(shown, total), label);
+}
+
+QTEST_MAIN(TestPrintComposer)
+#include "tst_printcomposer.moc"
