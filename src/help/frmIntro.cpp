@@ -4,7 +4,7 @@
 #include "help/Artwork.h"
 #include "help/ContextIDs.h"
 #include "help/Global.h"
-#include "help/Twips.h"
+#include "app/Twips.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -91,14 +91,15 @@ void frmIntro::placeControls()
     const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *control : controls) {
         const QRect design = control->geometry();
-        control->setGeometry(twipsToPixels(design.x() * kTwipsPerDesignPixel,
-                                           design.y() * kTwipsPerDesignPixel,
-                                           design.width() * kTwipsPerDesignPixel,
-                                           design.height() * kTwipsPerDesignPixel, this));
+        control->setGeometry(twipsToPixels(QRect(design.x() * kTwipsPerDesignPixel,
+                                                 design.y() * kTwipsPerDesignPixel,
+                                                 design.width() * kTwipsPerDesignPixel,
+                                                 design.height() * kTwipsPerDesignPixel),
+                                           this));
     }
     fitCaption(m_ui->Label2);
     fitCaption(m_ui->lblVersion);
-    setFixedSize(twipsToPixels(kClientTwips, this));
+    setFixedSize(twipsToPixels(QRect(QPoint(), kClientTwips), this).size());
 
     // Centred on the screen, also when shown over the main window.
     if (const QScreen *screen = this->screen())

@@ -1,6 +1,6 @@
 #include "help/ContextIDs.h"
 #include "help/Global.h"
-#include "help/Twips.h"
+#include "app/Twips.h"
 #include "help/frmIntro.h"
 
 #include <QApplication>
@@ -81,8 +81,7 @@ void TestFrmIntro::captionAndFixedSize()
 {
     const auto intro = makeIntro();
     QCOMPARE(intro->windowTitle(), QStringLiteral("Brambleworks: Utilities"));
-    const QSize client(twipsToPixels(7875, intro.get(), Qt::Horizontal),
-                       twipsToPixels(4830, intro.get(), Qt::Vertical));
+    const QSize client = twipsToPixels(QRect(0, 0, 7875, 4830), intro.get()).size();
     QCOMPARE(intro->size(), client);
     QCOMPARE(intro->minimumSize(), client);
     QCOMPARE(intro->maximumSize(), client);
@@ -118,7 +117,7 @@ void TestFrmIntro::controlsStandAtTheirTwipPositions()
     auto *control = intro->findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(),
-             twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height(), intro.get()));
+             twipsToPixels(twips, intro.get()));
 }
 
 void TestFrmIntro::longCaptionsAreNotCut_data()
@@ -136,7 +135,7 @@ void TestFrmIntro::longCaptionsAreNotCut()
     const auto intro = makeIntro();
     auto *label = intro->findChild<QLabel *>(name);
     QVERIFY(label);
-    const QRect designed = twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height(), intro.get());
+    const QRect designed = twipsToPixels(twips, intro.get());
     const QRect placed = label->geometry();
     // Same line, at least the designed width, wide enough for the caption,
     // and still inside the window.
