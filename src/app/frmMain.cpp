@@ -6,6 +6,15 @@
 #include "app/PrintTitle.h"
 #include "app/Twips.h"
 #include "clipboard/ClipboardExport.h"
+#include "help/Artwork.h"
+#include "help/ContextIDs.h"
+#include "help/Global.h"
+#include "help/frmIntro.h"
+#include "listing/FileSystemObject.h"
+#include "listing/ListingBuilder.h"
+#include "print/PreviewSurface.h"
+#include "print/PrintError.h"
+#include "settings/OptionWidgets.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -14,13 +23,21 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QWindow>
+
+#include <limits>
 
 namespace {
 
@@ -73,10 +90,22 @@ const TwipPlacement Placements[] = {
     {"cmdNextPage", {9240, 360, 615, 255}},
 };
 
-// TODO(lead): caption from Global::makerHostName() (help/Global.h, branch
-// `settings`); Label2 can become that branch's WebLinkLabel (promote it in
-// frmMain.ui, connect clicked -> Label2_Click, drop the event filter).
-const QString MakerWebAddress = QStringLiteral("https://foliotrace.example");
+// Pending window events run at most this often during a build: often enough
+// for the window to feel live, rarely enough that a tree of many small
+// folders is not slowed down by the event loop.
+constexpr qint64 YieldIntervalMs = 8;
+// A build that runs longer than this shows its progress and a Cancel button.
+constexpr qint64 ProgressDelayMs = 500;
+
+// Shows the wait pointer for as long as it lives.
+class WaitPointer
+{
+public:
+    WaitPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitPointer() { QGuiApplication::restoreOverrideCursor(); }
+    WaitPointer(const WaitPointer &) = delete;
+    WaitPointer &operator=(const WaitPointer &) = delete;
+};
 
 } // namespace
 
@@ -102,16 +131,19 @@ frmMain::frmMain(QWidget *parent)
     pathPalette.setColor(QPalette::Window, QColor(255, 255, 192));
     m_ui->lblPath->setPalette(pathPalette);
 
-    m_ui->banner->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    setWindowIcon(QIcon(QStringLiteral(":/images/foliotrace.png")));
-    m_ui->cmdHelp->setIcon(QIcon(QStringLiteral(":/images/help.png")));
-    m_ui->cmdPrint->setIcon(QIcon(QStringLiteral(":/images/print-preview.png")));
-    m_ui->cmdCopy->setIcon(QIcon(QStringLiteral(":/images/copy.png")));
+    m_ui->banner->setPixmap(bannerPixmap());
+    setWindowIcon(::windowIcon());
+    m_ui->cmdHelp->setIcon(helpButtonIcon());
+    m_ui->cmdPrint->setIcon(printPreviewButtonIcon());
+    m_ui->cmdCopy->setIcon(copyButtonIcon());
     for (QToolButton *button : {m_ui->cmdHelp, m_ui->cmdPrint, m_ui->cmdCopy})
         button->setIconSize(QSize(16, 16));
 
-    m_ui->Label2->setText(MakerWebAddress);
-    m_ui->Label2->installEventFilter(this);
+    m_ui->Label2->setText(Global::makerHostName());
+    // Text boxes take text of any length.
+    for (QLineEdit *edit : {m_ui->txtDirI, m_ui->txtFileI, m_ui->txtTitle, m_ui->txtDirCol,
+                            m_ui->txtSizeCol, m_ui->txtDateCol})
+        edit->setMaxLength(std::numeric_limits<int>::max());
     // Typed list text stays as typed: no completion to an item ("rows" is
     // not "Rows").
     m_ui->cboGrid->setCompleter(nullptr);
@@ -129,6 +161,7 @@ frmMain::frmMain(QWidget *parent)
     }
 
     createPreviewSurface();
+    createBuildProgress();
     applyTwipGeometry();
     resize(twipsToPixels(DesignWidthTwips, logicalDpiX()), twipsToPixels(DesignHeightTwips, logicalDpiY()));
 
@@ -156,20 +189,17 @@ frmMain::frmMain(QWidget *parent)
     connect(m_ui->cmdCopy, &QAbstractButton::clicked, this, &frmMain::cmdCopy_Click);
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::createPreviewSurface()
 {
-    // TODO(lead): create the preview surface from branch `print` here, in
-    // place of this placeholder: same object name "vsp1", child of the form,
-    // hidden at start, tab stop between chkDate and cmdHide.
-    vsp1 = new QWidget(this);
+    vsp1 = new PreviewSurface(this);
     vsp1->setObjectName(QStringLiteral("vsp1"));
-    vsp1->setBackgroundRole(QPalette::Mid);
-    vsp1->setAutoFillBackground(true);
     vsp1->hide();
+    m_composer = new PrintComposer(vsp1, this, this);
     setTabOrder(m_ui->chkDate, vsp1);
     setTabOrder(vsp1, m_ui->cmdHide);
 }
@@ -189,11 +219,49 @@ void frmMain::applyTwipGeometry()
     }
 }
 
-bool frmMain::Form_Load()
+void frmMain::createBuildProgress()
 {
-    // TODO(lead): 1. RegisterHelpFile(winId()) (help module).
-    // TODO(lead): 2. show frmIntro modally and wait; when the user leaves it
-    //                with "Exit", return false here (nothing below runs).
+    m_buildProgress = new QFrame(this);
+    m_buildProgress->setObjectName(QStringLiteral("buildProgress"));
+    m_buildProgress->setFrameShape(QFrame::StyledPanel);
+    m_buildProgress->setAutoFillBackground(true);
+    auto *layout = new QHBoxLayout(m_buildProgress);
+    m_buildProgressText = new QLabel(m_buildProgress);
+    m_buildProgressText->setObjectName(QStringLiteral("buildProgressText"));
+    m_buildProgressText->setTextFormat(Qt::PlainText);
+    m_buildProgressText->setMinimumWidth(1);
+    m_buildCancel = new QPushButton(tr("Cancel"), m_buildProgress);
+    m_buildCancel->setObjectName(QStringLiteral("buildCancel"));
+    layout->addWidget(m_buildProgressText, 1);
+    layout->addWidget(m_buildCancel);
+    m_buildProgress->hide();
+    connect(m_buildCancel, &QAbstractButton::clicked, this, &frmMain::cancelBuild);
+
+    m_escapeCancels = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escapeCancels->setEnabled(false);
+    connect(m_escapeCancels, &QShortcut::activated, this, &frmMain::cancelBuild);
+}
+
+void frmMain::placeBuildProgress()
+{
+    // Just above the button bar, across the window.
+    const int margin = twipsToPixels(120, logicalDpiX());
+    const int height = m_buildProgress->sizeHint().height();
+    m_buildProgress->setGeometry(margin, m_ui->pic1->y() - height - margin / 2,
+                                 qMax(1, width() - 2 * margin), height);
+}
+
+void frmMain::Form_Load()
+{
+    // 1. Help works from here on, already in the start-up window.
+    ContextIDs::RegisterHelpFile(this);
+    ContextIDs::setHelpContextId(this, ContextIDs::MainWindowContextId);
+
+    // 2. The start-up window; its "Exit" ends the program inside exec().
+    {
+        frmIntro intro(this);
+        intro.exec();
+    }
 
     // 3. The path label takes the folder list's starting folder, which also
     //    builds the title.
@@ -205,10 +273,17 @@ bool frmMain::Form_Load()
         m_ui->cboLevel->addItem(QString::number(level));
     m_ui->cboLevel->setCurrentIndex(0);
 
-    // TODO(lead): 5. GetValuesFromRegistry(): stored options into the
-    //                controls, then Dir1 and Drive1 pointed at lblPath's
-    //                folder (Dir1 first, then Drive1->setDrive(path)).
-    return true;
+    // 5. The stored options. Values that could not be applied are reported
+    //    once the window is up.
+    runSteps([this] { m_loadReport = GetValuesFromRegistry(*this); });
+}
+
+void frmMain::reportReplacedSettings()
+{
+    const QString text = settingsLoadReportMessage(m_loadReport);
+    m_loadReport = SettingsLoadReport();
+    if (!text.isEmpty())
+        showFailure(text);
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -219,6 +294,8 @@ void frmMain::showEvent(QShowEvent *event)
     if (!m_followsScreen && windowHandle()) {
         m_followsScreen = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::relayout);
+        if (!m_loadReport.isEmpty())
+            QTimer::singleShot(0, this, &frmMain::reportReplacedSettings);
     }
 }
 
@@ -234,6 +311,7 @@ void frmMain::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     dockButtonBar();
     Form_Resize();
+    placeBuildProgress();
 }
 
 void frmMain::dockButtonBar()
@@ -258,14 +336,15 @@ void frmMain::placePreviewSurface()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    m_cancelRequested = true;
     Form_UnLoad();
     event->accept();
 }
 
 void frmMain::Form_UnLoad()
 {
-    // TODO(lead): CloseHelp() (help module): tell an open help viewer to
-    //             close. Nothing is stored on this path.
+    // Nothing is stored on this path.
+    ContextIDs::CloseHelp();
 }
 
 void frmMain::cmdCancel_Click()
@@ -273,21 +352,27 @@ void frmMain::cmdCancel_Click()
     // Ends at once: no unload step, nothing stored. Quitting the event loop
     // (rather than exit()) lets QApplication hand a copied listing to the
     // desktop's clipboard manager on the way out.
-    // TODO(lead): if a listing build is running, cancel it here so the loop
-    //             is left at once rather than when the walk returns.
+    // A running build stops at its next yield, so the loop is left at once.
+    m_cancelRequested = true;
     QCoreApplication::exit(0);
 }
 
 void frmMain::cmdPrint_Click()
 {
+    // A click queued while a build runs starts nothing.
+    if (m_building)
+        return;
     if (m_ui->cmdPrint->text() == tr("Print Preview")) {
-        // TODO(lead): 1. SaveValuesToRegistry() (settings store).
-        // 2. The marks as typed.
-        DirIndicator = m_ui->txtDirI->text();
-        FileIndicator = m_ui->txtFileI->text();
-        // TODO(lead): 3. SendPrintData(): set up vsp1, header (path, date),
-        //             bold title, CreatString("|", ";"), table, footer, page
-        //             label. On failure stay in the Options state.
+        // 1.-3. Store the options, take the marks as typed, compose. A
+        //       failure leaves the window in the Options state.
+        const bool composed = runSteps([this] {
+            SaveValuesToRegistry(*this);
+            DirIndicator = m_ui->txtDirI->text();
+            FileIndicator = m_ui->txtFileI->text();
+            SendPrintData();
+        });
+        if (!composed)
+            return;
         // 4. Let pending window events run.
         QCoreApplication::processEvents();
         // 5.-8. Preview state.
@@ -296,9 +381,12 @@ void frmMain::cmdPrint_Click()
         placePreviewSurface();
         vsp1->show();
         vsp1->raise();
+        m_buildProgress->raise();
     } else {
-        // TODO(lead): 1. SendToPrinter() on vsp1: the last composed document
-        //             goes to the default printer, nothing is recomposed.
+        // 1. The last composed document goes to the default printer; a
+        //    refused job keeps the preview on screen.
+        if (!runSteps([this] { vsp1->SendToPrinter(); }))
+            return;
         // 2. Let pending window events run.
         QCoreApplication::processEvents();
         // 3.-5. Back to the Options state.
@@ -317,27 +405,147 @@ void frmMain::cmdHide_Click()
 
 void frmMain::cmdNextPage_Click()
 {
-    // TODO(lead): vsp1 ShownPage (16-bit) + 1, written back; then lblPrnt =
-    //             "Page " + ShownPage read again + " of " + PageTotal. Does
-    //             nothing before a document exists.
+    // Before any document there is nothing to page.
+    if (vsp1->PageTotal() < 1)
+        return;
+    vsp1->ShownPage(vsp1->ShownPage() + 1);
+    showPageLabel();
 }
 
 void frmMain::cmdPrevPage_Click()
 {
-    // TODO(lead): as cmdNextPage_Click with ShownPage - 1.
+    if (vsp1->PageTotal() < 1)
+        return;
+    vsp1->ShownPage(vsp1->ShownPage() - 1);
+    showPageLabel();
+}
+
+void frmMain::showPageLabel()
+{
+    setPageLabel(PrintComposer::pageLabel(vsp1->ShownPage(), vsp1->PageTotal()));
 }
 
 void frmMain::cmdCopy_Click()
 {
-    // TODO(lead): 1. SaveValuesToRegistry() (settings store), before anything else.
-    // 2.-4. The marks as typed, with a lone "+" / "-" kept as text for spreadsheets.
-    DirIndicator = clipboardDirIndicator(m_ui->txtDirI->text());
-    FileIndicator = clipboardFileIndicator(m_ui->txtFileI->text());
-    // TODO(lead): 5. CreatString("\t", "\r\n") into Listing; a failed or
-    //             cancelled build returns here, before the clipboard is touched.
-    // 6.-7. Clear the clipboard, then the title (read now, after the build)
-    //       with the header and body.
-    putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing), QGuiApplication::clipboard());
+    if (m_building)
+        return;
+    runSteps([this] {
+        // 1. The options are stored whether or not the rest succeeds.
+        SaveValuesToRegistry(*this);
+        // 2.-4. The marks as typed, with a lone "+" / "-" kept as text for
+        //       spreadsheets.
+        DirIndicator = clipboardDirIndicator(m_ui->txtDirI->text());
+        FileIndicator = clipboardFileIndicator(m_ui->txtFileI->text());
+        // 5. A failed or cancelled build ends here, before the clipboard is
+        //    touched.
+        CreatString(QStringLiteral("\t"), QStringLiteral("\r\n"));
+        // 6.-7. The title is read now, after the build.
+        putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing),
+                       QGuiApplication::clipboard());
+    });
+}
+
+void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
+{
+    WaitPointer waitPointer;
+
+    // One reading of the options; later edits do not reach this build.
+    ListingOptions options;
+    options.path = m_ui->lblPath->text();
+    // The folder list keeps the exact bytes of a name that is not valid
+    // UTF-8; the label's text would lose them.
+    if (options.path == m_ui->Dir1->Path())
+        options.nativePath = m_ui->Dir1->nativePath();
+    options.printFiles = ::checkValue(m_ui->chkFiles);
+    options.printSize = ::checkValue(m_ui->chkSize);
+    options.printDate = ::checkValue(m_ui->chkDate);
+    options.depthText = m_ui->cboLevel->currentText();
+    options.dirColWidth = m_ui->txtDirCol->text();
+    options.sizeColWidth = m_ui->txtSizeCol->text();
+    options.dateColWidth = m_ui->txtDateCol->text();
+    options.dirIndicator = DirIndicator;
+    options.fileIndicator = FileIndicator;
+
+    if (!m_fileSystem)
+        m_fileSystem = createFileSystemObject();
+
+    // Only one build at a time: the commands that start one are off until
+    // it ends, however it ends.
+    m_building = true;
+    m_cancelRequested = false;
+    m_ui->cmdPrint->setEnabled(false);
+    m_ui->cmdCopy->setEnabled(false);
+    m_escapeCancels->setEnabled(true);
+    m_buildClock.start();
+    m_sinceEvents.start();
+    const auto finished = qScopeGuard([this] {
+        m_building = false;
+        m_buildProgress->hide();
+        m_escapeCancels->setEnabled(false);
+        m_ui->cmdPrint->setEnabled(true);
+        m_ui->cmdCopy->setEnabled(true);
+    });
+
+    buildListing(options, cSeperator, rSeperator, *m_fileSystem, Listing,
+                 [this](const ListingProgress &progress) { yieldDuringBuild(progress); });
+}
+
+void frmMain::yieldDuringBuild(const ListingProgress &progress)
+{
+    if (m_sinceEvents.elapsed() >= YieldIntervalMs) {
+        if (m_buildClock.elapsed() >= ProgressDelayMs) {
+            const QString folder = m_buildProgressText->fontMetrics().elidedText(
+                progress.currentFolder, Qt::ElideMiddle, m_buildProgressText->width() / 2);
+            m_buildProgressText->setText(
+                tr("%L1 entries listed. Reading %2").arg(progress.entriesListed).arg(folder));
+            if (!m_buildProgress->isVisible()) {
+                placeBuildProgress();
+                m_buildProgress->show();
+                m_buildProgress->raise();
+            }
+        }
+        QCoreApplication::processEvents();
+        m_sinceEvents.restart();
+    }
+    if (m_cancelRequested)
+        throw BuildCancelled();
+}
+
+void frmMain::cancelBuild()
+{
+    if (m_building)
+        m_cancelRequested = true;
+}
+
+void frmMain::SendPrintData()
+{
+    m_composer->SendPrintData();
+}
+
+bool frmMain::runSteps(const std::function<void()> &steps)
+{
+    QString failure;
+    try {
+        steps();
+        return true;
+    } catch (const BuildCancelled &) {
+    } catch (const FileSystemError &error) {
+        failure = error.message();
+    } catch (const FolderReadError &error) {
+        failure = error.message();
+    } catch (const SettingsWriteError &error) {
+        failure = error.message();
+    } catch (const PrintError &error) {
+        failure = error.message();
+    } catch (const std::exception &error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    // Whatever failed, the pointer is the normal one again.
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+    if (!failure.isEmpty())
+        showFailure(failure);
+    return false;
 }
 
 void frmMain::Drive1_Change()
@@ -382,11 +590,13 @@ void frmMain::helpItem_Click(int Index)
 {
     switch (Index) {
     case 0:
-        // TODO(lead): ShowHelpContents() (help module).
+        ContextIDs::ShowHelpContents();
         break;
-    case 1:
-        // TODO(lead): show frmIntro modally and wait until it closes.
+    case 1: {
+        frmIntro intro(this);
+        intro.exec();
         break;
+    }
     default:
         break;
     }
@@ -394,16 +604,112 @@ void frmMain::helpItem_Click(int Index)
 
 void frmMain::Label2_Click()
 {
-    // TODO(lead): Global::OpenWebPage(this, Global::makerWebAddress()).
+    Global::OpenWebPage(this, Global::makerWebAddress());
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
+// The option controls, as the settings store reads and sets them.
+
+int frmMain::checkValue(OptionCheck check) const
 {
-    if (watched == m_ui->Label2 && event->type() == QEvent::MouseButtonRelease) {
-        Label2_Click();
-        return true;
+    switch (check) {
+    case OptionCheck::Files: return ::checkValue(m_ui->chkFiles);
+    case OptionCheck::Size: return ::checkValue(m_ui->chkSize);
+    case OptionCheck::Date: return ::checkValue(m_ui->chkDate);
     }
-    return QWidget::eventFilter(watched, event);
+    return 0;
+}
+
+void frmMain::setCheckValue(OptionCheck check, int value)
+{
+    switch (check) {
+    case OptionCheck::Files: ::setCheckValue(m_ui->chkFiles, value); break;
+    case OptionCheck::Size: ::setCheckValue(m_ui->chkSize, value); break;
+    case OptionCheck::Date: ::setCheckValue(m_ui->chkDate, value); break;
+    }
+}
+
+QString frmMain::depthText() const
+{
+    return m_ui->cboLevel->currentText();
+}
+
+void frmMain::setDepthText(const QString &text)
+{
+    m_ui->cboLevel->setEditText(text);
+}
+
+int frmMain::gridListIndex() const
+{
+    return comboListIndex(m_ui->cboGrid);
+}
+
+void frmMain::setGridListIndex(int index)
+{
+    setComboListIndex(m_ui->cboGrid, index);
+}
+
+static QLineEdit *optionEdit(Ui::frmMain *ui, OptionText field)
+{
+    switch (field) {
+    case OptionText::DirIndicator: return ui->txtDirI;
+    case OptionText::FileIndicator: return ui->txtFileI;
+    case OptionText::DirColWidth: return ui->txtDirCol;
+    case OptionText::SizeColWidth: return ui->txtSizeCol;
+    case OptionText::DateColWidth: return ui->txtDateCol;
+    }
+    return ui->txtDirI;
+}
+
+QString frmMain::optionText(OptionText field) const
+{
+    return optionEdit(m_ui.get(), field)->text();
+}
+
+void frmMain::setOptionText(OptionText field, const QString &text)
+{
+    optionEdit(m_ui.get(), field)->setText(text);
+}
+
+QString frmMain::pathCaption() const
+{
+    return m_ui->lblPath->text();
+}
+
+void frmMain::setFolderListPath(const QString &path)
+{
+    m_ui->Dir1->setPath(path);
+}
+
+void frmMain::setDriveListDrive(const QString &path)
+{
+    m_ui->Drive1->setDrive(path);
+}
+
+// What the composer reads.
+
+QString frmMain::gridText() const
+{
+    return m_ui->cboGrid->currentText();
+}
+
+QString frmMain::titleText() const
+{
+    return m_ui->txtTitle->text();
+}
+
+QString frmMain::dirIndicator() const
+{
+    return DirIndicator;
+}
+
+const ListingText &frmMain::listingText() const
+{
+    return Listing;
+}
+
+void frmMain::setPageLabel(const QString &caption)
+{
+    m_ui->lblPrnt->setText(caption);
 }
 
 void frmMain::reportFolderFailure(const QString &path, const QString &reason)

@@ -3,24 +3,42 @@
 // The main window. It owns the option controls (frmMain.ui), the folder
 // pickers (DriveList, FolderList), the listing and indicator fields and the
 // preview surface. Handlers carry the names of the controls and events they
-// serve. Logic lives elsewhere: the title rule in PrintTitle, the clipboard
-// text in clipboard/ClipboardExport, placement in PreviewPlacement and Twips.
-// The window only reads controls, calls that logic and reports failures.
+// serve. Logic lives elsewhere:
+//   listing/ListingBuilder   the folder walk behind CreatString
+//   print/PrintComposer      SendPrintData onto the PreviewSurface vsp1
+//   settings/OptionStore     the ten remembered options (via OptionControls)
+//   clipboard/ClipboardExport the spreadsheet text of "Copy"
+//   help/ContextIDs, frmIntro help, the start-up window and the web link
+//   PrintTitle, PreviewPlacement, Twips  the title rule and the geometry
+// The window reads its controls, calls that logic and reports failures; no
+// exception leaves a handler.
 
 #include "listing/ListingText.h"
+#include "print/PrintComposer.h"
+#include "settings/OptionControls.h"
+#include "settings/OptionStore.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class FileSystemObject;
+class PreviewSurface;
+class QFrame;
+class QLabel;
 class QMenu;
+class QPushButton;
+class QShortcut;
+struct ListingProgress;
 
 namespace Ui {
 class frmMain;
 }
 
-class frmMain : public QWidget
+class frmMain : public QWidget, public OptionControls, public PrintDataSource
 {
     Q_OBJECT
 
@@ -28,9 +46,9 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Runs the load sequence. False when the user left the start-up window
-    // with "Exit": the program ends without showing this window.
-    bool Form_Load();
+    // Runs the load sequence. "Exit" in the start-up window ends the
+    // program inside it.
+    void Form_Load();
 
     // The indicator fields, set by the command that starts a build.
     QString DirIndicator;
@@ -38,9 +56,17 @@ public:
     // ListFormat, ListHeader and ListBody of the last build.
     ListingText Listing;
 
-    // TODO(lead): public CreatString(cSeperator, rSeperator) delegating to
-    // buildListing() over the option set read from the controls, and
-    // SendPrintData() delegating to the composer.
+    // Builds the listing of the folder in the path label into Listing, with
+    // one reading of the options. Throws what the walk throws; a build the
+    // user cancels throws BuildCancelled.
+    void CreatString(const QString &cSeperator, const QString &rSeperator) override;
+    // Composes the listing document on vsp1 and writes the page label.
+    void SendPrintData();
+
+    class BuildCancelled
+    {
+    };
+    bool isBuilding() const { return m_building; }
 
     // Button bar
     void cmdPrint_Click();
@@ -62,11 +88,32 @@ public:
     // not fit is skipped.
     void placePreviewSurface();
 
+    PreviewSurface *previewSurface() const { return vsp1; }
+
+    // OptionControls
+    int checkValue(OptionCheck check) const override;
+    void setCheckValue(OptionCheck check, int value) override;
+    QString depthText() const override;
+    void setDepthText(const QString &text) override;
+    int gridListIndex() const override;
+    void setGridListIndex(int index) override;
+    QString optionText(OptionText field) const override;
+    void setOptionText(OptionText field, const QString &text) override;
+    QString pathCaption() const override;
+    void setFolderListPath(const QString &path) override;
+    void setDriveListDrive(const QString &path) override;
+
+    // PrintDataSource
+    QString gridText() const override;
+    QString titleText() const override;
+    QString dirIndicator() const override;
+    const ListingText &listingText() const override;
+    void setPageLabel(const QString &caption) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Resize();
@@ -80,9 +127,33 @@ private:
     void rememberOpenedFolder();
     void reportFolderFailure(const QString &path, const QString &reason);
     void showFailure(const QString &text);
+    // Runs one command's steps; a failure stops them where it happens and is
+    // reported. False when the steps did not all run.
+    bool runSteps(const std::function<void()> &steps);
+    void createBuildProgress();
+    void placeBuildProgress();
+    void yieldDuringBuild(const ListingProgress &progress);
+    void cancelBuild();
+    void showPageLabel();
+    void reportReplacedSettings();
 
     std::unique_ptr<Ui::frmMain> m_ui;
-    QWidget *vsp1 = nullptr;        // the preview surface (placeholder until it lands)
+    PreviewSurface *vsp1 = nullptr;
+    PrintComposer *m_composer = nullptr;
     QMenu *m_helpbar = nullptr;
     bool m_followsScreen = false;
+
+    // One component for the window's life, made at the first build.
+    std::unique_ptr<FileSystemObject> m_fileSystem;
+    SettingsLoadReport m_loadReport;
+
+    // The running build, if any.
+    bool m_building = false;
+    bool m_cancelRequested = false;
+    QElapsedTimer m_buildClock;
+    QElapsedTimer m_sinceEvents;
+    QFrame *m_buildProgress = nullptr;
+    QLabel *m_buildProgressText = nullptr;
+    QPushButton *m_buildCancel = nullptr;
+    QShortcut *m_escapeCancels = nullptr;
 };

@@ -91,7 +91,7 @@ void PrintComposer::SendPrintData()
     m_window->CreatString(QStringLiteral("|"), QStringLiteral(";"));
     QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
 
-    m_dirIndicator = m_window->DirIndicator();
+    m_dirIndicator = m_window->dirIndicator();
     m_vsp1->AppendTable(m_window->listingText());
     m_vsp1->PageFooterText(QStringLiteral("||Page %d"));
     m_vsp1->FinishDocument();

@@ -18,7 +18,7 @@ public:
     virtual QString gridText() const = 0;        // text of cboGrid
     virtual QString pathCaption() const = 0;     // caption of lblPath
     virtual QString titleText() const = 0;       // text of txtTitle
-    virtual QString DirIndicator() const = 0;    // the field, as the preview command set it
+    virtual QString dirIndicator() const = 0;    // the DirIndicator field, as the preview command set it
 
     // Rebuilds the listing fields with these separators. Throws what the
     // build throws; the composer lets it through.

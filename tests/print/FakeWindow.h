@@ -17,7 +17,7 @@ public:
     QString grid = QStringLiteral("None");
     QString path = QStringLiteral("/home/ann/Docs");
     QString title = QStringLiteral("Listing of Docs");
-    QString dirIndicator = QStringLiteral("+");
+    QString indicator = QStringLiteral("+");
     ListingText nextListing;
     bool failBuild = false;
 
@@ -28,7 +28,7 @@ public:
     QString gridText() const override { return grid; }
     QString pathCaption() const override { return path; }
     QString titleText() const override { return title; }
-    QString DirIndicator() const override { return dirIndicator; }
+    QString dirIndicator() const override { return indicator; }
     void CreatString(const QString &cSeperator, const QString &rSeperator) override
     {
         separators = {cSeperator, rSeperator};

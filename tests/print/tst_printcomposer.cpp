@@ -144,7 +144,7 @@ void TestPrintComposer::rowStyling()
     QFETCH(bool, namesOnly);
     QFETCH(int, points);
 
-    m_window->dirIndicator = dirIndicator;
+    m_window->indicator = dirIndicator;
     m_window->nextListing = makeListing({{firstCell, "1", "3/7/2001"}}, !namesOnly, !namesOnly);
     m_composer->SendPrintData();
     QCOMPARE(m_vsp1->document().rowStyle(0, 0).pointSize, points);
