@@ -53,17 +53,19 @@ public:
 
     void run(FileSystemObject &fileSystem)
     {
+        RunningBuild running(fileSystem, [this] { heartbeat(); });
         writeHeader();
 
-        RunningBuild running(fileSystem, [this] { heartbeat(); });
         const QByteArray nativePath = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path)
                                                                      : m_options.nativePath;
         std::shared_ptr<FileSystemFolder> root = fileSystem.GetFolder(nativePath);
 
         m_out.ListBody = m_rowSeparator;
         m_out.rows.clear();
+        // The structured rows always describe ListBody, so they change with it.
         m_out.columnSeparator = m_columnSeparator;
         m_out.rowSeparator = m_rowSeparator;
+        m_out.headings = m_headings;
         if (m_yield)
             m_progress.currentFolder = m_options.nativePath.isEmpty() ? m_options.path
                                                                       : QFile::decodeName(m_options.nativePath);
@@ -95,7 +97,7 @@ private:
         header += m_rowSeparator;
         m_out.ListFormat = format;
         m_out.ListHeader = header;
-        m_out.headings = headings;
+        m_headings = headings;
     }
 
     // A folder's row, then (within the depth) its sub-folders' blocks, then its files.
@@ -206,6 +208,7 @@ private:
     ListingFormat::SizeCellWriter m_sizes;
     ListingFormat::DateCellWriter m_dates;
     ListingProgress m_progress;
+    QStringList m_headings;
 };
 
 } // namespace
