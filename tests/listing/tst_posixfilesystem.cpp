@@ -92,6 +92,8 @@ private slots:
     void symlinkLoopIsAFile();
     void specialFilesAreFiles();
     void nameThatIsNotUtf8();
+    void namesAndPaths_data();
+    void namesAndPaths();
     void openFailures_data();
     void openFailures();
     void folderVanishingDuringBuild();
@@ -248,6 +250,49 @@ void TestPosixFileSystem::nameThatIsNotUtf8()
     const QByteArray path = top->SubFolders().at(0)->Path();
     QCOMPARE(path, bad);
     QCOMPARE(fs->GetFolder(path)->Files().size(), 1);
+
+    // QTemporaryDir cannot remove what it cannot name.
+    QCOMPARE(unlink((bad + "/inside.txt").constData()), 0);
+    QCOMPARE(rmdir(bad.constData()), 0);
+}
+
+void TestPosixFileSystem::namesAndPaths_data()
+{
+    QTest::addColumn<QByteArray>("given");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("childPath");
+
+    QTest::newRow("file-system root") << QByteArray("/") << QByteArray("/") << QByteArray("/x");
+    QTest::newRow("plain folder") << QByteArray("/tmp/a") << QByteArray("a") << QByteArray("/tmp/a/x");
+    QTest::newRow("trailing slash") << QByteArray("/tmp/a/") << QByteArray("a") << QByteArray("/tmp/a/x");
+}
+
+void TestPosixFileSystem::namesAndPaths()
+{
+    QFETCH(QByteArray, given);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, childPath);
+
+    // The folders stand in for the real ones: the component only names them.
+    const QByteArray sel = root();
+    const QByteArray mapped = given == "/" ? QByteArray("/") : sel + given;
+    if (given != "/") {
+        QVERIFY(makeFolder(sel + "/tmp"));
+        QVERIFY(makeFolder(sel + "/tmp/a"));
+        QVERIFY(makeFolder(sel + "/tmp/a/x"));
+    }
+    PosixFileSystem fs;
+    std::shared_ptr<FileSystemFolder> folder = fs.GetFolder(mapped);
+    QCOMPARE(folder->Name(), name);
+    QCOMPARE(folder->Path(), mapped);
+    if (given != "/") {
+        QCOMPARE(folder->SubFolders().size(), 1);
+        QCOMPARE(folder->SubFolders().at(0)->Path(), sel + childPath);
+        QCOMPARE(folder->SubFolders().at(0)->Name(), QByteArray("x"));
+    } else {
+        for (const auto &sub : folder->SubFolders())
+            QCOMPARE(sub->Path(), "/" + sub->Name());
+    }
 }
 
 void TestPosixFileSystem::openFailures_data()
