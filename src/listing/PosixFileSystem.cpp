@@ -227,15 +227,16 @@ public:
 
     // Makes sure the node's listing is there, reading it on this thread or
     // waiting for the helper that is reading it.
-    void ensureRead(Node *node, Frame &frame)
+    void ensureRead(Node *node, Frame &frame, bool helper)
     {
         NodeState state = node->state.load(std::memory_order_acquire);
         if (state == NodeState::Unread
             && node->state.compare_exchange_strong(state, NodeState::Reading, std::memory_order_acq_rel)) {
             try {
-                read(node, frame);
+                read(node, frame, helper);
             } catch (...) {
-                // Never leave the other thread waiting for a read that ended.
+                // Never leave the other thread waiting for a read that ended
+                // (out of memory, or the builder cancelled from a heartbeat).
                 fail(node, FileSystemError::Operation::ReadFolder, ENOMEM);
                 throw;
             }
@@ -256,7 +257,8 @@ public:
     {
         if (node->state.load(std::memory_order_acquire) != NodeState::Read) {
             Frame frame(node, nullptr);
-            ensureRead(node, frame);
+            m_lastBeat = std::chrono::steady_clock::now();
+            ensureRead(node, frame, false);
         }
         throwIfFailed(node);
     }
@@ -290,7 +292,7 @@ public:
     }
 
 private:
-    void read(Node *node, Frame &frame)
+    void read(Node *node, Frame &frame, bool helper)
     {
         const int fd = frame.descriptor();
         if (fd < 0) {
@@ -324,6 +326,10 @@ private:
             }
             if (got == 0)
                 break;
+            // A folder of many thousands of entries takes a while; the window
+            // gets its turns meanwhile (a throw ends the read in ensureRead).
+            if (!helper)
+                beat();
             for (ssize_t at = 0; at < got;) {
                 const auto *entry = reinterpret_cast<const struct dirent64 *>(buffer + at);
                 at += entry->d_reclen;
@@ -431,7 +437,7 @@ private:
             return -1;
 
         Frame frame(node, up);
-        ensureRead(node, frame);
+        ensureRead(node, frame, helper);
         if (node->state.load(std::memory_order_acquire) == NodeState::Failed) {
             if (helper)
                 return -1;

@@ -100,6 +100,7 @@ private slots:
     void eachEntryStatedOnce();
     void helperThreadChangesNothing();
     void heartbeatRunsDuringTotals();
+    void heartbeatRunsWhileABigFolderIsRead();
     void cancelDuringTotalStopsCleanly();
 
 private:
@@ -449,6 +450,27 @@ void TestPosixFileSystem::heartbeatRunsDuringTotals()
     QCOMPARE(rowsDuringTotal, 0);
     QCOMPARE(folders.last(), QFile::decodeName(sel + "/big"));
     QCOMPARE(firstCells(listing), QStringList({"+ big"}));
+}
+
+void TestPosixFileSystem::heartbeatRunsWhileABigFolderIsRead()
+{
+    const QByteArray sel = root();
+    for (int i = 0; i < 3000; ++i)
+        QVERIFY(makeFile(sel + "/file-with-a-longish-name-" + QByteArray::number(i), i));
+
+    PosixFileSystem fs;
+    fs.setHeartbeatInterval(std::chrono::milliseconds(0));
+    ListingText listing;
+    ListingOptions options = optionsFor(sel, "1");
+    options.printSize = 0;
+    QList<qsizetype> rowsAtBeat;
+    buildListing(options, QStringLiteral("|"), QStringLiteral(";"), fs, listing,
+                 [&](const ListingProgress &progress) { rowsAtBeat.append(progress.entriesListed); });
+
+    // Beats come while the folder is read, before its rows, never between them.
+    QVERIFY2(rowsAtBeat.size() >= 2, qPrintable(QString::number(rowsAtBeat.size())));
+    QCOMPARE(rowsAtBeat, QList<qsizetype>(rowsAtBeat.size(), 0));
+    QCOMPARE(listing.rows.size(), 3000);
 }
 
 void TestPosixFileSystem::cancelDuringTotalStopsCleanly()
