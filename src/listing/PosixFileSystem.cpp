@@ -23,6 +23,9 @@ constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY;
 // Deeper than this a thread holds no descriptors between reads, so a very
 // deep tree cannot exhaust the process's descriptor limit.
 constexpr int kHeldDepth = 48;
+// No path the system accepts is deeper; past it a tree made through openat
+// chains would only grow the walk's stack.
+constexpr int kMaxDepth = 2048;
 
 struct FileRecord
 {
@@ -294,6 +297,10 @@ public:
 private:
     void read(Node *node, Frame &frame, bool helper)
     {
+        if (frame.depth > kMaxDepth) {
+            fail(node, FileSystemError::Operation::OpenFolder, ENAMETOOLONG);
+            return;
+        }
         const int fd = frame.descriptor();
         if (fd < 0) {
             fail(node, FileSystemError::Operation::OpenFolder, frame.openError);
