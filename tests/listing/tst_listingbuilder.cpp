@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTest>
 
+#include <ctime>
 #include <stdexcept>
 
 namespace {
@@ -99,6 +100,7 @@ private slots:
     void sizeCells();
     void dateCells_data();
     void dateCells();
+    void datesAcrossDaylightSavingChange();
     void enumerationOrderIsKept();
     void namesWithSeparators_data();
     void namesWithSeparators();
@@ -456,6 +458,34 @@ void TestListingBuilder::dateCells()
 
     QCOMPARE(listing.rows.size(), 2);
     QCOMPARE(listing.cell(listing.rows.at(1), 1).toString(), cell);
+}
+
+void TestListingBuilder::datesAcrossDaylightSavingChange()
+{
+    // New York's 14 March 2021 lasted 23 hours: a day remembered as 24 hours
+    // long would put the first half hour of the 15th on the 14th.
+    const QByteArray savedTz = qgetenv("TZ");
+    qputenv("TZ", "America/New_York");
+    tzset();
+    FakeFileSystem fs;
+    fs.addFolder("/t");
+    const qint64 times[] = {1615699800, 1615782600, 1615784300, 1615786200 - 86400 * 2};
+    for (qint64 t : times)
+        fs.addFile("/t/" + QByteArray::number(t), 0, FileTime(std::chrono::seconds(t)));
+    ListingOptions options = optionsFor(QStringLiteral("/t"));
+    options.printSize = 0;
+    ListingText listing;
+    buildListing(options, QStringLiteral("|"), QStringLiteral(";"), fs, listing);
+    if (savedTz.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", savedTz);
+    tzset();
+
+    QStringList dates;
+    for (const ListingRow &row : listing.rows)
+        dates.append(listing.cell(row, 1).toString());
+    QCOMPARE(dates, QStringList({"3/14/2021", "3/15/2021", "3/15/2021", "3/13/2021"}));
 }
 
 void TestListingBuilder::enumerationOrderIsKept()
