@@ -62,6 +62,20 @@ int asciiCaseCompare(const char *a, qsizetype aLength, const char *b, qsizetype 
     return aLength < bLength ? -1 : (aLength > bLength ? 1 : 0);
 }
 
+// Orders like asciiCaseCompare on the first eight bytes: names hold no NUL,
+// so the zero padding puts a shorter name first.
+quint64 foldedPrefix(const char *name, qsizetype length)
+{
+    quint64 prefix = 0;
+    for (qsizetype i = 0; i < 8; ++i) {
+        unsigned char c = i < length ? static_cast<unsigned char>(name[i]) : 0;
+        if (c >= 'A' && c <= 'Z')
+            c += 'a' - 'A';
+        prefix = (prefix << 8) | c;
+    }
+    return prefix;
+}
+
 int exactCompare(const char *a, qsizetype aLength, const char *b, qsizetype bLength)
 {
     const int c = std::memcmp(a, b, size_t(std::min(aLength, bLength)));
@@ -249,8 +263,18 @@ public:
             }
             return;
         }
+        if (helper) {
+            while (state == NodeState::Reading) {
+                node->state.wait(NodeState::Reading, std::memory_order_acquire);
+                state = node->state.load(std::memory_order_acquire);
+            }
+            return;
+        }
+        // The helper may be in a huge folder: the builder's thread keeps
+        // beating while it waits. Such waits are rare (where the threads meet).
         while (state == NodeState::Reading) {
-            node->state.wait(NodeState::Reading, std::memory_order_acquire);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            beat();
             state = node->state.load(std::memory_order_acquire);
         }
     }
@@ -309,6 +333,7 @@ private:
 
         struct Pending
         {
+            quint64 prefix;     // the first eight bytes, ASCII-folded, for a quick first comparison
             qint64 size;
             qint64 modified;
             quint32 nameOffset;
@@ -344,7 +369,7 @@ private:
                 if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
                     continue;
                 const qsizetype length = qsizetype(std::strlen(name));
-                Pending p{0, 0, quint32(names.size()), quint16(length), 0, false, false};
+                Pending p{foldedPrefix(name, length), 0, 0, quint32(names.size()), quint16(length), 0, false, false};
                 names.append(name, length);
                 names.append('\0');
                 allAscii = allAscii && isAscii(name, length);
@@ -402,6 +427,8 @@ private:
         const char *base = names.constData();
         if (allAscii) {
             std::sort(pending.begin(), pending.end(), [base](const Pending &a, const Pending &b) {
+                if (a.prefix != b.prefix)
+                    return a.prefix < b.prefix;
                 const char *an = base + a.nameOffset;
                 const char *bn = base + b.nameOffset;
                 const int c = asciiCaseCompare(an, a.nameLength, bn, b.nameLength);
