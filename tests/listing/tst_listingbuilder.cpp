@@ -111,6 +111,7 @@ private slots:
     void heartbeatDuringSizeComesBeforeTheRow();
     void cancelFromYieldEndsBuild();
     void secondBuildDuringYieldIsRefused();
+    void secondBuildIntoTheSameListingIsRefused();
     void onlyListedLevelsAreRead();
 };
 
@@ -713,11 +714,34 @@ void TestListingBuilder::secondBuildDuringYieldIsRefused()
                      }
                  });
     QVERIFY(refused);
-    QVERIFY(second.ListBody.isEmpty());
+    QVERIFY(second.ListHeader.isEmpty());
     QCOMPARE(listing.rows.size(), 5);
     // Once the first build is over, the next one runs.
     buildListing(optionsFor(QStringLiteral("/sel")), QStringLiteral("|"), QStringLiteral(";"), fs, second);
     QCOMPARE(second.ListBody, listing.ListBody);
+}
+
+void TestListingBuilder::secondBuildIntoTheSameListingIsRefused()
+{
+    FakeFileSystem fs;
+    FakeFileSystem other;
+    addWorkedExample(fs);
+    addWorkedExample(other);
+    ListingText listing;
+    int refusals = 0;
+    buildListing(optionsFor(QStringLiteral("/sel")), QStringLiteral("|"), QStringLiteral(";"), fs, listing,
+                 [&](const ListingProgress &) {
+                     try {
+                         buildListing(optionsFor(QStringLiteral("/sel")), QStringLiteral("\t"),
+                                      QStringLiteral("\r\n"), other, listing);
+                     } catch (const std::logic_error &) {
+                         ++refusals;
+                     }
+                 });
+    QCOMPARE(refusals, 2);
+    QCOMPARE(other.buildsBegun(), 0);
+    QCOMPARE(listing.ListHeader, QStringLiteral("Sub-Directories|Size (KB)|Date;"));
+    verifyRowsMatchBody(listing);
 }
 
 void TestListingBuilder::onlyListedLevelsAreRead()
