@@ -13,31 +13,37 @@
 
 namespace {
 
-// Builds that are running on this thread, so that a request arriving during
-// a yield cannot start a second walk over the same component.
-thread_local std::vector<const FileSystemObject *> t_running;
+// What the builds running on this thread work on, so that a request arriving
+// during a yield cannot start a second walk over the same component or into
+// the same listing.
+thread_local std::vector<const void *> t_inUse;
 
 class RunningBuild
 {
 public:
-    RunningBuild(FileSystemObject &fileSystem, FileSystemObject::Heartbeat heartbeat)
-        : m_fileSystem(fileSystem)
+    RunningBuild(FileSystemObject &fileSystem, const ListingText &out, FileSystemObject::Heartbeat heartbeat)
+        : m_fileSystem(fileSystem), m_out(out)
     {
-        if (std::find(t_running.begin(), t_running.end(), &fileSystem) != t_running.end())
-            throw std::logic_error("a listing build is already running on this file-system object");
-        t_running.push_back(&fileSystem);
+        if (inUse(&fileSystem) || inUse(&out))
+            throw std::logic_error("a listing build is already running on this component or listing");
+        t_inUse.push_back(&fileSystem);
+        t_inUse.push_back(&out);
         m_fileSystem.beginBuild(std::move(heartbeat));
     }
     ~RunningBuild()
     {
         m_fileSystem.endBuild();
-        t_running.erase(std::find(t_running.begin(), t_running.end(), &m_fileSystem));
+        std::erase(t_inUse, static_cast<const void *>(&m_fileSystem));
+        std::erase(t_inUse, static_cast<const void *>(&m_out));
     }
     RunningBuild(const RunningBuild &) = delete;
     RunningBuild &operator=(const RunningBuild &) = delete;
 
 private:
+    static bool inUse(const void *p) { return std::find(t_inUse.begin(), t_inUse.end(), p) != t_inUse.end(); }
+
     FileSystemObject &m_fileSystem;
+    const ListingText &m_out;
 };
 
 class Builder
@@ -53,17 +59,19 @@ public:
 
     void run(FileSystemObject &fileSystem)
     {
+        RunningBuild running(fileSystem, m_out, [this] { heartbeat(); });
         writeHeader();
 
-        RunningBuild running(fileSystem, [this] { heartbeat(); });
         const QByteArray nativePath = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path)
                                                                      : m_options.nativePath;
         std::shared_ptr<FileSystemFolder> root = fileSystem.GetFolder(nativePath);
 
         m_out.ListBody = m_rowSeparator;
         m_out.rows.clear();
+        // The structured rows always describe ListBody, so they change with it.
         m_out.columnSeparator = m_columnSeparator;
         m_out.rowSeparator = m_rowSeparator;
+        m_out.headings = m_headings;
         if (m_yield)
             m_progress.currentFolder = m_options.nativePath.isEmpty() ? m_options.path
                                                                       : QFile::decodeName(m_options.nativePath);
@@ -95,7 +103,7 @@ private:
         header += m_rowSeparator;
         m_out.ListFormat = format;
         m_out.ListHeader = header;
-        m_out.headings = headings;
+        m_headings = headings;
     }
 
     // A folder's row, then (within the depth) its sub-folders' blocks, then its files.
@@ -206,6 +214,7 @@ private:
     ListingFormat::SizeCellWriter m_sizes;
     ListingFormat::DateCellWriter m_dates;
     ListingProgress m_progress;
+    QStringList m_headings;
 };
 
 } // namespace

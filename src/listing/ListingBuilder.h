@@ -21,7 +21,11 @@ using ListingYield = std::function<void(const ListingProgress &)>;
 
 // Builds the listing of options.path into out. The component's failures end
 // the build at once as FileSystemError. ListFormat and ListHeader are
-// complete before the walk starts.
+// complete before the walk starts. The yield runs after every folder row and
+// while the component works long on one request (a subtree total, a huge
+// folder), never between the file rows of one folder. A build started from
+// inside a yield on the same component or into the same listing throws
+// std::logic_error without touching anything.
 void buildListing(const ListingOptions &options, const QString &cSeperator,
                   const QString &rSeperator, FileSystemObject &fileSystem,
                   ListingText &out, const ListingYield &yield = {});

@@ -29,7 +29,9 @@ struct ListingText
     QString ListHeader;
     QString ListBody;
 
-    // What the texts above were built with.
+    // What ListBody was built with. A build whose top folder cannot be opened
+    // leaves ListBody as it was, and these with it; ListFormat and ListHeader
+    // are then already the new ones.
     QString columnSeparator;
     QString rowSeparator;
     QStringList headings;        // "Sub-Directories", then "Size (KB)" and/or "Date" as present

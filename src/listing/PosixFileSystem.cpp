@@ -23,6 +23,9 @@ constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY;
 // Deeper than this a thread holds no descriptors between reads, so a very
 // deep tree cannot exhaust the process's descriptor limit.
 constexpr int kHeldDepth = 48;
+// No path the system accepts is deeper; past it a tree made through openat
+// chains would only grow the walk's stack.
+constexpr int kMaxDepth = 2048;
 
 struct FileRecord
 {
@@ -57,6 +60,20 @@ int asciiCaseCompare(const char *a, qsizetype aLength, const char *b, qsizetype 
             return ca < cb ? -1 : 1;
     }
     return aLength < bLength ? -1 : (aLength > bLength ? 1 : 0);
+}
+
+// Orders like asciiCaseCompare on the first eight bytes: names hold no NUL,
+// so the zero padding puts a shorter name first.
+quint64 foldedPrefix(const char *name, qsizetype length)
+{
+    quint64 prefix = 0;
+    for (qsizetype i = 0; i < 8; ++i) {
+        unsigned char c = i < length ? static_cast<unsigned char>(name[i]) : 0;
+        if (c >= 'A' && c <= 'Z')
+            c += 'a' - 'A';
+        prefix = (prefix << 8) | c;
+    }
+    return prefix;
 }
 
 int exactCompare(const char *a, qsizetype aLength, const char *b, qsizetype bLength)
@@ -227,15 +244,16 @@ public:
 
     // Makes sure the node's listing is there, reading it on this thread or
     // waiting for the helper that is reading it.
-    void ensureRead(Node *node, Frame &frame)
+    void ensureRead(Node *node, Frame &frame, bool helper)
     {
         NodeState state = node->state.load(std::memory_order_acquire);
         if (state == NodeState::Unread
             && node->state.compare_exchange_strong(state, NodeState::Reading, std::memory_order_acq_rel)) {
             try {
-                read(node, frame);
+                read(node, frame, helper);
             } catch (...) {
-                // Never leave the other thread waiting for a read that ended.
+                // Never leave the other thread waiting for a read that ended
+                // (out of memory, or the builder cancelled from a heartbeat).
                 fail(node, FileSystemError::Operation::ReadFolder, ENOMEM);
                 throw;
             }
@@ -245,8 +263,18 @@ public:
             }
             return;
         }
+        if (helper) {
+            while (state == NodeState::Reading) {
+                node->state.wait(NodeState::Reading, std::memory_order_acquire);
+                state = node->state.load(std::memory_order_acquire);
+            }
+            return;
+        }
+        // The helper may be in a huge folder: the builder's thread keeps
+        // beating while it waits. Such waits are rare (where the threads meet).
         while (state == NodeState::Reading) {
-            node->state.wait(NodeState::Reading, std::memory_order_acquire);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            beat();
             state = node->state.load(std::memory_order_acquire);
         }
     }
@@ -256,7 +284,8 @@ public:
     {
         if (node->state.load(std::memory_order_acquire) != NodeState::Read) {
             Frame frame(node, nullptr);
-            ensureRead(node, frame);
+            m_lastBeat = std::chrono::steady_clock::now();
+            ensureRead(node, frame, false);
         }
         throwIfFailed(node);
     }
@@ -290,8 +319,12 @@ public:
     }
 
 private:
-    void read(Node *node, Frame &frame)
+    void read(Node *node, Frame &frame, bool helper)
     {
+        if (frame.depth > kMaxDepth) {
+            fail(node, FileSystemError::Operation::OpenFolder, ENAMETOOLONG);
+            return;
+        }
         const int fd = frame.descriptor();
         if (fd < 0) {
             fail(node, FileSystemError::Operation::OpenFolder, frame.openError);
@@ -300,6 +333,7 @@ private:
 
         struct Pending
         {
+            quint64 prefix;     // the first eight bytes, ASCII-folded, for a quick first comparison
             qint64 size;
             qint64 modified;
             quint32 nameOffset;
@@ -324,6 +358,10 @@ private:
             }
             if (got == 0)
                 break;
+            // A folder of many thousands of entries takes a while; the window
+            // gets its turns meanwhile (a throw ends the read in ensureRead).
+            if (!helper)
+                beat();
             for (ssize_t at = 0; at < got;) {
                 const auto *entry = reinterpret_cast<const struct dirent64 *>(buffer + at);
                 at += entry->d_reclen;
@@ -331,7 +369,7 @@ private:
                 if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
                     continue;
                 const qsizetype length = qsizetype(std::strlen(name));
-                Pending p{0, 0, quint32(names.size()), quint16(length), 0, false, false};
+                Pending p{foldedPrefix(name, length), 0, 0, quint32(names.size()), quint16(length), 0, false, false};
                 names.append(name, length);
                 names.append('\0');
                 allAscii = allAscii && isAscii(name, length);
@@ -389,6 +427,8 @@ private:
         const char *base = names.constData();
         if (allAscii) {
             std::sort(pending.begin(), pending.end(), [base](const Pending &a, const Pending &b) {
+                if (a.prefix != b.prefix)
+                    return a.prefix < b.prefix;
                 const char *an = base + a.nameOffset;
                 const char *bn = base + b.nameOffset;
                 const int c = asciiCaseCompare(an, a.nameLength, bn, b.nameLength);
@@ -431,7 +471,7 @@ private:
             return -1;
 
         Frame frame(node, up);
-        ensureRead(node, frame);
+        ensureRead(node, frame, helper);
         if (node->state.load(std::memory_order_acquire) == NodeState::Failed) {
             if (helper)
                 return -1;
