@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -525,13 +526,17 @@ private:
         Node *root = node;
         while (root->parent)
             root = root->parent;
-        m_helper = std::thread([this, root] {
-            try {
-                total(root, nullptr, true);
-            } catch (...) {
-                // Out of memory on the helper: the builder's thread does the work itself.
-            }
-        });
+        try {
+            m_helper = std::thread([this, root] {
+                try {
+                    total(root, nullptr, true);
+                } catch (...) {
+                    // Out of memory on the helper: the builder's thread does the work itself.
+                }
+            });
+        } catch (const std::system_error &) {
+            // No thread to be had: the builder's thread walks alone.
+        }
     }
 
     FileSystemObject::Heartbeat m_heartbeat;
