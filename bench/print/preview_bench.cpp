@@ -45,7 +45,7 @@ public:
     QString gridText() const override { return QStringLiteral("Rows"); }
     QString pathCaption() const override { return m_options.path; }
     QString titleText() const override { return QStringLiteral("Listing of ") + m_options.path; }
-    QString DirIndicator() const override { return m_options.dirIndicator; }
+    QString dirIndicator() const override { return m_options.dirIndicator; }
     void CreatString(const QString &cSeperator, const QString &rSeperator) override
     {
         const auto start = Clock::now();

@@ -93,7 +93,7 @@ const TwipPlacement Placements[] = {
 // Pending window events run at most this often during a build: often enough
 // for the window to feel live, rarely enough that a tree of many small
 // folders is not slowed down by the event loop.
-constexpr qint64 YieldIntervalMs = 8;
+constexpr int DefaultYieldIntervalMs = 8;
 // A build that runs longer than this shows its progress and a Cancel button.
 constexpr qint64 ProgressDelayMs = 500;
 
@@ -110,7 +110,7 @@ public:
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
+    : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>()), m_yieldIntervalMs(DefaultYieldIntervalMs)
 {
     m_ui->setupUi(this);
 
@@ -492,7 +492,7 @@ void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
 
 void frmMain::yieldDuringBuild(const ListingProgress &progress)
 {
-    if (m_sinceEvents.elapsed() >= YieldIntervalMs) {
+    if (m_sinceEvents.elapsed() >= m_yieldIntervalMs) {
         if (m_buildClock.elapsed() >= ProgressDelayMs) {
             const QString folder = m_buildProgressText->fontMetrics().elidedText(
                 progress.currentFolder, Qt::ElideMiddle, m_buildProgressText->width() / 2);

@@ -67,6 +67,8 @@ public:
     {
     };
     bool isBuilding() const { return m_building; }
+    // How often a build lets pending window events run, at most.
+    void setYieldInterval(int milliseconds) { m_yieldIntervalMs = milliseconds; }
 
     // Button bar
     void cmdPrint_Click();
@@ -150,6 +152,7 @@ private:
     // The running build, if any.
     bool m_building = false;
     bool m_cancelRequested = false;
+    int m_yieldIntervalMs;
     QElapsedTimer m_buildClock;
     QElapsedTimer m_sinceEvents;
     QFrame *m_buildProgress = nullptr;

@@ -1,8 +1,46 @@
 #include "app/frmMain.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
+#include <QMessageBox>
 
 #include <cstdio>
+#include <exception>
+
+Q_LOGGING_CATEGORY(lcApp, "foliotrace.app")
+
+namespace {
+
+// Handlers report their own failures; this is the last net, so that an
+// exception never unwinds through Qt's event loop and ends the program.
+class Application : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &error) {
+            report(QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            report(tr("An unexpected error occurred."));
+        }
+        return false;
+    }
+
+private:
+    static void report(const QString &text)
+    {
+        qCWarning(lcApp) << "unhandled error:" << text;
+        while (overrideCursor())
+            restoreOverrideCursor();
+        QMessageBox::warning(activeWindow(), QStringLiteral("Foliotrace"), text);
+    }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -16,13 +54,13 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QApplication app(argc, argv);
+    Application app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Foliotrace"));
     QApplication::setApplicationName(QStringLiteral("Foliotrace"));
     QApplication::setApplicationVersion(QStringLiteral(FOLIOTRACE_VERSION));
 
     frmMain window;
-    if (!window.Form_Load())
-        return 0;
+    window.Form_Load();
     window.show();
     return app.exec();
 }
