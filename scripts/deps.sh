@@ -20,10 +20,21 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
+# A package can be marked installed with files missing (seen with uic);
+# reinstall it then.
+reinstall=()
+[[ -x /usr/lib/qt6/libexec/uic ]] || reinstall+=(qt6-base-dev-tools)
+
+if ((${#missing[@]} + ${#reinstall[@]})); then
+    echo "Installing: ${missing[*]} ${reinstall[*]}"
     SUDO=""
     [[ $(id -u) -eq 0 ]] || SUDO="sudo"
     $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    export DEBIAN_FRONTEND=noninteractive
+    if ((${#missing[@]})); then
+        $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+    if ((${#reinstall[@]})); then
+        $SUDO apt-get install -y -qq --reinstall "${reinstall[@]}" >/dev/null
+    fi
 fi

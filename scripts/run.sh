@@ -3,5 +3,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh" listing-bench
-exec "$root/build/bench/listing-bench" "$PWD" --print
+"$root/scripts/build.sh" foliotrace
+exec "$root/build/foliotrace" "$@"

@@ -59,16 +59,16 @@ QList<ColumnSpec> parseColumnFormat(QStringView format)
     while (columns.size() < MaxColumns) {
         qsizetype bar = body.indexOf(u'|', start);
         QStringView entry = body.mid(start, bar < 0 ? -1 : bar - start);
-        ColumnSpec spec;
+        ColumnSpec column;
         qsizetype i = 0;
         while (i < entry.size() && isBlank(entry[i]))
             ++i;
         if (i < entry.size() && entry[i] == u'>') {
-            spec.rightAligned = true;
+            column.rightAligned = true;
             ++i;
         }
-        spec.width = readWidth(entry.sliced(i));
-        columns.append(spec);
+        column.width = readWidth(entry.sliced(i));
+        columns.append(column);
         if (bar < 0)
             break;
         start = bar + 1;
