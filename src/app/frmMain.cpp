@@ -14,6 +14,7 @@
 #include "listing/ListingBuilder.h"
 #include "print/PreviewSurface.h"
 #include "print/PrintError.h"
+#include "print/WaitCursor.h"
 #include "settings/OptionWidgets.h"
 
 #include <QCloseEvent>
@@ -96,16 +97,6 @@ const TwipPlacement Placements[] = {
 constexpr int DefaultYieldIntervalMs = 8;
 // A build that runs longer than this shows its progress and a Cancel button.
 constexpr qint64 ProgressDelayMs = 500;
-
-// Shows the wait pointer for as long as it lives.
-class WaitPointer
-{
-public:
-    WaitPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitPointer() { QGuiApplication::restoreOverrideCursor(); }
-    WaitPointer(const WaitPointer &) = delete;
-    WaitPointer &operator=(const WaitPointer &) = delete;
-};
 
 } // namespace
 
@@ -447,7 +438,7 @@ void frmMain::cmdCopy_Click()
 
 void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
 {
-    WaitPointer waitPointer;
+    WaitCursor hourglass;
 
     // One reading of the options; later edits do not reach this build.
     ListingOptions options;

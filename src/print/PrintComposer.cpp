@@ -1,4 +1,5 @@
 #include "print/PrintComposer.h"
+#include "print/WaitCursor.h"
 
 #include "listing/ListingText.h"
 #include "print/PreviewSurface.h"
@@ -13,16 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-// Pushes the hourglass and pops it on every way out, exceptions included.
-class WaitCursor
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 qint32 toInt32(double value)
 {

@@ -1,5 +1,6 @@
 #include "FakeFileSystem.h"
 
+#include "ListingChecks.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingFormat.h"
 
@@ -50,29 +51,6 @@ ListingOptions optionsFor(const QString &path)
     return options;
 }
 
-QStringList firstCells(const ListingText &listing)
-{
-    QStringList cells;
-    for (const ListingRow &row : listing.rows)
-        cells.append(listing.cell(row, 0).toString());
-    return cells;
-}
-
-// The rows' cells, joined again with the separators, must give ListBody exactly.
-void verifyRowsMatchBody(const ListingText &listing)
-{
-    QString rebuilt = listing.rowSeparator;
-    for (const ListingRow &row : listing.rows) {
-        QCOMPARE(row.offset, rebuilt.size());
-        for (int c = 0; c < listing.columnCount(); ++c) {
-            if (c > 0)
-                rebuilt += listing.columnSeparator;
-            rebuilt += listing.cell(row, c);
-        }
-        rebuilt += listing.rowSeparator;
-    }
-    QCOMPARE(rebuilt, listing.ListBody);
-}
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "ListingChecks.h"
 #include "listing/ListingBuilder.h"
 #include "listing/PosixFileSystem.h"
 
@@ -44,27 +45,6 @@ bool makeFolder(const QByteArray &path)
     return mkdir(path.constData(), 0755) == 0;
 }
 
-QStringList firstCells(const ListingText &listing)
-{
-    QStringList cells;
-    for (const ListingRow &row : listing.rows)
-        cells.append(listing.cell(row, 0).toString());
-    return cells;
-}
-
-void verifyRowsMatchBody(const ListingText &listing)
-{
-    QString rebuilt = listing.rowSeparator;
-    for (const ListingRow &row : listing.rows) {
-        for (int c = 0; c < listing.columnCount(); ++c) {
-            if (c > 0)
-                rebuilt += listing.columnSeparator;
-            rebuilt += listing.cell(row, c);
-        }
-        rebuilt += listing.rowSeparator;
-    }
-    QCOMPARE(rebuilt, listing.ListBody);
-}
 
 ListingOptions optionsFor(const QByteArray &path, const char *depth)
 {
