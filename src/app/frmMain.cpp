@@ -130,6 +130,9 @@ frmMain::frmMain(QWidget *parent)
     QPalette pathPalette = m_ui->lblPath->palette();
     pathPalette.setColor(QPalette::Window, QColor(255, 255, 192));
     m_ui->lblPath->setPalette(pathPalette);
+    // Without its own role the label would take the form's Base role and
+    // paint white.
+    m_ui->lblPath->setBackgroundRole(QPalette::Window);
 
     m_ui->banner->setPixmap(bannerPixmap());
     setWindowIcon(::windowIcon());
