@@ -15,7 +15,10 @@ docs="$root/docs"
 extra="$root/build/screenshots"
 mkdir -p "$docs" "$extra"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/foliotrace-shots.XXXXXX")
+# A fixed place when free, so that the path the pictures show stays the same
+# from one run to the next.
+work="${TMPDIR:-/tmp}/foliotrace-screenshots"
+mkdir "$work" 2>/dev/null || work=$(mktemp -d "${TMPDIR:-/tmp}/foliotrace-screenshots.XXXXXX")
 xvfb_pid=""
 app_pid=""
 cleanup() {
