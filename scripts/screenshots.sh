@@ -83,8 +83,6 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 xdpyinfo >/dev/null 2>&1 || fail "Xvfb on :$display did not answer"
-# A plain grey desk, not X's black-and-white weave.
-xsetroot -solid '#6e7f80' 2>/dev/null || true
 
 # Waits for a visible window with this exact name and prints its id.
 wait_window() { # name timeout-seconds
