@@ -9,7 +9,7 @@ packages=(
     qt6-gtk-platformtheme qt6-image-formats-plugins
     fonts-liberation2 fontconfig
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick xdotool
     clang libclang-rt-14-dev
 )
 

@@ -91,6 +91,45 @@ const TwipPlacement Placements[] = {
     {"cmdNextPage", {9240, 360, 615, 255}},
 };
 
+int fitCaption(const QWidget *form, QWidget *widget, const TwipPlacement &placement, const QRect &pixels)
+{
+    // The widths were measured for a narrower system font. A caption that
+    // would be cut off gets the room it needs where its row has that room;
+    // where the next control on the row stands too close, the caption's
+    // font gives a little instead, so that two captions never run together.
+    int nextLeft = std::numeric_limits<int>::max();
+    for (const TwipPlacement &other : Placements) {
+        const auto *neighbour = form->findChild<QWidget *>(QLatin1String(other.name));
+        if (&other == &placement || !neighbour || neighbour->parentWidget() != widget->parentWidget())
+            continue;
+        const bool sameRow = other.twips.top() < placement.twips.bottom()
+                             && placement.twips.top() < other.twips.bottom();
+        if (sameRow && other.twips.left() > placement.twips.left())
+            nextLeft = qMin(nextLeft, other.twips.left());
+    }
+    constexpr int GapTwips = 60;
+    const int room = nextLeft == std::numeric_limits<int>::max()
+                         ? std::numeric_limits<int>::max()
+                         : twipsToPixels(nextLeft - GapTwips, form->logicalDpiX()) - pixels.left();
+
+    // Start from the caption's designed width, so that a relayout on
+    // another screen does not narrow it twice. Narrowing the letters keeps
+    // their height; a smaller point size would drop a whole pixel size.
+    QFont font = widget->font();
+    if (font.stretch() != QFont::Unstretched && font.stretch() != QFont::AnyStretch) {
+        font.setStretch(QFont::Unstretched);
+        widget->setFont(font);
+    }
+    const int allowed = qMax(pixels.width(), room);
+    constexpr int NarrowestStretch = 85;
+    for (int stretch = QFont::Unstretched - 1;
+         widget->sizeHint().width() > allowed && stretch >= NarrowestStretch; --stretch) {
+        font.setStretch(stretch);
+        widget->setFont(font);
+    }
+    return qMax(pixels.width(), qMin(widget->sizeHint().width(), allowed));
+}
+
 // Pending window events run at most this often during a build: often enough
 // for the window to feel live, rarely enough that a tree of many small
 // folders is not slowed down by the event loop.
@@ -121,6 +160,9 @@ frmMain::frmMain(QWidget *parent)
     QPalette pathPalette = m_ui->lblPath->palette();
     pathPalette.setColor(QPalette::Window, QColor(255, 255, 192));
     m_ui->lblPath->setPalette(pathPalette);
+    // Without its own role the label would take the form's Base role and
+    // paint white.
+    m_ui->lblPath->setBackgroundRole(QPalette::Window);
 
     m_ui->banner->setPixmap(bannerPixmap());
     setWindowIcon(::windowIcon());
@@ -202,13 +244,12 @@ void frmMain::applyTwipGeometry()
         if (!widget)
             continue;
         QRect pixels = twipsToPixels(placement.twips, this);
-        // The widths were measured for a narrower system font; a caption
-        // that would be cut off gets the room it needs, once, here.
         if (qobject_cast<QLabel *>(widget) || qobject_cast<QCheckBox *>(widget))
-            pixels.setWidth(qMax(pixels.width(), widget->sizeHint().width()));
+            pixels.setWidth(fitCaption(this, widget, placement, pixels));
         widget->setGeometry(pixels);
     }
 }
+
 
 void frmMain::createBuildProgress()
 {

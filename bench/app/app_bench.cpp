@@ -1,0 +1,203 @@
+// The end-to-end figure of "Print Preview": the real main window, driven
+// through its controls the way a user drives it, on a folder given on the
+// command line (default /usr), depth 3 and all columns. Prints how long the
+// click takes to the first page on screen and the longest stretch in which
+// the event loop took no events while the build and composition ran, with
+// when that stretch began and when the listing build ended, to tell which
+// of the two it belongs to.
+//
+//   app-bench [FOLDER] [--depth TEXT]
+//
+// Runs on the offscreen platform unless another is asked for, and keeps
+// its settings in a temporary folder, never the user's.
+
+#include "app/FolderList.h"
+#include "app/frmMain.h"
+#include "print/PreviewSurface.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+#include <sys/resource.h>
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage: app-bench [FOLDER] [--depth TEXT]\n", stderr);
+    return 2;
+}
+
+// Watches one widget for its first paint once armed.
+class FirstPaint : public QObject
+{
+public:
+    explicit FirstPaint(QObject *parent = nullptr) : QObject(parent) {}
+
+    void arm(const std::function<bool()> &counts) { m_counts = counts; }
+    bool painted() const { return m_painted; }
+    qint64 paintedAtNs = 0;
+    const QElapsedTimer *clock = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted && m_counts && m_counts()) {
+            // The page's first paint begins: the page is on its way to
+            // the screen with nothing else left to wait for.
+            m_painted = true;
+            paintedAtNs = clock->nsecsElapsed();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool()> m_counts;
+    bool m_painted = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QString folder = QStringLiteral("/usr");
+    QString depth = QStringLiteral("3");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--depth") == 0 && i + 1 < argc)
+            depth = QString::fromLocal8Bit(argv[++i]);
+        else if (argv[i][0] == '-')
+            return usage();
+        else
+            folder = QString::fromLocal8Bit(argv[i]);
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The options "Print Preview" stores go to a throw-away folder.
+    QTemporaryDir config;
+    if (!config.isValid()) {
+        std::fputs("app-bench: cannot make a temporary settings folder\n", stderr);
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Foliotrace"));
+    QApplication::setApplicationName(QStringLiteral("Foliotrace"));
+
+    if (!QFileInfo(folder).isDir()) {
+        std::fprintf(stderr, "app-bench: not a folder: %s\n", qPrintable(folder));
+        return 1;
+    }
+
+    frmMain window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fputs("app-bench: the main window was not shown\n", stderr);
+        return 1;
+    }
+
+    // The options, set through the controls.
+    auto *dir1 = window.findChild<FolderList *>(QStringLiteral("Dir1"));
+    auto *level = window.findChild<QComboBox *>(QStringLiteral("cboLevel"));
+    auto *print = window.findChild<QAbstractButton *>(QStringLiteral("cmdPrint"));
+    auto *path = window.findChild<QLabel *>(QStringLiteral("lblPath"));
+    auto *pageLabel = window.findChild<QLabel *>(QStringLiteral("lblPrnt"));
+    PreviewSurface *vsp1 = window.previewSurface();
+    auto *pageView = vsp1 ? vsp1->findChild<QAbstractScrollArea *>() : nullptr;
+    if (!dir1 || !level || !print || !path || !pageLabel || !pageView) {
+        std::fputs("app-bench: the main window lacks a control it needs\n", stderr);
+        return 1;
+    }
+    try {
+        dir1->setPath(folder);
+    } catch (const FolderReadError &error) {
+        std::fprintf(stderr, "app-bench: %s\n", qPrintable(error.message()));
+        return 1;
+    }
+    for (const char *name : {"chkFiles", "chkSize", "chkDate"}) {
+        if (auto *check = window.findChild<QCheckBox *>(QLatin1String(name)))
+            check->setChecked(true);
+    }
+    level->setEditText(depth);
+    QTest::qWait(50);
+
+    QElapsedTimer clock;
+    FirstPaint firstPaint;
+    firstPaint.clock = &clock;
+    firstPaint.arm([vsp1] { return vsp1->isVisible() && vsp1->PageTotal() > 0; });
+    pageView->viewport()->installEventFilter(&firstPaint);
+
+    // The event loop's pulse: a tick as often as it can take one; the
+    // longest gap between ticks while the preview is on its way is how long
+    // the window went deaf.
+    qint64 lastTickNs = 0;
+    qint64 maxGapNs = 0;
+    qint64 maxGapStartNs = 0;
+    // The last tick the listing build was still running at: where the walk
+    // ends and the layout begins, as the event loop sees it.
+    qint64 lastBuildingTickNs = 0;
+    QTimer pulse;
+    pulse.setTimerType(Qt::PreciseTimer);
+    pulse.setInterval(1);
+    QObject::connect(&pulse, &QTimer::timeout, &pulse, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (firstPaint.paintedAtNs == 0 && now - lastTickNs > maxGapNs) {
+            maxGapNs = now - lastTickNs;
+            maxGapStartNs = lastTickNs;
+        }
+        if (window.isBuilding())
+            lastBuildingTickNs = now;
+        lastTickNs = now;
+    });
+
+    QTimer::singleShot(0, print, [&] {
+        clock.start();
+        lastTickNs = 0;
+        pulse.start();
+        QTest::mouseClick(print, Qt::LeftButton);
+    });
+    constexpr int TimeoutMs = 15 * 60 * 1000;
+    const bool shown = QTest::qWaitFor([&] { return firstPaint.paintedAtNs != 0; }, TimeoutMs);
+    pulse.stop();
+    if (!shown) {
+        std::fprintf(stderr, "app-bench: no page shown (button reads \"%s\", page label \"%s\")\n",
+                     qPrintable(print->text()), qPrintable(pageLabel->text()));
+        return 1;
+    }
+    // The tick that ends the last gap may not come before the paint: the
+    // gap up to the paint counts too.
+    if (firstPaint.paintedAtNs - lastTickNs > maxGapNs) {
+        maxGapNs = firstPaint.paintedAtNs - lastTickNs;
+        maxGapStartNs = lastTickNs;
+    }
+
+    rusage self{};
+    getrusage(RUSAGE_SELF, &self);
+    std::printf("folder: %s\n", qPrintable(path->text()));
+    std::printf("depth: %s\n", qPrintable(depth));
+    std::printf("rows: %lld\n", static_cast<long long>(window.Listing.rows.size()));
+    std::printf("pages: %d\n", vsp1->PageTotal());
+    std::printf("page_label: %s\n", qPrintable(pageLabel->text()));
+    std::printf("preview_s: %.3f\n", firstPaint.paintedAtNs / 1e9);
+    std::printf("build_s: %.3f\n", lastBuildingTickNs / 1e9);
+    std::printf("max_event_gap_ms: %.1f\n", maxGapNs / 1e6);
+    std::printf("max_event_gap_from_s: %.3f\n", maxGapStartNs / 1e9);
+    std::printf("peak_rss_mb: %.1f\n", self.ru_maxrss / 1024.0);
+    return 0;
+}
