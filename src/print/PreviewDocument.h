@@ -51,7 +51,9 @@ class PreviewDocument
 public:
     // Page furniture fixed by the house layout.
     static constexpr int Margin = 1440;          // one inch on every side
-    static constexpr int CellPaddingX = 60;
+    // Narrow, so that a date such as 5/14/2026 on a 10 pt folder row still
+    // fits the default 1000-twip date column on one line.
+    static constexpr int CellPaddingX = 30;
     static constexpr int CellPaddingY = 20;
     static constexpr int ParagraphSpacing = 120;
     static constexpr int PageTextPointSize = 9;
