@@ -7,8 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Stands in for the main window's option controls: plain values, plus a log
-// of the load's second step so its order can be checked.
+// Stands in for the main window's option controls; logs the list moves.
 class FakeControls : public OptionControls
 {
 public:
@@ -31,6 +30,26 @@ public:
     QString pathCaption() const override { return path; }
     void setFolderListPath(const QString &p) override { calls << QStringLiteral("Dir1.Path=") + p; }
     void setDriveListDrive(const QString &p) override { calls << QStringLiteral("Drive1.Drive=") + p; }
+
+    QStringList all() const
+    {
+        QStringList values;
+        for (int c : checks)
+            values << QString::number(c);
+        values << depth << QString::number(grid);
+        for (const QString &t : texts)
+            values << t;
+        return values;
+    }
+    void setAll(const QStringList &values)
+    {
+        for (int i = 0; i < 3; ++i)
+            checks[i] = values.at(i).toInt();
+        depth = values.at(3);
+        grid = values.at(4).toInt();
+        for (int i = 0; i < 5; ++i)
+            texts[i] = values.at(5 + i);
+    }
 };
 
 class TestOptionStore : public QObject
@@ -42,37 +61,26 @@ public:
 
 private slots:
     void init();
-    void cleanup();
 
-    void storeLivesInTheConfigFolder();
     void firstRunGivesDefaults();
     void roundTripKeepsEveryValue_data();
     void roundTripKeepsEveryValue();
-    void fileHoldsTheTenKeysAsText();
-    void typedDepthAndUnknownGridComeBack();
+    void typedDepthAndGridAreStoredAsText();
     void corruptValueIsReplacedAndReported_data();
     void corruptValueIsReplacedAndReported();
-    void severalCorruptValuesAreAllReported();
-    void loadPointsListsAtThePath();
-    void loadLeavesListsAloneWithoutPath();
     void saveThatCannotBeWrittenThrows();
     void wholeNumberReading_data();
     void wholeNumberReading();
 
 private:
-    void writeRaw(const QString &key, const QString &value);
+    static void writeRaw(const QString &key, const QString &value);
     QString m_configHome;
 };
 
 void TestOptionStore::init()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configHome);
-    QFile::remove(m_configHome + QStringLiteral("/Foliotrace/Foliotrace.conf"));
-}
-
-void TestOptionStore::cleanup()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configHome);
+    QFile::remove(settingsFileName());
 }
 
 void TestOptionStore::writeRaw(const QString &key, const QString &value)
@@ -84,135 +92,62 @@ void TestOptionStore::writeRaw(const QString &key, const QString &value)
     QCOMPARE(store.status(), QSettings::NoError);
 }
 
-void TestOptionStore::storeLivesInTheConfigFolder()
-{
-    QCOMPARE(settingsFileName(), m_configHome + QStringLiteral("/Foliotrace/Foliotrace.conf"));
-}
-
 void TestOptionStore::firstRunGivesDefaults()
 {
+    QCOMPARE(settingsFileName(), m_configHome + QStringLiteral("/Foliotrace/Foliotrace.conf"));
     FakeControls controls;  // design-time state: switches off
     const SettingsLoadReport report = GetValuesFromRegistry(controls);
-
     QVERIFY(report.isEmpty());
-    QCOMPARE(controls.checks[0], 1);
-    QCOMPARE(controls.checks[1], 1);
-    QCOMPARE(controls.checks[2], 1);
-    QCOMPARE(controls.depth, QStringLiteral("1"));
-    QCOMPARE(controls.grid, 0);
-    QCOMPARE(controls.texts[0], QStringLiteral("+"));
-    QCOMPARE(controls.texts[1], QStringLiteral("-"));
-    QCOMPARE(controls.texts[2], QStringLiteral("4000"));
-    QCOMPARE(controls.texts[3], QStringLiteral("1000"));
-    QCOMPARE(controls.texts[4], QStringLiteral("1000"));
-    QVERIFY(!QFile::exists(settingsFileName()));  // reading creates nothing
+    QVERIFY(settingsLoadReportMessage(report).isEmpty());
+    QCOMPARE(controls.all(), QStringList({"1", "1", "1", "1", "0", "+", "-", "4000", "1000", "1000"}));
+    QVERIFY(controls.calls.isEmpty());              // no path caption: lists left alone
+    QVERIFY(!QFile::exists(settingsFileName()));   // reading creates nothing
 }
 
 void TestOptionStore::roundTripKeepsEveryValue_data()
 {
-    QTest::addColumn<int>("files");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("date");
-    QTest::addColumn<QString>("depth");
-    QTest::addColumn<int>("grid");
-    QTest::addColumn<QString>("dirMark");
-    QTest::addColumn<QString>("fileMark");
-    QTest::addColumn<QString>("dirWidth");
-    QTest::addColumn<QString>("sizeWidth");
-    QTest::addColumn<QString>("dateWidth");
-
-    QTest::newRow("all off, grid All") << 0 << 0 << 0 << "5" << 3 << ">" << "*" << "3000" << "800" << "900";
-    QTest::newRow("grayed switches, Top & Bottom") << 2 << 1 << 2 << "2" << 2 << "+" << "-" << "4000" << "1000" << "1000";
-    QTest::newRow("empty marks stay empty") << 1 << 1 << 1 << "1" << 1 << "" << "" << "4000" << "1000" << "1000";
-    QTest::newRow("blanks kept, not trimmed") << 1 << 0 << 1 << " 3 " << 0 << "  " << " - " << " 4000" << "1000 " << "";
-    QTest::newRow("commas and quotes survive") << 1 << 1 << 0 << "1, 2" << 0 << "a, b" << "\"x\"" << "1,000" << "=" << ";";
-    QTest::newRow("leading @ is not a variant") << 1 << 1 << 1 << "@Invalid()" << 0 << "@" << "@@" << "#" << "[Settings]" << "\\";
-    QTest::newRow("non-ASCII marks") << 1 << 1 << 1 << "1" << 0 << "\u25B6" << "\u00B7" << "4000" << "1000" << "1000";
-    QTest::newRow("width text that is no number") << 1 << 1 << 1 << "7" << -1 << "+" << "-" << "wide" << "-5" << "1e3";
+    QTest::addColumn<QStringList>("values");  // files, size, date, depth, grid, marks, widths
+    QTest::newRow("all off, grid All") << QStringList{"0", "0", "0", "5", "3", ">", "*", "3000", "800", "900"};
+    QTest::newRow("grayed switches") << QStringList{"2", "1", "2", "2", "2", "+", "-", "4000", "1000", "1000"};
+    QTest::newRow("empty marks stay empty") << QStringList{"1", "1", "1", "1", "1", "", "", "4000", "1000", ""};
+    QTest::newRow("blanks kept, not trimmed") << QStringList{"1", "0", "1", " 3 ", "0", "  ", " - ", " 4000", "1000 ", "wide"};
+    QTest::newRow("commas, quotes and a leading @ survive")
+        << QStringList{"1", "1", "0", "1, 2", "0", "@Invalid()", "\"x\"", "1,000", "[Settings]", "\\"};
 }
 
 void TestOptionStore::roundTripKeepsEveryValue()
 {
-    QFETCH(int, files);
-    QFETCH(int, size);
-    QFETCH(int, date);
-    QFETCH(QString, depth);
-    QFETCH(int, grid);
-    QFETCH(QString, dirMark);
-    QFETCH(QString, fileMark);
-    QFETCH(QString, dirWidth);
-    QFETCH(QString, sizeWidth);
-    QFETCH(QString, dateWidth);
-
+    QFETCH(QStringList, values);
     FakeControls saved;
-    saved.checks[0] = files;
-    saved.checks[1] = size;
-    saved.checks[2] = date;
-    saved.depth = depth;
-    saved.grid = grid;
-    saved.texts[0] = dirMark;
-    saved.texts[1] = fileMark;
-    saved.texts[2] = dirWidth;
-    saved.texts[3] = sizeWidth;
-    saved.texts[4] = dateWidth;
+    saved.setAll(values);
     SaveValuesToRegistry(saved);
 
     FakeControls loaded;
     loaded.grid = 99;
-    const SettingsLoadReport report = GetValuesFromRegistry(loaded);
-    QVERIFY(report.isEmpty());
-    QCOMPARE(loaded.checks[0], files);
-    QCOMPARE(loaded.checks[1], size);
-    QCOMPARE(loaded.checks[2], date);
-    QCOMPARE(loaded.depth, depth);
-    QCOMPARE(loaded.grid, grid);
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(loaded.texts[i], saved.texts[i]);
+    QVERIFY(GetValuesFromRegistry(loaded).isEmpty());
+    QCOMPARE(loaded.all(), values);
 }
 
-void TestOptionStore::fileHoldsTheTenKeysAsText()
+void TestOptionStore::typedDepthAndGridAreStoredAsText()
 {
-    FakeControls controls;
-    controls.checks[0] = 1;
-    controls.checks[1] = 0;
-    controls.checks[2] = 2;
-    controls.depth = QStringLiteral("3");
-    controls.grid = -1;
-    SaveValuesToRegistry(controls);
-
-    // Read the file as text: the key names, the group and the plain-text
-    // values are what other tools (and older copies) see.
-    QFile file(m_configHome + QStringLiteral("/Foliotrace/Foliotrace.conf"));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    const QStringList expected = {
-        QStringLiteral("[Settings]"),
-        QStringLiteral("DateColWidth=1000"),
-        QStringLiteral("Directory%20Indicator=+"),
-        QStringLiteral("Directory%20Levels=3"),
-        QStringLiteral("DirectoryColWidth=4000"),
-        QStringLiteral("File%20Indicator=-"),
-        QStringLiteral("Grid%20Lines=-1"),
-        QStringLiteral("Print%20Date=2"),
-        QStringLiteral("Print%20Files=1"),
-        QStringLiteral("Print%20Size=0"),
-        QStringLiteral("SizeColWidth=1000"),
-    };
-    QCOMPARE(lines, expected);
-}
-
-void TestOptionStore::typedDepthAndUnknownGridComeBack()
-{
-    // The user typed 7 as depth and "rows" (no list item) as grid style.
+    // Typed depth 7 and grid "rows" (no list item, so -1); switches mixed.
     FakeControls typed;
+    typed.checks[0] = 1;
+    typed.checks[2] = 2;
     typed.depth = QStringLiteral("7");
     typed.grid = -1;
     SaveValuesToRegistry(typed);
 
-    QSettings raw(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Foliotrace"),
-                  QStringLiteral("Foliotrace"));
-    QCOMPARE(raw.value(QStringLiteral("Settings/Directory Levels")).toString(), QStringLiteral("7"));
-    QCOMPARE(raw.value(QStringLiteral("Settings/Grid Lines")).toString(), QStringLiteral("-1"));
+    // Read as text: what other tools and older copies see.
+    QFile file(settingsFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList expected = {
+        "[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
+        "DirectoryColWidth=4000", "File%20Indicator=-", "Grid%20Lines=-1", "Print%20Date=2",
+        "Print%20Files=1", "Print%20Size=0", "SizeColWidth=1000",
+    };
+    QCOMPARE(lines, expected);
 
     FakeControls loaded;
     QVERIFY(GetValuesFromRegistry(loaded).isEmpty());
@@ -222,106 +157,71 @@ void TestOptionStore::typedDepthAndUnknownGridComeBack()
 
 void TestOptionStore::corruptValueIsReplacedAndReported_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("defaultText");
+    QTest::addColumn<QStringList>("keys");  // in load order
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("defaults");
 
-    QTest::newRow("check state 3") << "Print Files" << "3" << "1";
-    QTest::newRow("check state -1") << "Print Size" << "-1" << "1";
-    QTest::newRow("check state as a word") << "Print Date" << "yes" << "1";
-    QTest::newRow("check state empty") << "Print Files" << "" << "1";
-    QTest::newRow("check state with a fraction") << "Print Size" << "1.0" << "1";
-    QTest::newRow("check state too big for int") << "Print Date" << "99999999999" << "1";
-    QTest::newRow("grid position 4") << "Grid Lines" << "4" << "0";
-    QTest::newRow("grid position -2") << "Grid Lines" << "-2" << "0";
-    QTest::newRow("grid as item text") << "Grid Lines" << "Rows" << "0";
-    QTest::newRow("grid in hex") << "Grid Lines" << "0x1" << "0";
-    QTest::newRow("grid with inner blank") << "Grid Lines" << "- 1" << "0";
+    QTest::newRow("check state 3") << QStringList{"Print Files"} << QStringList{"3"} << QStringList{"1"};
+    QTest::newRow("check state -1") << QStringList{"Print Size"} << QStringList{"-1"} << QStringList{"1"};
+    QTest::newRow("check state as a word") << QStringList{"Print Date"} << QStringList{"yes"} << QStringList{"1"};
+    QTest::newRow("check state empty") << QStringList{"Print Files"} << QStringList{""} << QStringList{"1"};
+    QTest::newRow("grid position 4") << QStringList{"Grid Lines"} << QStringList{"4"} << QStringList{"0"};
+    QTest::newRow("grid position -2") << QStringList{"Grid Lines"} << QStringList{"-2"} << QStringList{"0"};
+    QTest::newRow("grid as item text") << QStringList{"Grid Lines"} << QStringList{"Rows"} << QStringList{"0"};
+    QTest::newRow("two bad keys, both reported")
+        << QStringList{"Print Files", "Grid Lines"} << QStringList{"on", "9"} << QStringList{"1", "0"};
 }
 
 void TestOptionStore::corruptValueIsReplacedAndReported()
 {
-    QFETCH(QString, key);
-    QFETCH(QString, stored);
-    QFETCH(QString, defaultText);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, defaults);
 
-    // Good values everywhere else, so the load must carry on past the bad one.
+    // Non-default values everywhere else, so the load must carry on past the bad ones.
     FakeControls saved;
-    saved.checks[0] = saved.checks[1] = saved.checks[2] = 0;
-    saved.grid = 3;
-    saved.texts[4] = QStringLiteral("1500");
+    saved.setAll({"0", "0", "2", "1", "3", "+", "-", "4000", "1000", "1500"});
     SaveValuesToRegistry(saved);
-    writeRaw(key, stored);
+    writeRaw(QStringLiteral("Print Date"), QStringLiteral(" 2 "));  // blanks around are fine
+    for (int i = 0; i < keys.size(); ++i)
+        writeRaw(keys.at(i), stored.at(i));
 
     FakeControls loaded;
     loaded.grid = 99;
-    loaded.path = QStringLiteral("/tmp");
+    loaded.path = QStringLiteral("/srv/data");
     const SettingsLoadReport report = GetValuesFromRegistry(loaded);
 
-    QCOMPARE(report.replaced.size(), 1);
-    QCOMPARE(report.replaced.first().key, key);
-    QCOMPARE(report.replaced.first().storedText, stored);
-    QCOMPARE(report.replaced.first().defaultText, defaultText);
-
-    const int expectedGrid = key == QLatin1String("Grid Lines") ? 0 : 3;
-    QCOMPARE(loaded.grid, expectedGrid);
-    QCOMPARE(loaded.checks[0], key == QLatin1String("Print Files") ? 1 : 0);
-    QCOMPARE(loaded.checks[1], key == QLatin1String("Print Size") ? 1 : 0);
-    QCOMPARE(loaded.checks[2], key == QLatin1String("Print Date") ? 1 : 0);
-    QCOMPARE(loaded.texts[4], QStringLiteral("1500"));  // the last key was still read
-    QCOMPARE(loaded.calls.size(), 2);                   // and the second step still ran
+    QCOMPARE(report.replaced.size(), keys.size());
+    QStringList expected = saved.all();
+    const QStringList order = {"Print Files", "Print Size", "Print Date", "Directory Levels", "Grid Lines"};
+    for (int i = 0; i < keys.size(); ++i) {
+        QCOMPARE(report.replaced.at(i).key, keys.at(i));
+        QCOMPARE(report.replaced.at(i).storedText, stored.at(i));
+        QCOMPARE(report.replaced.at(i).defaultText, defaults.at(i));
+        expected[order.indexOf(keys.at(i))] = defaults.at(i);
+    }
+    QCOMPARE(loaded.all(), expected);
+    // The second step still ran, folder list before drive list.
+    QCOMPARE(loaded.calls, QStringList({"Dir1.Path=/srv/data", "Drive1.Drive=/srv/data"}));
 
     const QString message = settingsLoadReportMessage(report);
-    QVERIFY2(message.contains(QLatin1Char('"') + key + QLatin1Char('"')), qPrintable(message));
-    QVERIFY2(message.contains(QLatin1Char('"') + stored + QLatin1Char('"')), qPrintable(message));
-}
-
-void TestOptionStore::severalCorruptValuesAreAllReported()
-{
-    writeRaw(QStringLiteral("Print Files"), QStringLiteral("on"));
-    writeRaw(QStringLiteral("Grid Lines"), QStringLiteral("9"));
-    writeRaw(QStringLiteral("Print Date"), QStringLiteral(" 2 "));  // blanks are fine
-
-    FakeControls loaded;
-    const SettingsLoadReport report = GetValuesFromRegistry(loaded);
-    QCOMPARE(report.replaced.size(), 2);
-    QCOMPARE(report.replaced.at(0).key, QStringLiteral("Print Files"));  // in load order
-    QCOMPARE(report.replaced.at(1).key, QStringLiteral("Grid Lines"));
-    QCOMPARE(loaded.checks[2], 2);
-
-    QVERIFY(settingsLoadReportMessage(SettingsLoadReport{}).isEmpty());
-    const QStringList lines = settingsLoadReportMessage(report).split(u'\n');
-    QCOMPARE(lines.filter(QStringLiteral("is used instead")).size(), 2);
-}
-
-void TestOptionStore::loadPointsListsAtThePath()
-{
-    FakeControls controls;
-    controls.path = QStringLiteral("/home/user/Documents");
-    GetValuesFromRegistry(controls);
-    const QStringList expected = {QStringLiteral("Dir1.Path=/home/user/Documents"),
-                                  QStringLiteral("Drive1.Drive=/home/user/Documents")};
-    QCOMPARE(controls.calls, expected);
-}
-
-void TestOptionStore::loadLeavesListsAloneWithoutPath()
-{
-    FakeControls controls;
-    GetValuesFromRegistry(controls);
-    QVERIFY(controls.calls.isEmpty());
+    QCOMPARE(message.split(u'\n').filter(QStringLiteral("is used instead")).size(), keys.size());
+    for (int i = 0; i < keys.size(); ++i) {
+        QVERIFY2(message.contains(u'"' + keys.at(i) + u'"'), qPrintable(message));
+        QVERIFY2(message.contains(u'"' + stored.at(i) + u'"'), qPrintable(message));
+    }
 }
 
 void TestOptionStore::saveThatCannotBeWrittenThrows()
 {
-    // Running as root ignores permissions; a plain file where the config
-    // folder should be makes the write fail for anyone.
+    // Root ignores permissions; a plain file where the folder should be
+    // makes the write fail for anyone.
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
-    {
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + QStringLiteral("/config"));
 
     FakeControls controls;
@@ -333,7 +233,6 @@ void TestOptionStore::saveThatCannotBeWrittenThrows()
         QVERIFY2(error.reason().contains(blocker), qPrintable(error.reason()));
         QVERIFY(error.message().contains(error.fileName()));
     }
-    QVERIFY(QFileInfo(blocker).isFile());
 }
 
 void TestOptionStore::wholeNumberReading_data()
@@ -342,15 +241,13 @@ void TestOptionStore::wholeNumberReading_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("value");
 
-    QTest::newRow("plain") << "2" << true << 2;
     QTest::newRow("minus one") << "-1" << true << -1;
     QTest::newRow("plus sign") << "+3" << true << 3;
     QTest::newRow("blanks around") << "  1\t" << true << 1;
-    QTest::newRow("leading zeros") << "007" << true << 7;
-    QTest::newRow("empty") << "" << false << 0;
     QTest::newRow("sign only") << "-" << false << 0;
     QTest::newRow("blank inside") << "1 2" << false << 0;
     QTest::newRow("fraction") << "1.5" << false << 0;
+    QTest::newRow("hex") << "0x1" << false << 0;
     QTest::newRow("overflow") << "2147483648" << false << 0;
     QTest::newRow("arabic-indic digit") << "\u0661" << false << 0;
 }
@@ -368,8 +265,7 @@ void TestOptionStore::wholeNumberReading()
 
 int main(int argc, char **argv)
 {
-    // QSettings picks its folder up once; point it at a scratch folder
-    // before anything touches it.
+    // QSettings picks its folder up once: point it at scratch first.
     QTemporaryDir configHome;
     if (!configHome.isValid())
         return 1;
