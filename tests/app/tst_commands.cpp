@@ -33,6 +33,14 @@
 
 #include <memory>
 
+// A helper that checks as it goes ends the test function when it failed.
+#define VERIFY_STEP(call) \
+    do { \
+        call; \
+        if (QTest::currentTestFailed()) \
+            return; \
+    } while (false)
+
 namespace {
 
 const QString Sentinel = QStringLiteral("clipboard before the command");
@@ -223,7 +231,7 @@ void TestCommands::typeText(QLineEdit *edit, const QString &text)
 void TestCommands::chooseDepth(const QString &depth)
 {
     auto *level = control<QComboBox>("cboLevel");
-    typeText(level->lineEdit(), depth);
+    VERIFY_STEP(typeText(level->lineEdit(), depth));
     QTest::keyClick(level->lineEdit(), Qt::Key_Return);
     QCOMPARE(level->currentText(), depth);
 }
@@ -281,7 +289,7 @@ void TestCommands::firstRunDefaults()
     QFETCH(QString, name);
     QFETCH(QString, shown);
 
-    openWindow(m_root->path());
+    VERIFY_STEP(openWindow(m_root->path()));
     QWidget *widget = control(qPrintable(name));
     QVERIFY2(widget, qPrintable(name));
     if (auto *box = qobject_cast<QCheckBox *>(widget))
@@ -319,7 +327,7 @@ void TestCommands::unusableStoredValueReportedOnce()
         store.setValue(QStringLiteral("Settings/Print Size"), QStringLiteral("0"));
         store.setValue(QStringLiteral("Settings/") + key, stored);
     }
-    openWindow(m_root->path(), false);
+    VERIFY_STEP(openWindow(m_root->path(), false));
     // Not before the window is there to show it over.
     QTest::qWait(20);
     QVERIFY(!shownMessage());
@@ -365,10 +373,10 @@ void TestCommands::optionsStoredOnlyByPreviewAndCopy()
     QFETCH(QString, command);
     QFETCH(bool, stores);
 
-    openWindow(m_root->path());
+    VERIFY_STEP(openWindow(m_root->path()));
     // A first preview stores the options as they start.
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-    verifyPreviewState();
+    VERIFY_STEP(verifyPreviewState());
     QCOMPARE(storedValue(QStringLiteral("Print Size")), QStringLiteral("1"));
     if (command != QLatin1String("Print"))
         QTest::mouseClick(button("cmdHide"), Qt::LeftButton);
@@ -377,8 +385,8 @@ void TestCommands::optionsStoredOnlyByPreviewAndCopy()
     auto *size = control<QCheckBox>("chkSize");
     QTest::mouseClick(size, Qt::LeftButton);
     QVERIFY(!size->isChecked());
-    chooseDepth(QStringLiteral("3"));
-    typeText(control<QLineEdit>("txtDirI"), QStringLiteral("[D]"));
+    VERIFY_STEP(chooseDepth(QStringLiteral("3")));
+    VERIFY_STEP(typeText(control<QLineEdit>("txtDirI"), QStringLiteral("[D]")));
 
     if (command == QLatin1String("Print Preview") || command == QLatin1String("Print"))
         QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
@@ -395,8 +403,8 @@ void TestCommands::optionsStoredOnlyByPreviewAndCopy()
 
 void TestCommands::previewPagesThroughDocument()
 {
-    makeFiles(m_root->path(), QStringLiteral("entry"), 300);
-    openWindow(m_root->path());
+    VERIFY_STEP(makeFiles(m_root->path(), QStringLiteral("entry"), 300));
+    VERIFY_STEP(openWindow(m_root->path()));
     auto *surface = m_window->previewSurface();
 
     // Before any document the paging buttons leave the label alone.
@@ -404,7 +412,7 @@ void TestCommands::previewPagesThroughDocument()
     QCOMPARE(pageLabel(), QStringLiteral("Page:"));
 
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-    verifyPreviewState();
+    VERIFY_STEP(verifyPreviewState());
     const int total = surface->PageTotal();
     QVERIFY2(total >= 3, qPrintable(QString::number(total)));
     QCOMPARE(pageLabel(), QStringLiteral("Page 1 of %1").arg(total));
@@ -424,16 +432,16 @@ void TestCommands::previewPagesThroughDocument()
 
     // Hiding keeps the label; paging the hidden document moves it.
     QTest::mouseClick(button("cmdHide"), Qt::LeftButton);
-    verifyOptionsState();
+    VERIFY_STEP(verifyOptionsState());
     QCOMPARE(pageLabel(), QStringLiteral("Page %1 of %1").arg(total));
     QTest::mouseClick(button("cmdPrevPage"), Qt::LeftButton);
     QCOMPARE(pageLabel(), QStringLiteral("Page %1 of %2").arg(total - 1).arg(total));
     QVERIFY(!control("vsp1")->isVisible());
 
     // More entries, previewed again: a new document, counted anew.
-    makeFiles(m_root->path(), QStringLiteral("more"), 300);
+    VERIFY_STEP(makeFiles(m_root->path(), QStringLiteral("more"), 300));
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-    verifyPreviewState();
+    VERIFY_STEP(verifyPreviewState());
     const int newTotal = surface->PageTotal();
     QVERIFY2(newTotal > total, qPrintable(QStringLiteral("%1 then %2").arg(total).arg(newTotal)));
     QCOMPARE(pageLabel(), QStringLiteral("Page 1 of %1").arg(newTotal));
@@ -446,12 +454,12 @@ void TestCommands::printSendsOneJobAndReturnsToOptions()
              "run through ctest: the foliotrace_cups fixture provides the printer");
     for (const QString &job : m_jobs.entryList({QStringLiteral("job-*")}, QDir::Files))
         QVERIFY(m_jobs.remove(job));
-    makeFiles(m_root->path(), QStringLiteral("entry"), 250);
-    openWindow(m_root->path());
-    typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Listing for the printer"));
+    VERIFY_STEP(makeFiles(m_root->path(), QStringLiteral("entry"), 250));
+    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Listing for the printer")));
 
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-    verifyPreviewState();
+    VERIFY_STEP(verifyPreviewState());
     const int total = m_window->previewSurface()->PageTotal();
     QVERIFY(total >= 3);
     QTest::mouseClick(button("cmdNextPage"), Qt::LeftButton);
@@ -459,7 +467,7 @@ void TestCommands::printSendsOneJobAndReturnsToOptions()
 
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
     QVERIFY(!shownMessage());
-    verifyOptionsState();
+    VERIFY_STEP(verifyOptionsState());
     QCOMPARE(pageLabel(), label);
 
     const auto jobs = [this] { return m_jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files); };
@@ -494,10 +502,10 @@ void TestCommands::copyPutsWorkedExampleOnClipboard()
     QVERIFY(setModified(example + QStringLiteral("/Docs/Old"), QDate(2000, 12, 1)));
     QVERIFY(setModified(example + QStringLiteral("/Docs"), QDate(2001, 1, 2)));
 
-    openWindow(m_root->path());
-    openFolder(QStringLiteral("example"));
-    chooseDepth(QStringLiteral("2"));
-    typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Worked example"));
+    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openFolder(QStringLiteral("example")));
+    VERIFY_STEP(chooseDepth(QStringLiteral("2")));
+    VERIFY_STEP(typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Worked example")));
 
     QTest::mouseClick(button("cmdCopy"), Qt::LeftButton);
 
@@ -511,7 +519,7 @@ void TestCommands::copyPutsWorkedExampleOnClipboard()
                                             "     '-  x.txt\t2\t12/1/2000\r\n"
                                             "  '-  report.doc\t10\t2/5/2001\r\n");
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
-    verifyOptionsState();
+    VERIFY_STEP(verifyOptionsState());
     // The boxes keep the marks as typed.
     QCOMPARE(control<QLineEdit>("txtDirI")->text(), QStringLiteral("+"));
     QCOMPARE(control<QLineEdit>("txtFileI")->text(), QStringLiteral("-"));
@@ -536,13 +544,13 @@ void TestCommands::copyKeepsEachNameInOneCell()
     const QString folder = m_root->filePath(QStringLiteral("cells"));
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(writeFile(folder + u'/' + name, 10));
-    openWindow(m_root->path());
-    openFolder(QStringLiteral("cells"));
+    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openFolder(QStringLiteral("cells")));
     // Names only: the first cell is the whole line.
     QTest::mouseClick(control<QCheckBox>("chkSize"), Qt::LeftButton);
     QTest::mouseClick(control<QCheckBox>("chkDate"), Qt::LeftButton);
     QVERIFY(!control<QCheckBox>("chkSize")->isChecked() && !control<QCheckBox>("chkDate")->isChecked());
-    typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Cells"));
+    VERIFY_STEP(typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Cells")));
 
     QTest::mouseClick(button("cmdCopy"), Qt::LeftButton);
 
@@ -565,14 +573,14 @@ void TestCommands::vanishedFolderIsReported()
 
     const QString doomed = m_root->filePath(QStringLiteral("doomed"));
     QVERIFY(QDir().mkpath(doomed));
-    openWindow(m_root->path());
+    VERIFY_STEP(openWindow(m_root->path()));
     // An earlier preview gives the page label something to keep.
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
     QTest::mouseClick(button("cmdHide"), Qt::LeftButton);
     const QString label = pageLabel();
     QCOMPARE(label, QStringLiteral("Page 1 of 1"));
 
-    openFolder(QStringLiteral("doomed"));
+    VERIFY_STEP(openFolder(QStringLiteral("doomed")));
     const QString path = control<QLabel>("lblPath")->text();
     QVERIFY(QDir(doomed).removeRecursively());
     QGuiApplication::clipboard()->setText(Sentinel);
@@ -586,7 +594,7 @@ void TestCommands::vanishedFolderIsReported()
     shownMessage()->close();
     QTRY_VERIFY(!shownMessage());
 
-    verifyOptionsState();
+    VERIFY_STEP(verifyOptionsState());
     QCOMPARE(QGuiApplication::clipboard()->text(), Sentinel);
     QCOMPARE(pageLabel(), label);
 
@@ -598,7 +606,7 @@ void TestCommands::vanishedFolderIsReported()
     if (command == QLatin1String("Copy")) {
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("'-  back.txt\t")));
     } else {
-        verifyPreviewState();
+        VERIFY_STEP(verifyPreviewState());
         QCOMPARE(pageLabel(), QStringLiteral("Page 1 of 1"));
     }
 }
@@ -619,8 +627,8 @@ void TestCommands::secondBuildRequestStartsNothing()
     QFETCH(QString, running);
     QFETCH(QString, requested);
 
-    makeFolders(m_root->path(), 300);
-    openWindow(m_root->path());
+    VERIFY_STEP(makeFolders(m_root->path(), 300));
+    VERIFY_STEP(openWindow(m_root->path()));
     m_window->setYieldInterval(0);
     QSignalSpy tableText(m_window->previewSurface(), &PreviewSurface::BeforeTableText);
     QAbstractButton *print = button("cmdPrint");
@@ -649,11 +657,11 @@ void TestCommands::secondBuildRequestStartsNothing()
     QTest::qWait(20);
     QVERIFY(!shownMessage());
     if (running == QLatin1String("Copy")) {
-        verifyOptionsState();
+        VERIFY_STEP(verifyOptionsState());
         QCOMPARE(compositions(tableText), 0);
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("'+ folder 299\t")));
     } else {
-        verifyPreviewState();
+        VERIFY_STEP(verifyPreviewState());
         QCOMPARE(compositions(tableText), 1);
         QCOMPARE(QGuiApplication::clipboard()->text(), Sentinel);
         QCOMPARE(pageLabel(), QStringLiteral("Page 1 of %1").arg(m_window->previewSurface()->PageTotal()));
@@ -673,8 +681,8 @@ void TestCommands::escapeCancelsBuild()
 {
     QFETCH(QString, command);
 
-    makeFolders(m_root->path(), 300);
-    openWindow(m_root->path());
+    VERIFY_STEP(makeFolders(m_root->path(), 300));
+    VERIFY_STEP(openWindow(m_root->path()));
     // A finished preview first, hidden again: the cancelled build must leave
     // it as it was.
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
@@ -697,7 +705,7 @@ void TestCommands::escapeCancelsBuild()
     QVERIFY(!m_window->isBuilding());
     QTest::qWait(20);
     QVERIFY(!shownMessage());
-    verifyOptionsState();
+    VERIFY_STEP(verifyOptionsState());
     QCOMPARE(QGuiApplication::clipboard()->text(), Sentinel);
     QCOMPARE(pageLabel(), label);
     // The earlier document is still the one the paging buttons move through.
@@ -707,11 +715,11 @@ void TestCommands::escapeCancelsBuild()
 
 void TestCommands::exitStoresNothing()
 {
-    openWindow(m_root->path());
+    VERIFY_STEP(openWindow(m_root->path()));
     QTest::mouseClick(button("cmdCopy"), Qt::LeftButton);
     QCOMPARE(storedValue(QStringLiteral("Print Size")), QStringLiteral("1"));
     QTest::mouseClick(control<QCheckBox>("chkSize"), Qt::LeftButton);
-    chooseDepth(QStringLiteral("3"));
+    VERIFY_STEP(chooseDepth(QStringLiteral("3")));
 
     // "Exit" ends the running event loop at once.
     QEventLoop loop;
