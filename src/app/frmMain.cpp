@@ -401,7 +401,14 @@ void frmMain::cmdPrint_Click()
             SaveValuesToRegistry(*this);
             DirIndicator = m_ui->txtDirI->text();
             FileIndicator = m_ui->txtFileI->text();
-            SendPrintData();
+            try {
+                SendPrintData();
+            } catch (const BuildCancelled &) {
+                // A cancelled preview composes nothing: the earlier
+                // document stays, as the page label still describes it.
+                vsp1->RestorePreviousDocument();
+                throw;
+            }
         });
         if (!composed)
             return;

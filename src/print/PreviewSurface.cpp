@@ -23,6 +23,7 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int Gap = 16;     // grey border around the page, in pixels
@@ -148,6 +149,8 @@ QPageSize PreviewSurface::defaultPageSize()
 
 void PreviewSurface::BeginDocument()
 {
+    m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()),
+                          m_hasDocument, m_shownPage, m_headerText, m_footerText};
     m_document->clear(m_pageSizeOverride ? *m_pageSizeOverride : defaultPageSize());
     m_hasDocument = true;
     m_headerText.clear();
@@ -230,8 +233,22 @@ void PreviewSurface::AppendTable(const ListingText &listing)
                             });
 }
 
+void PreviewSurface::RestorePreviousDocument()
+{
+    if (!m_replaced)
+        return;
+    m_document = std::move(m_replaced->document);
+    m_hasDocument = m_replaced->hasDocument;
+    m_shownPage = m_replaced->shownPage;
+    m_headerText = m_replaced->headerText;
+    m_footerText = m_replaced->footerText;
+    m_replaced.reset();
+    m_view->refresh();
+}
+
 void PreviewSurface::FinishDocument()
 {
+    m_replaced.reset();
     m_hasDocument = true;
     m_document->finish();
     m_shownPage = 0;

@@ -45,6 +45,10 @@ public:
 
     // A new, empty document replaces the old one.
     void BeginDocument();
+    // Puts back the document the last BeginDocument replaced, with its shown
+    // page, for a composition called off before FinishDocument. Nothing to
+    // put back once the new document is finished.
+    void RestorePreviousDocument();
     // "left|centre|right", "%d" for the page number; drawn on every page.
     void PageHeaderText(const QString &text);
     QString PageHeaderText() const { return m_headerText; }
@@ -111,6 +115,16 @@ private:
     void saveAsPdfInteractively();
 
     std::unique_ptr<PreviewDocument> m_document;
+    // What BeginDocument replaced, kept until FinishDocument.
+    struct Replaced
+    {
+        std::unique_ptr<PreviewDocument> document;
+        bool hasDocument = false;
+        int shownPage = 0;
+        QString headerText;
+        QString footerText;
+    };
+    std::optional<Replaced> m_replaced;
     PageView *m_view = nullptr;
     TextStyle m_style;
     bool m_previewMode = false;
