@@ -1,4 +1,3 @@
-#include "ListingFixtures.h"
 #include "RecordingDevice.h"
 
 #include "print/PreviewSurface.h"
@@ -85,7 +84,6 @@ private slots:
     void oddWidthsStillLayOut_data();
     void oddWidthsStillLayOut();
     void beforeTableTextStylesItsRow();
-    void structuredRowsKeepSeparatorsInCells();
     void shownPageClamps_data();
     void shownPageClamps();
     void fortyThousandPages();
@@ -342,22 +340,6 @@ void TestPreviewDocument::beforeTableTextStylesItsRow()
     QCOMPARE(doc.rowStyle(0, 0).pointSize, 10);
     QCOMPARE(doc.rowStyle(0, 1).pointSize, 8);
     QCOMPARE(doc.rowStyle(0, 2).pointSize, 10);
-}
-
-void TestPreviewDocument::structuredRowsKeepSeparatorsInCells()
-{
-    const ListingText listing = makeListing({{"+ a|b", "1", "3/7/2001"}, {"-  c;d.txt", "2", "3/8/2001"}});
-    QSignalSpy spy(m_surface, &PreviewSurface::BeforeTableText);
-    m_surface->BeginDocument();
-    m_surface->AppendTable(listing);
-    m_surface->FinishDocument();
-    const TableText::Rows &body = m_surface->document().tableBody(0);
-    QCOMPARE(body.rowCount(), qsizetype(2));
-    QCOMPARE(body.cell(0, 0).toString(), QStringLiteral("+ a|b"));
-    QCOMPARE(body.cell(1, 0).toString(), QStringLiteral("-  c;d.txt"));
-    QCOMPARE(body.cell(1, 2).toString(), QStringLiteral("3/8/2001"));
-    QCOMPARE(spy.size(), 3);
-    QCOMPARE(spy.at(0).at(2).toString(), QStringLiteral("Sub-Directories|Size (KB)|Date"));
 }
 
 void TestPreviewDocument::shownPageClamps_data()

@@ -43,7 +43,7 @@ void TestPrintComposer::init()
     m_vsp1 = new PreviewSurface;
     m_vsp1->setPageSize(QPageSize(QPageSize::Letter));
     m_window = new FakeWindow;
-    m_window->nextListing = makeListing({{"-  notes.txt", "2", "3/7/2001"},
+    m_window->nextListing = makeListing({{"-  notes|draft;1.txt", "2", "3/7/2001"},
                                          {"+ Docs", "12", "1/2/2001"},
                                          {"    + Old", "2", "12/1/2000"},
                                          {"     -  x.txt", "2", "12/1/2000"},
@@ -80,7 +80,9 @@ void TestPrintComposer::composesInOrder()
     const PreviewDocument &doc = m_vsp1->document();
     QCOMPARE(doc.tableCount(), 1);
     QCOMPARE(doc.tableBody(0).rowCount(), qsizetype(5));
-    QCOMPARE(doc.tableBody(0).cell(2, 0).toString(), QStringLiteral("    + Old"));
+    // Structured rows: a name holding both separators stays one cell of one row.
+    QCOMPARE(doc.tableBody(0).cell(0, 0).toString(), QStringLiteral("-  notes|draft;1.txt"));
+    QCOMPARE(doc.tableBody(0).cell(0, 2).toString(), QStringLiteral("3/7/2001"));
     QCOMPARE(m_vsp1->PageTotal(), 1);
     QCOMPARE(m_window->pageLabel, QStringLiteral("Page 1 of 1"));
 }
