@@ -6,10 +6,10 @@
 
 // Builds ListingText values the way the listing builder lays them out, from
 // plain rows of cells, so the printing tests need no folder walk.
-inline ListingText makeListing(const QList<QStringList> &rows, bool size = true, bool date = true,
-                               const QString &c = QStringLiteral("|"),
-                               const QString &r = QStringLiteral(";"))
+inline ListingText makeListing(const QList<QStringList> &rows, bool size = true, bool date = true)
 {
+    const QString c = QStringLiteral("|");
+    const QString r = QStringLiteral(";");
     ListingText listing;
     listing.columnSeparator = c;
     listing.rowSeparator = r;

@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QLineF>
+#include "print/PreviewDocument.h"
+
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QPointF>
 #include <QString>
 
 #include <vector>
 
-// A paint device that keeps what is drawn on it: each text run with its
-// position and each line, in the device's coordinates (1440 dpi, twips).
+// A paint device that keeps each text run drawn on it with its position, in
+// the device's coordinates (1440 dpi, twips). Other drawing is dropped.
 class RecordingEngine : public QPaintEngine
 {
 public:
@@ -17,7 +19,6 @@ public:
     {
         QPointF at;
         QString text;
-        qreal pixelSize;
     };
 
     RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
@@ -26,26 +27,16 @@ public:
     bool end() override { return true; }
     void updateState(const QPaintEngineState &) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawLines(const QLineF *, int) override {}
+    void drawLines(const QLine *, int) override {}
     Type type() const override { return QPaintEngine::User; }
 
     void drawTextItem(const QPointF &p, const QTextItem &item) override
     {
-        const QTransform t = state->transform();
-        texts.push_back({t.map(p), item.text(), item.font().pixelSize() * t.m22()});
-    }
-    void drawLines(const QLineF *lines, int count) override
-    {
-        for (int i = 0; i < count; ++i)
-            this->lines.push_back(state->transform().map(lines[i]));
-    }
-    void drawLines(const QLine *lines, int count) override
-    {
-        for (int i = 0; i < count; ++i)
-            this->lines.push_back(state->transform().map(QLineF(lines[i])));
+        texts.push_back({state->transform().map(p), item.text()});
     }
 
     std::vector<Text> texts;
-    std::vector<QLineF> lines;
 };
 
 class RecordingDevice : public QPaintDevice
@@ -56,14 +47,6 @@ public:
 
     QPaintEngine *paintEngine() const override { return &m_engine; }
     RecordingEngine &engine() const { return m_engine; }
-
-    QString allText() const
-    {
-        QString out;
-        for (const auto &t : m_engine.texts)
-            out += t.text + QLatin1Char('\n');
-        return out;
-    }
 
 protected:
     int metric(PaintDeviceMetric metric) const override
@@ -86,3 +69,14 @@ private:
     QSize m_size;
     mutable RecordingEngine m_engine;
 };
+
+// Every text run paintPage draws on page, where it draws it.
+inline std::vector<RecordingEngine::Text> drawnTexts(const PreviewDocument &doc, int page)
+{
+    RecordingDevice device(doc.pageSizeTwips());
+    {
+        QPainter painter(&device);
+        doc.paintPage(painter, page);
+    }
+    return device.engine().texts;
+}
