@@ -74,13 +74,11 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void depth_data();
-    void depth();
+    void depthAndMarks_data();
+    void depthAndMarks();
     void switches_data();
     void switches();
     void emptyFolder();
-    void indicators_data();
-    void indicators();
     void widthTexts_data();
     void widthTexts();
     void cells_data();
@@ -117,9 +115,11 @@ void TestListingBuilder::cleanupTestCase()
     tzset();
 }
 
-void TestListingBuilder::depth_data()
+void TestListingBuilder::depthAndMarks_data()
 {
     QTest::addColumn<QString>("depth");
+    QTest::addColumn<QString>("dirMark");
+    QTest::addColumn<QString>("fileMark");
     QTest::addColumn<QStringList>("expected");
 
     const QStringList one{"-  r.txt", "+ A", "  -  a.txt"};
@@ -132,22 +132,29 @@ void TestListingBuilder::depth_data()
     all.insert(5, "                + E");
     all.insert(6, "                      -  e.txt");
 
-    QTest::newRow("1 lists level 1 and its files") << "1" << one;
-    QTest::newRow("2 adds level 2") << "2" << two;
-    QTest::newRow("3 adds level 3, its files 14 blanks in") << "3" << three;
-    QTest::newRow("4 goes on four blanks a level") << "4" << four;
-    QTest::newRow("10 lists whatever there is") << "10" << all;
-    QTest::newRow("huge number lists whatever there is") << "99999999999999999999" << all;
-    QTest::newRow("0 lists level 1") << "0" << one;
-    QTest::newRow("empty text lists level 1") << "" << one;
-    QTest::newRow("a blank before the number lists level 1") << " 2" << one;
-    QTest::newRow("a sign lists level 1") << "+2" << one;
-    QTest::newRow("a fraction lists level 1") << "2.0" << one;
+    QTest::newRow("1 lists level 1 and its files") << "1" << "+" << "-" << one;
+    QTest::newRow("2 adds level 2") << "2" << "+" << "-" << two;
+    QTest::newRow("3 adds level 3, its files 14 blanks in") << "3" << "+" << "-" << three;
+    QTest::newRow("4 goes on four blanks a level") << "4" << "+" << "-" << four;
+    QTest::newRow("10 lists whatever there is") << "10" << "+" << "-" << all;
+    QTest::newRow("huge number lists whatever there is") << "99999999999999999999" << "+" << "-" << all;
+    QTest::newRow("0 lists level 1") << "0" << "+" << "-" << one;
+    QTest::newRow("empty text lists level 1") << "" << "+" << "-" << one;
+    QTest::newRow("a blank before the number lists level 1") << " 2" << "+" << "-" << one;
+    QTest::newRow("a sign lists level 1") << "+2" << "+" << "-" << one;
+    QTest::newRow("a fraction lists level 1") << "2.0" << "+" << "-" << one;
+    QTest::newRow("empty marks keep their blanks")
+        << "2" << "" << "" << QStringList{"  r.txt", " A", "     B", "       b.txt", "    a.txt"};
+    QTest::newRow("long marks are copied whole")
+        << "2" << "[D]" << "(file)"
+        << QStringList{"(file)  r.txt", "[D] A", "    [D] B", "     (file)  b.txt", "  (file)  a.txt"};
 }
 
-void TestListingBuilder::depth()
+void TestListingBuilder::depthAndMarks()
 {
     QFETCH(QString, depth);
+    QFETCH(QString, dirMark);
+    QFETCH(QString, fileMark);
     QFETCH(QStringList, expected);
 
     FakeFileSystem fs;
@@ -155,6 +162,8 @@ void TestListingBuilder::depth()
     ListingOptions options = optionsFor(QStringLiteral("/r"), depth);
     options.printSize = 0;
     options.printDate = 0;
+    options.dirIndicator = dirMark;
+    options.fileIndicator = fileMark;
     const ListingText listing = build(fs, options);
 
     QCOMPARE(firstCells(listing), expected);
@@ -217,36 +226,6 @@ void TestListingBuilder::emptyFolder()
     QCOMPARE(listing.ListHeader, QStringLiteral("Sub-Directories\tSize (KB)\r\n"));
     QCOMPARE(listing.ListBody, QStringLiteral("\r\n"));
     QVERIFY(listing.rows.isEmpty());
-}
-
-void TestListingBuilder::indicators_data()
-{
-    QTest::addColumn<QString>("dirMark");
-    QTest::addColumn<QString>("fileMark");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("empty marks keep their blanks")
-        << "" << "" << QStringList{"  notes.txt", " Docs", "     Old", "       x.txt", "    report.doc"};
-    QTest::newRow("long marks are copied whole")
-        << "[D]" << "(file)"
-        << QStringList{"(file)  notes.txt", "[D] Docs", "    [D] Old", "     (file)  x.txt", "  (file)  report.doc"};
-}
-
-void TestListingBuilder::indicators()
-{
-    QFETCH(QString, dirMark);
-    QFETCH(QString, fileMark);
-    QFETCH(QStringList, expected);
-
-    FakeFileSystem fs;
-    addWorkedExample(fs);
-    ListingOptions options = optionsFor(QStringLiteral("/sel"));
-    options.dirIndicator = dirMark;
-    options.fileIndicator = fileMark;
-    const ListingText listing = build(fs, options);
-
-    QCOMPARE(firstCells(listing), expected);
-    verifyRowsMatchBody(listing);
 }
 
 void TestListingBuilder::widthTexts_data()
