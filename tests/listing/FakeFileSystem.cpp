@@ -62,27 +62,21 @@ private:
 
 void FakeFileSystem::addFolder(const QByteArray &path, FileTime modified)
 {
-    Entry e;
-    e.folder = true;
-    e.modified = modified;
-    const qsizetype slash = path.lastIndexOf('/');
-    e.name = slash >= 0 ? path.mid(slash + 1) : path;
-    const QByteArray parent = slash > 0 ? path.left(slash) : QByteArray();
-    auto it = m_entries.find(parent);
-    if (it != m_entries.end())
-        it->second.folders.append(path);
-    m_entries[path] = e;
+    add(path, true, 0, modified);
 }
 
 void FakeFileSystem::addFile(const QByteArray &path, qint64 size, FileTime modified)
 {
-    Entry e;
-    e.size = size;
-    e.modified = modified;
+    add(path, false, size, modified);
+}
+
+void FakeFileSystem::add(const QByteArray &path, bool folder, qint64 size, FileTime modified)
+{
     const qsizetype slash = path.lastIndexOf('/');
-    e.name = path.mid(slash + 1);
-    m_entries.at(path.left(slash)).files.append(path);
-    m_entries[path] = e;
+    auto parent = m_entries.find(path.left(slash));
+    if (parent != m_entries.end())
+        (folder ? parent->second.folders : parent->second.files).append(path);
+    m_entries[path] = Entry{folder, path.mid(slash + 1), size, modified, {}, {}};
 }
 
 void FakeFileSystem::failOn(const QByteArray &path, Operation operation, int errorCode)
@@ -138,22 +132,14 @@ void FakeFileSystem::call(Operation operation, const QByteArray &path)
 // A folder's total reads its whole subtree, so a failure anywhere below shows.
 qint64 FakeFileSystem::total(const QByteArray &path)
 {
-    const Entry &e = entry(path);
-    const auto failed = [&](const QByteArray &p, Operation op) {
-        const auto failure = m_failures.constFind({p, int(op)});
-        if (failure != m_failures.constEnd())
-            throw FileSystemError(op == Operation::Size ? FileSystemError::Operation::ReadEntry
-                                                        : FileSystemError::Operation::ReadFolder,
-                                  p, *failure);
-    };
-    failed(path, Operation::SubFolders);
-    failed(path, Operation::Files);
+    call(Operation::SubFolders, path);
+    call(Operation::Files, path);
     qint64 sum = 0;
-    for (const QByteArray &file : e.files) {
-        failed(file, Operation::Size);
+    for (const QByteArray &file : entry(path).files) {
+        call(Operation::Size, file);
         sum += entry(file).size;
     }
-    for (const QByteArray &folder : e.folders)
+    for (const QByteArray &folder : entry(path).folders)
         sum += total(folder);
     return sum;
 }

@@ -44,6 +44,7 @@ private:
         QList<QByteArray> files;
     };
 
+    void add(const QByteArray &path, bool folder, qint64 size, FileTime modified);
     const Entry &entry(const QByteArrayView &path) const;
     void call(Operation operation, const QByteArray &path);
     qint64 total(const QByteArray &path);
