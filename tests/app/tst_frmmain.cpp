@@ -19,6 +19,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#define VERIFY_STEP(call) \
+    do { \
+        call; \
+        if (QTest::currentTestFailed()) \
+            return; \
+    } while (false)
+
 #define VERIFY_SHOWN() \
     do { \
         m_window->show(); \
@@ -61,8 +68,7 @@ private slots:
     void typedListTextAddsNoItem();
     void helpMenuIsPopupOnly();
     void tabOrder();
-    void folderChangeRebuildsPathAndTitle();
-    void driveChangeMovesFolderList();
+    void pickersFlowToPathAndTitle();
     void unreadableDriveLeavesPickersAndReports();
     void vanishedFolderInListReports();
     void resizeRule_data();
@@ -237,34 +243,32 @@ void TestFrmMain::tabOrder()
     QCOMPARE(seen, expected);
 }
 
-void TestFrmMain::folderChangeRebuildsPathAndTitle()
+void TestFrmMain::pickersFlowToPathAndTitle()
 {
-    auto *title = control<QLineEdit>("txtTitle");
-    title->setText(QStringLiteral("my own title"));
-    const QString sub = QDir(m_start->path()).canonicalPath() + QStringLiteral("/sub");
-
-    control<FolderList>("Dir1")->setPath(sub);
-
-    QCOMPARE(control<QLabel>("lblPath")->text(), sub);
-    QCOMPARE(title->text(), printTitle(sub, QDate::currentDate()));
-}
-
-void TestFrmMain::driveChangeMovesFolderList()
-{
-    QTemporaryDir stick;
-    const QString stickRoot = QDir(stick.path()).canonicalPath();
     auto *drives = control<DriveList>("Drive1");
     auto *folders = control<FolderList>("Dir1");
+    auto *title = control<QLineEdit>("txtTitle");
+    const QString start = folders->Path();
+    const auto verifyShown = [this, title](const QString &path) {
+        QCOMPARE(control<QLabel>("lblPath")->text(), path);
+        QCOMPARE(title->text(), printTitle(path, QDate::currentDate()));
+    };
+
+    // A folder change replaces a title the user typed.
+    title->setText(QStringLiteral("my own title"));
+    folders->setPath(start + QStringLiteral("/sub"));
+    VERIFY_STEP(verifyShown(start + QStringLiteral("/sub")));
+
+    QTemporaryDir stick;
+    const QString stickRoot = QDir(stick.path()).canonicalPath();
     drives->setVolumes({{QByteArray("/"), QString(), QByteArray("ext4")},
                         {QFile::encodeName(stickRoot), QStringLiteral("STICK"), QByteArray("vfat")}});
-    const QString start = folders->Path();
-
     QVERIFY(drives->setDrive(stickRoot));
     QCOMPARE(folders->Path(), stickRoot);
-    QCOMPARE(control<QLabel>("lblPath")->text(), stickRoot);
-    QCOMPARE(control<QLineEdit>("txtTitle")->text(), printTitle(stickRoot, QDate::currentDate()));
+    VERIFY_STEP(verifyShown(stickRoot));
+    // Back on the root volume: its last folder opened.
     QVERIFY(drives->setDrive(QStringLiteral("/")));
-    QCOMPARE(folders->Path(), start);   // the root volume's last folder
+    QCOMPARE(folders->Path(), start + QStringLiteral("/sub"));
 }
 
 void TestFrmMain::unreadableDriveLeavesPickersAndReports()
