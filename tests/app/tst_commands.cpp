@@ -1,15 +1,10 @@
 // The main window's commands as a user meets them: clicks and keys in, and
 // what the window, clipboard, stored options and printer queue show.
 
-#include "app/FolderList.h"
 #include "app/PrintTitle.h"
-#include "app/frmMain.h"
 #include "print/PreviewSurface.h"
-#include "settings/OptionStore.h"
 #include "WindowFixture.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,29 +12,16 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <fcntl.h>
 #include <sys/stat.h>
-
-#include <memory>
-
-// A helper that checks as it goes ends the test function when it failed.
-#define VERIFY_STEP(call) \
-    do { \
-        call; \
-        if (QTest::currentTestFailed()) \
-            return; \
-    } while (false)
 
 namespace {
 
@@ -88,7 +70,7 @@ int compositions(const QSignalSpy &tableText)
 
 } // namespace
 
-class TestCommands : public QObject
+class TestCommands : public QObject, public WindowFixture
 {
     Q_OBJECT
 
@@ -117,89 +99,38 @@ private slots:
     void exitStoresNothing();
 
 private:
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        return m_window ? m_window->findChild<T *>(QLatin1String(name)) : nullptr;
-    }
-    QAbstractButton *button(const char *name) const { return control<QAbstractButton>(name); }
     QString pageLabel() const { return control<QLabel>("lblPrnt")->text(); }
-    QMessageBox *shownMessage() const;
-
-    void openWindow(const QString &folder, bool show = true);
     void openFolder(const QString &name);
     void typeText(QLineEdit *edit, const QString &text);
     void chooseDepth(const QString &depth);
     void makeEntries(const QString &prefix, int count, bool folders = false);
     void verifyState(bool preview);
 
-    QTemporaryDir m_config;
     QDir m_jobs;
-    std::unique_ptr<QTemporaryDir> m_root;
-    QString m_previousFolder;
-    std::unique_ptr<frmMain> m_window;
 };
 
 void TestCommands::initTestCase()
 {
-    // Options go to a store of the test's own, not the user's.
-    QVERIFY(m_config.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    VERIFY_STEP(setUpCase());
     // Sizes and dates as a US English user sees them.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    m_previousFolder = QDir::currentPath();
     m_jobs.setPath(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
 }
 
 void TestCommands::init()
 {
-    QFile::remove(settingsFileName());
-    m_root = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_root->isValid());
+    VERIFY_STEP(setUp());
     QGuiApplication::clipboard()->setText(Sentinel);
 }
 
 void TestCommands::cleanup()
 {
-    // A message left open belongs to the window and goes with it.
-    m_window.reset();
-    QDir::setCurrent(m_previousFolder);
-    m_root.reset();
-}
-
-QMessageBox *TestCommands::shownMessage() const
-{
-    if (!m_window)
-        return nullptr;
-    for (QMessageBox *box : m_window->findChildren<QMessageBox *>()) {
-        if (box->isVisible())
-            return box;
-    }
-    return nullptr;
-}
-
-void TestCommands::openWindow(const QString &folder, bool show)
-{
-    // The folder list starts where the program was started.
-    QVERIFY(QDir::setCurrent(folder));
-    m_window = std::make_unique<frmMain>();
-    agreeToStartupWindowWhenShown(this);
-    m_window->Form_Load();
-    if (!show)
-        return;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    tearDown();
 }
 
 void TestCommands::openFolder(const QString &name)
 {
-    // Highlight the entry in the folder list and open it with Enter.
-    auto *folders = control<FolderList>("Dir1");
-    const QList<QTreeWidgetItem *> items = folders->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-    QCOMPARE(items.size(), 1);
-    folders->setCurrentItem(items.first());
-    QTest::keyClick(folders, Qt::Key_Return);
+    VERIFY_STEP(enterFolder(name));
     QVERIFY2(control<QLabel>("lblPath")->text().endsWith(u'/' + name),
              qPrintable(control<QLabel>("lblPath")->text()));
 }
@@ -245,7 +176,7 @@ void TestCommands::verifyState(bool preview)
 
 void TestCommands::firstRunDefaults()
 {
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     for (const char *box : {"chkFiles", "chkSize", "chkDate"})
         QVERIFY2(control<QCheckBox>(box)->isChecked(), box);
     auto *level = control<QComboBox>("cboLevel");
@@ -295,19 +226,16 @@ void TestCommands::unusableStoredValueReportedOnce()
         store.setValue(QStringLiteral("Settings/Print Size"), QStringLiteral("0"));
         store.setValue(QStringLiteral("Settings/") + key, stored);
     }
-    VERIFY_STEP(openWindow(m_root->path(), false));
+    VERIFY_STEP(openWindow(false));
     // Not before the window is there to show it over.
     QTest::qWait(20);
     QVERIFY(!shownMessage());
 
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(shownMessage());
-    QCOMPARE(m_window->findChildren<QMessageBox *>().size(), 1);
-    const QString text = shownMessage()->text();
+    QTRY_COMPARE(m_window->findChildren<QMessageBox *>().size(), 1);
+    const QString text = dismissMessage();
     QVERIFY2(text.contains(key) && text.contains(stored), qPrintable(text));
-    shownMessage()->close();
-    QTRY_VERIFY(!shownMessage());
 
     // The default stands in for the value; the good values around it load.
     QWidget *widget = control(qPrintable(name));
@@ -341,7 +269,7 @@ void TestCommands::optionsStoredOnlyByPreviewAndCopy()
     QFETCH(QString, command);
     QFETCH(bool, stores);
 
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     // A first preview stores the options as they start.
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
     VERIFY_STEP(verifyState(true));
@@ -372,7 +300,7 @@ void TestCommands::optionsStoredOnlyByPreviewAndCopy()
 void TestCommands::previewPagesThroughDocument()
 {
     VERIFY_STEP(makeEntries(QStringLiteral("entry"), 300));
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     auto *surface = m_window->previewSurface();
 
     // Before any document the paging buttons leave the label alone.
@@ -421,7 +349,7 @@ void TestCommands::printSendsOneJobAndReturnsToOptions()
     for (const QString &job : m_jobs.entryList({QStringLiteral("job-*")}, QDir::Files))
         QVERIFY(m_jobs.remove(job));
     VERIFY_STEP(makeEntries(QStringLiteral("entry"), 250));
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     VERIFY_STEP(typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Listing for the printer")));
 
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
@@ -469,7 +397,7 @@ void TestCommands::copyPutsWorkedExampleOnClipboard()
     QVERIFY(setModified(example + QStringLiteral("/Docs/Old"), QDate(2000, 12, 1)));
     QVERIFY(setModified(example + QStringLiteral("/Docs"), QDate(2001, 1, 2)));
 
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     VERIFY_STEP(openFolder(QStringLiteral("example")));
     VERIFY_STEP(chooseDepth(QStringLiteral("2")));
     VERIFY_STEP(typeText(control<QLineEdit>("txtTitle"), QStringLiteral("Worked example")));
@@ -517,7 +445,7 @@ void TestCommands::copyKeepsEachNameInOneCell()
     const QString folder = m_root->filePath(QStringLiteral("cells"));
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(writeFile(folder + u'/' + name, 10));
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     VERIFY_STEP(openFolder(QStringLiteral("cells")));
     // Names only: the first cell is the whole line.
     QTest::mouseClick(control<QCheckBox>("chkSize"), Qt::LeftButton);
@@ -547,7 +475,7 @@ void TestCommands::vanishedFolderIsReported()
 
     const QString doomed = m_root->filePath(QStringLiteral("doomed"));
     QVERIFY(QDir().mkpath(doomed));
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     // An earlier preview gives the page label something to keep.
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
     QTest::mouseClick(button("cmdHide"), Qt::LeftButton);
@@ -562,11 +490,8 @@ void TestCommands::vanishedFolderIsReported()
     QAbstractButton *clicked = button(command == QLatin1String("Copy") ? "cmdCopy" : "cmdPrint");
     QTest::mouseClick(clicked, Qt::LeftButton);
 
-    QTRY_VERIFY(shownMessage());
-    const QString text = shownMessage()->text();
+    const QString text = dismissMessage();
     QVERIFY2(text.contains(path), qPrintable(text));
-    shownMessage()->close();
-    QTRY_VERIFY(!shownMessage());
 
     VERIFY_STEP(verifyState(false));
     QCOMPARE(QGuiApplication::clipboard()->text(), Sentinel);
@@ -600,7 +525,7 @@ void TestCommands::secondBuildRequestStartsNothing()
     QFETCH(QString, requested);
 
     VERIFY_STEP(makeEntries(QStringLiteral("folder"), 300, true));
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     m_window->setYieldInterval(0);
     QSignalSpy tableText(m_window->previewSurface(), &PreviewSurface::BeforeTableText);
     QAbstractButton *print = button("cmdPrint");
@@ -654,7 +579,7 @@ void TestCommands::escapeCancelsBuild()
     QFETCH(QString, command);
 
     VERIFY_STEP(makeEntries(QStringLiteral("folder"), 300, true));
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     // A finished preview first, hidden again: the cancelled build must leave
     // it as it was.
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
@@ -687,7 +612,7 @@ void TestCommands::escapeCancelsBuild()
 
 void TestCommands::exitStoresNothing()
 {
-    VERIFY_STEP(openWindow(m_root->path()));
+    VERIFY_STEP(openWindow());
     QTest::mouseClick(button("cmdCopy"), Qt::LeftButton);
     QCOMPARE(storedValue(QStringLiteral("Print Size")), QStringLiteral("1"));
     QTest::mouseClick(control<QCheckBox>("chkSize"), Qt::LeftButton);

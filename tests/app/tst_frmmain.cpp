@@ -1,36 +1,13 @@
 #include "app/DriveList.h"
-#include "app/FolderList.h"
 #include "app/PrintTitle.h"
 #include "app/Twips.h"
-#include "app/frmMain.h"
-#include "settings/OptionStore.h"
 #include "WindowFixture.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#define VERIFY_STEP(call) \
-    do { \
-        call; \
-        if (QTest::currentTestFailed()) \
-            return; \
-    } while (false)
-
-#define VERIFY_SHOWN() \
-    do { \
-        m_window->show(); \
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get())); \
-    } while (false)
 
 namespace {
 
@@ -51,7 +28,7 @@ const QStringList LayoutControls{
 
 } // namespace
 
-class TestFrmMain : public QObject
+class TestFrmMain : public QObject, public WindowFixture
 {
     Q_OBJECT
 
@@ -75,56 +52,23 @@ private slots:
     void resizeRule();
     void tinyAndMinimizedWindows();
     void captionComparisonIsExact();
-
-private:
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
-    void dismissMessageBox(QString *text = nullptr);
-
-    QTemporaryDir m_config;
-    std::unique_ptr<QTemporaryDir> m_start;
-    QString m_previousFolder;
-    std::unique_ptr<frmMain> m_window;
 };
 
 void TestFrmMain::initTestCase()
 {
-    // Options go to a store of the test's own.
-    QVERIFY(m_config.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    setUpCase();
 }
 
 void TestFrmMain::init()
 {
-    QFile::remove(settingsFileName());
-    m_start = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_start->isValid());
-    QVERIFY(QDir(m_start->path()).mkpath(QStringLiteral("sub/inner")));
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_start->path()));
-    m_window = std::make_unique<frmMain>();
-    agreeToStartupWindowWhenShown(this);
-    m_window->Form_Load();
+    VERIFY_STEP(setUp());
+    QVERIFY(QDir(m_root->path()).mkpath(QStringLiteral("sub/inner")));
+    openWindow();
 }
 
 void TestFrmMain::cleanup()
 {
-    m_window.reset();
-    QDir::setCurrent(m_previousFolder);
-    m_start.reset();
-}
-
-void TestFrmMain::dismissMessageBox(QString *text)
-{
-    QMessageBox *box = nullptr;
-    QTRY_VERIFY((box = m_window->findChild<QMessageBox *>()) && box->isVisible());
-    if (text)
-        *text = box->text();
-    box->close();
-    QTRY_VERIFY(!m_window->findChild<QMessageBox *>());
+    tearDown();
 }
 
 void TestFrmMain::captions_data()
@@ -204,7 +148,6 @@ void TestFrmMain::typedListTextAddsNoItem()
     QFETCH(QString, typed);
     QFETCH(int, items);
 
-    VERIFY_SHOWN();
     auto *combo = control<QComboBox>(qPrintable(name));
     combo->setFocus();
     combo->lineEdit()->selectAll();
@@ -285,8 +228,7 @@ void TestFrmMain::unreadableDriveLeavesPickersAndReports()
 
     drives->setDrive(gone + QStringLiteral("  [GONE]"));
 
-    QString message;
-    dismissMessageBox(&message);
+    const QString message = dismissMessage();
     QVERIFY2(message.contains(gone), qPrintable(message));
     QCOMPARE(folders->Path(), before);
     QCOMPARE(drives->mountPoint(), QByteArray("/"));
@@ -296,18 +238,13 @@ void TestFrmMain::unreadableDriveLeavesPickersAndReports()
 
 void TestFrmMain::vanishedFolderInListReports()
 {
-    VERIFY_SHOWN();
     auto *folders = control<FolderList>("Dir1");
     const QString before = folders->Path();
     QVERIFY(QDir(before + QStringLiteral("/sub")).removeRecursively());
 
-    const auto items = folders->findItems(QStringLiteral("sub"), Qt::MatchExactly | Qt::MatchRecursive);
-    QCOMPARE(items.size(), 1);
-    folders->setCurrentItem(items.first());
-    QTest::keyClick(folders, Qt::Key_Return);
+    VERIFY_STEP(enterFolder(QStringLiteral("sub")));
 
-    QString message;
-    dismissMessageBox(&message);
+    const QString message = dismissMessage();
     QVERIFY(message.contains(QStringLiteral("/sub")));
     QCOMPARE(folders->Path(), before);
     QCOMPARE(control<QLabel>("lblPath")->text(), before);
@@ -327,7 +264,6 @@ void TestFrmMain::resizeRule()
     QFETCH(QSize, size);
     QFETCH(bool, inPreview);
 
-    VERIFY_SHOWN();
     QHash<QString, QRect> before;
     for (const QString &name : LayoutControls)
         before.insert(name, control(qPrintable(name))->geometry());
@@ -360,7 +296,6 @@ void TestFrmMain::resizeRule()
 
 void TestFrmMain::tinyAndMinimizedWindows()
 {
-    VERIFY_SHOWN();
     QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
     m_window->resize(900, 600);
     QTRY_COMPARE(m_window->size(), QSize(900, 600));
@@ -380,7 +315,6 @@ void TestFrmMain::tinyAndMinimizedWindows()
 
 void TestFrmMain::captionComparisonIsExact()
 {
-    VERIFY_SHOWN();
     auto *print = control<QAbstractButton>("cmdPrint");
     print->setText(QStringLiteral("print preview"));
 
@@ -388,8 +322,7 @@ void TestFrmMain::captionComparisonIsExact()
 
     // Not the exact caption, so the click counts as "Print"; with nothing
     // composed yet that is refused, and nothing is shown.
-    QString message;
-    dismissMessageBox(&message);
+    const QString message = dismissMessage();
     QVERIFY2(message.contains(QStringLiteral("no document")), qPrintable(message));
     QVERIFY(!control("vsp1")->isVisible());
 }
