@@ -1,24 +1,12 @@
 #include "app/DriveList.h"
-#include "app/FolderList.h"
 #include "app/PrintTitle.h"
 #include "app/Twips.h"
-#include "app/frmMain.h"
-#include "settings/OptionStore.h"
 #include "WindowFixture.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -29,10 +17,6 @@ QString captionOf(const QWidget *widget)
         return label->text();
     if (auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
-    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
-        return edit->text();
-    if (auto *combo = qobject_cast<const QComboBox *>(widget))
-        return combo->currentText();
     return QString();
 }
 
@@ -44,7 +28,7 @@ const QStringList LayoutControls{
 
 } // namespace
 
-class TestFrmMain : public QObject
+class TestFrmMain : public QObject, public WindowFixture
 {
     Q_OBJECT
 
@@ -57,73 +41,34 @@ private slots:
     void captions();
     void placedInTwips_data();
     void placedInTwips();
-    void loadSequence();
     void typedListTextAddsNoItem_data();
     void typedListTextAddsNoItem();
     void helpMenuIsPopupOnly();
     void tabOrder();
-    void folderChangeRebuildsPathAndTitle();
-    void driveChangeMovesFolderList();
+    void pickersFlowToPathAndTitle();
     void unreadableDriveLeavesPickersAndReports();
     void vanishedFolderInListReports();
     void resizeRule_data();
     void resizeRule();
     void tinyAndMinimizedWindows();
-    void previewStateSwitch();
     void captionComparisonIsExact();
-    void copyIndicators_data();
-    void copyIndicators();
-
-private:
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
-    void dismissMessageBox(QString *text = nullptr);
-
-    QTemporaryDir m_config;
-    std::unique_ptr<QTemporaryDir> m_start;
-    QString m_previousFolder;
-    std::unique_ptr<frmMain> m_window;
 };
 
 void TestFrmMain::initTestCase()
 {
-    // The window stores and loads its options; keep them away from the
-    // user's own.
-    QVERIFY(m_config.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    setUpCase();
 }
 
 void TestFrmMain::init()
 {
-    QFile::remove(settingsFileName());
-    m_start = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_start->isValid());
-    QVERIFY(QDir(m_start->path()).mkpath(QStringLiteral("sub/inner")));
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_start->path()));
-    m_window = std::make_unique<frmMain>();
-    agreeToStartupWindowWhenShown(this);
-    m_window->Form_Load();
+    VERIFY_STEP(setUp());
+    QVERIFY(QDir(m_root->path()).mkpath(QStringLiteral("sub/inner")));
+    openWindow();
 }
 
 void TestFrmMain::cleanup()
 {
-    m_window.reset();
-    QDir::setCurrent(m_previousFolder);
-    m_start.reset();
-}
-
-void TestFrmMain::dismissMessageBox(QString *text)
-{
-    QMessageBox *box = nullptr;
-    QTRY_VERIFY((box = m_window->findChild<QMessageBox *>()) && box->isVisible());
-    if (text)
-        *text = box->text();
-    box->close();
-    QTRY_VERIFY(!m_window->findChild<QMessageBox *>());
+    tearDown();
 }
 
 void TestFrmMain::captions_data()
@@ -138,22 +83,14 @@ void TestFrmMain::captions_data()
         {"chkSize", "Print Size"},
         {"chkDate", "Print Date"},
         {"Label1_4", "Grid Lines:"},
-        {"cboGrid", "None"},
         {"Label1_3", "Sub-Directory Level:"},
-        {"cboLevel", "1"},
         {"Label1_1", "Currently Selected Path:"},
         {"Label1_5", "Directory Indicator:"},
-        {"txtDirI", "+"},
         {"Label1_2", "Print Title:"},
         {"Label1_6", "File Indicator:"},
-        {"txtFileI", "-"},
         {"Label1_7", "Directory Column Width:"},
         {"Label1_8", "Size Column Width:"},
         {"Label1_9", "Date Column Width:"},
-        {"txtDirCol", "4000"},
-        {"txtSizeCol", "1000"},
-        {"txtDateCol", "1000"},
-        {"cmdPrint", "Print Preview"},
         {"cmdCopy", "Copy"},
         {"cmdHide", "Hide Print Preview"},
         {"cmdCancel", "Exit"},
@@ -180,14 +117,10 @@ void TestFrmMain::placedInTwips_data()
     QTest::addColumn<QRect>("twips");
 
     QTest::newRow("Drive1") << "Drive1" << QRect(2040, 1080, 7695, 315);
-    QTest::newRow("Dir1") << "Dir1" << QRect(2040, 1440, 7695, 2565);
     QTest::newRow("cboGrid") << "cboGrid" << QRect(120, 3000, 1455, 315);
-    QTest::newRow("txtTitle") << "txtTitle" << QRect(2040, 5040, 7695, 285);
     QTest::newRow("txtDateCol") << "txtDateCol" << QRect(5640, 5640, 1575, 285);
-    QTest::newRow("cmdHelp") << "cmdHelp" << QRect(9000, 120, 735, 615);
     QTest::newRow("cmdPrint in the bar") << "cmdPrint" << QRect(120, 120, 2055, 495);
     QTest::newRow("cmdNextPage in the bar") << "cmdNextPage" << QRect(9240, 360, 615, 255);
-    QTest::newRow("lblPath (no wider caption)") << "lblPath" << QRect(2040, 4440, 7695, 300);
 }
 
 void TestFrmMain::placedInTwips()
@@ -197,30 +130,6 @@ void TestFrmMain::placedInTwips()
     QWidget *widget = control(qPrintable(name));
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), twipsToPixels(twips, m_window.get()));
-}
-
-void TestFrmMain::loadSequence()
-{
-    auto *level = control<QComboBox>("cboLevel");
-    QCOMPARE(level->count(), 5);
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(level->itemText(i), QString::number(i + 1));
-    QCOMPARE(level->currentText(), QStringLiteral("1"));
-
-    auto *grid = control<QComboBox>("cboGrid");
-    QCOMPARE(grid->count(), 4);
-    QCOMPARE(grid->itemText(2), QStringLiteral("Top & Bottom"));
-    QVERIFY(grid->isEditable() && level->isEditable());
-
-    const QString start = QDir(m_start->path()).canonicalPath();
-    QCOMPARE(control<FolderList>("Dir1")->Path(), start);
-    QCOMPARE(control<QLabel>("lblPath")->text(), start);
-    QCOMPARE(control<QLineEdit>("txtTitle")->text(), printTitle(start, QDate::currentDate()));
-
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Foliotrace"));
-    QVERIFY(control("cmdHide")->isHidden());
-    QVERIFY(control("vsp1")->isHidden());
-    QCOMPARE(control<QLabel>("lblPath")->palette().color(QPalette::Window), QColor(255, 255, 192));
 }
 
 void TestFrmMain::typedListTextAddsNoItem_data()
@@ -239,8 +148,6 @@ void TestFrmMain::typedListTextAddsNoItem()
     QFETCH(QString, typed);
     QFETCH(int, items);
 
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     auto *combo = control<QComboBox>(qPrintable(name));
     combo->setFocus();
     combo->lineEdit()->selectAll();
@@ -279,39 +186,32 @@ void TestFrmMain::tabOrder()
     QCOMPARE(seen, expected);
 }
 
-void TestFrmMain::folderChangeRebuildsPathAndTitle()
+void TestFrmMain::pickersFlowToPathAndTitle()
 {
-    auto *title = control<QLineEdit>("txtTitle");
-    title->setText(QStringLiteral("my own title"));
-    const QString sub = QDir(m_start->path()).canonicalPath() + QStringLiteral("/sub");
-
-    control<FolderList>("Dir1")->setPath(sub);
-
-    QCOMPARE(control<QLabel>("lblPath")->text(), sub);
-    QCOMPARE(title->text(), printTitle(sub, QDate::currentDate()));
-}
-
-void TestFrmMain::driveChangeMovesFolderList()
-{
-    QTemporaryDir stick;
-    QVERIFY(QDir(stick.path()).mkpath(QStringLiteral("photos")));
-    const QString stickRoot = QDir(stick.path()).canonicalPath();
     auto *drives = control<DriveList>("Drive1");
     auto *folders = control<FolderList>("Dir1");
+    auto *title = control<QLineEdit>("txtTitle");
+    const QString start = folders->Path();
+    const auto verifyShown = [this, title](const QString &path) {
+        QCOMPARE(control<QLabel>("lblPath")->text(), path);
+        QCOMPARE(title->text(), printTitle(path, QDate::currentDate()));
+    };
+
+    // A folder change replaces a title the user typed.
+    title->setText(QStringLiteral("my own title"));
+    folders->setPath(start + QStringLiteral("/sub"));
+    VERIFY_STEP(verifyShown(start + QStringLiteral("/sub")));
+
+    QTemporaryDir stick;
+    const QString stickRoot = QDir(stick.path()).canonicalPath();
     drives->setVolumes({{QByteArray("/"), QString(), QByteArray("ext4")},
                         {QFile::encodeName(stickRoot), QStringLiteral("STICK"), QByteArray("vfat")}});
-    const QString start = folders->Path();
-
     QVERIFY(drives->setDrive(stickRoot));
     QCOMPARE(folders->Path(), stickRoot);
-    QCOMPARE(control<QLabel>("lblPath")->text(), stickRoot);
-    QCOMPARE(control<QLineEdit>("txtTitle")->text(), printTitle(stickRoot, QDate::currentDate()));
-
-    folders->setPath(stickRoot + QStringLiteral("/photos"));
+    VERIFY_STEP(verifyShown(stickRoot));
+    // Back on the root volume: its last folder opened.
     QVERIFY(drives->setDrive(QStringLiteral("/")));
-    QCOMPARE(folders->Path(), start);   // the root volume's last folder
-    QVERIFY(drives->setDrive(stickRoot));
-    QCOMPARE(folders->Path(), stickRoot + QStringLiteral("/photos"));
+    QCOMPARE(folders->Path(), start + QStringLiteral("/sub"));
 }
 
 void TestFrmMain::unreadableDriveLeavesPickersAndReports()
@@ -328,8 +228,7 @@ void TestFrmMain::unreadableDriveLeavesPickersAndReports()
 
     drives->setDrive(gone + QStringLiteral("  [GONE]"));
 
-    QString message;
-    dismissMessageBox(&message);
+    const QString message = dismissMessage();
     QVERIFY2(message.contains(gone), qPrintable(message));
     QCOMPARE(folders->Path(), before);
     QCOMPARE(drives->mountPoint(), QByteArray("/"));
@@ -339,19 +238,13 @@ void TestFrmMain::unreadableDriveLeavesPickersAndReports()
 
 void TestFrmMain::vanishedFolderInListReports()
 {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     auto *folders = control<FolderList>("Dir1");
     const QString before = folders->Path();
     QVERIFY(QDir(before + QStringLiteral("/sub")).removeRecursively());
 
-    const auto items = folders->findItems(QStringLiteral("sub"), Qt::MatchExactly | Qt::MatchRecursive);
-    QCOMPARE(items.size(), 1);
-    folders->setCurrentItem(items.first());
-    QTest::keyClick(folders, Qt::Key_Return);
+    VERIFY_STEP(enterFolder(QStringLiteral("sub")));
 
-    QString message;
-    dismissMessageBox(&message);
+    const QString message = dismissMessage();
     QVERIFY(message.contains(QStringLiteral("/sub")));
     QCOMPARE(folders->Path(), before);
     QCOMPARE(control<QLabel>("lblPath")->text(), before);
@@ -362,10 +255,8 @@ void TestFrmMain::resizeRule_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("inPreview");
 
-    QTest::newRow("larger, options state") << QSize(1000, 700) << false;
     QTest::newRow("larger, preview shown") << QSize(1000, 700) << true;
     QTest::newRow("narrower and lower, preview shown") << QSize(420, 260) << true;
-    QTest::newRow("wide and flat, preview shown") << QSize(1400, 200) << true;
 }
 
 void TestFrmMain::resizeRule()
@@ -373,8 +264,6 @@ void TestFrmMain::resizeRule()
     QFETCH(QSize, size);
     QFETCH(bool, inPreview);
 
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QHash<QString, QRect> before;
     for (const QString &name : LayoutControls)
         before.insert(name, control(qPrintable(name))->geometry());
@@ -400,16 +289,13 @@ void TestFrmMain::resizeRule()
     // Outer width less 200 twips, down to 30 twips into the bar; a pixel of
     // rounding either way.
     const int expectedRight = m_window->frameGeometry().width() - twipsToPixels(150, dpiX);
-    QVERIFY2(qAbs(surface->x() + surface->width() - expectedRight) <= 1,
-             qPrintable(QStringLiteral("right edge %1, expected %2").arg(surface->x() + surface->width()).arg(expectedRight)));
+    QVERIFY(qAbs(surface->x() + surface->width() - expectedRight) <= 1);
     const int expectedBottom = bar->y() + twipsToPixels(30, dpiY);
     QVERIFY(qAbs(surface->y() + surface->height() - expectedBottom) <= 1);
 }
 
 void TestFrmMain::tinyAndMinimizedWindows()
 {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
     m_window->resize(900, 600);
     QTRY_COMPARE(m_window->size(), QSize(900, 600));
@@ -427,37 +313,8 @@ void TestFrmMain::tinyAndMinimizedWindows()
     QVERIFY(!m_window->findChild<QMessageBox *>());
 }
 
-void TestFrmMain::previewStateSwitch()
-{
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    auto *print = control<QAbstractButton>("cmdPrint");
-    auto *hide = control<QAbstractButton>("cmdHide");
-    QWidget *surface = control("vsp1");
-
-    QTest::mouseClick(print, Qt::LeftButton);
-    QCOMPARE(print->text(), QStringLiteral("Print"));
-    QVERIFY(hide->isVisible());
-    QVERIFY(surface->isVisible());
-
-    QTest::mouseClick(hide, Qt::LeftButton);
-    QCOMPARE(print->text(), QStringLiteral("Print Preview"));
-    QVERIFY(!hide->isVisible());
-    QVERIFY(!surface->isVisible());
-
-    QTest::mouseClick(print, Qt::LeftButton);
-    QTest::mouseClick(print, Qt::LeftButton);   // "Print": back to the options
-    QCOMPARE(print->text(), QStringLiteral("Print Preview"));
-    QVERIFY(!hide->isVisible());
-    QVERIFY(!surface->isVisible());
-    // Printing leaves the page label as the composition wrote it.
-    QCOMPARE(control<QLabel>("lblPrnt")->text(), QStringLiteral("Page 1 of 1"));
-}
-
 void TestFrmMain::captionComparisonIsExact()
 {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     auto *print = control<QAbstractButton>("cmdPrint");
     print->setText(QStringLiteral("print preview"));
 
@@ -465,49 +322,9 @@ void TestFrmMain::captionComparisonIsExact()
 
     // Not the exact caption, so the click counts as "Print"; with nothing
     // composed yet that is refused, and nothing is shown.
-    QString message;
-    dismissMessageBox(&message);
+    const QString message = dismissMessage();
     QVERIFY2(message.contains(QStringLiteral("no document")), qPrintable(message));
     QVERIFY(!control("vsp1")->isVisible());
-}
-
-void TestFrmMain::copyIndicators_data()
-{
-    QTest::addColumn<QString>("dirTyped");
-    QTest::addColumn<QString>("fileTyped");
-    QTest::addColumn<QString>("dirField");
-    QTest::addColumn<QString>("fileField");
-
-    QTest::newRow("default marks get an apostrophe") << "+" << "-" << "'+" << "'-";
-    QTest::newRow("swapped marks pass unchanged") << "-" << "+" << "-" << "+";
-    QTest::newRow("longer and empty marks pass unchanged") << "++" << "" << "++" << "";
-}
-
-void TestFrmMain::copyIndicators()
-{
-    QFETCH(QString, dirTyped);
-    QFETCH(QString, fileTyped);
-    QFETCH(QString, dirField);
-    QFETCH(QString, fileField);
-
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    control<QLineEdit>("txtDirI")->setText(dirTyped);
-    control<QLineEdit>("txtFileI")->setText(fileTyped);
-    control<QLineEdit>("txtTitle")->setText(QStringLiteral("Copied title"));
-
-    QTest::mouseClick(control<QAbstractButton>("cmdCopy"), Qt::LeftButton);
-
-    QCOMPARE(m_window->DirIndicator, dirField);
-    QCOMPARE(m_window->FileIndicator, fileField);
-    // The boxes keep what was typed.
-    QCOMPARE(control<QLineEdit>("txtDirI")->text(), dirTyped);
-    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Copied title\r\n")));
-
-    // A preview afterwards takes the marks as typed again.
-    QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
-    QCOMPARE(m_window->DirIndicator, dirTyped);
-    QCOMPARE(m_window->FileIndicator, fileTyped);
 }
 
 QTEST_MAIN(TestFrmMain)
