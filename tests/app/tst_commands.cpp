@@ -430,10 +430,7 @@ void TestCommands::copyKeepsEachNameInOneCell_data()
     QTest::addColumn<QString>("line");
 
     QTest::newRow("tab inside quotes") << "tab\there.txt" << "-" << "\"'-  tab\there.txt\"";
-    QTest::newRow("line feed inside quotes") << "two\nlines.txt" << "-" << "\"'-  two\nlines.txt\"";
-    QTest::newRow("inner quotes doubled") << "say \"hi\".txt" << "-" << "\"'-  say \"\"hi\"\".txt\"";
     QTest::newRow("only a lone - gets the apostrophe") << "plain.txt" << "--" << "--  plain.txt";
-    QTest::newRow("a + file mark stays as typed") << "plain.txt" << "+" << "+  plain.txt";
 }
 
 void TestCommands::copyKeepsEachNameInOneCell()
