@@ -107,17 +107,18 @@ QString explainWriteFailure(const QString &fileName)
     return tr("the settings file could not be written");
 }
 
-void applyCheck(QSettings &store, OptionControls &controls, const CheckKey &entry,
-                SettingsLoadReport &report)
+// A stored whole number within low..high; anything else gives defaultValue
+// and goes into the report with the text the store held.
+int readNumber(const QSettings &store, const QString &key, int defaultValue, int low, int high,
+               SettingsLoadReport &report)
 {
-    const QString text = readText(store, entry.key, QStringLiteral("1"));
+    const QString defaultText = QString::number(defaultValue);
+    const QString text = readText(store, key, defaultText);
     const std::optional<int> value = parseStoredWholeNumber(text);
-    if (value && *value >= 0 && *value <= 2) {
-        controls.setCheckValue(entry.check, *value);
-        return;
-    }
-    report.replaced.append({entry.key, text, QStringLiteral("1")});
-    controls.setCheckValue(entry.check, 1);
+    if (value && *value >= low && *value <= high)
+        return *value;
+    report.replaced.append({key, text, defaultText});
+    return defaultValue;
 }
 
 } // namespace
@@ -189,18 +190,10 @@ SettingsLoadReport GetValuesFromRegistry(OptionControls &controls)
     store->beginGroup(kGroup);
 
     for (const CheckKey &entry : kCheckKeys)
-        applyCheck(*store, controls, entry, report);
+        controls.setCheckValue(entry.check, readNumber(*store, entry.key, 1, 0, 2, report));
 
     controls.setDepthText(readText(*store, kDirectoryLevels, QStringLiteral("1")));
-
-    const QString gridText = readText(*store, kGridLines, QStringLiteral("0"));
-    const std::optional<int> grid = parseStoredWholeNumber(gridText);
-    if (grid && *grid >= -1 && *grid <= 3) {
-        controls.setGridListIndex(*grid);
-    } else {
-        report.replaced.append({kGridLines, gridText, QStringLiteral("0")});
-        controls.setGridListIndex(0);
-    }
+    controls.setGridListIndex(readNumber(*store, kGridLines, 0, -1, 3, report));
 
     for (const TextKey &entry : kTextKeys)
         controls.setOptionText(entry.field,
