@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 
+#include <algorithm>
+
 namespace {
 
 QString rewriteLone(const QString &typed, QChar mark)
@@ -11,13 +13,22 @@ QString rewriteLone(const QString &typed, QChar mark)
     return typed;
 }
 
-bool needsQuotes(QStringView cell)
+// Appends cell in the spreadsheet convention; a plain cell goes in as it
+// stands, with no copy made on the way.
+void appendCell(QString &text, QStringView cell)
 {
-    for (QChar c : cell) {
-        if (c == u'\t' || c == u'\r' || c == u'\n' || c == u'"')
-            return true;
+    const auto special = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n' || c == u'"'; };
+    if (std::none_of(cell.begin(), cell.end(), special)) {
+        text += cell;
+        return;
     }
-    return false;
+    text += u'"';
+    for (QChar c : cell) {
+        if (c == u'"')
+            text += u'"';
+        text += c;
+    }
+    text += u'"';
 }
 
 } // namespace
@@ -34,18 +45,9 @@ QString clipboardFileIndicator(const QString &typed)
 
 QString clipboardCell(QStringView cell)
 {
-    if (!needsQuotes(cell))
-        return cell.toString();
-    QString quoted;
-    quoted.reserve(cell.size() + 2);
-    quoted += u'"';
-    for (QChar c : cell) {
-        if (c == u'"')
-            quoted += u'"';
-        quoted += c;
-    }
-    quoted += u'"';
-    return quoted;
+    QString text;
+    appendCell(text, cell);
+    return text;
 }
 
 QString clipboardText(const QString &title, const ListingText &listing)
@@ -66,11 +68,7 @@ QString clipboardText(const QString &title, const ListingText &listing)
         for (int column = 0; column < columns; ++column) {
             if (column > 0)
                 text += c;
-            const QStringView cell = listing.cell(row, column);
-            if (needsQuotes(cell))
-                text += clipboardCell(cell);
-            else
-                text += cell;
+            appendCell(text, listing.cell(row, column));
         }
         text += r;
     }
