@@ -173,7 +173,7 @@ void FolderList::openItem(QTreeWidgetItem *item)
     try {
         setNativePath(item->data(0, NativePathRole).toByteArray());
     } catch (const FolderReadError &error) {
-        emit openFailed(error.path(), error.reason());
+        emit openFailed(error.message());
     }
 }
 

@@ -62,7 +62,8 @@ public:
 signals:
     void pathChanged(const QString &path);
     // An entry the user opened could not be read; the list is unchanged.
-    void openFailed(const QString &path, const QString &reason);
+    // message is FolderReadError::message().
+    void openFailed(const QString &message);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

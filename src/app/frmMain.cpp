@@ -214,7 +214,7 @@ frmMain::frmMain(QWidget *parent)
     connect(m_ui->Drive1, &DriveList::driveChanged, this, &frmMain::Drive1_Change);
     connect(m_ui->Dir1, &FolderList::pathChanged, this, &frmMain::rememberOpenedFolder);
     connect(m_ui->Dir1, &FolderList::pathChanged, this, &frmMain::Dir1_Change);
-    connect(m_ui->Dir1, &FolderList::openFailed, this, &frmMain::reportFolderFailure);
+    connect(m_ui->Dir1, &FolderList::openFailed, this, &frmMain::showFailure);
     connect(m_ui->cmdPrint, &QAbstractButton::clicked, this, &frmMain::cmdPrint_Click);
     connect(m_ui->cmdHide, &QAbstractButton::clicked, this, &frmMain::cmdHide_Click);
     connect(m_ui->cmdNextPage, &QAbstractButton::clicked, this, &frmMain::cmdNextPage_Click);
@@ -749,11 +749,6 @@ const ListingText &frmMain::listingText() const
 void frmMain::setPageLabel(const QString &caption)
 {
     m_ui->lblPrnt->setText(caption);
-}
-
-void frmMain::reportFolderFailure(const QString &path, const QString &reason)
-{
-    showFailure(tr("Cannot open folder %1: %2").arg(path, reason));
 }
 
 void frmMain::showFailure(const QString &text)

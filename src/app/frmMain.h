@@ -127,7 +127,6 @@ private:
     void relayout();
     void setPathCaption(const QString &caption);
     void rememberOpenedFolder();
-    void reportFolderFailure(const QString &path, const QString &reason);
     void showFailure(const QString &text);
     // Runs one command's steps; a failure stops them where it happens and is
     // reported. False when the steps did not all run.
