@@ -1,5 +1,7 @@
 #include "app/DriveList.h"
 
+#include "app/FolderList.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -116,8 +118,7 @@ bool DriveList::setDrive(const QString &drive)
 {
     qsizetype index = findText(drive, Qt::MatchExactly);
     if (index < 0) {
-        const QByteArray path = QFile::encodeName(QDir::cleanPath(QDir::current().absoluteFilePath(drive)));
-        index = Volumes::holding(m_volumes, path);
+        index = Volumes::holding(m_volumes, FolderPaths::clean(QFile::encodeName(drive)));
     }
     if (index < 0)
         return false;
