@@ -428,10 +428,8 @@ void frmMain::cmdPrint_Click()
             return;
         // 2. Let pending window events run.
         QCoreApplication::processEvents();
-        // 3.-5. Back to the Options state.
-        vsp1->hide();
-        m_ui->cmdHide->hide();
-        m_ui->cmdPrint->setText(tr("Print Preview"));
+        // 3.-5. Back to the Options state, as "Hide Print Preview" goes.
+        cmdHide_Click();
     }
 }
 
