@@ -493,13 +493,13 @@ void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
     // UTF-8; the label's text would lose them.
     if (options.path == m_ui->Dir1->Path())
         options.nativePath = m_ui->Dir1->nativePath();
-    options.printFiles = ::checkValue(m_ui->chkFiles);
-    options.printSize = ::checkValue(m_ui->chkSize);
-    options.printDate = ::checkValue(m_ui->chkDate);
-    options.depthText = m_ui->cboLevel->currentText();
-    options.dirColWidth = m_ui->txtDirCol->text();
-    options.sizeColWidth = m_ui->txtSizeCol->text();
-    options.dateColWidth = m_ui->txtDateCol->text();
+    options.printFiles = checkValue(OptionCheck::Files);
+    options.printSize = checkValue(OptionCheck::Size);
+    options.printDate = checkValue(OptionCheck::Date);
+    options.depthText = depthText();
+    options.dirColWidth = optionText(OptionText::DirColWidth);
+    options.sizeColWidth = optionText(OptionText::SizeColWidth);
+    options.dateColWidth = optionText(OptionText::DateColWidth);
     options.dirIndicator = DirIndicator;
     options.fileIndicator = FileIndicator;
 
