@@ -562,10 +562,12 @@ void frmMain::SendPrintData()
 bool frmMain::runSteps(const std::function<void()> &steps)
 {
     QString failure;
+    bool cancelled = false;
     try {
         steps();
         return true;
     } catch (const BuildCancelled &) {
+        cancelled = true;
     } catch (const FileSystemError &error) {
         failure = error.message();
     } catch (const FolderReadError &error) {
@@ -576,12 +578,17 @@ bool frmMain::runSteps(const std::function<void()> &steps)
         failure = error.message();
     } catch (const std::exception &error) {
         failure = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        // Nothing of ours throws other types, but none may reach the event
+        // loop from a handler.
     }
     // Whatever failed, the pointer is the normal one again.
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
-    if (!failure.isEmpty())
-        showFailure(failure);
+    // A cancel is the user's own doing; a failure without words is still
+    // reported, never passed over.
+    if (!cancelled)
+        showFailure(failure.isEmpty() ? tr("An unexpected error occurred.") : failure);
     return false;
 }
 
