@@ -176,10 +176,8 @@ void SaveValuesToRegistry(const OptionControls &controls)
     // unload anything), so the values must be on disk now.
     store->sync();
     const QString fileName = store->fileName();
-    if (store->status() != QSettings::NoError)
-        throw SettingsWriteError(fileName, explainWriteFailure(fileName));
     // A sync that silently wrote nothing still leaves no file behind.
-    if (!QFileInfo(fileName).isFile())
+    if (store->status() != QSettings::NoError || !QFileInfo(fileName).isFile())
         throw SettingsWriteError(fileName, explainWriteFailure(fileName));
 }
 
