@@ -401,12 +401,16 @@ void frmMain::cmdPrint_Click()
             SaveValuesToRegistry(*this);
             DirIndicator = m_ui->txtDirI->text();
             FileIndicator = m_ui->txtFileI->text();
+            // Paging during the build moves through the new document and
+            // rewrites the label.
+            const QString pageLabel = m_ui->lblPrnt->text();
             try {
                 SendPrintData();
             } catch (const BuildCancelled &) {
                 // A cancelled preview composes nothing: the earlier
-                // document stays, as the page label still describes it.
+                // document and the label describing it stay.
                 vsp1->RestorePreviousDocument();
+                setPageLabel(pageLabel);
                 throw;
             }
         });

@@ -566,14 +566,17 @@ void TestCommands::secondBuildRequestStartsNothing()
 void TestCommands::escapeCancelsBuild_data()
 {
     QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("pageDuringBuild");
 
-    QTest::newRow("Copy") << "Copy";
-    QTest::newRow("Print Preview") << "Print Preview";
+    QTest::newRow("Copy") << "Copy" << false;
+    QTest::newRow("Print Preview") << "Print Preview" << false;
+    QTest::newRow("Print Preview, paged during the build") << "Print Preview" << true;
 }
 
 void TestCommands::escapeCancelsBuild()
 {
     QFETCH(QString, command);
+    QFETCH(bool, pageDuringBuild);
 
     VERIFY_STEP(makeEntries(QStringLiteral("folder"), 300, true));
     VERIFY_STEP(openWindow());
@@ -591,6 +594,8 @@ void TestCommands::escapeCancelsBuild()
     bool sawBuilding = false;
     QTimer::singleShot(0, m_window.get(), [&] {
         sawBuilding = m_window->isBuilding();
+        if (pageDuringBuild)
+            QTest::mouseClick(button("cmdNextPage"), Qt::LeftButton);
         QTest::keyClick(m_window.get(), Qt::Key_Escape);
     });
     QTest::mouseClick(button(command == QLatin1String("Copy") ? "cmdCopy" : "cmdPrint"), Qt::LeftButton);
