@@ -262,12 +262,12 @@ void frmMain::createBuildProgress()
     m_buildProgressText->setObjectName(QStringLiteral("buildProgressText"));
     m_buildProgressText->setTextFormat(Qt::PlainText);
     m_buildProgressText->setMinimumWidth(1);
-    m_buildCancel = new QPushButton(tr("Cancel"), m_buildProgress);
-    m_buildCancel->setObjectName(QStringLiteral("buildCancel"));
+    auto *cancel = new QPushButton(tr("Cancel"), m_buildProgress);
+    cancel->setObjectName(QStringLiteral("buildCancel"));
     layout->addWidget(m_buildProgressText, 1);
-    layout->addWidget(m_buildCancel);
+    layout->addWidget(cancel);
     m_buildProgress->hide();
-    connect(m_buildCancel, &QAbstractButton::clicked, this, &frmMain::cancelBuild);
+    connect(cancel, &QAbstractButton::clicked, this, &frmMain::cancelBuild);
 
     m_escapeCancels = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     m_escapeCancels->setEnabled(false);

@@ -30,7 +30,6 @@ class PreviewSurface;
 class QFrame;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QShortcut;
 struct ListingProgress;
 
@@ -156,6 +155,5 @@ private:
     QElapsedTimer m_sinceEvents;
     QFrame *m_buildProgress = nullptr;
     QLabel *m_buildProgressText = nullptr;
-    QPushButton *m_buildCancel = nullptr;
     QShortcut *m_escapeCancels = nullptr;
 };
