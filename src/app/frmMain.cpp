@@ -334,13 +334,17 @@ void frmMain::showEvent(QShowEvent *event)
 void frmMain::relayout()
 {
     applyTwipGeometry();
-    dockButtonBar();
-    Form_Resize();
+    followWindowSize();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    followWindowSize();
+}
+
+void frmMain::followWindowSize()
+{
     dockButtonBar();
     Form_Resize();
     placeBuildProgress();

@@ -124,6 +124,9 @@ private:
     void applyTwipGeometry();
     void dockButtonBar();
     void relayout();
+    // What hangs on the window's size: the button bar, the preview surface
+    // and the build progress above the bar.
+    void followWindowSize();
     void setPathCaption(const QString &caption);
     void rememberOpenedFolder();
     void showFailure(const QString &text);
