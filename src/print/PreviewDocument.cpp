@@ -167,8 +167,7 @@ void PreviewDocument::setFooterText(const QString &text, const TextStyle &style)
 int PreviewDocument::fontIndex(const TextStyle &style)
 {
     for (size_t i = m_fontStyles.size(); i-- > 0;) {
-        const TextStyle &s = m_fontStyles[i];
-        if (s.pointSize == style.pointSize && s.bold == style.bold && s.face == style.face)
+        if (m_fontStyles[i] == style)
             return int(i);
     }
     m_fontStyles.push_back(style);
@@ -298,8 +297,7 @@ void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading
     for (qsizetype r = 0; r < rowCount; ++r) {
         const int number = int(std::min<qsizetype>(rowNumber + r, INT_MAX));
         const TextStyle style = rowStyle(number, t.body.rowText(r).toString());
-        if (lastStyleFont < 0 || style.pointSize != lastStyle.pointSize
-            || style.bold != lastStyle.bold || style.face != lastStyle.face) {
+        if (lastStyleFont < 0 || style != lastStyle) {
             lastStyleFont = fontIndex(style);
             lastStyle = style;
         }

@@ -24,6 +24,8 @@ struct TextStyle
     QString face = QStringLiteral("Arial");
     int pointSize = 10;
     bool bold = false;
+
+    bool operator==(const TextStyle &) const = default;
 };
 
 // Glyph advances of one font, looked up once per character and kept: the
