@@ -342,9 +342,8 @@ void PreviewDocument::paintPageText(QPainter &painter, const QString &text, int 
 }
 
 void PreviewDocument::paintRow(QPainter &painter, const Table &table, const Rows &rows,
-                               qsizetype row, int fontIdx, qreal top, qreal height) const
+                               qsizetype row, int fontIdx, qreal top) const
 {
-    Q_UNUSED(height);
     const MeasuredFont &f = font(fontIdx);
     painter.setFont(f.font());
     const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
@@ -388,13 +387,13 @@ void PreviewDocument::paintSlice(QPainter &painter, const Slice &slice) const
     if (slice.withHeading) {
         for (qsizetype r = 0; r < t.heading.rowCount(); ++r) {
             edges.push_back(y);
-            paintRow(painter, t, t.heading, r, t.headingFont[size_t(r)], y, t.headingHeight[size_t(r)]);
+            paintRow(painter, t, t.heading, r, t.headingFont[size_t(r)], y);
             y += t.headingHeight[size_t(r)];
         }
     }
     for (qsizetype r = slice.first; r < slice.first + slice.count; ++r) {
         edges.push_back(y);
-        paintRow(painter, t, t.body, r, t.rowFont[size_t(r)], y, t.rowHeight[size_t(r)]);
+        paintRow(painter, t, t.body, r, t.rowFont[size_t(r)], y);
         y += t.rowHeight[size_t(r)];
     }
     if (edges.empty() || t.grid == 0)

@@ -130,7 +130,7 @@ private:
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
     void paintSlice(QPainter &painter, const Slice &slice) const;
     void paintRow(QPainter &painter, const Table &table, const TableText::Rows &rows,
-                  qsizetype row, int fontIdx, qreal top, qreal height) const;
+                  qsizetype row, int fontIdx, qreal top) const;
     void paintPageText(QPainter &painter, const QString &text, int fontIdx, qreal baseline, int page) const;
 
     QPageSize m_pageSize;
