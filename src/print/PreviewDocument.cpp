@@ -191,6 +191,13 @@ void PreviewDocument::startPage()
     m_y = 0;
 }
 
+std::pair<qsizetype, qsizetype> PreviewDocument::pageSlices(int page) const
+{
+    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
+    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    return {first, end};
+}
+
 void PreviewDocument::finish()
 {
     if (m_pageFirstSlice.empty())
@@ -434,8 +441,7 @@ void PreviewDocument::paintPage(QPainter &painter, int page) const
     paintPageText(painter, m_footer, m_footerFont, footerBaseline, page);
 
     painter.translate(Margin, Margin);
-    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
-    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    const auto [first, end] = pageSlices(page);
     for (qsizetype s = first; s < end; ++s)
         paintSlice(painter, m_slices[size_t(s)]);
     painter.restore();
@@ -455,8 +461,7 @@ std::vector<std::pair<int, qsizetype>> PreviewDocument::bodyRowsOnPage(int page)
     std::vector<std::pair<int, qsizetype>> rows;
     if (page < 1 || page > pageCount())
         return rows;
-    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
-    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    const auto [first, end] = pageSlices(page);
     for (qsizetype s = first; s < end; ++s) {
         const Slice &slice = m_slices[size_t(s)];
         const Block &block = m_blocks[size_t(slice.block)];

@@ -126,6 +126,8 @@ private:
     qreal contentHeight() const;
     qreal contentWidth() const;
     void startPage();
+    // The slices page (1-based, in range) holds: [first, end).
+    std::pair<qsizetype, qsizetype> pageSlices(int page) const;
 
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
     void paintSlice(QPainter &painter, const Slice &slice) const;
