@@ -183,14 +183,8 @@ void PreviewSurface::AppendTable(const QString &format, const QString &heading, 
 {
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(format);
     const int columnCount = std::max<int>(int(columns.size()), 1);
-    m_hasDocument = true;
-    m_document->appendTable(columns, TableText::parseRows(heading, columnCount, false),
-                            TableText::parseRows(body, columnCount, true), m_gridStyle,
-                            m_keepWithHeading, m_tableLeft,
-                            [this](int row, const QString &text) {
-                                emit BeforeTableText(row, 0, text);
-                                return m_style;
-                            });
+    appendRows(columns, TableText::parseRows(heading, columnCount, false),
+               TableText::parseRows(body, columnCount, true));
 }
 
 void PreviewSurface::AppendTable(const ListingText &listing)
@@ -224,6 +218,12 @@ void PreviewSurface::AppendTable(const ListingText &listing)
         body.endRow();
     }
 
+    appendRows(columns, std::move(heading), std::move(body));
+}
+
+void PreviewSurface::appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
+                                TableText::Rows body)
+{
     m_hasDocument = true;
     m_document->appendTable(columns, std::move(heading), std::move(body), m_gridStyle,
                             m_keepWithHeading, m_tableLeft,

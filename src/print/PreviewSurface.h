@@ -112,6 +112,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Both AppendTable forms end here: the rows go to the document, each
+    // announced by BeforeTableText and set in the style its receivers leave.
+    void appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
+                    TableText::Rows body);
     void saveAsPdfInteractively();
 
     std::unique_ptr<PreviewDocument> m_document;
