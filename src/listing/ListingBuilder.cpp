@@ -59,7 +59,7 @@ public:
 
     void run(FileSystemObject &fileSystem)
     {
-        RunningBuild running(fileSystem, m_out, [this] { heartbeat(); });
+        RunningBuild running(fileSystem, m_out, [this] { reportProgress(); });
         writeHeader();
 
         const QByteArray nativePath = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path)
@@ -126,10 +126,7 @@ private:
         appendRow(ListingRowKind::Folder, level, 4 * qsizetype(level - 1), m_options.dirIndicator, 1,
                   QByteArrayView(name), size, modified);
 
-        if (m_yield) {
-            m_progress.entriesListed = m_out.rows.size();
-            m_yield(m_progress);
-        }
+        reportProgress();
 
         if (level < m_levels) {
             for (const std::shared_ptr<FileSystemFolder> &sub : folder.SubFolders())
@@ -194,7 +191,7 @@ private:
         m_out.rows.append(row);
     }
 
-    void heartbeat()
+    void reportProgress()
     {
         if (!m_yield)
             return;
