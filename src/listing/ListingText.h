@@ -11,8 +11,6 @@
 // A row's cells are not copied: each row records where its cells stand in
 // ListBody, which keeps a million-entry listing at one copy of its text.
 
-enum class ListingColumn { Name = 0, Size = 1, Date = 2 };
-
 enum class ListingRowKind : quint8 { Folder, File };
 
 struct ListingRow
