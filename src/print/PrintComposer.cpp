@@ -5,7 +5,6 @@
 #include "print/PreviewSurface.h"
 
 #include <QDate>
-#include <QGuiApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -79,8 +78,9 @@ void PrintComposer::SendPrintData()
     m_vsp1->TableSetupTarget(toInt32(m_vsp1->TableSetupSource()));
     m_vsp1->TableSetupValue(1200);
 
+    // The hourglass above stays under whatever the build pushes and pops,
+    // so the pointer is the hourglass again the moment the build returns.
     m_window->CreatString(QStringLiteral("|"), QStringLiteral(";"));
-    QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
 
     m_dirIndicator = m_window->dirIndicator();
     m_vsp1->AppendTable(m_window->listingText());
