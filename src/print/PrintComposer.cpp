@@ -84,7 +84,7 @@ void PrintComposer::SendPrintData()
 
     m_dirIndicator = m_window->dirIndicator();
     m_vsp1->AppendTable(m_window->listingText());
-    m_vsp1->PageFooterText(QStringLiteral("||Page %d"));
+    m_vsp1->PageFooterText(QStringLiteral("||") + tr("Page %d"));
     m_vsp1->FinishDocument();
     m_window->setPageLabel(pageLabel(m_vsp1->ShownPage(), m_vsp1->PageTotal()));
 }
