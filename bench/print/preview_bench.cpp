@@ -7,7 +7,6 @@
 #include "listing/ListingText.h"
 #include "print/PreviewSurface.h"
 #include "print/PrintComposer.h"
-#include "print/PrintError.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -18,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 #include <sys/resource.h>
 
@@ -128,11 +128,9 @@ int main(int argc, char **argv)
         std::printf("pdf_s: %.3f\n", pdfSeconds);
         std::printf("pdf_pages_per_s: %.0f\n", vsp1.PageTotal() / pdfSeconds);
         std::printf("peak_rss_mb: %.1f\n", usage.ru_maxrss / 1024.0);
-    } catch (const FileSystemError &error) {
-        std::fprintf(stderr, "preview-bench: %s\n", qPrintable(error.message()));
-        return 1;
-    } catch (const PrintError &error) {
-        std::fprintf(stderr, "preview-bench: %s\n", qPrintable(error.message()));
+    } catch (const std::exception &error) {
+        // The file-system and print errors carry their whole message in what().
+        std::fprintf(stderr, "preview-bench: %s\n", error.what());
         return 1;
     }
     return 0;
