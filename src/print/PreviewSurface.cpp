@@ -150,9 +150,8 @@ QPageSize PreviewSurface::defaultPageSize()
 void PreviewSurface::BeginDocument()
 {
     m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()),
-                          m_hasDocument, m_shownPage, m_headerText, m_footerText};
+                          m_shownPage, m_headerText, m_footerText};
     m_document->clear(m_pageSizeOverride ? *m_pageSizeOverride : defaultPageSize());
-    m_hasDocument = true;
     m_headerText.clear();
     m_footerText.clear();
     m_shownPage = 0;
@@ -175,7 +174,6 @@ void PreviewSurface::PageFooterText(const QString &text)
 
 void PreviewSurface::AppendParagraph(const QString &text)
 {
-    m_hasDocument = true;
     m_document->appendParagraph(text, m_style);
 }
 
@@ -224,7 +222,6 @@ void PreviewSurface::AppendTable(const ListingText &listing)
 void PreviewSurface::appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
                                 TableText::Rows body)
 {
-    m_hasDocument = true;
     m_document->appendTable(columns, std::move(heading), std::move(body), m_gridStyle,
                             m_keepWithHeading, m_tableLeft,
                             [this](int row, const QString &text) {
@@ -238,7 +235,6 @@ void PreviewSurface::RestorePreviousDocument()
     if (!m_replaced)
         return;
     m_document = std::move(m_replaced->document);
-    m_hasDocument = m_replaced->hasDocument;
     m_shownPage = m_replaced->shownPage;
     m_headerText = m_replaced->headerText;
     m_footerText = m_replaced->footerText;
@@ -249,7 +245,6 @@ void PreviewSurface::RestorePreviousDocument()
 void PreviewSurface::FinishDocument()
 {
     m_replaced.reset();
-    m_hasDocument = true;
     m_document->finish();
     m_shownPage = 0;
     ShownPage(1);
@@ -258,7 +253,7 @@ void PreviewSurface::FinishDocument()
 
 int PreviewSurface::PageTotal() const
 {
-    return m_hasDocument ? m_document->pageCount() : 0;
+    return m_document->pageCount();
 }
 
 void PreviewSurface::ShownPage(int page)

@@ -123,7 +123,6 @@ private:
     struct Replaced
     {
         std::unique_ptr<PreviewDocument> document;
-        bool hasDocument = false;
         int shownPage = 0;
         QString headerText;
         QString footerText;
@@ -132,7 +131,6 @@ private:
     PageView *m_view = nullptr;
     TextStyle m_style;
     bool m_previewMode = false;
-    bool m_hasDocument = false;
     int m_gridStyle = 0;
     qint32 m_tableLeft = PreviewDocument::Margin;
     int m_keepWithHeading = 0;
