@@ -74,6 +74,8 @@ public:
     void clear(const QPageSize &pageSize);
     void setHeaderText(const QString &text, const TextStyle &style);
     void setFooterText(const QString &text, const TextStyle &style);
+    const QString &headerText() const { return m_header; }
+    const QString &footerText() const { return m_footer; }
     void appendParagraph(const QString &text, const TextStyle &style);
     // keepWithHeading: twips that must remain below the heading on the page
     // the table starts on, else the table starts on a fresh page.

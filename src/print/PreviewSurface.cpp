@@ -150,24 +150,20 @@ QPageSize PreviewSurface::defaultPageSize()
 void PreviewSurface::BeginDocument()
 {
     m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()),
-                          m_shownPage, m_headerText, m_footerText};
+                          m_shownPage};
     m_document->clear(m_pageSizeOverride ? *m_pageSizeOverride : defaultPageSize());
-    m_headerText.clear();
-    m_footerText.clear();
     m_shownPage = 0;
     m_view->refresh();
 }
 
 void PreviewSurface::PageHeaderText(const QString &text)
 {
-    m_headerText = text;
     m_document->setHeaderText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
     m_view->viewport()->update();
 }
 
 void PreviewSurface::PageFooterText(const QString &text)
 {
-    m_footerText = text;
     m_document->setFooterText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
     m_view->viewport()->update();
 }
@@ -236,8 +232,6 @@ void PreviewSurface::RestorePreviousDocument()
         return;
     m_document = std::move(m_replaced->document);
     m_shownPage = m_replaced->shownPage;
-    m_headerText = m_replaced->headerText;
-    m_footerText = m_replaced->footerText;
     m_replaced.reset();
     m_view->refresh();
 }

@@ -51,9 +51,9 @@ public:
     void RestorePreviousDocument();
     // "left|centre|right", "%d" for the page number; drawn on every page.
     void PageHeaderText(const QString &text);
-    QString PageHeaderText() const { return m_headerText; }
+    QString PageHeaderText() const { return m_document->headerText(); }
     void PageFooterText(const QString &text);
-    QString PageFooterText() const { return m_footerText; }
+    QString PageFooterText() const { return m_document->footerText(); }
     void AppendParagraph(const QString &text);
 
     // Table setup: the source reads the text area's left edge (twips); the
@@ -124,8 +124,6 @@ private:
     {
         std::unique_ptr<PreviewDocument> document;
         int shownPage = 0;
-        QString headerText;
-        QString footerText;
     };
     std::optional<Replaced> m_replaced;
     PageView *m_view = nullptr;
@@ -135,8 +133,6 @@ private:
     qint32 m_tableLeft = PreviewDocument::Margin;
     int m_keepWithHeading = 0;
     int m_shownPage = 0;
-    QString m_headerText;
-    QString m_footerText;
     std::optional<QPageSize> m_pageSizeOverride;
     ZoomMode m_zoomMode = ZoomMode::FitWidth;
     int m_zoomPercent = 100;
