@@ -201,14 +201,10 @@ void PreviewSurface::AppendTable(const ListingText &listing)
     TableText::Rows body;
     body.setText(listing.ListBody);
     body.reserve(listing.rows.size(), cells);
-    const qsizetype sep = listing.columnSeparator.size();
     for (const ListingRow &row : listing.rows) {
         body.beginRow();
-        qsizetype start = row.offset;
-        for (int c = 0; c < cells; ++c) {
-            body.addCell(start, row.cellLength[c]);
-            start += row.cellLength[c] + sep;
-        }
+        for (int c = 0; c < cells; ++c)
+            body.addCell(listing.cellOffset(row, c), row.cellLength[c]);
         body.endRow();
     }
 
