@@ -189,7 +189,6 @@ void PreviewSurface::AppendTable(const ListingText &listing)
     TableText::Rows heading;
     const QString headingText = listing.headings.join(QLatin1Char('|'));
     heading.setText(headingText);
-    heading.beginRow();
     qsizetype at = 0;
     for (int c = 0; c < cells; ++c) {
         const qsizetype len = c < listing.headings.size() ? listing.headings[c].size() : 0;
@@ -202,7 +201,6 @@ void PreviewSurface::AppendTable(const ListingText &listing)
     body.setText(listing.ListBody);
     body.reserve(listing.rows.size(), cells);
     for (const ListingRow &row : listing.rows) {
-        body.beginRow();
         for (int c = 0; c < cells; ++c)
             body.addCell(listing.cellOffset(row, c), row.cellLength[c]);
         body.endRow();
