@@ -50,9 +50,13 @@ std::optional<int> PrintComposer::gridStyleFor(const QString &gridText)
 
 int PrintComposer::rowPointSize(const QString &text, const QString &dirIndicator)
 {
-    const QStringView trimmed = QStringView(text).trimmed();
-    const QStringView first = trimmed.first(std::min<qsizetype>(trimmed.size(), 1));
-    return first == QStringView(dirIndicator) ? 10 : 8;
+    // Spaces only: QStringView::trimmed() would also strip a tab or a
+    // no-break space that the user chose as the mark.
+    qsizetype first = 0;
+    while (first < text.size() && text[first] == u' ')
+        ++first;
+    const QStringView mark = QStringView(text).mid(first, 1);     // empty when nothing but spaces
+    return mark == QStringView(dirIndicator) ? 10 : 8;
 }
 
 QString PrintComposer::pageLabel(int shownPage, int pageTotal)
