@@ -59,8 +59,8 @@ public:
 
     void run(FileSystemObject &fileSystem)
     {
-        RunningBuild running(fileSystem, m_out, [this] { heartbeat(); });
-        writeHeader();
+        RunningBuild running(fileSystem, m_out, [this] { reportProgress(); });
+        const QStringList headings = writeHeader();
 
         const QByteArray nativePath = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path)
                                                                      : m_options.nativePath;
@@ -71,7 +71,7 @@ public:
         // The structured rows always describe ListBody, so they change with it.
         m_out.columnSeparator = m_columnSeparator;
         m_out.rowSeparator = m_rowSeparator;
-        m_out.headings = m_headings;
+        m_out.headings = headings;
         if (m_yield)
             m_progress.currentFolder = m_options.nativePath.isEmpty() ? m_options.path
                                                                       : QFile::decodeName(m_options.nativePath);
@@ -84,7 +84,8 @@ public:
     }
 
 private:
-    void writeHeader()
+    // Writes ListFormat and ListHeader; the headings go with the body.
+    QStringList writeHeader()
     {
         QString format = ListingFormat::readWidth(m_options.dirColWidth);
         QString header = QCoreApplication::translate("Listing", "Sub-Directories");
@@ -103,7 +104,7 @@ private:
         header += m_rowSeparator;
         m_out.ListFormat = format;
         m_out.ListHeader = header;
-        m_headings = headings;
+        return headings;
     }
 
     // A folder's row, then (within the depth) its sub-folders' blocks, then its files.
@@ -126,10 +127,7 @@ private:
         appendRow(ListingRowKind::Folder, level, 4 * qsizetype(level - 1), m_options.dirIndicator, 1,
                   QByteArrayView(name), size, modified);
 
-        if (m_yield) {
-            m_progress.entriesListed = m_out.rows.size();
-            m_yield(m_progress);
-        }
+        reportProgress();
 
         if (level < m_levels) {
             for (const std::shared_ptr<FileSystemFolder> &sub : folder.SubFolders())
@@ -194,7 +192,7 @@ private:
         m_out.rows.append(row);
     }
 
-    void heartbeat()
+    void reportProgress()
     {
         if (!m_yield)
             return;
@@ -214,7 +212,6 @@ private:
     ListingFormat::SizeCellWriter m_sizes;
     ListingFormat::DateCellWriter m_dates;
     ListingProgress m_progress;
-    QStringList m_headings;
 };
 
 } // namespace

@@ -172,13 +172,6 @@ void SizeCellWriter::append(QString &out, qint64 bytes) const
     }
 }
 
-QString SizeCellWriter::text(qint64 bytes) const
-{
-    QString result;
-    append(result, bytes);
-    return result;
-}
-
 DateCellWriter::DateCellWriter(const QLocale &locale)
     : m_separator(dateSeparator(locale))
 {
@@ -260,13 +253,6 @@ void DateCellWriter::append(QString &out, FileTime time)
         m_dayEnd = start + 86400;
         m_dayText = text;
     }
-}
-
-QString DateCellWriter::text(FileTime time)
-{
-    QString result;
-    append(result, time);
-    return result;
 }
 
 } // namespace ListingFormat

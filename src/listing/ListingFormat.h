@@ -6,7 +6,7 @@
 #include <QString>
 
 // The pieces of the listing text that follow the user's regional settings
-// or read the option texts. Shared by the builder and its tests.
+// or read the option texts.
 namespace ListingFormat {
 
 // The locale the cells follow: the default QLocale, except that the bare
@@ -33,7 +33,6 @@ class SizeCellWriter
 public:
     explicit SizeCellWriter(const QLocale &locale = effectiveLocale());
     void append(QString &out, qint64 bytes) const;
-    QString text(qint64 bytes) const;
 
 private:
     QLocale m_locale;
@@ -47,7 +46,6 @@ class DateCellWriter
 public:
     explicit DateCellWriter(const QLocale &locale = effectiveLocale());
     void append(QString &out, FileTime time);
-    QString text(FileTime time);
 
     // The separator the locale's short date format puts between its fields.
     static QString dateSeparator(const QLocale &locale);

@@ -11,8 +11,6 @@
 // A row's cells are not copied: each row records where its cells stand in
 // ListBody, which keeps a million-entry listing at one copy of its text.
 
-enum class ListingColumn { Name = 0, Size = 1, Date = 2 };
-
 enum class ListingRowKind : quint8 { Folder, File };
 
 struct ListingRow
@@ -39,13 +37,19 @@ struct ListingText
 
     int columnCount() const { return int(headings.size()); }
 
-    // The text of one cell of a row, as a view into ListBody.
-    QStringView cell(const ListingRow &row, int column) const
+    // Where one cell of a row starts in ListBody.
+    qsizetype cellOffset(const ListingRow &row, int column) const
     {
         qsizetype start = row.offset;
         for (int c = 0; c < column; ++c)
             start += row.cellLength[c] + columnSeparator.size();
-        return QStringView(ListBody).mid(start, row.cellLength[column]);
+        return start;
+    }
+
+    // The text of one cell of a row, as a view into ListBody.
+    QStringView cell(const ListingRow &row, int column) const
+    {
+        return QStringView(ListBody).mid(cellOffset(row, column), row.cellLength[column]);
     }
 
     void clear() { *this = ListingText(); }

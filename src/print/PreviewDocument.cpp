@@ -167,8 +167,7 @@ void PreviewDocument::setFooterText(const QString &text, const TextStyle &style)
 int PreviewDocument::fontIndex(const TextStyle &style)
 {
     for (size_t i = m_fontStyles.size(); i-- > 0;) {
-        const TextStyle &s = m_fontStyles[i];
-        if (s.pointSize == style.pointSize && s.bold == style.bold && s.face == style.face)
+        if (m_fontStyles[i] == style)
             return int(i);
     }
     m_fontStyles.push_back(style);
@@ -190,6 +189,13 @@ void PreviewDocument::startPage()
 {
     m_pageFirstSlice.push_back(qsizetype(m_slices.size()));
     m_y = 0;
+}
+
+std::pair<qsizetype, qsizetype> PreviewDocument::pageSlices(int page) const
+{
+    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
+    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    return {first, end};
 }
 
 void PreviewDocument::finish()
@@ -298,8 +304,7 @@ void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading
     for (qsizetype r = 0; r < rowCount; ++r) {
         const int number = int(std::min<qsizetype>(rowNumber + r, INT_MAX));
         const TextStyle style = rowStyle(number, t.body.rowText(r).toString());
-        if (lastStyleFont < 0 || style.pointSize != lastStyle.pointSize
-            || style.bold != lastStyle.bold || style.face != lastStyle.face) {
+        if (lastStyleFont < 0 || style != lastStyle) {
             lastStyleFont = fontIndex(style);
             lastStyle = style;
         }
@@ -344,9 +349,8 @@ void PreviewDocument::paintPageText(QPainter &painter, const QString &text, int 
 }
 
 void PreviewDocument::paintRow(QPainter &painter, const Table &table, const Rows &rows,
-                               qsizetype row, int fontIdx, qreal top, qreal height) const
+                               qsizetype row, int fontIdx, qreal top) const
 {
-    Q_UNUSED(height);
     const MeasuredFont &f = font(fontIdx);
     painter.setFont(f.font());
     const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
@@ -390,13 +394,13 @@ void PreviewDocument::paintSlice(QPainter &painter, const Slice &slice) const
     if (slice.withHeading) {
         for (qsizetype r = 0; r < t.heading.rowCount(); ++r) {
             edges.push_back(y);
-            paintRow(painter, t, t.heading, r, t.headingFont[size_t(r)], y, t.headingHeight[size_t(r)]);
+            paintRow(painter, t, t.heading, r, t.headingFont[size_t(r)], y);
             y += t.headingHeight[size_t(r)];
         }
     }
     for (qsizetype r = slice.first; r < slice.first + slice.count; ++r) {
         edges.push_back(y);
-        paintRow(painter, t, t.body, r, t.rowFont[size_t(r)], y, t.rowHeight[size_t(r)]);
+        paintRow(painter, t, t.body, r, t.rowFont[size_t(r)], y);
         y += t.rowHeight[size_t(r)];
     }
     if (edges.empty() || t.grid == 0)
@@ -437,8 +441,7 @@ void PreviewDocument::paintPage(QPainter &painter, int page) const
     paintPageText(painter, m_footer, m_footerFont, footerBaseline, page);
 
     painter.translate(Margin, Margin);
-    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
-    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    const auto [first, end] = pageSlices(page);
     for (qsizetype s = first; s < end; ++s)
         paintSlice(painter, m_slices[size_t(s)]);
     painter.restore();
@@ -458,8 +461,7 @@ std::vector<std::pair<int, qsizetype>> PreviewDocument::bodyRowsOnPage(int page)
     std::vector<std::pair<int, qsizetype>> rows;
     if (page < 1 || page > pageCount())
         return rows;
-    const qsizetype first = m_pageFirstSlice[size_t(page - 1)];
-    const qsizetype end = page < pageCount() ? m_pageFirstSlice[size_t(page)] : qsizetype(m_slices.size());
+    const auto [first, end] = pageSlices(page);
     for (qsizetype s = first; s < end; ++s) {
         const Slice &slice = m_slices[size_t(s)];
         const Block &block = m_blocks[size_t(slice.block)];

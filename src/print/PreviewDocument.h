@@ -24,6 +24,8 @@ struct TextStyle
     QString face = QStringLiteral("Arial");
     int pointSize = 10;
     bool bold = false;
+
+    bool operator==(const TextStyle &) const = default;
 };
 
 // Glyph advances of one font, looked up once per character and kept: the
@@ -72,6 +74,8 @@ public:
     void clear(const QPageSize &pageSize);
     void setHeaderText(const QString &text, const TextStyle &style);
     void setFooterText(const QString &text, const TextStyle &style);
+    const QString &headerText() const { return m_header; }
+    const QString &footerText() const { return m_footer; }
     void appendParagraph(const QString &text, const TextStyle &style);
     // keepWithHeading: twips that must remain below the heading on the page
     // the table starts on, else the table starts on a fresh page.
@@ -124,11 +128,13 @@ private:
     qreal contentHeight() const;
     qreal contentWidth() const;
     void startPage();
+    // The slices page (1-based, in range) holds: [first, end).
+    std::pair<qsizetype, qsizetype> pageSlices(int page) const;
 
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
     void paintSlice(QPainter &painter, const Slice &slice) const;
     void paintRow(QPainter &painter, const Table &table, const TableText::Rows &rows,
-                  qsizetype row, int fontIdx, qreal top, qreal height) const;
+                  qsizetype row, int fontIdx, qreal top) const;
     void paintPageText(QPainter &painter, const QString &text, int fontIdx, qreal baseline, int page) const;
 
     QPageSize m_pageSize;

@@ -150,32 +150,26 @@ QPageSize PreviewSurface::defaultPageSize()
 void PreviewSurface::BeginDocument()
 {
     m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()),
-                          m_hasDocument, m_shownPage, m_headerText, m_footerText};
+                          m_shownPage};
     m_document->clear(m_pageSizeOverride ? *m_pageSizeOverride : defaultPageSize());
-    m_hasDocument = true;
-    m_headerText.clear();
-    m_footerText.clear();
     m_shownPage = 0;
     m_view->refresh();
 }
 
 void PreviewSurface::PageHeaderText(const QString &text)
 {
-    m_headerText = text;
     m_document->setHeaderText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
     m_view->viewport()->update();
 }
 
 void PreviewSurface::PageFooterText(const QString &text)
 {
-    m_footerText = text;
     m_document->setFooterText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
     m_view->viewport()->update();
 }
 
 void PreviewSurface::AppendParagraph(const QString &text)
 {
-    m_hasDocument = true;
     m_document->appendParagraph(text, m_style);
 }
 
@@ -183,14 +177,8 @@ void PreviewSurface::AppendTable(const QString &format, const QString &heading, 
 {
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(format);
     const int columnCount = std::max<int>(int(columns.size()), 1);
-    m_hasDocument = true;
-    m_document->appendTable(columns, TableText::parseRows(heading, columnCount, false),
-                            TableText::parseRows(body, columnCount, true), m_gridStyle,
-                            m_keepWithHeading, m_tableLeft,
-                            [this](int row, const QString &text) {
-                                emit BeforeTableText(row, 0, text);
-                                return m_style;
-                            });
+    appendRows(columns, TableText::parseRows(heading, columnCount, false),
+               TableText::parseRows(body, columnCount, true));
 }
 
 void PreviewSurface::AppendTable(const ListingText &listing)
@@ -201,7 +189,6 @@ void PreviewSurface::AppendTable(const ListingText &listing)
     TableText::Rows heading;
     const QString headingText = listing.headings.join(QLatin1Char('|'));
     heading.setText(headingText);
-    heading.beginRow();
     qsizetype at = 0;
     for (int c = 0; c < cells; ++c) {
         const qsizetype len = c < listing.headings.size() ? listing.headings[c].size() : 0;
@@ -213,18 +200,18 @@ void PreviewSurface::AppendTable(const ListingText &listing)
     TableText::Rows body;
     body.setText(listing.ListBody);
     body.reserve(listing.rows.size(), cells);
-    const qsizetype sep = listing.columnSeparator.size();
     for (const ListingRow &row : listing.rows) {
-        body.beginRow();
-        qsizetype start = row.offset;
-        for (int c = 0; c < cells; ++c) {
-            body.addCell(start, row.cellLength[c]);
-            start += row.cellLength[c] + sep;
-        }
+        for (int c = 0; c < cells; ++c)
+            body.addCell(listing.cellOffset(row, c), row.cellLength[c]);
         body.endRow();
     }
 
-    m_hasDocument = true;
+    appendRows(columns, std::move(heading), std::move(body));
+}
+
+void PreviewSurface::appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
+                                TableText::Rows body)
+{
     m_document->appendTable(columns, std::move(heading), std::move(body), m_gridStyle,
                             m_keepWithHeading, m_tableLeft,
                             [this](int row, const QString &text) {
@@ -238,10 +225,7 @@ void PreviewSurface::RestorePreviousDocument()
     if (!m_replaced)
         return;
     m_document = std::move(m_replaced->document);
-    m_hasDocument = m_replaced->hasDocument;
     m_shownPage = m_replaced->shownPage;
-    m_headerText = m_replaced->headerText;
-    m_footerText = m_replaced->footerText;
     m_replaced.reset();
     m_view->refresh();
 }
@@ -249,7 +233,6 @@ void PreviewSurface::RestorePreviousDocument()
 void PreviewSurface::FinishDocument()
 {
     m_replaced.reset();
-    m_hasDocument = true;
     m_document->finish();
     m_shownPage = 0;
     ShownPage(1);
@@ -258,7 +241,7 @@ void PreviewSurface::FinishDocument()
 
 int PreviewSurface::PageTotal() const
 {
-    return m_hasDocument ? m_document->pageCount() : 0;
+    return m_document->pageCount();
 }
 
 void PreviewSurface::ShownPage(int page)

@@ -51,9 +51,9 @@ public:
     void RestorePreviousDocument();
     // "left|centre|right", "%d" for the page number; drawn on every page.
     void PageHeaderText(const QString &text);
-    QString PageHeaderText() const { return m_headerText; }
+    QString PageHeaderText() const { return m_document->headerText(); }
     void PageFooterText(const QString &text);
-    QString PageFooterText() const { return m_footerText; }
+    QString PageFooterText() const { return m_document->footerText(); }
     void AppendParagraph(const QString &text);
 
     // Table setup: the source reads the text area's left edge (twips); the
@@ -112,6 +112,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Both AppendTable forms end here: the rows go to the document, each
+    // announced by BeforeTableText and set in the style its receivers leave.
+    void appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
+                    TableText::Rows body);
     void saveAsPdfInteractively();
 
     std::unique_ptr<PreviewDocument> m_document;
@@ -119,22 +123,16 @@ private:
     struct Replaced
     {
         std::unique_ptr<PreviewDocument> document;
-        bool hasDocument = false;
         int shownPage = 0;
-        QString headerText;
-        QString footerText;
     };
     std::optional<Replaced> m_replaced;
     PageView *m_view = nullptr;
     TextStyle m_style;
     bool m_previewMode = false;
-    bool m_hasDocument = false;
     int m_gridStyle = 0;
     qint32 m_tableLeft = PreviewDocument::Margin;
     int m_keepWithHeading = 0;
     int m_shownPage = 0;
-    QString m_headerText;
-    QString m_footerText;
     std::optional<QPageSize> m_pageSizeOverride;
     ZoomMode m_zoomMode = ZoomMode::FitWidth;
     int m_zoomPercent = 100;

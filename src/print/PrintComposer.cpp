@@ -5,7 +5,6 @@
 #include "print/PreviewSurface.h"
 
 #include <QDate>
-#include <QGuiApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -51,9 +50,13 @@ std::optional<int> PrintComposer::gridStyleFor(const QString &gridText)
 
 int PrintComposer::rowPointSize(const QString &text, const QString &dirIndicator)
 {
-    const QStringView trimmed = QStringView(text).trimmed();
-    const QStringView first = trimmed.first(std::min<qsizetype>(trimmed.size(), 1));
-    return first == QStringView(dirIndicator) ? 10 : 8;
+    // Spaces only: QStringView::trimmed() would also strip a tab or a
+    // no-break space that the user chose as the mark.
+    qsizetype first = 0;
+    while (first < text.size() && text[first] == u' ')
+        ++first;
+    const QStringView mark = QStringView(text).mid(first, 1);     // empty when nothing but spaces
+    return mark == QStringView(dirIndicator) ? 10 : 8;
 }
 
 QString PrintComposer::pageLabel(int shownPage, int pageTotal)
@@ -79,12 +82,13 @@ void PrintComposer::SendPrintData()
     m_vsp1->TableSetupTarget(toInt32(m_vsp1->TableSetupSource()));
     m_vsp1->TableSetupValue(1200);
 
+    // The hourglass above stays under whatever the build pushes and pops,
+    // so the pointer is the hourglass again the moment the build returns.
     m_window->CreatString(QStringLiteral("|"), QStringLiteral(";"));
-    QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
 
     m_dirIndicator = m_window->dirIndicator();
     m_vsp1->AppendTable(m_window->listingText());
-    m_vsp1->PageFooterText(QStringLiteral("||Page %d"));
+    m_vsp1->PageFooterText(QStringLiteral("||") + tr("Page %d"));
     m_vsp1->FinishDocument();
     m_window->setPageLabel(pageLabel(m_vsp1->ShownPage(), m_vsp1->PageTotal()));
 }

@@ -49,7 +49,7 @@ public:
     // matches none (the surface then keeps its style).
     static std::optional<int> gridStyleFor(const QString &gridText);
     // The point size of a table text: 10 when its first character after
-    // trimming blanks equals the whole directory indicator, else 8.
+    // leading spaces equals the whole directory indicator, else 8.
     static int rowPointSize(const QString &text, const QString &dirIndicator);
     // "Page 1 of 3"
     static QString pageLabel(int shownPage, int pageTotal);

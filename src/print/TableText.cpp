@@ -113,7 +113,6 @@ Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow,
         if (rowEnd < 0)
             rowEnd = all.size();
         if (!(first && skipOpeningEmptyRow && rowEnd == pos)) {
-            rows.beginRow();
             qsizetype cellStart = pos;
             for (int c = 0; c < columnCount - 1 && !columnSeparator.isEmpty(); ++c) {
                 const qsizetype bar = all.first(rowEnd).indexOf(columnSeparator, cellStart);

@@ -48,9 +48,8 @@ public:
     // The row's text from its first cell to the end of its last, separators included.
     QStringView rowText(qsizetype row) const;
 
-    // Builders.
+    // Builders: a row is its cells added in order, then endRow().
     void setText(const QString &text) { m_text = text; }
-    void beginRow() { if (m_rowStart.empty()) m_rowStart.push_back(0); }
     void addCell(qsizetype offset, qsizetype length) { m_cells.push_back({offset, length}); }
     void endRow() { m_rowStart.push_back(qsizetype(m_cells.size())); }
     void reserve(qsizetype rows, int columns);

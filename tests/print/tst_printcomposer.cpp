@@ -129,6 +129,9 @@ void TestPrintComposer::rowStyling_data()
     QTest::newRow("empty indicator: blank name with a size is 8 pt") << "" << "   " << false << 8;
     QTest::newRow("empty indicator: folder row is 8 pt") << "" << " Docs" << true << 8;
     QTest::newRow("other mark") << ">" << "  > Docs" << false << 10;
+    // Only spaces are trimmed: a mark that is some other white space still matches.
+    QTest::newRow("tab mark is 10 pt") << "\t" << "    \t Docs" << false << 10;
+    QTest::newRow("no-break space mark is 10 pt") << "\u00a0" << "\u00a0 Docs" << false << 10;
 }
 
 void TestPrintComposer::rowStyling()
