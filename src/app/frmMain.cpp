@@ -23,7 +23,6 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
