@@ -126,7 +126,7 @@ int main(int argc, char *argv[])
     }
     try {
         dir1->setPath(folder);
-    } catch (const FolderReadError &error) {
+    } catch (const FileSystemError &error) {
         std::fprintf(stderr, "app-bench: %s\n", qPrintable(error.message()));
         return 1;
     }

@@ -12,26 +12,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-FolderReadError::FolderReadError(QByteArray nativePath, int errorCode)
-    : m_nativePath(std::move(nativePath)), m_errorCode(errorCode)
-{
-}
-
-QString FolderReadError::path() const
-{
-    return QFile::decodeName(m_nativePath);
-}
-
-QString FolderReadError::reason() const
-{
-    return qt_error_string(m_errorCode);
-}
-
-QString FolderReadError::message() const
-{
-    return QCoreApplication::translate("FolderList", "Cannot open folder %1: %2").arg(path(), reason());
-}
-
 namespace FolderPaths {
 
 QByteArray clean(const QByteArray &path)
@@ -79,7 +59,7 @@ QList<QByteArray> subFolders(const QByteArray &cleanPath)
 {
     DIR *dir = ::opendir(cleanPath.constData());
     if (!dir)
-        throw FolderReadError(cleanPath, errno);
+        throw FileSystemError(FileSystemError::Operation::OpenFolder, cleanPath, errno);
 
     QList<QByteArray> names;
     int failure = 0;
@@ -103,7 +83,7 @@ QList<QByteArray> subFolders(const QByteArray &cleanPath)
     }
     ::closedir(dir);
     if (failure)
-        throw FolderReadError(cleanPath, failure);
+        throw FileSystemError(FileSystemError::Operation::ReadFolder, cleanPath, failure);
 
     std::sort(names.begin(), names.end(), [](const QByteArray &a, const QByteArray &b) {
         const int byName = QString::compare(QFile::decodeName(a), QFile::decodeName(b), Qt::CaseInsensitive);
@@ -172,7 +152,7 @@ void FolderList::openItem(QTreeWidgetItem *item)
         return;
     try {
         setNativePath(item->data(0, NativePathRole).toByteArray());
-    } catch (const FolderReadError &error) {
+    } catch (const FileSystemError &error) {
         emit openFailed(error.message());
     }
 }

@@ -5,22 +5,7 @@
 #include <QString>
 #include <QTreeWidget>
 
-// A folder that could not be opened, with the system's reason.
-class FolderReadError
-{
-public:
-    FolderReadError(QByteArray nativePath, int errorCode);
-
-    QByteArray nativePath() const { return m_nativePath; }
-    QString path() const;          // display form
-    int errorCode() const { return m_errorCode; }
-    QString reason() const;        // the system's wording for errorCode
-    QString message() const;       // "Cannot open folder PATH: REASON"
-
-private:
-    QByteArray m_nativePath;
-    int m_errorCode = 0;
-};
+#include "listing/FileSystemObject.h"
 
 // Helpers on native (byte) paths, so that names that are not valid in the
 // locale's encoding still reach the file system unchanged.
@@ -32,7 +17,7 @@ QByteArray clean(const QByteArray &path);
 QList<QByteArray> chain(const QByteArray &cleanPath);
 QByteArray lastComponent(const QByteArray &cleanPath);
 // The visible sub-folders of a folder (hidden "." names left out), sorted by
-// name for display. Throws FolderReadError when the folder cannot be read.
+// name for display. Throws FileSystemError when the folder cannot be read.
 QList<QByteArray> subFolders(const QByteArray &cleanPath);
 }
 
@@ -53,7 +38,7 @@ public:
     QString Path() const;
     QByteArray nativePath() const { return m_nativePath; }
 
-    // Opens path and shows it. Throws FolderReadError when the folder cannot
+    // Opens path and shows it. Throws FileSystemError when the folder cannot
     // be read; the list then stays as it was. pathChanged is emitted once when
     // the open folder changes; opening the same folder again only re-reads it.
     void setPath(const QString &path);
@@ -62,7 +47,7 @@ public:
 signals:
     void pathChanged(const QString &path);
     // An entry the user opened could not be read; the list is unchanged.
-    // message is FolderReadError::message().
+    // message is the FileSystemError's message.
     void openFailed(const QString &message);
 
 protected:

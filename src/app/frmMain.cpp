@@ -4,7 +4,7 @@
 #include "app/FolderList.h"
 #include "app/PreviewPlacement.h"
 #include "app/PrintTitle.h"
-#include "app/Twips.h"
+#include "Twips.h"
 #include "clipboard/ClipboardExport.h"
 #include "help/Artwork.h"
 #include "help/ContextIDs.h"
@@ -13,7 +13,6 @@
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "print/PreviewSurface.h"
-#include "print/PrintError.h"
 #include "print/WaitCursor.h"
 #include "settings/OptionWidgets.h"
 
@@ -200,12 +199,12 @@ frmMain::frmMain(QWidget *parent)
     // The folder list starts at the process's current folder.
     try {
         m_ui->Dir1->setPath(QDir::currentPath());
-    } catch (const FolderReadError &) {
+    } catch (const FileSystemError &) {
         // An unreadable start folder: fall back to the root, which the list
         // can always show, rather than start with an empty list.
         try {
             m_ui->Dir1->setPath(QDir::rootPath());
-        } catch (const FolderReadError &) {
+        } catch (const FileSystemError &) {
         }
     }
     m_ui->Drive1->noteFolderOpened(m_ui->Dir1->nativePath());
@@ -575,13 +574,7 @@ bool frmMain::runSteps(const std::function<void()> &steps)
         return true;
     } catch (const BuildCancelled &) {
         cancelled = true;
-    } catch (const FileSystemError &error) {
-        failure = error.message();
-    } catch (const FolderReadError &error) {
-        failure = error.message();
-    } catch (const SettingsWriteError &error) {
-        failure = error.message();
-    } catch (const PrintError &error) {
+    } catch (const UserError &error) {
         failure = error.message();
     } catch (const std::exception &error) {
         failure = QString::fromLocal8Bit(error.what());
@@ -603,7 +596,7 @@ void frmMain::Drive1_Change()
 {
     try {
         m_ui->Dir1->setNativePath(m_ui->Drive1->currentNativeFolder());
-    } catch (const FolderReadError &error) {
+    } catch (const FileSystemError &error) {
         // The folder list stayed put; the drive list goes back to the volume
         // the folder list still shows.
         m_ui->Drive1->noteFolderOpened(m_ui->Dir1->nativePath());

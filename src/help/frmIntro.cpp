@@ -4,7 +4,7 @@
 #include "help/Artwork.h"
 #include "help/ContextIDs.h"
 #include "help/Global.h"
-#include "app/Twips.h"
+#include "Twips.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -27,12 +27,12 @@ FileSystemError::FileSystemError(Operation operation, QByteArray path, int error
 }
 
 FileSystemError::FileSystemError(Operation operation, QByteArray path, QString reason)
-    : m_operation(operation), m_path(std::move(path)), m_reason(std::move(reason))
+    : UserError(describe(operation, path, reason))
+    , m_operation(operation), m_path(std::move(path)), m_reason(std::move(reason))
 {
-    m_what = message().toUtf8();
 }
 
-QString FileSystemError::message() const
+QString FileSystemError::describe(Operation operation, const QByteArray &path, const QString &reason)
 {
-    return operationText(m_operation).arg(QFile::decodeName(m_path), m_reason);
+    return operationText(operation).arg(QFile::decodeName(path), reason);
 }

@@ -5,8 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include "UserError.h"
+
 #include <chrono>
-#include <exception>
 #include <functional>
 #include <memory>
 
@@ -22,7 +23,7 @@ using FileTime = std::chrono::sys_seconds;
 
 // A failed file-system operation: which path, what was attempted and the
 // operating system's reason.
-class FileSystemError : public std::exception
+class FileSystemError : public UserError
 {
 public:
     enum class Operation { OpenFolder, ReadFolder, ReadEntry };
@@ -36,15 +37,13 @@ public:
     QString reason() const { return m_reason; }
 
     // For the user, e.g. Cannot open folder "/data/x": Permission denied
-    QString message() const;
-    const char *what() const noexcept override { return m_what.constData(); }
+    static QString describe(Operation operation, const QByteArray &path, const QString &reason);
 
 private:
     Operation m_operation;
     QByteArray m_path;
     int m_errorCode = 0;
     QString m_reason;
-    QByteArray m_what;
 };
 
 class FileSystemFolder;

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QString>
+#include "UserError.h"
 
-#include <stdexcept>
-
-// Why printing or saving a document failed; the window shows message().
-class PrintError : public std::runtime_error
+// Why printing or saving a document failed.
+class PrintError : public UserError
 {
 public:
     enum class Cause {
@@ -16,16 +14,13 @@ public:
     };
 
     PrintError(Cause cause, const QString &message)
-        : std::runtime_error(message.toStdString())
+        : UserError(message)
         , m_cause(cause)
-        , m_message(message)
     {
     }
 
     Cause cause() const { return m_cause; }
-    const QString &message() const { return m_message; }
 
 private:
     Cause m_cause;
-    QString m_message;
 };

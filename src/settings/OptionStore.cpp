@@ -124,16 +124,10 @@ int readNumber(const QSettings &store, const QString &key, int defaultValue, int
 } // namespace
 
 SettingsWriteError::SettingsWriteError(const QString &fileName, const QString &reason)
-    : std::runtime_error(QStringLiteral("%1: %2").arg(fileName, reason).toStdString())
+    : UserError(tr("Could not save the options to %1: %2.").arg(QDir::toNativeSeparators(fileName), reason))
     , m_fileName(fileName)
     , m_reason(reason)
 {
-}
-
-QString SettingsWriteError::message() const
-{
-    return tr("Could not save the options to %1: %2.")
-        .arg(QDir::toNativeSeparators(m_fileName), m_reason);
 }
 
 std::optional<int> parseStoredWholeNumber(const QString &text)

@@ -5,8 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include "UserError.h"
+
 #include <optional>
-#include <stdexcept>
 
 // The ten remembered options, kept in the per-user settings store
 // (QSettings, native format, "Foliotrace"/"Foliotrace", group "Settings").
@@ -14,16 +15,14 @@
 
 // A save the store could not complete. Thrown by SaveValuesToRegistry; the
 // window reports it, the command that asked for the save does not go on.
-class SettingsWriteError : public std::runtime_error
+// Its message: "Could not save the options to <file>: <reason>."
+class SettingsWriteError : public UserError
 {
 public:
     SettingsWriteError(const QString &fileName, const QString &reason);
 
     const QString &fileName() const { return m_fileName; }
     const QString &reason() const { return m_reason; }
-
-    // "Could not save the options to <file>: <reason>", ready for a message box.
-    QString message() const;
 
 private:
     QString m_fileName;

@@ -207,9 +207,9 @@ void TestFolderList::unreadablePaths()
     try {
         list.setNativePath(m_base + relative);
         QFAIL("opening an unreadable path must fail");
-    } catch (const FolderReadError &error) {
+    } catch (const FileSystemError &error) {
         QCOMPARE(error.errorCode(), errorCode);
-        QCOMPARE(error.nativePath(), m_base + relative);
+        QCOMPARE(error.path(), m_base + relative);
         QVERIFY(error.message().contains(QFile::decodeName(m_base + relative)));
     }
     QCOMPARE(list.nativePath(), m_base);

@@ -1,6 +1,6 @@
 #include "app/DriveList.h"
 #include "app/PrintTitle.h"
-#include "app/Twips.h"
+#include "Twips.h"
 #include "WindowFixture.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "app/PreviewPlacement.h"
-#include "app/Twips.h"
+#include "Twips.h"
 
 #include <QtTest>
 

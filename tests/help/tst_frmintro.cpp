@@ -1,5 +1,5 @@
 #include "help/Global.h"
-#include "app/Twips.h"
+#include "Twips.h"
 #include "help/frmIntro.h"
 
 #include <QApplication>
