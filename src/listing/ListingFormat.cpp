@@ -10,12 +10,45 @@
 
 namespace ListingFormat {
 
-QLocale effectiveLocale()
+QLocale effectiveLocale(const QLocale &locale)
 {
-    QLocale locale;
     if (locale.language() == QLocale::C)
         return QLocale(QLocale::English, QLocale::UnitedStates);
     return locale;
+}
+
+QString shortDateFormatFourDigitYear(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString widened;
+    widened.reserve(format.size() + 2);
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+            widened += c;
+            ++i;
+            continue;
+        }
+        if (!quoted && c == u'y') {
+            qsizetype run = 0;
+            while (i + run < format.size() && format.at(i + run) == u'y')
+                ++run;
+            widened += QStringLiteral("yyyy");
+            i += run;
+            continue;
+        }
+        widened += c;
+        ++i;
+    }
+    return widened;
+}
+
+QString shortDateText(const QDate &date, const QLocale &locale)
+{
+    const QLocale effective = effectiveLocale(locale);
+    return effective.toString(date, shortDateFormatFourDigitYear(effective));
 }
 
 QString readWidth(const QString &text)

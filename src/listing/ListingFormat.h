@@ -2,6 +2,7 @@
 
 #include "listing/FileSystemObject.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -9,9 +10,16 @@
 // or read the option texts.
 namespace ListingFormat {
 
-// The locale the cells follow: the default QLocale, except that the bare
-// C/POSIX locale (no regional settings at all) reads as US English.
-QLocale effectiveLocale();
+// The locale the cells, the title and the page header follow: the given one
+// (the default QLocale), except that the bare C/POSIX locale (no regional
+// settings at all) reads as US English.
+QLocale effectiveLocale(const QLocale &locale = QLocale());
+
+// The locale's short date format with its year widened to four digits:
+// "M/d/yy" becomes "M/d/yyyy", so 8 August 2001 reads 8/8/2001 in US English.
+QString shortDateFormatFourDigitYear(const QLocale &locale);
+// A date in that format; the print title and the page header both use it.
+QString shortDateText(const QDate &date, const QLocale &locale = QLocale());
 
 // A width text read from its start as a decimal number, blanks, tabs and
 // line feeds anywhere skipped, and written back plainly: "4000.50" gives

@@ -1,11 +1,11 @@
 #include "print/PrintComposer.h"
 #include "print/WaitCursor.h"
 
+#include "listing/ListingFormat.h"
 #include "listing/ListingText.h"
 #include "print/PreviewSurface.h"
 
 #include <QDate>
-#include <QLocale>
 
 #include <cmath>
 #include <limits>
@@ -72,8 +72,9 @@ void PrintComposer::SendPrintData()
         m_vsp1->TableGridStyle(*grid);
     m_vsp1->TextFontFace(QStringLiteral("Arial"));
     m_vsp1->BeginDocument();
+    // The same four-digit-year date as the title, so one page never mixes two forms.
     m_vsp1->PageHeaderText(m_window->pathCaption().toUpper() + QStringLiteral("||")
-                           + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+                           + ListingFormat::shortDateText(QDate::currentDate()));
     m_vsp1->TextBold(true);
     m_vsp1->TextPointSize(11);
     m_vsp1->AppendParagraph(m_window->titleText());

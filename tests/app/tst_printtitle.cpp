@@ -1,4 +1,5 @@
 #include "app/PrintTitle.h"
+#include "listing/ListingFormat.h"
 
 #include <QtTest>
 
@@ -30,6 +31,8 @@ void TestPrintTitle::title_data()
         << "en_GB" << "/srv" << QDate(2001, 8, 9) << "/srv  - On: 09/08/2001";
     QTest::newRow("Japanese year first")
         << "ja_JP" << "/srv" << QDate(2001, 8, 9) << "/srv  - On: 2001/08/09";
+    QTest::newRow("no regional settings read as US English")
+        << "C" << "/srv" << QDate(2026, 12, 6) << "/srv  - On: 12/6/2026";
     QTest::newRow("path with blanks and non-Latin letters unchanged")
         << "en_US" << "/data/Été 文件" << QDate(2001, 8, 8) << "/data/Été 文件  - On: 8/8/2001";
 }
@@ -56,7 +59,7 @@ void TestPrintTitle::formatKeepsEverythingButTheYear()
 {
     QFETCH(QString, locale);
     QFETCH(QString, expected);
-    QCOMPARE(shortDateFormatFourDigitYear(QLocale(locale)), expected);
+    QCOMPARE(ListingFormat::shortDateFormatFourDigitYear(QLocale(locale)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestPrintTitle)
