@@ -28,9 +28,10 @@ struct Options
 
 // QApplication's own options (and the X11 platform's), which it takes from
 // the same command line once the window starts: accepted here, unlisted.
+// Qt's old aliases -title and -icon are left out: --title is ours to give.
 const char *const kQtOptionsWithValue[] = {
     "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowtitle", "title", "qwindowicon", "icon", "session", "style", "stylesheet",
+    "qwindowtitle", "qwindowicon", "session", "style", "stylesheet",
     "display", "name", "visual", "qmljsdebugger",
 };
 const char *const kQtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};

@@ -25,7 +25,8 @@ struct Request
     // The folder to start in, in the bytes it was given as, so any file
     // name round-trips; none for the current folder.
     std::optional<QByteArray> folder;
-    // StartWindow: -platform names Qt's platform, display or none.
+    // StartWindow: -platform tells Qt where to show the window, so the
+    // window needs no DISPLAY.
     bool platformGiven = false;
 };
 
