@@ -11,6 +11,7 @@ packages=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
     xvfb xauth x11-utils imagemagick xdotool
     clang libclang-rt-14-dev
+    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db file
 )
 
 missing=()

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/frmMain.h"
 
 #include <QApplication>
@@ -44,21 +45,50 @@ private:
 
 int main(int argc, char *argv[])
 {
+    using CommandLine::ExitStatus;
+    using CommandLine::Request;
+    QList<QByteArray> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    // Before QApplication, so that --help, --version and bad arguments need
+    // no display.
+    const Request request = CommandLine::parse(arguments);
+    switch (request.action) {
+    case Request::Action::Answer:
+        std::fputs(qPrintable(request.text), stdout);
+        return int(ExitStatus::Success);
+    case Request::Action::Refuse:
+        std::fputs(qPrintable(request.text), stderr);
+        return int(ExitStatus::BadArguments);
+    case Request::Action::StartWindow:
+        break;
+    }
+    if (request.folder) {
+        const QString problem = CommandLine::enterFolder(*request.folder);
+        if (!problem.isEmpty()) {
+            std::fputs(qPrintable(problem), stderr);
+            return int(ExitStatus::BadArguments);
+        }
+    }
+
     // Without a display QApplication would abort with a long plugin message;
     // say what is missing in one line instead.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !request.platformGiven) {
         std::fputs("foliotrace: no display available (set DISPLAY or WAYLAND_DISPLAY, "
                    "or QT_QPA_PLATFORM=offscreen)\n",
                    stderr);
-        return 1;
+        return int(ExitStatus::Failed);
     }
 
     Application app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Foliotrace"));
     QApplication::setApplicationName(QStringLiteral("Foliotrace"));
     QApplication::setApplicationVersion(QStringLiteral(FOLIOTRACE_VERSION));
+    // Ties the window to the installed desktop entry (its icon on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brambleworks.Foliotrace"));
 
+    // The folder list starts at the current folder, now the one given.
     frmMain window;
     window.Form_Load();
     window.show();

@@ -3,6 +3,8 @@
 #include "help/HelpViewer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QPointer>
 #include <QShortcut>
@@ -86,6 +88,18 @@ QString helpFilePath(const QString &programFolder)
     return programFolder + u'/' + fileName;
 }
 
+QString locateHelpFile(const QString &programFolder)
+{
+    const QString beside = helpFilePath(programFolder);
+    if (QFileInfo::exists(beside))
+        return beside;
+    // FOLIOTRACE_HELP_FROM_PROGRAM: the install's help folder relative to
+    // its program folder, so a relocated install still finds it.
+    const QString installed = helpFilePath(
+        QDir::cleanPath(programFolder + u'/' + QStringLiteral(FOLIOTRACE_HELP_FROM_PROGRAM)));
+    return QFileInfo::exists(installed) ? installed : beside;
+}
+
 void RegisterHelpFile(QWidget *ownerWindow)
 {
     RegisterHelpFile(ownerWindow, QApplication::applicationDirPath());
@@ -94,7 +108,7 @@ void RegisterHelpFile(QWidget *ownerWindow)
 void RegisterHelpFile(QWidget *ownerWindow, const QString &programFolder)
 {
     state().ownerWindow = ownerWindow;
-    state().helpFile = helpFilePath(programFolder);
+    state().helpFile = locateHelpFile(programFolder);
 }
 
 QString HelpFile()

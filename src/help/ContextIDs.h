@@ -31,9 +31,14 @@ inline constexpr int IntroWindowContextId = 20;
 // only the test for a trailing separator ignores blanks.
 QString helpFilePath(const QString &programFolder);
 
+// The help file of a program in programFolder: beside it (the build tree),
+// else where an installed program keeps it (../share/foliotrace), else the
+// path beside it, so the viewer names the file it misses.
+QString locateHelpFile(const QString &programFolder);
+
 // Records the owner window (the main window) and sets the help-file path
-// beside the program. Call first in the main window's load, so help
-// already works in the start-up window.
+// by locateHelpFile. Call first in the main window's load, so help already
+// works in the start-up window.
 void RegisterHelpFile(QWidget *ownerWindow);
 // As above, with the program folder given (tests).
 void RegisterHelpFile(QWidget *ownerWindow, const QString &programFolder);

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the build into PREFIX as a packager would, then checks what
+# landed: the desktop entry and the AppStream data validate, the icons and
+# the manual page are in place, and the installed program answers and
+# refuses bad arguments without a display.
+# Usage: check-install.sh BUILD-DIR PREFIX
+set -euo pipefail
+build=$1 prefix=$2
+id=example.brambleworks.Foliotrace
+fail() { echo "check-install: $*" >&2; exit 1; }
+
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+
+for file in bin/foliotrace share/foliotrace/Foliotrace.HLP share/man/man1/foliotrace.1.gz \
+    share/icons/hicolor/scalable/apps/$id.svg share/doc/foliotrace/copyright; do
+    [[ -s $prefix/$file ]] || fail "$file is not installed"
+done
+for size in 16 22 24 32 48 64 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
+    [[ $(file -b "$png") == "PNG image data, $size x $size,"* ]] || fail "$png is no ${size} px PNG"
+done
+warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/foliotrace.1.gz" 2>&1 >/dev/null)
+[[ -z $warnings ]] || fail "the manual page has faults: $warnings"
+
+# Run as from a menu or a script with no display: exit status, then the
+# words on standard output or standard error.
+headless() { # expected-status output-pattern arguments...
+    local expected=$1 pattern=$2 status=0 output
+    shift 2
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        "$prefix/bin/foliotrace" "$@" 2>&1) || status=$?
+    [[ $status == "$expected" ]] || fail "foliotrace $* ended with $status, not $expected: $output"
+    [[ $output =~ $pattern ]] || fail "foliotrace $* said: $output"
+}
+headless 0 '^Foliotrace 1\.5\.1$' --version
+headless 0 'Usage: .*foliotrace \[options\] \[FOLDER\]' --help
+headless 2 "Unknown option 'frobnicate'" --frobnicate
+headless 2 '"/nonexistent/folder" does not exist' /nonexistent/folder
+headless 1 'no display available' "$prefix"
+echo "check-install: $prefix is complete"
