@@ -106,18 +106,21 @@ Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow,
 
 PageTextParts splitPageText(QStringView text)
 {
+    // Split from the right: the date and the page number never hold a "|",
+    // a path may.
     PageTextParts parts;
-    const qsizetype a = text.indexOf(u'|');
-    if (a < 0) {
+    const qsizetype b = text.lastIndexOf(u'|');
+    if (b < 0) {
         parts.left = text.toString();
         return parts;
     }
-    parts.left = text.first(a).toString();
-    const qsizetype b = text.indexOf(u'|', a + 1);
-    if (b < 0) {
-        parts.centre = text.sliced(a + 1).toString();
+    const qsizetype a = text.first(b).lastIndexOf(u'|');
+    if (a < 0) {
+        parts.left = text.first(b).toString();
+        parts.centre = text.sliced(b + 1).toString();
         return parts;
     }
+    parts.left = text.first(a).toString();
     parts.centre = text.sliced(a + 1, b - a - 1).toString();
     parts.right = text.sliced(b + 1).toString();
     return parts;
