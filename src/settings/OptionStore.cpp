@@ -134,7 +134,8 @@ SettingsWriteError::SettingsWriteError(const QString &fileName, const QString &r
 
 std::optional<int> parseStoredWholeNumber(const QString &text)
 {
-    const std::optional<NumberText::Decimal> number = NumberText::read(text.trimmed(), {.skipped = {}, .sign = true});
+    const std::optional<NumberText::Decimal> number =
+        NumberText::read(text.trimmed(), {.skipped = {}, .sign = true});
     return number ? number->exactInt() : std::nullopt;
 }
 
