@@ -5,6 +5,7 @@
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingText.h"
+#include "print/DocumentOutput.h"
 #include "print/PreviewSurface.h"
 #include "print/PrintComposer.h"
 
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 
 #include <sys/resource.h>
 
@@ -35,38 +37,6 @@ int usage()
     std::fputs("usage: preview-bench FOLDER [--depth TEXT] [--pdf FILE]\n", stderr);
     return 2;
 }
-
-// The main window's part, for a folder given on the command line.
-class BenchWindow : public PrintDataSource
-{
-public:
-    explicit BenchWindow(const ListingOptions &options) : m_options(options) {}
-
-    QString gridText() const override { return QStringLiteral("Rows"); }
-    QString pathCaption() const override { return m_options.path; }
-    QString titleText() const override { return QStringLiteral("Listing of ") + m_options.path; }
-    QString dirIndicator() const override { return m_options.dirIndicator; }
-    void CreatString(const QString &cSeperator, const QString &rSeperator) override
-    {
-        const auto start = Clock::now();
-        buildListing(m_options, cSeperator, rSeperator, *m_fileSystem, m_listing);
-        buildEnd = Clock::now();
-        buildSeconds = std::chrono::duration<double>(buildEnd - start).count();
-    }
-    const ListingText &listingText() const override { return m_listing; }
-    void setPageLabel(const QString &caption) override { pageLabel = caption; }
-
-    double buildSeconds = 0;
-    // The composition's setup (paper, header, title) is done by then; what
-    // follows is the table's layout up to the finished document.
-    Clock::time_point buildEnd;
-    QString pageLabel;
-
-private:
-    ListingOptions m_options;
-    std::unique_ptr<FileSystemObject> m_fileSystem = createFileSystemObject();
-    ListingText m_listing;
-};
 
 } // namespace
 
@@ -93,12 +63,25 @@ int main(int argc, char **argv)
         return usage();
 
     try {
-        BenchWindow window(options);
+        const std::unique_ptr<FileSystemObject> fileSystem = createFileSystemObject();
+        ListingText listing;
+        double buildSeconds = 0;
+        // The composition's setup (paper, header, title) is done when the
+        // build returns; what follows is the table's layout.
+        Clock::time_point buildEnd;
+        const PrintComposer::WindowValues window{QStringLiteral("Rows"), options.path,
+                                                 QStringLiteral("Listing of ") + options.path,
+                                                 options.dirIndicator};
         PreviewSurface vsp1;
-        PrintComposer composer(&vsp1, &window);
-
-        composer.SendPrintData();
-        const double layoutSeconds = seconds(window.buildEnd);
+        PrintComposer::SendPrintData(vsp1, window, [&](const QString &cSeperator, const QString &rSeperator)
+                                         -> const ListingText & {
+            const auto start = Clock::now();
+            buildListing(options, cSeperator, rSeperator, *fileSystem, listing);
+            buildEnd = Clock::now();
+            buildSeconds = std::chrono::duration<double>(buildEnd - start).count();
+            return listing;
+        });
+        const double layoutSeconds = seconds(buildEnd);
 
         const QSizeF twips = vsp1.document().pageSizeTwips();
         QImage screen((twips * (96.0 / 1440)).toSize(), QImage::Format_ARGB32_Premultiplied);
@@ -114,15 +97,15 @@ int main(int argc, char **argv)
         if (pdfFile.isEmpty())
             pdfFile = tempDir.filePath(QStringLiteral("preview-bench.pdf"));
         const auto pdfStart = Clock::now();
-        vsp1.SaveAsPdf(pdfFile);
+        DocumentOutput::writePdf(vsp1.document(), pdfFile);
         const double pdfSeconds = seconds(pdfStart);
 
         rusage usage {};
         getrusage(RUSAGE_SELF, &usage);
 
-        std::printf("rows: %lld\n", static_cast<long long>(window.listingText().rows.size()));
+        std::printf("rows: %lld\n", static_cast<long long>(listing.rows.size()));
         std::printf("pages: %d\n", vsp1.PageTotal());
-        std::printf("build_s: %.3f\n", window.buildSeconds);
+        std::printf("build_s: %.3f\n", buildSeconds);
         std::printf("layout_s: %.3f\n", layoutSeconds);
         std::printf("first_page_ms: %.1f\n", firstPageMs);
         std::printf("pdf_s: %.3f\n", pdfSeconds);

@@ -13,6 +13,7 @@
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "print/PreviewSurface.h"
+#include "print/PrintComposer.h"
 #include "print/WaitCursor.h"
 #include "settings/OptionWidgets.h"
 
@@ -230,7 +231,8 @@ void frmMain::createPreviewSurface()
     vsp1 = new PreviewSurface(this);
     vsp1->setObjectName(QStringLiteral("vsp1"));
     vsp1->hide();
-    m_composer = new PrintComposer(vsp1, this, this);
+    // Every way of paging (buttons, keys, a new or restored document) keeps the label true.
+    connect(vsp1, &PreviewSurface::shownPageChanged, this, &frmMain::showPageLabel);
     setTabOrder(m_ui->chkDate, vsp1);
     setTabOrder(vsp1, m_ui->cmdHide);
 }
@@ -403,18 +405,8 @@ void frmMain::cmdPrint_Click()
             SaveValuesToRegistry(*this);
             DirIndicator = m_ui->txtDirI->text();
             FileIndicator = m_ui->txtFileI->text();
-            // Paging during the build moves through the new document and
-            // rewrites the label.
-            const QString pageLabel = m_ui->lblPrnt->text();
-            try {
-                SendPrintData();
-            } catch (const BuildCancelled &) {
-                // A cancelled preview composes nothing: the earlier
-                // document and the label describing it stay.
-                vsp1->RestorePreviousDocument();
-                setPageLabel(pageLabel);
-                throw;
-            }
+            // A cancelled or failed one puts the earlier document back.
+            SendPrintData();
         });
         if (!composed)
             return;
@@ -452,7 +444,6 @@ void frmMain::cmdNextPage_Click()
     if (vsp1->PageTotal() < 1)
         return;
     vsp1->ShownPage(vsp1->ShownPage() + 1);
-    showPageLabel();
 }
 
 void frmMain::cmdPrevPage_Click()
@@ -460,12 +451,11 @@ void frmMain::cmdPrevPage_Click()
     if (vsp1->PageTotal() < 1)
         return;
     vsp1->ShownPage(vsp1->ShownPage() - 1);
-    showPageLabel();
 }
 
 void frmMain::showPageLabel()
 {
-    setPageLabel(PrintComposer::pageLabel(vsp1->ShownPage(), vsp1->PageTotal()));
+    m_ui->lblPrnt->setText(PrintComposer::pageLabel(vsp1->ShownPage(), vsp1->PageTotal()));
 }
 
 void frmMain::cmdCopy_Click()
@@ -562,7 +552,13 @@ void frmMain::cancelBuild()
 
 void frmMain::SendPrintData()
 {
-    m_composer->SendPrintData();
+    const PrintComposer::WindowValues values{m_ui->cboGrid->currentText(), m_ui->lblPath->text(),
+                                             m_ui->txtTitle->text(), DirIndicator};
+    auto creatString = [this](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
+        CreatString(cSeperator, rSeperator);
+        return Listing;
+    };
+    PrintComposer::SendPrintData(*vsp1, values, creatString);
 }
 
 bool frmMain::runSteps(const std::function<void()> &steps)
@@ -727,33 +723,6 @@ void frmMain::setFolderListPath(const QString &path)
 void frmMain::setDriveListDrive(const QString &path)
 {
     m_ui->Drive1->setDrive(path);
-}
-
-// What the composer reads.
-
-QString frmMain::gridText() const
-{
-    return m_ui->cboGrid->currentText();
-}
-
-QString frmMain::titleText() const
-{
-    return m_ui->txtTitle->text();
-}
-
-QString frmMain::dirIndicator() const
-{
-    return DirIndicator;
-}
-
-const ListingText &frmMain::listingText() const
-{
-    return Listing;
-}
-
-void frmMain::setPageLabel(const QString &caption)
-{
-    m_ui->lblPrnt->setText(caption);
 }
 
 void frmMain::showFailure(const QString &text)

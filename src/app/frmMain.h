@@ -14,7 +14,6 @@
 // exception leaves a handler.
 
 #include "listing/ListingText.h"
-#include "print/PrintComposer.h"
 #include "settings/OptionControls.h"
 #include "settings/OptionStore.h"
 
@@ -37,7 +36,7 @@ namespace Ui {
 class frmMain;
 }
 
-class frmMain : public QWidget, public OptionControls, public PrintDataSource
+class frmMain : public QWidget, public OptionControls
 {
     Q_OBJECT
 
@@ -58,8 +57,8 @@ public:
     // Builds the listing of the folder in the path label into Listing, with
     // one reading of the options. Throws what the walk throws; a build the
     // user cancels throws BuildCancelled.
-    void CreatString(const QString &cSeperator, const QString &rSeperator) override;
-    // Composes the listing document on vsp1 and writes the page label.
+    void CreatString(const QString &cSeperator, const QString &rSeperator);
+    // Composes the listing document on vsp1; the page label follows it.
     void SendPrintData();
 
     class BuildCancelled
@@ -104,13 +103,6 @@ public:
     void setFolderListPath(const QString &path) override;
     void setDriveListDrive(const QString &path) override;
 
-    // PrintDataSource
-    QString gridText() const override;
-    QString titleText() const override;
-    QString dirIndicator() const override;
-    const ListingText &listingText() const override;
-    void setPageLabel(const QString &caption) override;
-
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -142,7 +134,6 @@ private:
 
     std::unique_ptr<Ui::frmMain> m_ui;
     PreviewSurface *vsp1 = nullptr;
-    PrintComposer *m_composer = nullptr;
     QMenu *m_helpbar = nullptr;
     bool m_followsScreen = false;
 

@@ -1,5 +1,7 @@
 #include "listing/ListingFormat.h"
 
+#include "listing/NumberText.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
@@ -53,92 +55,17 @@ QString shortDateText(const QDate &date, const QLocale &locale)
 
 QString readWidth(const QString &text)
 {
-    // Blanks, tabs and line feeds are skipped wherever they stand.
-    QString compact;
-    compact.reserve(text.size());
-    for (QChar c : text) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
-            compact.append(c);
-    }
-
-    qsizetype i = 0;
-    const qsizetype n = compact.size();
-    auto isDigit = [&](qsizetype at) { return at < n && compact[at] >= QLatin1Char('0') && compact[at] <= QLatin1Char('9'); };
-
-    bool negative = false;
-    if (i < n && (compact[i] == QLatin1Char('+') || compact[i] == QLatin1Char('-'))) {
-        negative = compact[i] == QLatin1Char('-');
-        ++i;
-    }
-    QString digits;               // mantissa digits, integer part then fraction
-    qsizetype integerDigits = 0;
-    while (isDigit(i)) {
-        digits.append(compact[i++]);
-        ++integerDigits;
-    }
-    if (i < n && compact[i] == QLatin1Char('.')) {
-        ++i;
-        while (isDigit(i))
-            digits.append(compact[i++]);
-    }
-    if (digits.isEmpty())
-        return QStringLiteral("0");
-
-    // An exponent counts only when digits follow it: "1e" reads as 1.
-    qint64 exponent = 0;
-    if (i < n && QStringLiteral("eEdD").contains(compact[i])) {
-        qsizetype j = i + 1;
-        bool negativeExponent = false;
-        if (j < n && (compact[j] == QLatin1Char('+') || compact[j] == QLatin1Char('-'))) {
-            negativeExponent = compact[j] == QLatin1Char('-');
-            ++j;
-        }
-        if (isDigit(j)) {
-            while (isDigit(j)) {
-                exponent = std::min<qint64>(exponent * 10 + (compact[j].unicode() - '0'), 100000);
-                ++j;
-            }
-            if (negativeExponent)
-                exponent = -exponent;
-        }
-    }
-    // Beyond what a double holds the text is no width anyone means; keep it finite.
-    exponent = std::clamp<qint64>(exponent, -400, 400);
-
-    qsizetype firstNonZero = 0;
-    while (firstNonZero < digits.size() && digits[firstNonZero] == QLatin1Char('0'))
-        ++firstNonZero;
-    if (firstNonZero == digits.size())
-        return QStringLiteral("0");
-    qint64 point = integerDigits + exponent - firstNonZero;
-    digits = digits.mid(firstNonZero);
-    while (digits.endsWith(QLatin1Char('0')) && digits.size() > point)
-        digits.chop(1);
-
-    QString result;
-    if (negative)
-        result += QLatin1Char('-');
-    if (point <= 0) {
-        result += QLatin1String("0.") + QString(qsizetype(-point), QLatin1Char('0')) + digits;
-    } else if (point >= digits.size()) {
-        result += digits + QString(qsizetype(point - digits.size()), QLatin1Char('0'));
-    } else {
-        result += digits.left(qsizetype(point)) + QLatin1Char('.') + digits.mid(qsizetype(point));
-    }
-    return result;
+    const std::optional<NumberText::Decimal> number = NumberText::read(
+        text, {.skipped = u" \t\n", .sign = true, .fraction = true, .exponent = true});
+    return number ? number->plain() : QStringLiteral("0");
 }
 
 int depthLevels(const QString &depthText)
 {
-    if (depthText.isEmpty())
+    const std::optional<NumberText::Decimal> number = NumberText::read(depthText, {});
+    if (!number || !number->complete)
         return 1;
-    qint64 value = 0;
-    for (QChar c : depthText) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 1;
-        value = std::min<qint64>(value * 10 + (c.unicode() - '0'), std::numeric_limits<int>::max());
-    }
-    return value >= 1 ? int(value) : 1;
+    return int(number->rounded(1, std::numeric_limits<int>::max()));
 }
 
 void appendName(QString &out, QByteArrayView nativeName)

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <climits>
 
 using TableText::ColumnSpec;
 using TableText::Rows;
@@ -252,9 +251,16 @@ qreal PreviewDocument::rowHeight(const Table &table, const Rows &rows, qsizetype
     return lines * f.lineHeight() + 2 * CellPaddingY;
 }
 
+TextStyle PreviewDocument::styleOfRow(QStringView rowText, const TableSetup &setup, const RowStyle &rowStyle)
+{
+    TextStyle style = setup.style;
+    if (rowStyle)
+        rowStyle(rowText, style);
+    return style;
+}
+
 void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading, Rows body,
-                                  int gridStyle, int keepWithHeading, int left,
-                                  const RowStyle &rowStyle)
+                                  const TableSetup &setup, const RowStyle &rowStyle)
 {
     Table table;
     QList<ColumnSpec> cols = columns;
@@ -268,42 +274,43 @@ void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading
         x += c.width;
     }
     table.width = x;
-    table.left = std::clamp<qreal>(left - Margin, -Margin, TableText::MaxColumnWidth);
-    table.grid = gridStyle;
+    table.left = std::clamp<qreal>(setup.left - Margin, -Margin, TableText::MaxColumnWidth);
+    table.grid = setup.gridStyle;
     table.heading = std::move(heading);
     table.body = std::move(body);
 
-    const int block = int(m_blocks.size());
-    m_blocks.push_back({true, int(m_tables.size())});
-
-    int rowNumber = 0;
     for (qsizetype r = 0; r < table.heading.rowCount(); ++r) {
-        const int fi = fontIndex(rowStyle(rowNumber++, table.heading.rowText(r).toString()));
+        const int fi = fontIndex(styleOfRow(table.heading.rowText(r), setup, rowStyle));
         const qreal h = rowHeight(table, table.heading, r, fi);
         table.headingFont.push_back(quint16(fi));
         table.headingHeight.push_back(float(h));
         table.headingTotal += h;
     }
-    const qreal headingTotal = table.headingTotal;
-
-    const qsizetype rowCount = table.body.rowCount();
-    table.rowFont.reserve(size_t(rowCount));
-    table.rowHeight.reserve(size_t(rowCount));
+    const int block = int(m_blocks.size());
+    m_blocks.push_back({true, int(m_tables.size())});
     m_tables.push_back(std::move(table));
-    Table &t = m_tables.back();
 
     if (m_pageFirstSlice.empty())
         startPage();
-    if (m_y > 0 && m_y + headingTotal + std::max(keepWithHeading, 0) > contentHeight())
+    const qreal headingTotal = m_tables.back().headingTotal;
+    if (m_y > 0 && m_y + headingTotal + std::max(setup.keepWithHeading, 0) > contentHeight())
         startPage();
     m_slices.push_back({block, 0, 0, true, int(m_y)});
     m_y += headingTotal;
+    layOutBody(block, setup, rowStyle);
+    m_y += ParagraphSpacing;
+}
 
+void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle)
+{
+    Table &t = m_tables.back();
+    const qsizetype rowCount = t.body.rowCount();
+    t.rowFont.reserve(size_t(rowCount));
+    t.rowHeight.reserve(size_t(rowCount));
     int lastStyleFont = -1;
     TextStyle lastStyle;
     for (qsizetype r = 0; r < rowCount; ++r) {
-        const int number = int(std::min<qsizetype>(rowNumber + r, INT_MAX));
-        const TextStyle style = rowStyle(number, t.body.rowText(r).toString());
+        const TextStyle style = styleOfRow(t.body.rowText(r), setup, rowStyle);
         if (lastStyleFont < 0 || style != lastStyle) {
             lastStyleFont = fontIndex(style);
             lastStyle = style;
@@ -320,12 +327,11 @@ void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading
             }
             startPage();
             m_slices.push_back({block, r, 0, true, 0});
-            m_y = headingTotal;
+            m_y = t.headingTotal;
         }
         ++m_slices.back().count;
         m_y += h;
     }
-    m_y += ParagraphSpacing;
 }
 
 void PreviewDocument::paintPageText(QPainter &painter, const QString &text, int fontIdx,
@@ -454,43 +460,4 @@ void PreviewDocument::renderPage(QPainter &painter, int page, const QRectF &targ
     painter.scale(target.width() / m_pageTwips.width(), target.height() / m_pageTwips.height());
     paintPage(painter, page);
     painter.restore();
-}
-
-std::vector<std::pair<int, qsizetype>> PreviewDocument::bodyRowsOnPage(int page) const
-{
-    std::vector<std::pair<int, qsizetype>> rows;
-    if (page < 1 || page > pageCount())
-        return rows;
-    const auto [first, end] = pageSlices(page);
-    for (qsizetype s = first; s < end; ++s) {
-        const Slice &slice = m_slices[size_t(s)];
-        const Block &block = m_blocks[size_t(slice.block)];
-        if (!block.isTable)
-            continue;
-        for (qsizetype r = slice.first; r < slice.first + slice.count; ++r)
-            rows.emplace_back(block.index, r);
-    }
-    return rows;
-}
-
-int PreviewDocument::lineCountOfCell(int table, qsizetype row, int column) const
-{
-    const Table &t = m_tables.at(size_t(table));
-    const qreal room = t.columnWidth.at(size_t(column)) - 2 * CellPaddingX;
-    return wrapText(t.body.cell(row, column), room, font(t.rowFont.at(size_t(row))));
-}
-
-const TableText::Rows &PreviewDocument::tableBody(int table) const
-{
-    return m_tables.at(size_t(table)).body;
-}
-
-const TextStyle &PreviewDocument::rowStyle(int table, qsizetype row) const
-{
-    return m_fontStyles.at(m_tables.at(size_t(table)).rowFont.at(size_t(row)));
-}
-
-int PreviewDocument::tableCount() const
-{
-    return int(m_tables.size());
 }

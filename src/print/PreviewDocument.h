@@ -62,9 +62,20 @@ public:
 
     enum GridFlag { GridTop = 1, GridBottom = 2, GridInner = 4, GridBetweenRows = 8 };
 
-    // Asked once per table row (heading rows first) just before the row is
-    // laid out; answers the style the row is set in.
-    using RowStyle = std::function<TextStyle(int rowNumber, const QString &rowText)>;
+    // Called once per table row (heading rows first) just before the row is
+    // laid out, with the row's text and the table's style; the row is set
+    // in the style it leaves.
+    using RowStyle = std::function<void(QStringView rowText, TextStyle &style)>;
+
+    struct TableSetup
+    {
+        int gridStyle = 0;          // GridFlag bits
+        // Twips that must remain below the heading on the page the table
+        // starts on, else the table starts on a fresh page.
+        int keepWithHeading = 0;
+        int left = Margin;          // twips from the paper's left edge
+        TextStyle style;
+    };
 
     PreviewDocument();
     ~PreviewDocument();
@@ -77,11 +88,8 @@ public:
     const QString &headerText() const { return m_header; }
     const QString &footerText() const { return m_footer; }
     void appendParagraph(const QString &text, const TextStyle &style);
-    // keepWithHeading: twips that must remain below the heading on the page
-    // the table starts on, else the table starts on a fresh page.
     void appendTable(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                     TableText::Rows body, int gridStyle, int keepWithHeading,
-                     int left, const RowStyle &rowStyle);
+                     TableText::Rows body, const TableSetup &setup, const RowStyle &rowStyle = {});
 
     // Ends the document: an empty document still has one page for its header and footer.
     void finish();
@@ -96,15 +104,6 @@ public:
     void paintPage(QPainter &painter, int page) const;
     // Paints page scaled into target, in the painter's device coordinates.
     void renderPage(QPainter &painter, int page, const QRectF &target) const;
-
-    // Which table rows a page holds, for tests and diagnostics: pairs of
-    // (table index, body row index), heading rows not included.
-    std::vector<std::pair<int, qsizetype>> bodyRowsOnPage(int page) const;
-    int lineCountOfCell(int table, qsizetype row, int column) const;
-    int tableCount() const;
-    const TableText::Rows &tableBody(int table) const;
-    // The style a body row was laid out in.
-    const TextStyle &rowStyle(int table, qsizetype row) const;
 
 private:
     struct Paragraph;
@@ -131,6 +130,10 @@ private:
     // The slices page (1-based, in range) holds: [first, end).
     std::pair<qsizetype, qsizetype> pageSlices(int page) const;
 
+    static TextStyle styleOfRow(QStringView rowText, const TableSetup &setup, const RowStyle &rowStyle);
+    // Places the body rows of the table just appended, from the page slice
+    // its heading opened.
+    void layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle);
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
     void paintSlice(QPainter &painter, const Slice &slice) const;
     void paintRow(QPainter &painter, const Table &table, const TableText::Rows &rows,

@@ -1,26 +1,21 @@
 #include "print/PreviewSurface.h"
 
 #include "listing/ListingText.h"
+#include "print/DocumentOutput.h"
 #include "print/PrintError.h"
 
 #include <QAbstractScrollArea>
 #include <QActionGroup>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QScrollBar>
-#include <QTemporaryFile>
 #include <QVBoxLayout>
-
-#include <cups/cups.h>
 
 #include <algorithm>
 #include <utility>
@@ -152,8 +147,7 @@ void PreviewSurface::BeginDocument()
     m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()),
                           m_shownPage};
     m_document->clear(m_pageSizeOverride ? *m_pageSizeOverride : defaultPageSize());
-    m_shownPage = 0;
-    m_view->refresh();
+    showPage(0);
 }
 
 void PreviewSurface::PageHeaderText(const QString &text)
@@ -173,15 +167,16 @@ void PreviewSurface::AppendParagraph(const QString &text)
     m_document->appendParagraph(text, m_style);
 }
 
-void PreviewSurface::AppendTable(const QString &format, const QString &heading, const QString &body)
+void PreviewSurface::AppendTable(const QString &format, const QString &heading, const QString &body,
+                                 const BeforeTableText &beforeTableText)
 {
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(format);
     const int columnCount = std::max<int>(int(columns.size()), 1);
     appendRows(columns, TableText::parseRows(heading, columnCount, false),
-               TableText::parseRows(body, columnCount, true));
+               TableText::parseRows(body, columnCount, true), beforeTableText);
 }
 
-void PreviewSurface::AppendTable(const ListingText &listing)
+void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText)
 {
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
     const int cells = std::clamp(listing.columnCount(), 1, 3);
@@ -206,18 +201,14 @@ void PreviewSurface::AppendTable(const ListingText &listing)
         body.endRow();
     }
 
-    appendRows(columns, std::move(heading), std::move(body));
+    appendRows(columns, std::move(heading), std::move(body), beforeTableText);
 }
 
 void PreviewSurface::appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                                TableText::Rows body)
+                                TableText::Rows body, const BeforeTableText &beforeTableText)
 {
-    m_document->appendTable(columns, std::move(heading), std::move(body), m_gridStyle,
-                            m_keepWithHeading, m_tableLeft,
-                            [this](int row, const QString &text) {
-                                emit BeforeTableText(row, 0, text);
-                                return m_style;
-                            });
+    m_document->appendTable(columns, std::move(heading), std::move(body),
+                            {m_gridStyle, m_keepWithHeading, m_tableLeft, m_style}, beforeTableText);
 }
 
 void PreviewSurface::RestorePreviousDocument()
@@ -225,18 +216,16 @@ void PreviewSurface::RestorePreviousDocument()
     if (!m_replaced)
         return;
     m_document = std::move(m_replaced->document);
-    m_shownPage = m_replaced->shownPage;
+    const int page = m_replaced->shownPage;
     m_replaced.reset();
-    m_view->refresh();
+    showPage(page);
 }
 
 void PreviewSurface::FinishDocument()
 {
     m_replaced.reset();
     m_document->finish();
-    m_shownPage = 0;
-    ShownPage(1);
-    m_view->refresh();
+    showPage(1);
 }
 
 int PreviewSurface::PageTotal() const
@@ -248,72 +237,21 @@ void PreviewSurface::ShownPage(int page)
 {
     const int total = PageTotal();
     const int clamped = total < 1 ? 0 : std::clamp(page, 1, total);
-    if (clamped == m_shownPage)
-        return;
-    m_shownPage = clamped;
+    if (clamped != m_shownPage)
+        showPage(clamped);
+}
+
+void PreviewSurface::showPage(int page)
+{
+    m_shownPage = page;
     m_view->verticalScrollBar()->setValue(0);
-    m_view->viewport()->update();
+    m_view->refresh();
     emit shownPageChanged(m_shownPage);
 }
 
-QString PreviewSurface::documentTitle() const
+void PreviewSurface::SendToPrinter() const
 {
-    const QString title = m_document->title().simplified();
-    return title.isEmpty() ? QStringLiteral("Foliotrace") : title;
-}
-
-void PreviewSurface::SaveAsPdf(const QString &fileName) const
-{
-    if (PageTotal() < 1)
-        throw PrintError(PrintError::Cause::NoDocument, tr("There is no document to save."));
-    QPdfWriter writer(fileName);
-    writer.setCreator(QStringLiteral("Foliotrace"));
-    writer.setTitle(documentTitle());
-    writer.setPageLayout(QPageLayout(m_document->pageSize(), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw PrintError(PrintError::Cause::OutputFailed, tr("Cannot write the file %1.").arg(fileName));
-    const QRectF target = writer.pageLayout().fullRectPixels(writer.resolution());
-    const int total = PageTotal();
-    for (int page = 1; page <= total; ++page) {
-        if (page > 1)
-            writer.newPage();
-        m_document->renderPage(painter, page, target);
-    }
-    if (!painter.end())
-        throw PrintError(PrintError::Cause::OutputFailed, tr("Cannot write the file %1.").arg(fileName));
-}
-
-void PreviewSurface::SendToPrinter()
-{
-    if (PageTotal() < 1)
-        throw PrintError(PrintError::Cause::NoDocument, tr("There is no document to print."));
-
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-    if (!dest) {
-        throw PrintError(PrintError::Cause::NoDefaultPrinter,
-                         tr("There is no default printer (%1).")
-                             .arg(QString::fromLocal8Bit(cupsLastErrorString())));
-    }
-    const QString printer = QString::fromLocal8Bit(dest->name);
-    const QByteArray queue = dest->name;
-    cupsFreeDests(1, dest);
-
-    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/foliotrace-XXXXXX.pdf"));
-    if (!pdf.open())
-        throw PrintError(PrintError::Cause::OutputFailed, tr("Cannot create a temporary file for printing."));
-    pdf.close();
-    SaveAsPdf(pdf.fileName());
-
-    const QByteArray title = documentTitle().toUtf8();
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
-                                   QFile::encodeName(pdf.fileName()).constData(),
-                                   title.constData(), 0, nullptr);
-    if (job == 0) {
-        throw PrintError(PrintError::Cause::JobRefused,
-                         tr("The printer %1 did not accept the job: %2")
-                             .arg(printer, QString::fromLocal8Bit(cupsLastErrorString())));
-    }
+    DocumentOutput::sendToDefaultPrinter(*m_document);
 }
 
 void PreviewSurface::setZoom(ZoomMode mode, int percent)
@@ -352,7 +290,7 @@ void PreviewSurface::saveAsPdfInteractively()
     if (fileName.isEmpty())
         return;
     try {
-        SaveAsPdf(fileName);
+        DocumentOutput::writePdf(*m_document, fileName);
     } catch (const PrintError &error) {
         QMessageBox::warning(this, tr("Save as PDF"), error.message());
     }

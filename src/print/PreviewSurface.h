@@ -16,8 +16,9 @@ class PageView;
 // The operations keep the names the main window's code uses; a property
 // that can be read and written is a getter and a setter of the same name.
 //
-// The layout and painting live in PreviewDocument; this class holds the
-// current text settings, feeds the document and shows it.
+// The layout and painting live in PreviewDocument, printing and PDF in
+// DocumentOutput; this class holds the current text settings, feeds the
+// document and shows it.
 class PreviewSurface : public QWidget
 {
     Q_OBJECT
@@ -28,8 +29,9 @@ public:
     explicit PreviewSurface(QWidget *parent = nullptr);
     ~PreviewSurface() override;
 
-    void PreviewMode(bool on) { m_previewMode = on; }
-    bool PreviewMode() const { return m_previewMode; }
+    // The document always stays for display and for SendToPrinter; the
+    // composition still sets it, as its steps go.
+    void PreviewMode(bool) {}
 
     // 0 none, 8 lines between rows, 3 top and bottom, 7 all; other values
     // combine the same bits (1 top, 2 bottom, 4 all inner lines, 8 between rows).
@@ -43,11 +45,11 @@ public:
     void TextBold(bool bold) { m_style.bold = bold; }
     bool TextBold() const { return m_style.bold; }
 
-    // A new, empty document replaces the old one.
+    // A new, empty document replaces the old one; no page shows.
     void BeginDocument();
     // Puts back the document the last BeginDocument replaced, with its shown
-    // page, for a composition called off before FinishDocument. Nothing to
-    // put back once the new document is finished.
+    // page, for a composition that did not finish. Nothing to put back once
+    // the new document is finished.
     void RestorePreviousDocument();
     // "left|centre|right", "%d" for the page number; drawn on every page.
     void PageHeaderText(const QString &text);
@@ -68,11 +70,15 @@ public:
 
     // Column format ("4000|>1000|>1000;"), heading row and body as texts:
     // cells split at "|", rows at ";"; an empty row opening the body is not
-    // a row. BeforeTableText is raised once per row before it is laid out.
-    void AppendTable(const QString &format, const QString &heading, const QString &body);
+    // a row. BeforeTableText, if given, is called once per row, heading
+    // first, with the whole row's text and the current text style, before
+    // the row is laid out; the row is set in the style it leaves.
+    using BeforeTableText = PreviewDocument::RowStyle;
+    void AppendTable(const QString &format, const QString &heading, const QString &body,
+                     const BeforeTableText &beforeTableText = {});
     // The same from a listing's structured rows: a name holding "|" or ";"
     // stays one cell of one row.
-    void AppendTable(const ListingText &listing);
+    void AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText = {});
 
     // Closes the document; PageTotal is final and page 1 shows.
     void FinishDocument();
@@ -83,11 +89,8 @@ public:
     int ShownPage() const { return m_shownPage; }
     void ShownPage(int page);
 
-    // Every page to the default printer, without a dialog, as one job named
-    // after the document's title. Throws PrintError naming the cause.
-    void SendToPrinter();
-    // The same pages as the printer gets. Throws PrintError.
-    void SaveAsPdf(const QString &fileName) const;
+    // Every page to the default printer (DocumentOutput). Throws PrintError.
+    void SendToPrinter() const;
 
     // Paper for the following documents; unset, BeginDocument asks the
     // default printer and falls back to the locale's paper.
@@ -99,23 +102,20 @@ public:
     int zoomPercent() const { return m_zoomPercent; }
 
     const PreviewDocument &document() const { return *m_document; }
-    QString documentTitle() const;
 
 signals:
-    // Raised inside AppendTable once per row, heading first (row 0), then
-    // body rows from 1; column is always 0 and text is the whole row. A
-    // TextPointSize (or face, bold) set by a receiver applies to that row.
-    void BeforeTableText(int row, int column, const QString &text);
+    // The page on display changed, or the document it belongs to did: a
+    // new, finished or restored document, or a page step however made.
     void shownPageChanged(int page);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    // Both AppendTable forms end here: the rows go to the document, each
-    // announced by BeforeTableText and set in the style its receivers leave.
     void appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                    TableText::Rows body);
+                    TableText::Rows body, const BeforeTableText &beforeTableText);
+    // Shows page and tells so, also when only the document under it changed.
+    void showPage(int page);
     void saveAsPdfInteractively();
 
     std::unique_ptr<PreviewDocument> m_document;
@@ -128,7 +128,6 @@ private:
     std::optional<Replaced> m_replaced;
     PageView *m_view = nullptr;
     TextStyle m_style;
-    bool m_previewMode = false;
     int m_gridStyle = 0;
     qint32 m_tableLeft = PreviewDocument::Margin;
     int m_keepWithHeading = 0;

@@ -5,12 +5,14 @@
 #include "listing/ListingText.h"
 #include "print/PreviewSurface.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <cmath>
 #include <limits>
-#include <optional>
 #include <stdexcept>
+
+namespace PrintComposer {
 
 namespace {
 
@@ -25,17 +27,7 @@ qint32 toInt32(double value)
 
 } // namespace
 
-PrintComposer::PrintComposer(PreviewSurface *vsp1, PrintDataSource *window, QObject *parent)
-    : QObject(parent)
-    , m_vsp1(vsp1)
-    , m_window(window)
-{
-    connect(m_vsp1, &PreviewSurface::BeforeTableText, this, &PrintComposer::vsp1_BeforeTableText);
-}
-
-PrintComposer::~PrintComposer() = default;
-
-std::optional<int> PrintComposer::gridStyleFor(const QString &gridText)
+std::optional<int> gridStyleFor(const QString &gridText)
 {
     if (gridText == QLatin1String("None"))
         return 0;
@@ -48,55 +40,69 @@ std::optional<int> PrintComposer::gridStyleFor(const QString &gridText)
     return std::nullopt;
 }
 
-int PrintComposer::rowPointSize(const QString &text, const QString &dirIndicator)
+void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle &style)
 {
     // Spaces only: QStringView::trimmed() would also strip a tab or a
     // no-break space that the user chose as the mark.
     qsizetype first = 0;
     while (first < text.size() && text[first] == u' ')
         ++first;
-    const QStringView mark = QStringView(text).mid(first, 1);     // empty when nothing but spaces
-    return mark == QStringView(dirIndicator) ? 10 : 8;
+    const QStringView mark = text.mid(first, 1);     // empty when nothing but spaces
+    style.pointSize = mark == dirIndicator ? 10 : 8;
 }
 
-QString PrintComposer::pageLabel(int shownPage, int pageTotal)
+QString pageLabel(int shownPage, int pageTotal)
 {
-    return tr("Page %1 of %2").arg(shownPage).arg(pageTotal);
+    if (shownPage < 1)
+        return QCoreApplication::translate("PrintComposer", "Page:");
+    return QCoreApplication::translate("PrintComposer", "Page %1 of %2").arg(shownPage).arg(pageTotal);
 }
 
-void PrintComposer::SendPrintData()
+namespace {
+
+void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString)
 {
-    WaitCursor hourglass;
-    m_vsp1->PreviewMode(true);
-    if (const std::optional<int> grid = gridStyleFor(m_window->gridText()))
-        m_vsp1->TableGridStyle(*grid);
-    m_vsp1->TextFontFace(QStringLiteral("Arial"));
-    m_vsp1->BeginDocument();
+    vsp1.PreviewMode(true);
+    if (const std::optional<int> grid = gridStyleFor(window.gridText))
+        vsp1.TableGridStyle(*grid);
+    vsp1.TextFontFace(QStringLiteral("Arial"));
+    vsp1.BeginDocument();
     // The same four-digit-year date as the title, so one page never mixes two forms.
-    m_vsp1->PageHeaderText(m_window->pathCaption().toUpper() + QStringLiteral("||")
-                           + ListingFormat::shortDateText(QDate::currentDate()));
-    m_vsp1->TextBold(true);
-    m_vsp1->TextPointSize(11);
-    m_vsp1->AppendParagraph(m_window->titleText());
-    m_vsp1->TextBold(false);
-    m_vsp1->TextPointSize(8);
-    m_vsp1->TableSetupTarget(toInt32(m_vsp1->TableSetupSource()));
-    m_vsp1->TableSetupValue(1200);
+    vsp1.PageHeaderText(window.pathCaption.toUpper() + QStringLiteral("||")
+                        + ListingFormat::shortDateText(QDate::currentDate()));
+    vsp1.TextBold(true);
+    vsp1.TextPointSize(11);
+    vsp1.AppendParagraph(window.titleText);
+    vsp1.TextBold(false);
+    vsp1.TextPointSize(8);
+    vsp1.TableSetupTarget(toInt32(vsp1.TableSetupSource()));
+    vsp1.TableSetupValue(1200);
 
     // The hourglass above stays under whatever the build pushes and pops,
     // so the pointer is the hourglass again the moment the build returns.
-    m_window->CreatString(QStringLiteral("|"), QStringLiteral(";"));
+    const ListingText &listing = creatString(QStringLiteral("|"), QStringLiteral(";"));
 
-    m_dirIndicator = m_window->dirIndicator();
-    m_vsp1->AppendTable(m_window->listingText());
-    m_vsp1->PageFooterText(QStringLiteral("||") + tr("Page %d"));
-    m_vsp1->FinishDocument();
-    m_window->setPageLabel(pageLabel(m_vsp1->ShownPage(), m_vsp1->PageTotal()));
+    const QString &dirIndicator = window.dirIndicator;
+    vsp1.AppendTable(listing, [&dirIndicator](QStringView text, TextStyle &style) {
+        vsp1_BeforeTableText(text, dirIndicator, style);
+    });
+    vsp1.PageFooterText(QStringLiteral("||") + QCoreApplication::translate("PrintComposer", "Page %d"));
+    vsp1.FinishDocument();
 }
 
-void PrintComposer::vsp1_BeforeTableText(int row, int column, const QString &text)
+} // namespace
+
+void SendPrintData(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString)
 {
-    Q_UNUSED(row);
-    Q_UNUSED(column);
-    m_vsp1->TextPointSize(rowPointSize(text, m_dirIndicator));
+    WaitCursor hourglass;
+    try {
+        compose(vsp1, window, creatString);
+    } catch (...) {
+        // A cancelled or failed composition leaves nothing half-built on
+        // the surface: the earlier document comes back with its page.
+        vsp1.RestorePreviousDocument();
+        throw;
+    }
 }
+
+} // namespace PrintComposer

@@ -1,63 +1,47 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
+#include <QStringView>
 
+#include <functional>
 #include <optional>
 
 struct ListingText;
+struct TextStyle;
 class PreviewSurface;
-
-// What the composer needs from the main window (frmMain implements it).
-// Each member stands for one control or field of the window.
-class PrintDataSource
-{
-public:
-    virtual ~PrintDataSource() = default;
-
-    virtual QString gridText() const = 0;        // text of cboGrid
-    virtual QString pathCaption() const = 0;     // caption of lblPath
-    virtual QString titleText() const = 0;       // text of txtTitle
-    virtual QString dirIndicator() const = 0;    // the DirIndicator field, as the preview command set it
-
-    // Rebuilds the listing fields with these separators. Throws what the
-    // build throws; the composer lets it through.
-    virtual void CreatString(const QString &cSeperator, const QString &rSeperator) = 0;
-    // ListFormat, ListHeader, ListBody and the rows of the last build.
-    virtual const ListingText &listingText() const = 0;
-
-    virtual void setPageLabel(const QString &caption) = 0;   // caption of lblPrnt
-};
 
 // SendPrintData: composes the listing document on the surface vsp1 and
 // styles its rows (folder rows 10 pt, everything else 8 pt).
-class PrintComposer : public QObject
+namespace PrintComposer {
+
+// What the composition reads from the main window, taken when it starts.
+struct WindowValues
 {
-    Q_OBJECT
-
-public:
-    // Neither is owned; both must outlive the composer.
-    PrintComposer(PreviewSurface *vsp1, PrintDataSource *window, QObject *parent = nullptr);
-    ~PrintComposer() override;
-
-    // Shows the hourglass while it runs and puts the pointer back however
-    // it ends; anything thrown passes to the caller with the steps done so
-    // far left in place.
-    void SendPrintData();
-
-    // The grid style a cboGrid text selects; no value for a text that
-    // matches none (the surface then keeps its style).
-    static std::optional<int> gridStyleFor(const QString &gridText);
-    // The point size of a table text: 10 when its first character after
-    // leading spaces equals the whole directory indicator, else 8.
-    static int rowPointSize(const QString &text, const QString &dirIndicator);
-    // "Page 1 of 3"
-    static QString pageLabel(int shownPage, int pageTotal);
-
-private:
-    void vsp1_BeforeTableText(int row, int column, const QString &text);
-
-    PreviewSurface *m_vsp1;
-    PrintDataSource *m_window;
-    QString m_dirIndicator;       // read once per composition
+    QString gridText;        // text of cboGrid
+    QString pathCaption;     // caption of lblPath
+    QString titleText;       // text of txtTitle
+    QString dirIndicator;    // the DirIndicator field, as the preview command set it
 };
+
+// Runs CreatString with these separators and gives back the listing it
+// built. Throws what the build throws; the composition lets it through.
+using CreatString =
+    std::function<const ListingText &(const QString &cSeperator, const QString &rSeperator)>;
+
+// Shows the hourglass while it runs and puts the pointer back however it
+// ends; anything thrown passes to the caller with the steps done so far
+// left in place. The page label follows the surface's shownPageChanged.
+void SendPrintData(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString);
+
+// The grid style a cboGrid text selects; no value for a text that matches
+// none (the surface then keeps its style).
+std::optional<int> gridStyleFor(const QString &gridText);
+
+// The style of one table row: 10 pt when its first character after leading
+// spaces equals the whole directory indicator, else 8 pt.
+void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle &style);
+
+// "Page 1 of 3"; "Page:" while no page shows.
+QString pageLabel(int shownPage, int pageTotal);
+
+} // namespace PrintComposer

@@ -1,6 +1,6 @@
 #include "print/TableText.h"
 
-#include <cmath>
+#include "listing/NumberText.h"
 
 namespace TableText {
 
@@ -11,39 +11,13 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-// Lenient decimal: optional sign, digits, optional fraction; blanks skipped.
 int readWidth(QStringView entry)
 {
-    double value = 0;
-    bool negative = false;
-    bool seenSign = false;
-    bool seenDigit = false;
-    bool inFraction = false;
-    double scale = 0.1;
-    for (QChar c : entry) {
-        if (isBlank(c))
-            continue;
-        if (!seenSign && !seenDigit && !inFraction && (c == u'-' || c == u'+')) {
-            negative = c == u'-';
-            seenSign = true;
-        } else if (c >= u'0' && c <= u'9') {
-            seenDigit = true;
-            const int digit = c.unicode() - u'0';
-            if (inFraction) {
-                value += digit * scale;
-                scale /= 10;
-            } else if (value < 1e12) {
-                value = value * 10 + digit;
-            }
-        } else if (c == u'.' && !inFraction) {
-            inFraction = true;
-        } else {
-            break;
-        }
-    }
-    if (negative)
+    const std::optional<NumberText::Decimal> width =
+        NumberText::read(entry, {.skipped = u" \t\n\r", .sign = true, .fraction = true});
+    if (!width || width->negative)
         return 0;
-    return int(std::min(std::round(value), double(MaxColumnWidth)));
+    return int(width->rounded(0, MaxColumnWidth));
 }
 
 } // namespace
@@ -132,18 +106,21 @@ Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow,
 
 PageTextParts splitPageText(QStringView text)
 {
+    // Split from the right: the date and the page number never hold a "|",
+    // a path may.
     PageTextParts parts;
-    const qsizetype a = text.indexOf(u'|');
-    if (a < 0) {
+    const qsizetype b = text.lastIndexOf(u'|');
+    if (b < 0) {
         parts.left = text.toString();
         return parts;
     }
-    parts.left = text.first(a).toString();
-    const qsizetype b = text.indexOf(u'|', a + 1);
-    if (b < 0) {
-        parts.centre = text.sliced(a + 1).toString();
+    const qsizetype a = text.first(b).lastIndexOf(u'|');
+    if (a < 0) {
+        parts.left = text.first(b).toString();
+        parts.centre = text.sliced(b + 1).toString();
         return parts;
     }
+    parts.left = text.first(a).toString();
     parts.centre = text.sliced(a + 1, b - a - 1).toString();
     parts.right = text.sliced(b + 1).toString();
     return parts;

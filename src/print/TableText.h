@@ -75,8 +75,9 @@ struct PageTextParts
     QString right;
 };
 
-// "left|centre|right"; missing parts are empty, a fourth "|" and what
-// follows stay in the right part.
+// "left|centre|right"; missing parts are empty. The last two "|" divide
+// the parts, so any more stay in the left part: a path holding "|" stays
+// whole there.
 PageTextParts splitPageText(QStringView text);
 
 // Every "%d" becomes the page number.

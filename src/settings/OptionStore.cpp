@@ -1,5 +1,7 @@
 #include "settings/OptionStore.h"
 
+#include "listing/NumberText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -132,21 +134,9 @@ SettingsWriteError::SettingsWriteError(const QString &fileName, const QString &r
 
 std::optional<int> parseStoredWholeNumber(const QString &text)
 {
-    const QString number = text.trimmed();
-    qsizetype digitsFrom = 0;
-    if (number.startsWith(u'+') || number.startsWith(u'-'))
-        digitsFrom = 1;
-    if (number.size() == digitsFrom)
-        return std::nullopt;
-    for (qsizetype i = digitsFrom; i < number.size(); ++i) {
-        if (number.at(i) < u'0' || number.at(i) > u'9')
-            return std::nullopt;
-    }
-    bool ok = false;
-    const int value = number.toInt(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    const std::optional<NumberText::Decimal> number =
+        NumberText::read(text.trimmed(), {.skipped = {}, .sign = true});
+    return number ? number->exactInt() : std::nullopt;
 }
 
 QString settingsFileName()

@@ -1,6 +1,6 @@
-#include "FakeWindow.h"
-#include "ListingFixtures.h"
+#include "PrintTestSupport.h"
 
+#include "print/DocumentOutput.h"
 #include "print/PreviewSurface.h"
 #include "print/PrintComposer.h"
 #include "print/PrintError.h"
@@ -11,156 +11,114 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <optional>
-
 // Prints through the private CUPS scheduler of the foliotrace_cups fixture
-// and reads back what its queue received.
+// (queue foliotrace-test), which keeps each job it receives as a file.
 class TestPrinting : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    QDir m_jobs{qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR")};
+    PreviewSurface m_vsp1;
+    ListingText m_listing;
 
-    void printsComposedListing();
-    void savesSamePagesAsPdf();
-    void refusedJobRaises();
-    void failuresRaise();
-
-private:
-    static QString run(const QString &program, const QStringList &args);
-    static std::optional<PrintError> errorOf(const std::function<void()> &action);
-    QStringList receivedJobs() const;
-    void compose(int rows);
-    void checkPdf(const QString &file, int rows);
-
-    QDir m_jobs;
-    PreviewSurface *m_vsp1 = nullptr;
-    FakeWindow *m_window = nullptr;
-    PrintComposer *m_composer = nullptr;
-};
-
-QString TestPrinting::run(const QString &program, const QStringList &args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-std::optional<PrintError> TestPrinting::errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const PrintError &error) {
-        return error;
+    static QString run(const QString &program, const QStringList &args)
+    {
+        QProcess process;
+        process.start(program, args);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+        return QString::fromUtf8(process.readAllStandardOutput());
     }
-    return std::nullopt;
-}
 
-void TestPrinting::initTestCase()
-{
-    const QString dir = qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR");
-    QVERIFY2(!dir.isEmpty() && qEnvironmentVariableIsSet("CUPS_SERVER"),
-             "run through ctest: the foliotrace_cups fixture provides the printer");
-    m_jobs.setPath(dir);
-    QVERIFY(m_jobs.exists());
-}
+    QStringList jobs() const { return m_jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files); }
 
-void TestPrinting::init()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    for (const QString &job : m_jobs.entryList({QStringLiteral("job-*")}, QDir::Files))
-        m_jobs.remove(job);
-    m_vsp1 = new PreviewSurface;
-    m_window = new FakeWindow;
-    m_composer = new PrintComposer(m_vsp1, m_window);
-}
+    // The file has the document's pages, the upper-cased path, the title,
+    // the last page's number and every row.
+    void checkPdf(const QString &file)
+    {
+        const QRegularExpression pages(QStringLiteral("Pages:\\s+%1\n").arg(m_vsp1.PageTotal()));
+        QVERIFY(run(QStringLiteral("pdfinfo"), {file}).contains(pages));
+        const QString text = run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        const QString lastPage = QStringLiteral("Page %1").arg(m_vsp1.PageTotal());
+        QStringList parts{"/HOME/ANN/DOCS", "Listing of Docs", lastPage};
+        for (int i = 0; i < m_listing.rows.size(); ++i)
+            parts << QStringLiteral("entry %1\n").arg(i);
+        for (const QString &part : parts)
+            QVERIFY2(text.contains(part), qPrintable(part));
+    }
 
-void TestPrinting::cleanup()
-{
-    delete m_composer;
-    delete m_vsp1;
-    delete m_window;
-}
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_jobs.exists() && qEnvironmentVariableIsSet("CUPS_SERVER"),
+                 "run through ctest: the foliotrace_cups fixture provides the printer");
+        QList<QStringList> rows;
+        for (int i = 0; i < 250; ++i)
+            rows.append({QStringLiteral("  -  entry %1").arg(i), QString::number(i), "3/7/2001"});
+        m_listing = makeListing(rows);
+        PrintComposer::SendPrintData(m_vsp1, {"All", "/home/ann/Docs", "Listing of Docs", "+"},
+                                     [this](const QString &, const QString &) -> const ListingText & {
+                                         return m_listing;
+                                     });
+        QVERIFY(m_vsp1.PageTotal() >= 3);
+    }
 
-QStringList TestPrinting::receivedJobs() const
-{
-    return m_jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
-}
+    void init()
+    {
+        for (const QString &job : m_jobs.entryList({QStringLiteral("job-*")}, QDir::Files))
+            m_jobs.remove(job);
+    }
 
-void TestPrinting::compose(int rows)
-{
-    m_window->grid = QStringLiteral("All");
-    m_window->nextListing = numberedListing(rows);
-    m_composer->SendPrintData();
-}
+    void printsAndSavesTheSamePages()
+    {
+        m_vsp1.SendToPrinter();
+        QTRY_COMPARE_WITH_TIMEOUT(jobs().size(), 1, 30000);
+        const QString job = m_jobs.filePath(jobs().constFirst());
+        QFile title(QString(job).replace(QStringLiteral(".pdf"), QStringLiteral(".title")));
+        QVERIFY(title.open(QIODevice::ReadOnly));
+        QCOMPARE(title.readAll(), QByteArray("Listing of Docs"));
+        // Saved over an earlier file, leaving nothing else behind.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("listing.pdf"));
+        QFile earlier(file);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        DocumentOutput::writePdf(m_vsp1.document(), file);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("listing.pdf")});
+        for (const QString &pdf : {job, file})
+            checkPdf(pdf);
+    }
 
-// The file has the document's pages, the upper-cased path, the title and every row.
-void TestPrinting::checkPdf(const QString &file, int rows)
-{
-    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-                           .match(run(QStringLiteral("pdfinfo"), {file}));
-    QCOMPARE(pages.captured(1).toInt(), m_vsp1->PageTotal());
-    const QString text = run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-    QVERIFY(text.contains(QStringLiteral("/HOME/ANN/DOCS")));
-    QVERIFY(text.contains(QStringLiteral("Listing of Docs")));
-    QVERIFY(text.contains(QStringLiteral("Page %1").arg(m_vsp1->PageTotal())));
-    for (int i = 0; i < rows; ++i)
-        QVERIFY2(text.contains(QStringLiteral("entry %1\n").arg(i)), qPrintable(QString::number(i)));
-}
+    void failuresNameTheirCause_data()
+    {
+        QTest::addColumn<int>("cause");
+        QTest::addColumn<QString>("named");     // in the message
 
-void TestPrinting::printsComposedListing()
-{
-    compose(250);
-    QVERIFY(m_vsp1->PageTotal() >= 3);
-    m_vsp1->SendToPrinter();
+        QTest::newRow("PDF into a missing folder")
+            << int(PrintError::Cause::OutputFailed) << "/nonexistent-folder/listing.pdf";
+        QTest::newRow("queue refuses the job") << int(PrintError::Cause::JobRefused) << "foliotrace-test";
+    }
 
-    QTRY_COMPARE_WITH_TIMEOUT(receivedJobs().size(), 1, 30000);
-    const QString job = m_jobs.filePath(receivedJobs().constFirst());
-    QFile title(QString(job).replace(QStringLiteral(".pdf"), QStringLiteral(".title")));
-    QVERIFY(title.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(title.readAll()), QStringLiteral("Listing of Docs"));
-    checkPdf(job, 250);
-}
+    void failuresNameTheirCause()
+    {
+        QFETCH(int, cause);
+        QFETCH(QString, named);
 
-void TestPrinting::savesSamePagesAsPdf()
-{
-    compose(180);
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("listing.pdf"));
-    m_vsp1->SaveAsPdf(file);
-    checkPdf(file, 180);
-}
-
-void TestPrinting::refusedJobRaises()
-{
-    compose(5);
-    const QString queue = run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).section(u':', 1).trimmed();
-    QVERIFY(!queue.isEmpty());
-    run(QStringLiteral("cupsreject"), {queue});
-    auto accept = qScopeGuard([&queue] { run(QStringLiteral("cupsaccept"), {queue}); });
-    const auto error = errorOf([this] { m_vsp1->SendToPrinter(); });
-    QVERIFY(error);
-    QCOMPARE(error->cause(), PrintError::Cause::JobRefused);
-    QVERIFY(error->message().contains(queue));
-    QCOMPARE(receivedJobs().size(), 0);
-}
-
-void TestPrinting::failuresRaise()
-{
-    auto error = errorOf([this] { m_vsp1->SendToPrinter(); });
-    QVERIFY(error);
-    QCOMPARE(error->cause(), PrintError::Cause::NoDocument);
-    compose(3);
-    error = errorOf([this] { m_vsp1->SaveAsPdf(QStringLiteral("/nonexistent-folder/listing.pdf")); });
-    QVERIFY(error);
-    QCOMPARE(error->cause(), PrintError::Cause::OutputFailed);
-}
+        run(QStringLiteral("cupsreject"), {QStringLiteral("foliotrace-test")});
+        const auto accept = qScopeGuard([] { run(QStringLiteral("cupsaccept"), {"foliotrace-test"}); });
+        try {
+            if (cause == int(PrintError::Cause::OutputFailed))
+                DocumentOutput::writePdf(m_vsp1.document(), named);
+            else
+                m_vsp1.SendToPrinter();
+            QFAIL("no PrintError");
+        } catch (const PrintError &error) {
+            QCOMPARE(int(error.cause()), cause);
+            QVERIFY2(error.message().contains(named), qPrintable(error.message()));
+        }
+        QCOMPARE(jobs().size(), 0);
+    }
+};
 
 QTEST_MAIN(TestPrinting)
 #include "tst_printing.moc"

@@ -1,0 +1,101 @@
+#include "print/DocumentOutput.h"
+
+#include "print/PreviewDocument.h"
+#include "print/PrintError.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
+
+namespace {
+
+void requirePages(const PreviewDocument &document, const char *message)
+{
+    if (document.pageCount() < 1)
+        throw PrintError(PrintError::Cause::NoDocument, DocumentOutput::tr(message));
+}
+
+[[noreturn]] void throwWriteFailure(const QString &fileName, const QString &reason)
+{
+    throw PrintError(PrintError::Cause::OutputFailed, DocumentOutput::tr("Cannot write the file %1: %2.")
+                                                           .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
+// Paints every page into device as PDF; false when the painting could not
+// start or finish.
+bool renderPdf(const PreviewDocument &document, QIODevice &device)
+{
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("Foliotrace"));
+    writer.setTitle(DocumentOutput::title(document));
+    writer.setPageLayout(QPageLayout(document.pageSize(), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const QRectF target = writer.pageLayout().fullRectPixels(writer.resolution());
+    for (int page = 1; page <= document.pageCount(); ++page) {
+        if (page > 1)
+            writer.newPage();
+        document.renderPage(painter, page, target);
+    }
+    return painter.end();
+}
+
+} // namespace
+
+QString DocumentOutput::title(const PreviewDocument &document)
+{
+    const QString text = document.title().simplified();
+    return text.isEmpty() ? QStringLiteral("Foliotrace") : text;
+}
+
+void DocumentOutput::writePdf(const PreviewDocument &document, const QString &fileName)
+{
+    requirePages(document, QT_TR_NOOP("There is no document to save."));
+    // Destroyed without commit(), the save file removes what it wrote.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throwWriteFailure(fileName, file.errorString());
+    const bool painted = renderPdf(document, file);
+    if (file.error() != QFileDevice::NoError)
+        throwWriteFailure(fileName, file.errorString());
+    if (!painted)
+        throwWriteFailure(fileName, tr("the PDF could not be completed"));
+    if (!file.commit())
+        throwWriteFailure(fileName, file.errorString());
+}
+
+void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document)
+{
+    requirePages(document, QT_TR_NOOP("There is no document to print."));
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (!dest) {
+        throw PrintError(PrintError::Cause::NoDefaultPrinter,
+                         tr("There is no default printer (%1).")
+                             .arg(QString::fromLocal8Bit(cupsLastErrorString())));
+    }
+    const QByteArray queue = dest->name;
+    cupsFreeDests(1, dest);
+
+    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/foliotrace-XXXXXX.pdf"));
+    if (!pdf.open())
+        throwWriteFailure(pdf.fileTemplate(), pdf.errorString());
+    if (!renderPdf(document, pdf) || !pdf.flush())
+        throwWriteFailure(pdf.fileName(), pdf.errorString());
+
+    const QByteArray jobTitle = title(document).toUtf8();
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
+                                   QFile::encodeName(pdf.fileName()).constData(),
+                                   jobTitle.constData(), 0, nullptr);
+    if (job == 0) {
+        const QString reason = QString::fromLocal8Bit(cupsLastErrorString());
+        const QString printer = QString::fromLocal8Bit(queue);
+        throw PrintError(PrintError::Cause::JobRefused,
+                         tr("The printer %1 did not accept the job: %2").arg(printer, reason));
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class PreviewDocument;
+
+// A finished document leaving the program: as a PDF file, or to the default
+// printer through CUPS. Both paint every page with the same function the
+// screen uses, so what prints is what the preview shows. Each throws
+// PrintError naming the cause.
+class DocumentOutput
+{
+    Q_DECLARE_TR_FUNCTIONS(DocumentOutput)
+
+public:
+        // The document's first paragraph (its title) on one line, or the program's
+    // name when that is empty: the PDF's title and the print job's name.
+    static QString title(const PreviewDocument &document);
+
+    // Writes every page to fileName through a temporary file that replaces
+    // it only once complete: a failed write leaves no partial file and an
+    // existing one as it was.
+    static void writePdf(const PreviewDocument &document, const QString &fileName);
+
+    // Every page to the default printer as one job named after the title,
+    // without a dialog.
+    static void sendToDefaultPrinter(const PreviewDocument &document);
+};

@@ -1,0 +1,356 @@
+#include "PrintTestSupport.h"
+
+#include "print/DocumentOutput.h"
+#include "print/PreviewSurface.h"
+#include "print/PrintComposer.h"
+
+#include <QAbstractScrollArea>
+#include <QDate>
+#include <QGuiApplication>
+#include <QPrinterInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <set>
+#include <stdexcept>
+
+namespace {
+
+constexpr int Margin = PreviewDocument::Margin;
+
+struct Cancelled {};
+
+// Wraps in its 4000-twip column at blanks and inside the word too wide for a line.
+const QString LongName = QStringLiteral("-  notes|draft;1.txt of a listing kept for the records office, "
+                                        "then an_archive_name_without_any_blank_in_it_that_must_break.txt");
+
+qreal rowHeight(int points)
+{
+    return MeasuredFont({"Arial", points, false}).lineHeight() + 2 * PreviewDocument::CellPaddingY;
+}
+
+QStringList numbered(int rows, const QString &pattern)
+{
+    QStringList list;
+    for (int i = 0; i < rows; ++i)
+        list << pattern.arg(i);
+    return list;
+}
+
+} // namespace
+
+// The preview surface's document, from the texts it is given to the pages
+// it draws, and SendPrintData composing the listing on it.
+class TestPreview : public QObject
+{
+    Q_OBJECT
+
+    PreviewSurface *m_vsp1 = nullptr;
+    PrintComposer::WindowValues m_window;
+    ListingText m_listing;
+    QStringList m_build;        // separators, and the pointer during the build
+    std::function<void()> m_failBuild;
+
+    // A table under a header whose path holds a "|".
+    void layOut(const QString &format, const QStringList &rows, int points = 8)
+    {
+        m_vsp1->TextPointSize(points);
+        m_vsp1->BeginDocument();
+        m_vsp1->PageHeaderText(QStringLiteral("C:\\P|Q|Centre %d|3/7/2001"));
+        m_vsp1->AppendTable(format, QStringLiteral("Name;"), u';' + rows.join(u';') + u';');
+        m_vsp1->PageFooterText(QStringLiteral("||Page %d"));
+        m_vsp1->FinishDocument();
+    }
+
+    // Texts between the margins, as drawn.
+    std::vector<DrawnPage::Text> bodyTexts(int page) const
+    {
+        std::vector<DrawnPage::Text> texts = DrawnPage(m_vsp1->document(), page).texts;
+        std::erase_if(texts, [this](const DrawnPage::Text &t) {
+            return t.at.y() < Margin || t.at.y() > m_vsp1->document().pageSizeTwips().height() - Margin;
+        });
+        return texts;
+    }
+
+    void compose()
+    {
+        auto creatString = [this](const QString &c, const QString &r) -> const ListingText & {
+            const QCursor *cursor = QGuiApplication::overrideCursor();
+            m_build = {c, r, cursor && cursor->shape() == Qt::WaitCursor ? "hourglass" : "arrow"};
+            if (m_failBuild)
+                m_failBuild();
+            return m_listing;
+        };
+        PrintComposer::SendPrintData(*m_vsp1, m_window, creatString);
+    }
+
+private slots:
+    void init()
+    {
+        m_vsp1 = new PreviewSurface;
+        m_vsp1->setPageSize(QPageSize(QPageSize::Letter));
+        m_window = {"None", "/home/ann/Docs", "Listing of Docs", "+"};
+        m_listing = makeListing({{LongName, "2", "3/7/2001"}, {"    + Old", "12", "1/2/2001"}});
+        m_failBuild = nullptr;
+    }
+
+    void cleanup()
+    {
+        delete m_vsp1;
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void pagination_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<int>("rows");
+
+        QTest::newRow("8 pt file rows") << 8 << 300;
+        QTest::newRow("10 pt folder rows") << 10 << 300;
+        QTest::newRow("exactly one row") << 8 << 1;
+    }
+
+    void pagination()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(int, rows);
+
+        layOut(QStringLiteral("4000;"), numbered(rows, QStringLiteral("file %1")), pointSize);
+        const QSizeF paper = m_vsp1->document().pageSizeTwips();
+        // The heading takes one row's room on every page.
+        const int perPage = int((paper.height() - 2 * Margin) / rowHeight(pointSize)) - 1;
+        QCOMPARE(m_vsp1->PageTotal(), (rows + perPage - 1) / perPage);
+        const MeasuredFont font({"Arial", PreviewDocument::PageTextPointSize, false});
+        int next = 0;
+        for (int page = 1; page <= m_vsp1->PageTotal(); ++page) {
+            // Left part at the margin, centre centred, right part ending at the margin.
+            const DrawnPage drawn(m_vsp1->document(), page);
+            const QString centre = QStringLiteral("Centre %1").arg(page);
+            const QString number = QStringLiteral("Page %1").arg(page);
+            const auto at = [&drawn](QStringView text) { return drawn.find(text).at.toPoint(); };
+            const qreal right = paper.width() - Margin;
+            const qreal top = Margin / 2.0;
+            QCOMPARE(at(u"C:\\P|Q"), QPoint(Margin, Margin / 2));
+            QCOMPARE(at(centre), QPointF((paper.width() - font.advance(centre)) / 2, top).toPoint());
+            QCOMPARE(at(u"3/7/2001"), QPointF(right - font.advance(u"3/7/2001"), top).toPoint());
+            QCOMPARE(at(number), QPointF(right - font.advance(number), paper.height() - top).toPoint());
+            // The heading opens every page, the rows follow in order.
+            QStringList expected{"Name"};
+            while (next < rows && expected.size() <= perPage)
+                expected << QStringLiteral("file %1").arg(next++);
+            QStringList body;
+            for (const auto &t : bodyTexts(page))
+                body << t.text;
+            QCOMPARE(body, expected);
+        }
+        QCOMPARE(next, rows);
+    }
+
+    void gridStyles_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("horizontal");    // lines across the table
+        QTest::addColumn<int>("vertical");
+
+        // A heading and three rows, three columns; the grid text must match exactly.
+        QTest::newRow("None") << "None" << 7 << 0 << 0;
+        QTest::newRow("Rows: between rows") << "Rows" << 0 << 3 << 0;
+        QTest::newRow("Top & Bottom") << "Top & Bottom" << 0 << 2 << 0;
+        QTest::newRow("All") << "All" << 0 << 5 << 4;
+        QTest::newRow("other letter case keeps the previous style") << "all" << 3 << 2 << 0;
+        QTest::newRow("trailing blank keeps the previous style") << "None " << 8 << 3 << 0;
+    }
+
+    void gridStyles()
+    {
+        QFETCH(QString, grid);
+        QFETCH(int, before);
+        QFETCH(int, horizontal);
+        QFETCH(int, vertical);
+
+        m_vsp1->TableGridStyle(before);
+        m_window.gridText = grid;
+        m_listing = makeListing(QList<QStringList>(3, {"-  x", "1", "3/7/2001"}));
+        compose();
+        std::set<int> rowsAt, columnsAt;
+        for (const QLineF &line : DrawnPage(m_vsp1->document(), 1).lines)
+            (line.dy() == 0 ? rowsAt : columnsAt).insert(qRound(line.dy() == 0 ? line.y1() : line.x1()));
+        QCOMPARE(int(rowsAt.size()), horizontal);
+        QCOMPARE(int(columnsAt.size()), vertical);
+    }
+
+    void paging_data()
+    {
+        QTest::addColumn<int>("request");     // a page, or a key
+        QTest::addColumn<int>("shown");
+
+        QTest::newRow("page 2 of 3") << 2 << 2;
+        QTest::newRow("past the end stays on the last") << 4 << 3;
+        QTest::newRow("below -32768 goes to the first") << -32769 << 1;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 2;
+        QTest::newRow("Page Up on page 1 stays") << int(Qt::Key_PageUp) << 1;
+    }
+
+    void paging()
+    {
+        QFETCH(int, request);
+        QFETCH(int, shown);
+
+        QCOMPARE(m_vsp1->PageTotal(), 0);
+        layOut(QStringLiteral("4000;"), numbered(120, QStringLiteral("file %1")), 10);
+        QCOMPARE(m_vsp1->PageTotal(), 3);
+        QSignalSpy spy(m_vsp1, &PreviewSurface::shownPageChanged);
+        if (request >= Qt::Key_PageUp)
+            QTest::keyClick(m_vsp1->findChild<QAbstractScrollArea *>(), Qt::Key(request));
+        else
+            m_vsp1->ShownPage(request);
+        QCOMPARE(m_vsp1->ShownPage(), shown);
+        QCOMPARE(spy, shown == 1 ? QList<QVariantList>{} : QList<QVariantList>{{shown}});
+    }
+
+    void showsPageOnLocalePaper()
+    {
+        // Without a printer the paper follows the locale.
+        const QLocale saved;
+        for (const auto &[country, paper] : {std::pair{QLocale::UnitedKingdom, QPageSize::A4},
+                                             std::pair{QLocale::UnitedStates, QPageSize::Letter}}) {
+            QLocale::setDefault(QLocale(QLocale::English, country));
+            m_vsp1->setPageSize(std::nullopt);
+            layOut(QStringLiteral("4000;"), {});
+            if (QPrinterInfo::defaultPrinter().isNull())
+                QCOMPARE(m_vsp1->document().pageSize().id(), paper);
+        }
+        QLocale::setDefault(saved);
+        // At 50 % the white page stands on a grey backdrop.
+        m_vsp1->setZoom(PreviewSurface::ZoomMode::Percent, 50);
+        m_vsp1->resize(600, 800);
+        m_vsp1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_vsp1));
+        const QImage shot = m_vsp1->grab().toImage();
+        QCOMPARE(QColor(shot.pixel(20, 20)), QColor(128, 128, 128));
+        QCOMPARE(QColor(shot.pixel(shot.width() / 2, 60)), QColor(Qt::white));
+    }
+
+    void composes_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("jobTitle");
+
+        QTest::newRow("titled") << "Listing of Docs" << "Listing of Docs";
+        QTest::newRow("an empty title still takes its line") << "" << "Foliotrace";
+    }
+
+    void composes()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, jobTitle);
+
+        m_window.titleText = title;
+        // Widths are read with blanks anywhere skipped.
+        m_listing.ListFormat = QStringLiteral("4000|> 10\t00\r|>1000;");
+        compose();
+        QCOMPARE(m_build, (QStringList{"|", ";", "hourglass"}));
+        const QDate today = QDate::currentDate();
+        QCOMPARE(m_vsp1->PageHeaderText(), QStringLiteral("/HOME/ANN/DOCS||%1/%2/%3")
+                                               .arg(today.month()).arg(today.day()).arg(today.year()));
+        QCOMPARE(m_vsp1->PageFooterText(), QStringLiteral("||Page %d"));
+        QCOMPARE(DocumentOutput::title(m_vsp1->document()), jobTitle);
+
+        // The title bold at 11 pt takes one line above the table; file rows
+        // at 8 pt, folder rows at 10; a name holding both separators stays
+        // one cell, wrapped whole inside its column above the next row;
+        // sizes end at their 1000-twip column's right edge.
+        const DrawnPage page(m_vsp1->document(), 1);
+        QString wrapped;
+        qreal bottom = 0;
+        for (const auto &t : page.texts) {
+            const bool nameLine = t.at.x() < Margin + 4000 && t.pixelSize == 160;
+            if (nameLine && t.at.y() > bottom && t.text != u"Sub-Directories") {
+                QVERIFY(t.at.x() + MeasuredFont({"Arial", 8, false}).advance(t.text) <= Margin + 4000);
+                wrapped += t.text;
+                bottom = t.at.y();
+            }
+        }
+        QCOMPARE(wrapped.remove(u' '), QString(LongName).remove(u' '));
+        QVERIFY(page.find(u"    + Old").at.y() > bottom);
+        QCOMPARE((std::pair{page.find(jobTitle).pixelSize, page.find(jobTitle).bold}),
+                 (title.isEmpty() ? std::pair{0, false} : std::pair{220, true}));
+        const qreal headingY = Margin + MeasuredFont({"Arial", 11, true}).lineHeight()
+                               + PreviewDocument::ParagraphSpacing + PreviewDocument::CellPaddingY
+                               + MeasuredFont({"Arial", 8, false}).ascent();
+        QVERIFY(qAbs(page.find(u"Sub-Directories").at.y() - headingY) < 1);
+        QCOMPARE(page.find(u"3/7/2001").pixelSize, 160);
+        QCOMPARE(page.find(u"    + Old").pixelSize, 200);
+        QCOMPARE(qRound(page.find(u"12").at.x() + MeasuredFont({"Arial", 10, false}).advance(u"12")),
+                 Margin + 5000 - PreviewDocument::CellPaddingX);
+    }
+
+    void rowStyling_data()
+    {
+        QTest::addColumn<QString>("dirIndicator");
+        QTest::addColumn<QString>("rowText");
+        QTest::addColumn<int>("points");
+
+        QTest::newRow("file row is 8 pt") << "+" << "-  notes.txt|1" << 8;
+        QTest::newRow("several characters never match") << "[D]" << "[D] Docs|1" << 8;
+        QTest::newRow("empty indicator: blank name alone is 10 pt") << "" << "   " << 10;
+        QTest::newRow("empty indicator: blank name with a size is 8 pt") << "" << "   |1" << 8;
+        // Only spaces are trimmed: a mark that is some other white space still matches.
+        QTest::newRow("tab mark is 10 pt") << "\t" << "    \t Docs|1" << 10;
+        QTest::newRow("no-break space mark is 10 pt") << "\u00a0" << "\u00a0 Docs|1" << 10;
+    }
+
+    void rowStyling()
+    {
+        QFETCH(QString, dirIndicator);
+        QFETCH(QString, rowText);
+        QFETCH(int, points);
+        TextStyle style;
+        PrintComposer::vsp1_BeforeTableText(rowText, dirIndicator, style);
+        QCOMPARE(style.pointSize, points);
+    }
+
+    void unfinishedCompositionPutsEarlierBack_data()
+    {
+        QTest::addColumn<QString>("outcome");
+
+        QTest::newRow("finished: the new document on page 1") << "finished";
+        QTest::newRow("cancelled: the earlier one on its page") << "cancelled";
+        QTest::newRow("failed: the earlier one on its page") << "failed";
+    }
+
+    void unfinishedCompositionPutsEarlierBack()
+    {
+        QFETCH(QString, outcome);
+
+        m_listing = makeListing(QList<QStringList>(600, {"-  x", "1", "3/7/2001"}));
+        compose();
+        const int earlierTotal = m_vsp1->PageTotal();
+        m_vsp1->ShownPage(4);
+        QSignalSpy shown(m_vsp1, &PreviewSurface::shownPageChanged);
+        m_listing = makeListing({{"+ Docs", "12", "1/2/2001"}});
+        m_failBuild = [&outcome] {
+            if (outcome == u"cancelled")
+                throw Cancelled();
+            if (outcome == u"failed")
+                throw std::runtime_error("Path not found");
+        };
+        try {
+            compose();
+        } catch (const Cancelled &) {
+            QCOMPARE(outcome, QStringLiteral("cancelled"));
+        } catch (const std::runtime_error &) {
+            QCOMPARE(outcome, QStringLiteral("failed"));
+        }
+        const int total = outcome == u"finished" ? 1 : earlierTotal;
+        const int shownPage = outcome == u"finished" ? 1 : 4;
+        QCOMPARE(m_vsp1->PageTotal(), total);
+        QCOMPARE(m_vsp1->ShownPage(), shownPage);
+        // The page label's last word is the page now shown.
+        QCOMPARE(shown.isEmpty() ? -1 : shown.constLast().at(0).toInt(), shownPage);
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "tst_preview.moc"
