@@ -1,0 +1,501 @@
+#include "print/PdfWriter.h"
+
+#include "print/TrueTypeSubset.h"
+
+#include <QGlyphRun>
+#include <QHash>
+#include <QIODevice>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace {
+
+// Two decimals at most, trailing zeros dropped: a hundredth of a point is
+// far below what paper shows.
+void appendNumber(QByteArray &out, qreal value)
+{
+    qint64 hundredths = std::isfinite(value) ? qint64(std::llround(value * 100)) : 0;
+    if (hundredths < 0) {
+        out.append('-');
+        hundredths = -hundredths;
+    }
+    char digits[24];
+    int n = 0;
+    qint64 whole = hundredths / 100;
+    do {
+        digits[n++] = char('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    while (n > 0)
+        out.append(digits[--n]);
+    const int fraction = int(hundredths % 100);
+    if (fraction) {
+        out.append('.');
+        out.append(char('0' + fraction / 10));
+        if (fraction % 10)
+            out.append(char('0' + fraction % 10));
+    }
+}
+
+QByteArray number(qreal value)
+{
+    QByteArray out;
+    appendNumber(out, value);
+    return out;
+}
+
+QByteArray hex4(uint value)
+{
+    return QByteArray::number(value | 0x10000, 16).mid(1).toUpper();
+}
+
+// A text string as PDF wants it outside content streams: UTF-16 with a byte-order mark.
+QByteArray utf16Hex(QStringView text)
+{
+    QByteArray out = "<FEFF";
+    for (QChar c : text)
+        out.append(hex4(c.unicode()));
+    out.append('>');
+    return out;
+}
+
+// A string of two-byte glyph numbers as a literal string operand.
+void appendGlyphString(QByteArray &out, const QByteArray &glyphs)
+{
+    out.append('(');
+    for (char c : glyphs) {
+        if (c == '(' || c == ')' || c == '\\')
+            out.append('\\');
+        if (c == '\r') {
+            out.append("\\r");      // a bare CR would be read as a line end
+            continue;
+        }
+        out.append(c);
+    }
+    out.append(')');
+}
+
+// Characters whose glyph can go straight after the one before it: no
+// right-to-left text, no marks to position, no controls.
+bool isSimpleChar(QChar c)
+{
+    if (c.isSurrogate() || c.unicode() < 0x20)
+        return false;
+    switch (c.direction()) {
+    case QChar::DirL:
+    case QChar::DirEN:
+    case QChar::DirES:
+    case QChar::DirET:
+    case QChar::DirCS:
+    case QChar::DirWS:
+    case QChar::DirON:
+        break;
+    default:
+        return false;
+    }
+    const QChar::Category category = c.category();
+    return category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining
+           && category != QChar::Mark_Enclosing && category != QChar::Other_Format;
+}
+
+// Isolate marks change nothing in a run that is left-to-right throughout.
+bool isIsolateMark(QChar c)
+{
+    return c.unicode() >= 0x2066 && c.unicode() <= 0x2069;
+}
+
+constexpr quint32 NotLookedUp = 0;
+constexpr quint32 NeedsLayout = 0xFFFFFFFF;
+
+} // namespace
+
+struct PdfWriter::Face
+{
+    QRawFont raw;
+    QByteArray name;                        // "/F1"
+    int object = 0;                         // the Type0 font, written by finish()
+    bool trueType = false;
+    std::vector<bool> used;                 // by glyph number
+    QHash<quint32, char32_t> unicodeOf;     // for the ToUnicode map
+    // Per BMP character: NotLookedUp, NeedsLayout, or 1 + its glyph.
+    std::vector<quint32> glyphOf = std::vector<quint32>(0x10000, NotLookedUp);
+
+    void markUsed(quint32 glyph)
+    {
+        if (glyph >= used.size())
+            used.resize(glyph + 1, false);
+        used[glyph] = true;
+    }
+};
+
+PdfWriter::PdfWriter(QIODevice *device)
+    : m_device(device)
+{
+    write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
+    m_pagesObject = newObject();
+    m_resourcesObject = newObject();
+}
+
+PdfWriter::~PdfWriter() = default;
+
+int PdfWriter::newObject()
+{
+    m_objectOffsets.push_back(-1);
+    return int(m_objectOffsets.size());
+}
+
+void PdfWriter::startObject(int object)
+{
+    m_objectOffsets[size_t(object - 1)] = m_offset;
+    write(QByteArray::number(object) + " 0 obj\n");
+}
+
+void PdfWriter::write(const QByteArray &bytes)
+{
+    if (m_failed)
+        return;
+    if (m_device->write(bytes) != bytes.size()) {
+        m_failed = true;
+        return;
+    }
+    m_offset += bytes.size();
+}
+
+void PdfWriter::writeStream(int object, const QByteArray &data, const QByteArray &extraDictionary)
+{
+    // qCompress puts the length in front of a plain zlib stream, which is
+    // what FlateDecode reads.
+    const QByteArray packed = qCompress(data, 6).mid(4);
+    startObject(object);
+    write("<</Length " + QByteArray::number(packed.size()) + "/Filter/FlateDecode" + extraDictionary
+          + ">>stream\n");
+    write(packed);
+    write("\nendstream\nendobj\n");
+}
+
+int PdfWriter::faceFor(const QRawFont &raw)
+{
+    for (size_t i = 0; i < m_faces.size(); ++i) {
+        const QRawFont &known = m_faces[i]->raw;
+        if (known.familyName() == raw.familyName() && known.styleName() == raw.styleName()
+            && known.weight() == raw.weight() && known.style() == raw.style())
+            return int(i);
+    }
+    auto face = std::make_unique<Face>();
+    face->raw = raw;
+    face->name = "/F" + QByteArray::number(qsizetype(m_faces.size()) + 1);
+    face->object = newObject();
+    face->trueType = TrueTypeSubset::hasTrueTypeOutlines(raw);
+    m_faces.push_back(std::move(face));
+    return int(m_faces.size() - 1);
+}
+
+int PdfWriter::addFont(const QFont &font, qreal layoutUnitsPerPoint)
+{
+    const qreal unitsPerPoint = layoutUnitsPerPoint > 0 ? layoutUnitsPerPoint : 1;
+    const int face = faceFor(QRawFont::fromFont(font));
+    m_fonts.push_back({face, font.pixelSize() / unitsPerPoint, font, unitsPerPoint});
+    return int(m_fonts.size() - 1);
+}
+
+void PdfWriter::beginPage(const QSizeF &pointSize)
+{
+    if (m_pageObjects.empty())
+        m_firstPageSize = pointSize;
+    m_pageSize = pointSize;
+    m_text.clear();
+    m_graphics.clear();
+    m_currentFace = -1;
+    m_currentSize = 0;
+    m_lineX = 0;
+    m_lineY = 0;
+}
+
+bool PdfWriter::appendSimple(QByteArray &glyphs, Face &face, QStringView text)
+{
+    if (!face.trueType)
+        return false;
+    for (QChar c : text) {
+        if (isIsolateMark(c))
+            continue;
+        quint32 &known = face.glyphOf[c.unicode()];
+        if (known == NotLookedUp) {
+            quint32 glyph = 0;
+            int count = 1;
+            known = NeedsLayout;
+            if (isSimpleChar(c) && face.raw.glyphIndexesForChars(&c, 1, &glyph, &count) && glyph != 0
+                && glyph <= 0xFFFF) {
+                known = glyph + 1;
+                face.unicodeOf.insert(glyph, c.unicode());
+            }
+        }
+        if (known == NeedsLayout)
+            return false;
+        const quint32 glyph = known - 1;
+        face.markUsed(glyph);
+        glyphs.append(char(glyph >> 8));
+        glyphs.append(char(glyph & 0xff));
+    }
+    return true;
+}
+
+// One text-showing operation at baseline, in PDF's bottom-up coordinates
+// relative to the start of the line before.
+void PdfWriter::showGlyphs(int face, qreal size, const QPointF &baseline, const QByteArray &glyphs)
+{
+    if (face != m_currentFace || size != m_currentSize) {
+        m_currentFace = face;
+        m_currentSize = size;
+        m_text.append(m_faces[size_t(face)]->name);
+        m_text.append(' ');
+        appendNumber(m_text, size);
+        m_text.append(" Tf\n");
+    }
+    const qreal y = m_pageSize.height() - baseline.y();
+    appendNumber(m_text, baseline.x() - m_lineX);
+    m_text.append(' ');
+    appendNumber(m_text, y - m_lineY);
+    m_text.append(" Td");
+    m_lineX = baseline.x();
+    m_lineY = y;
+    appendGlyphString(m_text, glyphs);
+    m_text.append("Tj\n");
+}
+
+void PdfWriter::drawText(const QPointF &baseline, QStringView text, int font)
+{
+    if (text.isEmpty() || font < 0 || size_t(font) >= m_fonts.size())
+        return;
+    const FontUse &use = m_fonts[size_t(font)];
+    QByteArray glyphs;
+    glyphs.reserve(text.size() * 2);
+    if (appendSimple(glyphs, *m_faces[size_t(use.face)], text)) {
+        if (!glyphs.isEmpty())
+            showGlyphs(use.face, use.size, baseline, glyphs);
+        return;
+    }
+    drawComplex(baseline, text, use);
+}
+
+// Text the simple path cannot take: Qt lays it out (bidi, shaping, font
+// fallback) and each glyph goes where the layout put it, in the font the
+// layout chose. The text itself rides along as ActualText for search and copy.
+void PdfWriter::drawComplex(const QPointF &baseline, QStringView text, const FontUse &use)
+{
+    QTextLayout layout(text.toString(), use.font);
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(1e6);
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    const qreal scale = 1 / use.unitsPerPoint;
+    const qreal ascent = line.ascent();
+
+    m_text.append("/Span<</ActualText" + utf16Hex(text) + ">>BDC\n");
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        const int faceIndex = faceFor(raw);
+        Face &face = *m_faces[size_t(faceIndex)];
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+            const QPointF at(baseline.x() + positions[i].x() * scale,
+                             baseline.y() + (positions[i].y() - ascent) * scale);
+            if (!face.trueType || indexes[i] > 0xFFFF) {
+                // No TrueType outlines to embed: the glyph's outline itself.
+                drawGlyphOutline(raw.pathForGlyph(indexes[i]), at, scale);
+                continue;
+            }
+            face.markUsed(indexes[i]);
+            const char glyph[2] = {char(indexes[i] >> 8), char(indexes[i] & 0xff)};
+            showGlyphs(faceIndex, raw.pixelSize() * scale, at, QByteArray(glyph, 2));
+        }
+    }
+    m_text.append("EMC\n");
+}
+
+void PdfWriter::drawGlyphOutline(const QPainterPath &path, const QPointF &origin, qreal scale)
+{
+    if (path.isEmpty())
+        return;
+    const auto point = [&](const QPainterPath::Element &p) {
+        appendNumber(m_graphics, origin.x() + p.x * scale);
+        m_graphics.append(' ');
+        appendNumber(m_graphics, m_pageSize.height() - (origin.y() + p.y * scale));
+        m_graphics.append(' ');
+    };
+    for (int e = 0; e < path.elementCount(); ++e) {
+        const QPainterPath::Element element = path.elementAt(e);
+        if (element.isMoveTo()) {
+            point(element);
+            m_graphics.append("m\n");
+        } else if (element.isLineTo()) {
+            point(element);
+            m_graphics.append("l\n");
+        } else if (element.isCurveTo() && e + 2 < path.elementCount()) {
+            point(element);
+            point(path.elementAt(e + 1));
+            point(path.elementAt(e + 2));
+            m_graphics.append("c\n");
+            e += 2;
+        }
+    }
+    m_graphics.append("f\n");
+}
+
+void PdfWriter::drawLine(const QPointF &from, const QPointF &to, qreal width)
+{
+    appendNumber(m_graphics, width);
+    m_graphics.append(" w ");
+    appendNumber(m_graphics, from.x());
+    m_graphics.append(' ');
+    appendNumber(m_graphics, m_pageSize.height() - from.y());
+    m_graphics.append(" m ");
+    appendNumber(m_graphics, to.x());
+    m_graphics.append(' ');
+    appendNumber(m_graphics, m_pageSize.height() - to.y());
+    m_graphics.append(" l S\n");
+}
+
+void PdfWriter::endPage()
+{
+    QByteArray content;
+    content.reserve(m_graphics.size() + m_text.size() + 16);
+    if (!m_graphics.isEmpty())
+        content.append("q\n" + m_graphics + "Q\n");
+    if (!m_text.isEmpty())
+        content.append("BT\n" + m_text + "ET\n");
+    const int contents = newObject();
+    writeStream(contents, content);
+    const int page = newObject();
+    startObject(page);
+    QByteArray dictionary = "<</Type/Page/Parent " + QByteArray::number(m_pagesObject) + " 0 R/Contents "
+                            + QByteArray::number(contents) + " 0 R";
+    if (m_pageSize != m_firstPageSize)
+        dictionary += "/MediaBox[0 0 " + number(m_pageSize.width()) + ' ' + number(m_pageSize.height()) + ']';
+    write(dictionary + ">>\nendobj\n");
+    m_pageObjects.push_back(page);
+}
+
+int PdfWriter::writeToUnicode(const Face &face)
+{
+    QByteArray cmap = "/CIDInit/ProcSet findresource begin 12 dict begin begincmap/CIDSystemInfo"
+                      "<</Registry(Adobe)/Ordering(UCS)/Supplement 0>>def/CMapName/Adobe-Identity-UCS def"
+                      "/CMapType 2 def\n1 begincodespacerange <0000><FFFF> endcodespacerange\n";
+    QList<quint32> glyphs = face.unicodeOf.keys();
+    std::sort(glyphs.begin(), glyphs.end());
+    for (qsizetype i = 0; i < glyphs.size(); i += 100) {
+        const qsizetype n = std::min<qsizetype>(100, glyphs.size() - i);
+        cmap += QByteArray::number(n) + " beginbfchar\n";
+        for (qsizetype j = i; j < i + n; ++j)
+            cmap += '<' + hex4(glyphs[j]) + "><" + hex4(uint(face.unicodeOf.value(glyphs[j]))) + ">\n";
+        cmap += "endbfchar\n";
+    }
+    cmap += "endcmap CMapName currentdict/CMap defineresource pop end end\n";
+    const int object = newObject();
+    writeStream(object, cmap);
+    return object;
+}
+
+void PdfWriter::writeFace(Face &face)
+{
+    std::set<quint32> used;
+    for (quint32 g = 0; g < face.used.size(); ++g) {
+        if (face.used[g])
+            used.insert(g);
+    }
+    const TrueTypeSubset::Metrics m = TrueTypeSubset::metrics(face.raw);
+    const qreal perThousand = 1000.0 / m.unitsPerEm;
+    const std::vector<quint16> advances = TrueTypeSubset::advances(face.raw);
+    const QByteArray program = TrueTypeSubset::subset(face.raw, used);
+
+    // A six-letter tag from the glyphs used names the subset, as PDF asks.
+    QByteArray baseFont;
+    quint32 seed = 2166136261u;
+    for (quint32 g : used)
+        seed = (seed ^ g) * 16777619u;
+    for (int i = 0; i < 6; ++i, seed /= 26)
+        baseFont.append(char('A' + seed % 26));
+    baseFont += '+' + (face.raw.familyName() + face.raw.styleName()).toLatin1().replace(' ', "");
+    baseFont.replace('?', 'X');
+
+    const int fontFile = newObject();
+    writeStream(fontFile, program, "/Length1 " + QByteArray::number(program.size()));
+    const int descriptor = newObject();
+    startObject(descriptor);
+    write("<</Type/FontDescriptor/FontName/" + baseFont + "/Flags 32/FontBBox[" + number(m.xMin * perThousand)
+          + ' ' + number(m.yMin * perThousand) + ' ' + number(m.xMax * perThousand) + ' '
+          + number(m.yMax * perThousand) + "]/ItalicAngle 0/Ascent " + number(m.ascent * perThousand)
+          + "/Descent " + number(m.descent * perThousand) + "/CapHeight " + number(m.ascent * perThousand)
+          + "/StemV 80/FontFile2 " + QByteArray::number(fontFile) + " 0 R>>\nendobj\n");
+
+    QByteArray widths = "[";
+    for (quint32 g : used) {
+        if (g < advances.size())
+            widths += QByteArray::number(g) + '[' + number(advances[g] * perThousand) + ']';
+    }
+    const int cidFont = newObject();
+    startObject(cidFont);
+    write("<</Type/Font/Subtype/CIDFontType2/BaseFont/" + baseFont
+          + "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor "
+          + QByteArray::number(descriptor) + " 0 R/CIDToGIDMap/Identity/W" + widths + "]>>\nendobj\n");
+
+    const int toUnicode = writeToUnicode(face);
+    startObject(face.object);
+    write("<</Type/Font/Subtype/Type0/BaseFont/" + baseFont + "/Encoding/Identity-H/DescendantFonts["
+          + QByteArray::number(cidFont) + " 0 R]/ToUnicode " + QByteArray::number(toUnicode) + " 0 R>>\nendobj\n");
+}
+
+bool PdfWriter::finish()
+{
+    QByteArray fonts = "<</Font<<";
+    for (const auto &face : m_faces) {
+        if (!face->trueType || std::find(face->used.begin(), face->used.end(), true) == face->used.end())
+            continue;
+        writeFace(*face);
+        fonts += face->name + ' ' + QByteArray::number(face->object) + " 0 R";
+    }
+    startObject(m_resourcesObject);
+    write(fonts + ">>>>\nendobj\n");
+
+    startObject(m_pagesObject);
+    QByteArray pages = "<</Type/Pages/Count " + QByteArray::number(qsizetype(m_pageObjects.size()))
+                       + "/Resources " + QByteArray::number(m_resourcesObject) + " 0 R/MediaBox[0 0 "
+                       + number(m_firstPageSize.width()) + ' ' + number(m_firstPageSize.height()) + "]/Kids[";
+    for (int page : m_pageObjects)
+        pages += QByteArray::number(page) + " 0 R ";
+    write(pages + "]>>\nendobj\n");
+
+    const int catalog = newObject();
+    startObject(catalog);
+    write("<</Type/Catalog/Pages " + QByteArray::number(m_pagesObject) + " 0 R>>\nendobj\n");
+    const int info = newObject();
+    startObject(info);
+    write("<</Title" + utf16Hex(m_title) + "/Creator" + utf16Hex(m_creator) + "/Producer"
+          + utf16Hex(m_creator) + ">>\nendobj\n");
+
+    const qint64 xref = m_offset;
+    const QByteArray size = QByteArray::number(qsizetype(m_objectOffsets.size()) + 1);
+    QByteArray table = "xref\n0 " + size + "\n0000000000 65535 f \n";
+    for (qint64 offset : m_objectOffsets) {
+        // Numbered but never needed (a font nothing was set in): a free entry.
+        table += offset < 0 ? QByteArray("0000000000 65535 f \n")
+                            : QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    }
+    write(table);
+    write("trailer\n<</Size " + size + "/Root " + QByteArray::number(catalog) + " 0 R/Info "
+          + QByteArray::number(info) + " 0 R>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
+    return !m_failed;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QIODevice;
+class QPointF;
+
+// A PDF writer for text and straight lines, made for long listings. Qt's
+// own PDF engine places every glyph with an operator of its own, which
+// made a 16,000-page listing take 40 s and 60 MB; here a run of text is one
+// string of glyph numbers, pages go to the device as they are finished,
+// and every content stream is compressed.
+//
+// Text is set in the font the layout measured with, embedded as a
+// TrueType subset with a ToUnicode map, so the text can be searched and
+// copied. Text in other scripts, right-to-left text and characters from
+// fallback fonts go through Qt's text layout, glyph by glyph.
+//
+// Coordinates are points from the page's top-left corner.
+class PdfWriter
+{
+public:
+    explicit PdfWriter(QIODevice *device);
+    ~PdfWriter();
+    PdfWriter(const PdfWriter &) = delete;
+    PdfWriter &operator=(const PdfWriter &) = delete;
+
+    void setTitle(const QString &title) { m_title = title; }
+    void setCreator(const QString &creator) { m_creator = creator; }
+
+    // A font for drawText. Its pixel size is its size in layout units;
+    // layoutUnitsPerPoint turns those into points.
+    int addFont(const QFont &font, qreal layoutUnitsPerPoint);
+
+    void beginPage(const QSizeF &pointSize);
+    void drawText(const QPointF &baseline, QStringView text, int font);
+    void drawLine(const QPointF &from, const QPointF &to, qreal width);
+    void endPage();
+
+    // Writes the fonts and the cross-reference table. False when the device
+    // refused a write at any point.
+    bool finish();
+
+    int pageCount() const { return int(m_pageObjects.size()); }
+
+private:
+    struct Face;
+    struct FontUse
+    {
+        int face;
+        qreal size;              // points
+        QFont font;              // for the layout of text the simple path cannot take
+        qreal unitsPerPoint;
+    };
+
+    int newObject();
+    void startObject(int object);
+    void write(const QByteArray &bytes);
+    void writeStream(int object, const QByteArray &data, const QByteArray &extraDictionary = {});
+    int faceFor(const class QRawFont &raw);
+    bool appendSimple(QByteArray &glyphs, Face &face, QStringView text);
+    void drawComplex(const QPointF &baseline, QStringView text, const FontUse &use);
+    void drawGlyphOutline(const class QPainterPath &path, const QPointF &origin, qreal scale);
+    void showGlyphs(int face, qreal size, const QPointF &baseline, const QByteArray &glyphs);
+    void writeFace(Face &face);
+    int writeToUnicode(const Face &face);
+
+    QIODevice *m_device;
+    bool m_failed = false;
+    qint64 m_offset = 0;
+    std::vector<qint64> m_objectOffsets;     // by object number - 1; -1 until written
+    QString m_title;
+    QString m_creator;
+
+    std::vector<std::unique_ptr<Face>> m_faces;
+    std::vector<FontUse> m_fonts;
+    std::vector<int> m_pageObjects;
+    int m_pagesObject = 0;
+    int m_resourcesObject = 0;
+    QSizeF m_firstPageSize;
+
+    // The page being written: lines and outlines first, then one text object.
+    QSizeF m_pageSize;
+    QByteArray m_text;
+    QByteArray m_graphics;
+    int m_currentFace = -1;
+    qreal m_currentSize = 0;
+    qreal m_lineX = 0;           // start of the current text line, PDF coordinates
+    qreal m_lineY = 0;
+};
