@@ -176,7 +176,8 @@ void PreviewSurface::AppendTable(const QString &format, const QString &heading, 
                TableText::parseRows(body, columnCount, true), beforeTableText);
 }
 
-void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText)
+void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText,
+                                 const NameStart &nameStart)
 {
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
     const int cells = std::clamp(listing.columnCount(), 1, 3);
@@ -199,6 +200,8 @@ void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableTe
         for (int c = 0; c < cells; ++c)
             body.addCell(listing.cellOffset(row, c), row.cellLength[c]);
         body.endRow();
+        if (nameStart)
+            body.addIsolateFrom(nameStart(row, listing.cell(row, 0)));
     }
 
     appendRows(columns, std::move(heading), std::move(body), beforeTableText);

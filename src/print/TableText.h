@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 // Parsing of the texts the preview surface accepts: the column format
@@ -47,17 +49,29 @@ public:
     QStringView cell(qsizetype row, int column) const;
     // The row's text from its first cell to the end of its last, separators included.
     QStringView rowText(qsizetype row) const;
+    // Where the run of the row's first cell that is set as an isolate (a
+    // name) begins, or -1 when the cell has none.
+    qsizetype isolateFrom(qsizetype row) const
+    {
+        return m_isolateFrom.empty() ? -1 : m_isolateFrom[size_t(row)];
+    }
 
     // Builders: a row is its cells added in order, then endRow().
     void setText(const QString &text) { m_text = text; }
     void addCell(qsizetype offset, qsizetype length) { m_cells.push_back({offset, length}); }
     void endRow() { m_rowStart.push_back(qsizetype(m_cells.size())); }
+    // Given for every row or for none, in row order.
+    void addIsolateFrom(qsizetype offset)
+    {
+        m_isolateFrom.push_back(qint32(std::clamp<qsizetype>(offset, -1, INT32_MAX)));
+    }
     void reserve(qsizetype rows, int columns);
 
 private:
     QString m_text;
     std::vector<CellRef> m_cells;
     std::vector<qsizetype> m_rowStart{0};
+    std::vector<qint32> m_isolateFrom;
 };
 
 // Splits text into rows at rowSeparator and each row into at most

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "listing/ListingText.h"
+#include "print/PageCanvas.h"
 #include "print/PreviewDocument.h"
 
-#include <QPaintEngine>
-#include <QPainter>
+#include <QLineF>
 #include <QStringList>
 
 #include <algorithm>
@@ -32,7 +32,7 @@ inline ListingText makeListing(const QList<QStringList> &rows, int columns = 3)
 
 // What paintPage draws on a page, in twips: text runs with their font's
 // pixel size (points x 20) and weight, and lines.
-struct DrawnPage : QPaintDevice, QPaintEngine
+struct DrawnPage : PageCanvas
 {
     struct Text
     {
@@ -43,12 +43,9 @@ struct DrawnPage : QPaintDevice, QPaintEngine
     };
     std::vector<Text> texts;
     std::vector<QLineF> lines;
+    const PreviewDocument &document;
 
-    DrawnPage(const PreviewDocument &doc, int page) : QPaintEngine(AllFeatures)
-    {
-        QPainter painter(this);
-        doc.paintPage(painter, page);
-    }
+    DrawnPage(const PreviewDocument &doc, int page) : document(doc) { doc.paintPage(*this, page); }
     // The first run of text, or one at (-1, -1) of size 0 when none.
     Text find(QStringView text) const
     {
@@ -56,26 +53,10 @@ struct DrawnPage : QPaintDevice, QPaintEngine
         return it == texts.end() ? Text{{-1, -1}, QString(), 0, false} : *it;
     }
 
-    QPaintEngine *paintEngine() const override { return const_cast<DrawnPage *>(this); }
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState &) override {}
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-    Type type() const override { return User; }
-    void drawLines(const QLineF *l, int n) override
+    void drawText(const QPointF &at, QStringView text, int font) override
     {
-        for (int i = 0; i < n; ++i)
-            lines.push_back(state->transform().map(l[i]));
+        const QFont &f = document.font(font).font();
+        texts.push_back({at, text.toString(), f.pixelSize(), f.bold()});
     }
-    void drawTextItem(const QPointF &p, const QTextItem &item) override
-    {
-        const QFont font = item.font();
-        texts.push_back({state->transform().map(p), item.text(), font.pixelSize(), font.bold()});
-    }
-    // 1440 dots per inch, so that device units are twips; room for any page.
-    int metric(PaintDeviceMetric m) const override
-    {
-        return m == PdmDevicePixelRatio ? 1 : m == PdmDevicePixelRatioScaled ? int(devicePixelRatioFScale())
-               : m == PdmDepth ? 32 : m >= PdmDpiX && m <= PdmPhysicalDpiY ? 1440 : 20000;
-    }
+    void drawLine(const QPointF &from, const QPointF &to, qreal) override { lines.emplace_back(from, to); }
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPointF>
+#include <QStringView>
+
+class PreviewDocument;
+class QPainter;
+
+// What a page of the document is painted onto: the screen through QPainter,
+// a PDF file through PdfWriter. Lengths are twips from the page's top-left
+// corner; fonts are the document's own (PreviewDocument::font()). Text is
+// always set as a left-to-right paragraph, so the direction of a name can
+// never move what stands before it.
+class PageCanvas
+{
+public:
+    virtual ~PageCanvas() = default;
+    virtual void drawText(const QPointF &baseline, QStringView text, int font) = 0;
+    virtual void drawLine(const QPointF &from, const QPointF &to, qreal width) = 0;
+};
+
+// Paints through a painter whose coordinates are twips.
+class PainterCanvas : public PageCanvas
+{
+public:
+    PainterCanvas(QPainter &painter, const PreviewDocument &document);
+    ~PainterCanvas() override;
+
+    void drawText(const QPointF &baseline, QStringView text, int font) override;
+    void drawLine(const QPointF &from, const QPointF &to, qreal width) override;
+
+private:
+    QPainter &m_painter;
+    const PreviewDocument &m_document;
+    int m_font = -1;
+    qreal m_penWidth = -1;
+};
