@@ -67,7 +67,7 @@ private:
     bool appendSimple(QByteArray &glyphs, Face &face, QStringView text);
     void drawComplex(const QPointF &baseline, QStringView text, const FontUse &use);
     void drawGlyphOutline(const class QPainterPath &path, const QPointF &origin, qreal scale);
-    void showGlyphs(int face, qreal size, const QPointF &baseline, const QByteArray &glyphs);
+    void showGlyphs(int face, qreal size, const QPointF &baseline, QByteArrayView glyphs);
     void writeFace(Face &face);
     int writeToUnicode(const Face &face);
 
@@ -93,4 +93,8 @@ private:
     qreal m_currentSize = 0;
     qreal m_lineX = 0;           // start of the current text line, PDF coordinates
     qreal m_lineY = 0;
+    qreal m_originX = 0;         // where the graphics' coordinates start, PDF coordinates
+    qreal m_originY = 0;
+    qreal m_lineWidth = -1;      // the graphics' pen width, < 0 until set
+    QByteArray m_glyphs;         // the run being set, kept to reuse its memory
 };
