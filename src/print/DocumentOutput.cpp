@@ -40,10 +40,10 @@ public:
             m_fonts.push_back(writer.addFont(document.font(i).font(), TwipsPerPoint));
     }
 
-    void drawText(const QPointF &baseline, QStringView text, int font) override
+    void drawText(const QPointF &baseline, QStringView text, int font, qsizetype isolateFrom) override
     {
         if (font >= 0 && size_t(font) < m_fonts.size())
-            m_writer.drawText(baseline / TwipsPerPoint, text, m_fonts[size_t(font)]);
+            m_writer.drawText(baseline / TwipsPerPoint, text, m_fonts[size_t(font)], isolateFrom);
     }
 
     void drawLine(const QPointF &from, const QPointF &to, qreal width) override

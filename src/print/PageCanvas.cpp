@@ -4,6 +4,43 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
+namespace {
+
+constexpr QChar FirstStrongIsolate(0x2068);
+constexpr QChar PopDirectionalIsolate(0x2069);
+
+} // namespace
+
+QString isolatedText(QStringView text, qsizetype isolateFrom)
+{
+    // Right-to-left letters and every bidirectional control stand at U+0590
+    // or above; without them the isolate changes nothing.
+    const QStringView tail = isolateFrom < 0 ? QStringView() : text.sliced(std::min(isolateFrom, text.size()));
+    if (std::none_of(tail.begin(), tail.end(), [](QChar c) { return c.unicode() >= 0x0590; }))
+        return text.toString();
+    QString out;
+    out.reserve(text.size() + 2);
+    out.append(text.first(text.size() - tail.size()));
+    out.append(FirstStrongIsolate);
+    // A closing mark of the name's own would end the isolate early and let
+    // the rest of the name reorder what stands before it: left out.
+    int open = 0;
+    for (QChar c : tail) {
+        if (c.unicode() >= 0x2066 && c.unicode() <= 0x2068) {
+            ++open;
+        } else if (c == PopDirectionalIsolate) {
+            if (open == 0)
+                continue;
+            --open;
+        }
+        out.append(c);
+    }
+    out.append(PopDirectionalIsolate);
+    return out;
+}
+
 PainterCanvas::PainterCanvas(QPainter &painter, const PreviewDocument &document)
     : m_painter(painter)
     , m_document(document)
@@ -20,7 +57,7 @@ PainterCanvas::~PainterCanvas()
     m_painter.restore();
 }
 
-void PainterCanvas::drawText(const QPointF &baseline, QStringView text, int font)
+void PainterCanvas::drawText(const QPointF &baseline, QStringView text, int font, qsizetype isolateFrom)
 {
     if (font < 0 || font >= m_document.fontCount())
         return;
@@ -28,7 +65,7 @@ void PainterCanvas::drawText(const QPointF &baseline, QStringView text, int font
         m_font = font;
         m_painter.setFont(m_document.font(font).font());
     }
-    m_painter.drawText(baseline, text.toString());
+    m_painter.drawText(baseline, isolatedText(text, isolateFrom));
 }
 
 void PainterCanvas::drawLine(const QPointF &from, const QPointF &to, qreal width)

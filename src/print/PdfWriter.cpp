@@ -1,5 +1,6 @@
 #include "print/PdfWriter.h"
 
+#include "print/PageCanvas.h"
 #include "print/TrueTypeSubset.h"
 
 #include <QGlyphRun>
@@ -294,7 +295,7 @@ void PdfWriter::showGlyphs(int face, qreal size, const QPointF &baseline, QByteA
     m_text.append("Tj\n");
 }
 
-void PdfWriter::drawText(const QPointF &baseline, QStringView text, int font)
+void PdfWriter::drawText(const QPointF &baseline, QStringView text, int font, qsizetype isolateFrom)
 {
     if (text.isEmpty() || font < 0 || size_t(font) >= m_fonts.size())
         return;
@@ -304,15 +305,15 @@ void PdfWriter::drawText(const QPointF &baseline, QStringView text, int font)
             showGlyphs(use.face, use.size, baseline, m_glyphs);
         return;
     }
-    drawComplex(baseline, text, use);
+    drawComplex(baseline, text, isolateFrom, use);
 }
 
 // Text the simple path cannot take: Qt lays it out (bidi, shaping, font
 // fallback) and each glyph goes where the layout put it, in the font the
 // layout chose. The text itself rides along as ActualText for search and copy.
-void PdfWriter::drawComplex(const QPointF &baseline, QStringView text, const FontUse &use)
+void PdfWriter::drawComplex(const QPointF &baseline, QStringView text, qsizetype isolateFrom, const FontUse &use)
 {
-    QTextLayout layout(text.toString(), use.font);
+    QTextLayout layout(isolatedText(text, isolateFrom), use.font);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);

@@ -39,7 +39,9 @@ public:
     int addFont(const QFont &font, qreal layoutUnitsPerPoint);
 
     void beginPage(const QSizeF &pointSize);
-    void drawText(const QPointF &baseline, QStringView text, int font);
+    // The part of text from isolateFrom on, if any, is set as a first-strong
+    // isolate (PageCanvas explains why); the text read back is text itself.
+    void drawText(const QPointF &baseline, QStringView text, int font, qsizetype isolateFrom = -1);
     void drawLine(const QPointF &from, const QPointF &to, qreal width);
     void endPage();
 
@@ -65,7 +67,7 @@ private:
     void writeStream(int object, const QByteArray &data, const QByteArray &extraDictionary = {});
     int faceFor(const class QRawFont &raw);
     bool appendSimple(QByteArray &glyphs, Face &face, QStringView text);
-    void drawComplex(const QPointF &baseline, QStringView text, const FontUse &use);
+    void drawComplex(const QPointF &baseline, QStringView text, qsizetype isolateFrom, const FontUse &use);
     void drawGlyphOutline(const class QPainterPath &path, const QPointF &origin, qreal scale);
     void showGlyphs(int face, qreal size, const QPointF &baseline, QByteArrayView glyphs);
     void writeFace(Face &face);

@@ -13,19 +13,10 @@ namespace {
 
 constexpr int MaxPointSize = 1000;     // keeps pixel sizes (points x 20) well inside int
 constexpr qreal GridPenWidth = 15;     // three quarters of a point
-constexpr QChar FirstStrongIsolate(0x2068);
-constexpr QChar PopDirectionalIsolate(0x2069);
 
 bool isHighSurrogateAt(QStringView text, qsizetype i)
 {
     return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-}
-
-// Right-to-left letters and every bidirectional control stand at U+0590 or
-// above; text without them lays out the same with or without an isolate.
-bool mayReorder(QStringView text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0590; });
 }
 
 } // namespace
@@ -356,11 +347,11 @@ void PreviewDocument::paintPageText(PageCanvas &canvas, const QString &text, int
     const QString centre = TableText::withPageNumber(parts.centre, page);
     const QString right = TableText::withPageNumber(parts.right, page);
     if (!left.isEmpty())
-        canvas.drawText(QPointF(Margin, baseline), left, fontIdx);
+        canvas.drawText(QPointF(Margin, baseline), left, fontIdx, -1);
     if (!centre.isEmpty())
-        canvas.drawText(QPointF((m_pageTwips.width() - f.advance(centre)) / 2, baseline), centre, fontIdx);
+        canvas.drawText(QPointF((m_pageTwips.width() - f.advance(centre)) / 2, baseline), centre, fontIdx, -1);
     if (!right.isEmpty())
-        canvas.drawText(QPointF(m_pageTwips.width() - Margin - f.advance(right), baseline), right, fontIdx);
+        canvas.drawText(QPointF(m_pageTwips.width() - Margin - f.advance(right), baseline), right, fontIdx, -1);
 }
 
 void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Rows &rows,
@@ -368,7 +359,6 @@ void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Row
 {
     const MeasuredFont &f = font(fontIdx);
     const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
-    QString isolated;
     for (int c = 0; c < cells; ++c) {
         const QStringView text = rows.cell(row, c);
         if (text.isEmpty())
@@ -381,15 +371,10 @@ void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Row
         wrapText(text, w - 2 * CellPaddingX, f, [&](qsizetype start, qsizetype length) {
             const QStringView line = text.sliced(start, length);
             const QPointF at(right ? x + w - CellPaddingX - f.advance(line) : x + CellPaddingX, y);
-            const qsizetype from = std::max(isolateFrom, start) - start;
-            if (isolateFrom >= 0 && from < length && mayReorder(line.sliced(from))) {
-                isolated.clear();
-                isolated.append(line.first(from)).append(FirstStrongIsolate);
-                isolated.append(line.sliced(from)).append(PopDirectionalIsolate);
-                canvas.drawText(at, isolated, fontIdx);
-            } else {
-                canvas.drawText(at, line, fontIdx);
-            }
+            // A name wrapped onto several lines is an isolate on each of them.
+            const qsizetype from = isolateFrom < 0 || isolateFrom >= start + length
+                                       ? -1 : std::max(isolateFrom, start) - start;
+            canvas.drawText(at, line, fontIdx, from);
             y += f.lineHeight();
         });
     }
@@ -427,7 +412,8 @@ void PreviewDocument::paintSlice(PageCanvas &canvas, const Slice &slice) const
         for (qsizetype i = slice.first; i < slice.first + slice.count; ++i) {
             const auto &[start, length] = para.lines[size_t(i)];
             if (length > 0)
-                canvas.drawText(QPointF(Margin, y + f.ascent()), QStringView(para.text).mid(start, length), para.font);
+                canvas.drawText(QPointF(Margin, y + f.ascent()), QStringView(para.text).sliced(start, length),
+                                para.font, -1);
             y += f.lineHeight();
         }
         return;

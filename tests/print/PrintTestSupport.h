@@ -5,10 +5,21 @@
 #include "print/PreviewDocument.h"
 
 #include <QLineF>
+#include <QProcess>
 #include <QStringList>
 
 #include <algorithm>
 #include <vector>
+
+// What a tool writes, or why it failed.
+inline QString runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
 // A listing as the builder lays it out, from rows of cells.
 inline ListingText makeListing(const QList<QStringList> &rows, int columns = 3)
@@ -40,6 +51,7 @@ struct DrawnPage : PageCanvas
         QString text;
         int pixelSize;
         bool bold;
+        int font;
     };
     std::vector<Text> texts;
     std::vector<QLineF> lines;
@@ -50,13 +62,13 @@ struct DrawnPage : PageCanvas
     Text find(QStringView text) const
     {
         const auto it = std::ranges::find_if(texts, [&](const Text &t) { return t.text == text; });
-        return it == texts.end() ? Text{{-1, -1}, QString(), 0, false} : *it;
+        return it == texts.end() ? Text{{-1, -1}, QString(), 0, false, -1} : *it;
     }
 
-    void drawText(const QPointF &at, QStringView text, int font) override
+    void drawText(const QPointF &at, QStringView text, int font, qsizetype) override
     {
         const QFont &f = document.font(font).font();
-        texts.push_back({at, text.toString(), f.pixelSize(), f.bold()});
+        texts.push_back({at, text.toString(), f.pixelSize(), f.bold(), font});
     }
     void drawLine(const QPointF &from, const QPointF &to, qreal) override { lines.emplace_back(from, to); }
 };
