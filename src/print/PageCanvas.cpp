@@ -13,12 +13,15 @@ constexpr QChar PopDirectionalIsolate(0x2069);
 
 } // namespace
 
+bool mayReorder(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0590; });
+}
+
 QString isolatedText(QStringView text, qsizetype isolateFrom)
 {
-    // Right-to-left letters and every bidirectional control stand at U+0590
-    // or above; without them the isolate changes nothing.
     const QStringView tail = isolateFrom < 0 ? QStringView() : text.sliced(std::min(isolateFrom, text.size()));
-    if (std::none_of(tail.begin(), tail.end(), [](QChar c) { return c.unicode() >= 0x0590; }))
+    if (!mayReorder(tail))
         return text.toString();
     QString out;
     out.reserve(text.size() + 2);

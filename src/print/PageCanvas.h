@@ -7,6 +7,10 @@
 class PreviewDocument;
 class QPainter;
 
+// Whether setting text as an isolate can change how it reads: only
+// right-to-left letters and bidirectional controls (all at U+0590 or above) can.
+bool mayReorder(QStringView text);
+
 // text with its part from isolateFrom on set as a first-strong isolate when
 // that can change how it reads; text as it is otherwise.
 QString isolatedText(QStringView text, qsizetype isolateFrom);

@@ -2,6 +2,7 @@
 
 #include "listing/ListingText.h"
 #include "print/DocumentOutput.h"
+#include "print/PageCanvas.h"
 #include "print/PrintError.h"
 
 #include <QAbstractScrollArea>
@@ -200,8 +201,9 @@ void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableTe
         for (int c = 0; c < cells; ++c)
             body.addCell(listing.cellOffset(row, c), row.cellLength[c]);
         body.endRow();
-        if (nameStart)
-            body.addIsolateFrom(nameStart(row, listing.cell(row, 0)));
+        const QStringView first = listing.cell(row, 0);
+        if (nameStart && mayReorder(first))
+            body.addIsolateFrom(body.rowCount() - 1, nameStart(row, first));
     }
 
     appendRows(columns, std::move(heading), std::move(body), beforeTableText);
