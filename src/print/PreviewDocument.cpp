@@ -141,7 +141,10 @@ PreviewDocument::~PreviewDocument() = default;
 void PreviewDocument::clear(const QPageSize &pageSize)
 {
     m_pageSize = pageSize.isValid() ? pageSize : QPageSize(QPageSize::Letter);
-    m_pageTwips = m_pageSize.size(QPageSize::Inch) * 1440;
+    // QPageSize gives inches to two decimals (A4 would be 595.44 x 841.68
+    // points, which a printer takes for a custom size); millimetres hold A4
+    // and Letter exactly.
+    m_pageTwips = m_pageSize.size(QPageSize::Millimeter) * (1440 / 25.4);
     m_paragraphs.clear();
     m_tables.clear();
     m_blocks.clear();
