@@ -12,6 +12,7 @@ packages=(
     xvfb xauth x11-utils imagemagick xdotool
     clang libclang-rt-14-dev
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db file
+    enscript ghostscript
 )
 
 missing=()

@@ -1,16 +1,17 @@
 #include "print/DocumentOutput.h"
 
+#include "print/PageCanvas.h"
+#include "print/PdfWriter.h"
 #include "print/PreviewDocument.h"
 #include "print/PrintError.h"
 
 #include <QDir>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cups/cups.h>
+
+#include <vector>
 
 namespace {
 
@@ -26,24 +27,49 @@ void requirePages(const PreviewDocument &document, const char *message)
                                                            .arg(QDir::toNativeSeparators(fileName), reason));
 }
 
-// Paints every page into device as PDF; false when the painting could not
-// start or finish.
+constexpr qreal TwipsPerPoint = 20;
+
+// The document's pages as PDF, in the fonts the layout measured with.
+class PdfCanvas : public PageCanvas
+{
+public:
+    PdfCanvas(PdfWriter &writer, const PreviewDocument &document)
+        : m_writer(writer)
+    {
+        for (int i = 0; i < document.fontCount(); ++i)
+            m_fonts.push_back(writer.addFont(document.font(i).font(), TwipsPerPoint));
+    }
+
+    void drawText(const QPointF &baseline, QStringView text, int font, qsizetype isolateFrom) override
+    {
+        if (font >= 0 && size_t(font) < m_fonts.size())
+            m_writer.drawText(baseline / TwipsPerPoint, text, m_fonts[size_t(font)], isolateFrom);
+    }
+
+    void drawLine(const QPointF &from, const QPointF &to, qreal width) override
+    {
+        m_writer.drawLine(from / TwipsPerPoint, to / TwipsPerPoint, width / TwipsPerPoint);
+    }
+
+private:
+    PdfWriter &m_writer;
+    std::vector<int> m_fonts;      // the writer's font for each of the document's
+};
+
+// Writes every page into device as PDF; false when the device refused a write.
 bool renderPdf(const PreviewDocument &document, QIODevice &device)
 {
-    QPdfWriter writer(&device);
+    PdfWriter writer(&device);
     writer.setCreator(QStringLiteral("Foliotrace"));
     writer.setTitle(DocumentOutput::title(document));
-    writer.setPageLayout(QPageLayout(document.pageSize(), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const QRectF target = writer.pageLayout().fullRectPixels(writer.resolution());
+    PdfCanvas canvas(writer, document);
+    const QSizeF paper = document.pageSizeTwips() / TwipsPerPoint;
     for (int page = 1; page <= document.pageCount(); ++page) {
-        if (page > 1)
-            writer.newPage();
-        document.renderPage(painter, page, target);
+        writer.beginPage(paper);
+        document.paintPage(canvas, page);
+        writer.endPage();
     }
-    return painter.end();
+    return writer.finish();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "print/PdfWriter.h"
 
+#include "print/PageCanvas.h"
 #include "print/TrueTypeSubset.h"
 
 #include <QGlyphRun>
@@ -21,26 +22,32 @@ namespace {
 void appendNumber(QByteArray &out, qreal value)
 {
     qint64 hundredths = std::isfinite(value) ? qint64(std::llround(value * 100)) : 0;
-    if (hundredths < 0) {
-        out.append('-');
+    char text[32];
+    char *end = text + sizeof text;
+    char *p = end;
+    const bool negative = hundredths < 0;
+    if (negative)
         hundredths = -hundredths;
-    }
-    char digits[24];
-    int n = 0;
-    qint64 whole = hundredths / 100;
-    do {
-        digits[n++] = char('0' + whole % 10);
-        whole /= 10;
-    } while (whole > 0);
-    while (n > 0)
-        out.append(digits[--n]);
     const int fraction = int(hundredths % 100);
     if (fraction) {
-        out.append('.');
-        out.append(char('0' + fraction / 10));
         if (fraction % 10)
-            out.append(char('0' + fraction % 10));
+            *--p = char('0' + fraction % 10);
+        *--p = char('0' + fraction / 10);
+        *--p = '.';
     }
+    qint64 whole = hundredths / 100;
+    do {
+        *--p = char('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    if (negative)
+        *--p = '-';
+    out.append(p, end - p);
+}
+
+qreal hundredths(qreal value)
+{
+    return std::isfinite(value) ? std::round(value * 100) / 100 : 0;
 }
 
 QByteArray number(qreal value)
@@ -66,19 +73,24 @@ QByteArray utf16Hex(QStringView text)
 }
 
 // A string of two-byte glyph numbers as a literal string operand.
-void appendGlyphString(QByteArray &out, const QByteArray &glyphs)
+void appendGlyphString(QByteArray &out, QByteArrayView glyphs)
 {
-    out.append('(');
+    const qsizetype start = out.size();
+    out.resize(start + 2 * glyphs.size() + 2);
+    char *p = out.data() + start;
+    *p++ = '(';
     for (char c : glyphs) {
-        if (c == '(' || c == ')' || c == '\\')
-            out.append('\\');
         if (c == '\r') {
-            out.append("\\r");      // a bare CR would be read as a line end
+            *p++ = '\\';      // a bare CR would be read as a line end
+            *p++ = 'r';
             continue;
         }
-        out.append(c);
+        if (c == '(' || c == ')' || c == '\\')
+            *p++ = '\\';
+        *p++ = c;
     }
-    out.append(')');
+    *p++ = ')';
+    out.truncate(p - out.constData());
 }
 
 // Characters whose glyph can go straight after the one before it: no
@@ -131,6 +143,22 @@ struct PdfWriter::Face
         if (glyph >= used.size())
             used.resize(glyph + 1, false);
         used[glyph] = true;
+    }
+
+    // The character's entry in glyphOf, looked up now. Its glyph counts as
+    // used from here on, even if the run it came in takes the layout path.
+    quint32 lookUp(QChar c)
+    {
+        quint32 glyph = 0;
+        int count = 1;
+        quint32 &known = glyphOf[c.unicode()];
+        known = NeedsLayout;
+        if (isSimpleChar(c) && raw.glyphIndexesForChars(&c, 1, &glyph, &count) && glyph != 0 && glyph <= 0xFFFF) {
+            known = glyph + 1;
+            unicodeOf.insert(glyph, c.unicode());
+            markUsed(glyph);
+        }
+        return known;
     }
 };
 
@@ -215,39 +243,35 @@ void PdfWriter::beginPage(const QSizeF &pointSize)
     m_currentSize = 0;
     m_lineX = 0;
     m_lineY = 0;
+    m_originX = 0;
+    m_originY = 0;
+    m_lineWidth = -1;
 }
 
 bool PdfWriter::appendSimple(QByteArray &glyphs, Face &face, QStringView text)
 {
     if (!face.trueType)
         return false;
+    glyphs.resize(2 * text.size());
+    char *p = glyphs.data();
     for (QChar c : text) {
         if (isIsolateMark(c))
             continue;
-        quint32 &known = face.glyphOf[c.unicode()];
-        if (known == NotLookedUp) {
-            quint32 glyph = 0;
-            int count = 1;
-            known = NeedsLayout;
-            if (isSimpleChar(c) && face.raw.glyphIndexesForChars(&c, 1, &glyph, &count) && glyph != 0
-                && glyph <= 0xFFFF) {
-                known = glyph + 1;
-                face.unicodeOf.insert(glyph, c.unicode());
-            }
-        }
+        quint32 known = face.glyphOf[c.unicode()];
+        if (known == NotLookedUp)
+            known = face.lookUp(c);
         if (known == NeedsLayout)
             return false;
-        const quint32 glyph = known - 1;
-        face.markUsed(glyph);
-        glyphs.append(char(glyph >> 8));
-        glyphs.append(char(glyph & 0xff));
+        *p++ = char((known - 1) >> 8);
+        *p++ = char((known - 1) & 0xff);
     }
+    glyphs.truncate(p - glyphs.constData());
     return true;
 }
 
 // One text-showing operation at baseline, in PDF's bottom-up coordinates
 // relative to the start of the line before.
-void PdfWriter::showGlyphs(int face, qreal size, const QPointF &baseline, const QByteArray &glyphs)
+void PdfWriter::showGlyphs(int face, qreal size, const QPointF &baseline, QByteArrayView glyphs)
 {
     if (face != m_currentFace || size != m_currentSize) {
         m_currentFace = face;
@@ -257,38 +281,39 @@ void PdfWriter::showGlyphs(int face, qreal size, const QPointF &baseline, const 
         appendNumber(m_text, size);
         m_text.append(" Tf\n");
     }
-    const qreal y = m_pageSize.height() - baseline.y();
-    appendNumber(m_text, baseline.x() - m_lineX);
+    // The line start moves by what was written, so rounding never adds up
+    // down a page.
+    const qreal dx = hundredths(baseline.x() - m_lineX);
+    const qreal dy = hundredths(m_pageSize.height() - baseline.y() - m_lineY);
+    appendNumber(m_text, dx);
     m_text.append(' ');
-    appendNumber(m_text, y - m_lineY);
+    appendNumber(m_text, dy);
     m_text.append(" Td");
-    m_lineX = baseline.x();
-    m_lineY = y;
+    m_lineX += dx;
+    m_lineY += dy;
     appendGlyphString(m_text, glyphs);
     m_text.append("Tj\n");
 }
 
-void PdfWriter::drawText(const QPointF &baseline, QStringView text, int font)
+void PdfWriter::drawText(const QPointF &baseline, QStringView text, int font, qsizetype isolateFrom)
 {
     if (text.isEmpty() || font < 0 || size_t(font) >= m_fonts.size())
         return;
     const FontUse &use = m_fonts[size_t(font)];
-    QByteArray glyphs;
-    glyphs.reserve(text.size() * 2);
-    if (appendSimple(glyphs, *m_faces[size_t(use.face)], text)) {
-        if (!glyphs.isEmpty())
-            showGlyphs(use.face, use.size, baseline, glyphs);
+    if (appendSimple(m_glyphs, *m_faces[size_t(use.face)], text)) {
+        if (!m_glyphs.isEmpty())
+            showGlyphs(use.face, use.size, baseline, m_glyphs);
         return;
     }
-    drawComplex(baseline, text, use);
+    drawComplex(baseline, text, isolateFrom, use);
 }
 
 // Text the simple path cannot take: Qt lays it out (bidi, shaping, font
 // fallback) and each glyph goes where the layout put it, in the font the
 // layout chose. The text itself rides along as ActualText for search and copy.
-void PdfWriter::drawComplex(const QPointF &baseline, QStringView text, const FontUse &use)
+void PdfWriter::drawComplex(const QPointF &baseline, QStringView text, qsizetype isolateFrom, const FontUse &use)
 {
-    QTextLayout layout(text.toString(), use.font);
+    QTextLayout layout(isolatedText(text, isolateFrom), use.font);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
@@ -320,7 +345,7 @@ void PdfWriter::drawComplex(const QPointF &baseline, QStringView text, const Fon
             }
             face.markUsed(indexes[i]);
             const char glyph[2] = {char(indexes[i] >> 8), char(indexes[i] & 0xff)};
-            showGlyphs(faceIndex, raw.pixelSize() * scale, at, QByteArray(glyph, 2));
+            showGlyphs(faceIndex, raw.pixelSize() * scale, at, QByteArrayView(glyph, 2));
         }
     }
     m_text.append("EMC\n");
@@ -331,9 +356,9 @@ void PdfWriter::drawGlyphOutline(const QPainterPath &path, const QPointF &origin
     if (path.isEmpty())
         return;
     const auto point = [&](const QPainterPath::Element &p) {
-        appendNumber(m_graphics, origin.x() + p.x * scale);
+        appendNumber(m_graphics, origin.x() + p.x * scale - m_originX);
         m_graphics.append(' ');
-        appendNumber(m_graphics, m_pageSize.height() - (origin.y() + p.y * scale));
+        appendNumber(m_graphics, m_pageSize.height() - (origin.y() + p.y * scale) - m_originY);
         m_graphics.append(' ');
     };
     for (int e = 0; e < path.elementCount(); ++e) {
@@ -357,15 +382,29 @@ void PdfWriter::drawGlyphOutline(const QPainterPath &path, const QPointF &origin
 
 void PdfWriter::drawLine(const QPointF &from, const QPointF &to, qreal width)
 {
-    appendNumber(m_graphics, width);
-    m_graphics.append(" w ");
-    appendNumber(m_graphics, from.x());
+    if (width != m_lineWidth) {
+        m_lineWidth = width;
+        appendNumber(m_graphics, width);
+        m_graphics.append(" w\n");
+    }
+    // Each line starts from where the one before started: the lines of a
+    // ruled table then repeat the same few operators, which compress to
+    // almost nothing.
+    const qreal dx = hundredths(from.x() - m_originX);
+    const qreal dy = hundredths(m_pageSize.height() - from.y() - m_originY);
+    if (dx != 0 || dy != 0) {
+        m_graphics.append("1 0 0 1 ");
+        appendNumber(m_graphics, dx);
+        m_graphics.append(' ');
+        appendNumber(m_graphics, dy);
+        m_graphics.append(" cm ");
+        m_originX += dx;
+        m_originY += dy;
+    }
+    m_graphics.append("0 0 m ");
+    appendNumber(m_graphics, to.x() - m_originX);
     m_graphics.append(' ');
-    appendNumber(m_graphics, m_pageSize.height() - from.y());
-    m_graphics.append(" m ");
-    appendNumber(m_graphics, to.x());
-    m_graphics.append(' ');
-    appendNumber(m_graphics, m_pageSize.height() - to.y());
+    appendNumber(m_graphics, m_pageSize.height() - to.y() - m_originY);
     m_graphics.append(" l S\n");
 }
 

@@ -39,7 +39,9 @@ public:
     int addFont(const QFont &font, qreal layoutUnitsPerPoint);
 
     void beginPage(const QSizeF &pointSize);
-    void drawText(const QPointF &baseline, QStringView text, int font);
+    // The part of text from isolateFrom on, if any, is set as a first-strong
+    // isolate (PageCanvas explains why); the text read back is text itself.
+    void drawText(const QPointF &baseline, QStringView text, int font, qsizetype isolateFrom = -1);
     void drawLine(const QPointF &from, const QPointF &to, qreal width);
     void endPage();
 
@@ -65,9 +67,9 @@ private:
     void writeStream(int object, const QByteArray &data, const QByteArray &extraDictionary = {});
     int faceFor(const class QRawFont &raw);
     bool appendSimple(QByteArray &glyphs, Face &face, QStringView text);
-    void drawComplex(const QPointF &baseline, QStringView text, const FontUse &use);
+    void drawComplex(const QPointF &baseline, QStringView text, qsizetype isolateFrom, const FontUse &use);
     void drawGlyphOutline(const class QPainterPath &path, const QPointF &origin, qreal scale);
-    void showGlyphs(int face, qreal size, const QPointF &baseline, const QByteArray &glyphs);
+    void showGlyphs(int face, qreal size, const QPointF &baseline, QByteArrayView glyphs);
     void writeFace(Face &face);
     int writeToUnicode(const Face &face);
 
@@ -93,4 +95,8 @@ private:
     qreal m_currentSize = 0;
     qreal m_lineX = 0;           // start of the current text line, PDF coordinates
     qreal m_lineY = 0;
+    qreal m_originX = 0;         // where the graphics' coordinates start, PDF coordinates
+    qreal m_originY = 0;
+    qreal m_lineWidth = -1;      // the graphics' pen width, < 0 until set
+    QByteArray m_glyphs;         // the run being set, kept to reuse its memory
 };

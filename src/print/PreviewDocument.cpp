@@ -1,5 +1,7 @@
 #include "print/PreviewDocument.h"
 
+#include "print/PageCanvas.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -139,7 +141,10 @@ PreviewDocument::~PreviewDocument() = default;
 void PreviewDocument::clear(const QPageSize &pageSize)
 {
     m_pageSize = pageSize.isValid() ? pageSize : QPageSize(QPageSize::Letter);
-    m_pageTwips = m_pageSize.size(QPageSize::Inch) * 1440;
+    // QPageSize gives inches to two decimals (A4 would be 595.44 x 841.68
+    // points, which a printer takes for a custom size); millimetres hold A4
+    // and Letter exactly.
+    m_pageTwips = m_pageSize.size(QPageSize::Millimeter) * (1440 / 25.4);
     m_paragraphs.clear();
     m_tables.clear();
     m_blocks.clear();
@@ -334,61 +339,84 @@ void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowSt
     }
 }
 
-void PreviewDocument::paintPageText(QPainter &painter, const QString &text, int fontIdx,
+void PreviewDocument::paintPageText(PageCanvas &canvas, const QString &text, int fontIdx,
                                     qreal baseline, int page) const
 {
     if (text.isEmpty() || fontIdx < 0)
         return;
     const MeasuredFont &f = font(fontIdx);
     const TableText::PageTextParts parts = TableText::splitPageText(text);
-    painter.setFont(f.font());
-    const qreal y = baseline;
     const QString left = TableText::withPageNumber(parts.left, page);
     const QString centre = TableText::withPageNumber(parts.centre, page);
     const QString right = TableText::withPageNumber(parts.right, page);
     if (!left.isEmpty())
-        painter.drawText(QPointF(Margin, y), left);
+        canvas.drawText(QPointF(Margin, baseline), left, fontIdx, -1);
     if (!centre.isEmpty())
-        painter.drawText(QPointF((m_pageTwips.width() - f.advance(centre)) / 2, y), centre);
+        canvas.drawText(QPointF((m_pageTwips.width() - f.advance(centre)) / 2, baseline), centre, fontIdx, -1);
     if (!right.isEmpty())
-        painter.drawText(QPointF(m_pageTwips.width() - Margin - f.advance(right), y), right);
+        canvas.drawText(QPointF(m_pageTwips.width() - Margin - f.advance(right), baseline), right, fontIdx, -1);
 }
 
-void PreviewDocument::paintRow(QPainter &painter, const Table &table, const Rows &rows,
+void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Rows &rows,
                                qsizetype row, int fontIdx, qreal top) const
 {
     const MeasuredFont &f = font(fontIdx);
-    painter.setFont(f.font());
     const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
     for (int c = 0; c < cells; ++c) {
         const QStringView text = rows.cell(row, c);
         if (text.isEmpty())
             continue;
-        const qreal x = table.left + table.columnX[size_t(c)];
+        const qreal x = Margin + table.left + table.columnX[size_t(c)];
         const qreal w = table.columnWidth[size_t(c)];
         const bool right = table.rightAligned[size_t(c)];
+        const qsizetype isolateFrom = c == 0 ? rows.isolateFrom(row) : -1;
         qreal y = top + CellPaddingY + f.ascent();
         wrapText(text, w - 2 * CellPaddingX, f, [&](qsizetype start, qsizetype length) {
             const QStringView line = text.sliced(start, length);
-            const qreal lx = right ? x + w - CellPaddingX - f.advance(line) : x + CellPaddingX;
-            painter.drawText(QPointF(lx, y), line.toString());
+            const QPointF at(right ? x + w - CellPaddingX - f.advance(line) : x + CellPaddingX, y);
+            // A name wrapped onto several lines is an isolate on each of them.
+            const qsizetype from = isolateFrom < 0 || isolateFrom >= start + length
+                                       ? -1 : std::max(isolateFrom, start) - start;
+            canvas.drawText(at, line, fontIdx, from);
             y += f.lineHeight();
         });
     }
 }
 
-void PreviewDocument::paintSlice(QPainter &painter, const Slice &slice) const
+void PreviewDocument::paintGrid(PageCanvas &canvas, const Table &t, const std::vector<qreal> &edges) const
+{
+    const qreal x0 = Margin + t.left;
+    const qreal x1 = x0 + t.width;
+    const qreal top = edges.front();
+    const qreal bottom = edges.back();
+    const auto across = [&](qreal y) { canvas.drawLine(QPointF(x0, y), QPointF(x1, y), GridPenWidth); };
+    if (t.grid & GridTop)
+        across(top);
+    if (t.grid & GridBottom)
+        across(bottom);
+    if (t.grid & (GridBetweenRows | GridInner)) {
+        for (size_t i = 1; i + 1 < edges.size(); ++i)
+            across(edges[i]);
+    }
+    if (t.grid & GridInner) {
+        for (qreal cx : t.columnX)
+            canvas.drawLine(QPointF(x0 + cx, top), QPointF(x0 + cx, bottom), GridPenWidth);
+        canvas.drawLine(QPointF(x1, top), QPointF(x1, bottom), GridPenWidth);
+    }
+}
+
+void PreviewDocument::paintSlice(PageCanvas &canvas, const Slice &slice) const
 {
     const Block &block = m_blocks[size_t(slice.block)];
     if (!block.isTable) {
         const Paragraph &para = m_paragraphs[size_t(block.index)];
         const MeasuredFont &f = font(para.font);
-        painter.setFont(f.font());
-        qreal y = slice.top;
+        qreal y = Margin + slice.top;
         for (qsizetype i = slice.first; i < slice.first + slice.count; ++i) {
             const auto &[start, length] = para.lines[size_t(i)];
             if (length > 0)
-                painter.drawText(QPointF(0, y + f.ascent()), para.text.mid(start, length));
+                canvas.drawText(QPointF(Margin, y + f.ascent()), QStringView(para.text).sliced(start, length),
+                                para.font, -1);
             y += f.lineHeight();
         }
         return;
@@ -396,61 +424,36 @@ void PreviewDocument::paintSlice(QPainter &painter, const Slice &slice) const
 
     const Table &t = m_tables[size_t(block.index)];
     std::vector<qreal> edges;       // top of every row painted, then the bottom of the last
-    qreal y = slice.top;
+    qreal y = Margin + slice.top;
     if (slice.withHeading) {
         for (qsizetype r = 0; r < t.heading.rowCount(); ++r) {
             edges.push_back(y);
-            paintRow(painter, t, t.heading, r, t.headingFont[size_t(r)], y);
+            paintRow(canvas, t, t.heading, r, t.headingFont[size_t(r)], y);
             y += t.headingHeight[size_t(r)];
         }
     }
     for (qsizetype r = slice.first; r < slice.first + slice.count; ++r) {
         edges.push_back(y);
-        paintRow(painter, t, t.body, r, t.rowFont[size_t(r)], y);
+        paintRow(canvas, t, t.body, r, t.rowFont[size_t(r)], y);
         y += t.rowHeight[size_t(r)];
     }
     if (edges.empty() || t.grid == 0)
         return;
     edges.push_back(y);
-
-    painter.save();
-    painter.setPen(QPen(Qt::black, GridPenWidth, Qt::SolidLine, Qt::FlatCap));
-    const qreal x0 = t.left;
-    const qreal x1 = t.left + t.width;
-    const qreal top = edges.front();
-    const qreal bottom = edges.back();
-    if (t.grid & GridTop)
-        painter.drawLine(QPointF(x0, top), QPointF(x1, top));
-    if (t.grid & GridBottom)
-        painter.drawLine(QPointF(x0, bottom), QPointF(x1, bottom));
-    if (t.grid & (GridBetweenRows | GridInner)) {
-        for (size_t i = 1; i + 1 < edges.size(); ++i)
-            painter.drawLine(QPointF(x0, edges[i]), QPointF(x1, edges[i]));
-    }
-    if (t.grid & GridInner) {
-        for (qreal cx : t.columnX)
-            painter.drawLine(QPointF(x0 + cx, top), QPointF(x0 + cx, bottom));
-        painter.drawLine(QPointF(x1, top), QPointF(x1, bottom));
-    }
-    painter.restore();
+    paintGrid(canvas, t, edges);
 }
 
-void PreviewDocument::paintPage(QPainter &painter, int page) const
+void PreviewDocument::paintPage(PageCanvas &canvas, int page) const
 {
     if (page < 1 || page > pageCount())
         return;
-    painter.save();
-    painter.setPen(Qt::black);
     const qreal headerBaseline = Margin / 2.0;
     const qreal footerBaseline = m_pageTwips.height() - Margin / 2.0;
-    paintPageText(painter, m_header, m_headerFont, headerBaseline, page);
-    paintPageText(painter, m_footer, m_footerFont, footerBaseline, page);
-
-    painter.translate(Margin, Margin);
+    paintPageText(canvas, m_header, m_headerFont, headerBaseline, page);
+    paintPageText(canvas, m_footer, m_footerFont, footerBaseline, page);
     const auto [first, end] = pageSlices(page);
     for (qsizetype s = first; s < end; ++s)
-        paintSlice(painter, m_slices[size_t(s)]);
-    painter.restore();
+        paintSlice(canvas, m_slices[size_t(s)]);
 }
 
 void PreviewDocument::renderPage(QPainter &painter, int page, const QRectF &target) const
@@ -458,6 +461,9 @@ void PreviewDocument::renderPage(QPainter &painter, int page, const QRectF &targ
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / m_pageTwips.width(), target.height() / m_pageTwips.height());
-    paintPage(painter, page);
+    {
+        PainterCanvas canvas(painter, *this);
+        paintPage(canvas, page);
+    }
     painter.restore();
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class PageCanvas;
 class QPainter;
 
 // The document behind the preview surface: paragraphs and tables laid out
@@ -98,10 +99,15 @@ public:
     QSizeF pageSizeTwips() const { return m_pageTwips; }
     const QPageSize &pageSize() const { return m_pageSize; }
     QString title() const;
+    // The fonts the document's text is set in, as PageCanvas names them.
+    int fontCount() const { return int(m_fonts.size()); }
+    const MeasuredFont &font(int index) const { return *m_fonts[size_t(index)]; }
 
-    // Paints page (1-based) with the painter's coordinates in twips and the
-    // page's top-left corner at the origin.
-    void paintPage(QPainter &painter, int page) const;
+    // Paints page (1-based). The first cell of a table row that has an
+    // isolated run (a name) gets it as a first-strong isolate, so that a name
+    // in another direction, or holding bidirectional controls, reorders
+    // nothing but itself.
+    void paintPage(PageCanvas &canvas, int page) const;
     // Paints page scaled into target, in the painter's device coordinates.
     void renderPage(QPainter &painter, int page, const QRectF &target) const;
 
@@ -123,7 +129,6 @@ private:
     };
 
     int fontIndex(const TextStyle &style);
-    const MeasuredFont &font(int index) const { return *m_fonts[size_t(index)]; }
     qreal contentHeight() const;
     qreal contentWidth() const;
     void startPage();
@@ -135,10 +140,12 @@ private:
     // its heading opened.
     void layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle);
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
-    void paintSlice(QPainter &painter, const Slice &slice) const;
-    void paintRow(QPainter &painter, const Table &table, const TableText::Rows &rows,
+    void paintSlice(PageCanvas &canvas, const Slice &slice) const;
+    void paintRow(PageCanvas &canvas, const Table &table, const TableText::Rows &rows,
                   qsizetype row, int fontIdx, qreal top) const;
-    void paintPageText(QPainter &painter, const QString &text, int fontIdx, qreal baseline, int page) const;
+    // edges: the top of every row painted, then the bottom of the last.
+    void paintGrid(PageCanvas &canvas, const Table &table, const std::vector<qreal> &edges) const;
+    void paintPageText(PageCanvas &canvas, const QString &text, int fontIdx, qreal baseline, int page) const;
 
     QPageSize m_pageSize;
     QSizeF m_pageTwips;

@@ -2,6 +2,7 @@
 
 #include "listing/ListingText.h"
 #include "print/DocumentOutput.h"
+#include "print/PageCanvas.h"
 #include "print/PrintError.h"
 
 #include <QAbstractScrollArea>
@@ -176,7 +177,8 @@ void PreviewSurface::AppendTable(const QString &format, const QString &heading, 
                TableText::parseRows(body, columnCount, true), beforeTableText);
 }
 
-void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText)
+void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText,
+                                 const NameStart &nameStart)
 {
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
     const int cells = std::clamp(listing.columnCount(), 1, 3);
@@ -199,6 +201,9 @@ void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableTe
         for (int c = 0; c < cells; ++c)
             body.addCell(listing.cellOffset(row, c), row.cellLength[c]);
         body.endRow();
+        const QStringView first = listing.cell(row, 0);
+        if (nameStart && mayReorder(first))
+            body.addIsolateFrom(body.rowCount() - 1, nameStart(row, first));
     }
 
     appendRows(columns, std::move(heading), std::move(body), beforeTableText);

@@ -5,9 +5,11 @@
 #include <QPageSize>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
+struct ListingRow;
 struct ListingText;
 class PageView;
 
@@ -77,8 +79,11 @@ public:
     void AppendTable(const QString &format, const QString &heading, const QString &body,
                      const BeforeTableText &beforeTableText = {});
     // The same from a listing's structured rows: a name holding "|" or ";"
-    // stays one cell of one row.
-    void AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText = {});
+    // stays one cell of one row. nameStart, if given, tells where the name
+    // begins in a row's first cell; the name is then set as an isolate.
+    using NameStart = std::function<qsizetype(const ListingRow &row, QStringView firstCell)>;
+    void AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText = {},
+                     const NameStart &nameStart = {});
 
     // Closes the document; PageTotal is final and page 1 shows.
     void FinishDocument();

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -51,6 +52,28 @@ void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle 
     style.pointSize = mark == dirIndicator ? 10 : 8;
 }
 
+qsizetype nameStart(QStringView firstCell, ListingRowKind kind, QStringView dirIndicator)
+{
+    const auto blanksAt = [](QStringView text) {
+        qsizetype n = 0;
+        while (n < text.size() && text[n] == u' ')
+            ++n;
+        return n;
+    };
+    const qsizetype blanks = blanksAt(firstCell);
+    if (kind == ListingRowKind::File) {
+        const qsizetype gap = firstCell.indexOf(u"  ", blanks);
+        return gap < 0 ? blanks : gap + 2;
+    }
+    // Only a mark with something besides blanks tells the indentation from
+    // the mark's own leading blanks.
+    const qsizetype indent = blanks - blanksAt(dirIndicator);
+    if (blanksAt(dirIndicator) < dirIndicator.size() && indent >= 0
+        && firstCell.sliced(indent).startsWith(dirIndicator))
+        return std::min(indent + dirIndicator.size() + 1, firstCell.size());
+    return blanks;
+}
+
 QString pageLabel(int shownPage, int pageTotal)
 {
     if (shownPage < 1)
@@ -83,8 +106,11 @@ void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString
     const ListingText &listing = creatString(QStringLiteral("|"), QStringLiteral(";"));
 
     const QString &dirIndicator = window.dirIndicator;
-    vsp1.AppendTable(listing, [&dirIndicator](QStringView text, TextStyle &style) {
+    const auto rowStyle = [&dirIndicator](QStringView text, TextStyle &style) {
         vsp1_BeforeTableText(text, dirIndicator, style);
+    };
+    vsp1.AppendTable(listing, rowStyle, [&dirIndicator](const ListingRow &row, QStringView cell) {
+        return nameStart(cell, row.kind, dirIndicator);
     });
     vsp1.PageFooterText(QStringLiteral("||") + QCoreApplication::translate("PrintComposer", "Page %d"));
     vsp1.FinishDocument();

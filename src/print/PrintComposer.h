@@ -7,6 +7,7 @@
 #include <optional>
 
 struct ListingText;
+enum class ListingRowKind : quint8;
 struct TextStyle;
 class PreviewSurface;
 
@@ -40,6 +41,13 @@ std::optional<int> gridStyleFor(const QString &gridText);
 // The style of one table row: 10 pt when its first character after leading
 // spaces equals the whole directory indicator, else 8 pt.
 void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle &style);
+
+// Where the name begins in a row's first cell (indentation, the row's mark,
+// one or two blanks, the name). Exact for folder rows, whose mark is known
+// here; in a file row the name follows the first two blanks after the
+// indentation. Where the split is uncertain it never falls after the
+// name's start, except with a mark of blanks only, which no name can move.
+qsizetype nameStart(QStringView firstCell, ListingRowKind kind, QStringView dirIndicator);
 
 // "Page 1 of 3"; "Page:" while no page shows.
 QString pageLabel(int shownPage, int pageTotal);

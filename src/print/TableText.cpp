@@ -2,6 +2,8 @@
 
 #include "listing/NumberText.h"
 
+#include <algorithm>
+
 namespace TableText {
 
 namespace {
@@ -65,6 +67,12 @@ QStringView Rows::rowText(qsizetype row) const
     const qsizetype start = m_cells[size_t(first)].offset;
     const qsizetype end = m_cells[size_t(last)].offset + m_cells[size_t(last)].length;
     return QStringView(m_text).mid(start, end - start);
+}
+
+qsizetype Rows::isolateFrom(qsizetype row) const
+{
+    const auto it = std::lower_bound(m_isolateFrom.begin(), m_isolateFrom.end(), std::pair{row, qsizetype(-1)});
+    return it != m_isolateFrom.end() && it->first == row ? it->second : -1;
 }
 
 void Rows::reserve(qsizetype rows, int columns)

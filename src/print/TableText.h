@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <utility>
 #include <vector>
 
 // Parsing of the texts the preview surface accepts: the column format
@@ -47,17 +48,23 @@ public:
     QStringView cell(qsizetype row, int column) const;
     // The row's text from its first cell to the end of its last, separators included.
     QStringView rowText(qsizetype row) const;
-
+    // Where the run of the row's first cell that is set as an isolate (a
+    // name) begins, or -1 when the cell has none.
+    qsizetype isolateFrom(qsizetype row) const;
     // Builders: a row is its cells added in order, then endRow().
     void setText(const QString &text) { m_text = text; }
     void addCell(qsizetype offset, qsizetype length) { m_cells.push_back({offset, length}); }
     void endRow() { m_rowStart.push_back(qsizetype(m_cells.size())); }
+    // For the rows that have one, in row order: most names need none, and a
+    // million rows then cost nothing here.
+    void addIsolateFrom(qsizetype row, qsizetype offset) { m_isolateFrom.emplace_back(row, offset); }
     void reserve(qsizetype rows, int columns);
 
 private:
     QString m_text;
     std::vector<CellRef> m_cells;
     std::vector<qsizetype> m_rowStart{0};
+    std::vector<std::pair<qsizetype, qsizetype>> m_isolateFrom;     // row, offset
 };
 
 // Splits text into rows at rowSeparator and each row into at most

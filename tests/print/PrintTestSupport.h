@@ -1,14 +1,25 @@
 #pragma once
 
 #include "listing/ListingText.h"
+#include "print/PageCanvas.h"
 #include "print/PreviewDocument.h"
 
-#include <QPaintEngine>
-#include <QPainter>
+#include <QLineF>
+#include <QProcess>
 #include <QStringList>
 
 #include <algorithm>
 #include <vector>
+
+// What a tool writes, or why it failed.
+inline QString runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
 // A listing as the builder lays it out, from rows of cells.
 inline ListingText makeListing(const QList<QStringList> &rows, int columns = 3)
@@ -32,7 +43,7 @@ inline ListingText makeListing(const QList<QStringList> &rows, int columns = 3)
 
 // What paintPage draws on a page, in twips: text runs with their font's
 // pixel size (points x 20) and weight, and lines.
-struct DrawnPage : QPaintDevice, QPaintEngine
+struct DrawnPage : PageCanvas
 {
     struct Text
     {
@@ -40,42 +51,24 @@ struct DrawnPage : QPaintDevice, QPaintEngine
         QString text;
         int pixelSize;
         bool bold;
+        int font;
     };
     std::vector<Text> texts;
     std::vector<QLineF> lines;
+    const PreviewDocument &document;
 
-    DrawnPage(const PreviewDocument &doc, int page) : QPaintEngine(AllFeatures)
-    {
-        QPainter painter(this);
-        doc.paintPage(painter, page);
-    }
+    DrawnPage(const PreviewDocument &doc, int page) : document(doc) { doc.paintPage(*this, page); }
     // The first run of text, or one at (-1, -1) of size 0 when none.
     Text find(QStringView text) const
     {
         const auto it = std::ranges::find_if(texts, [&](const Text &t) { return t.text == text; });
-        return it == texts.end() ? Text{{-1, -1}, QString(), 0, false} : *it;
+        return it == texts.end() ? Text{{-1, -1}, QString(), 0, false, -1} : *it;
     }
 
-    QPaintEngine *paintEngine() const override { return const_cast<DrawnPage *>(this); }
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState &) override {}
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-    Type type() const override { return User; }
-    void drawLines(const QLineF *l, int n) override
+    void drawText(const QPointF &at, QStringView text, int font, qsizetype) override
     {
-        for (int i = 0; i < n; ++i)
-            lines.push_back(state->transform().map(l[i]));
+        const QFont &f = document.font(font).font();
+        texts.push_back({at, text.toString(), f.pixelSize(), f.bold(), font});
     }
-    void drawTextItem(const QPointF &p, const QTextItem &item) override
-    {
-        const QFont font = item.font();
-        texts.push_back({state->transform().map(p), item.text(), font.pixelSize(), font.bold()});
-    }
-    // 1440 dots per inch, so that device units are twips; room for any page.
-    int metric(PaintDeviceMetric m) const override
-    {
-        return m == PdmDevicePixelRatio ? 1 : m == PdmDevicePixelRatioScaled ? int(devicePixelRatioFScale())
-               : m == PdmDepth ? 32 : m >= PdmDpiX && m <= PdmPhysicalDpiY ? 1440 : 20000;
-    }
+    void drawLine(const QPointF &from, const QPointF &to, qreal) override { lines.emplace_back(from, to); }
 };

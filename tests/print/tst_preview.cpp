@@ -6,9 +6,13 @@
 
 #include <QAbstractScrollArea>
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <set>
@@ -84,6 +88,50 @@ class TestPreview : public QObject
         PrintComposer::SendPrintData(*m_vsp1, m_window, creatString);
     }
 
+    // The document as PDF against what the preview draws: as many pages,
+    // every run of text with its first word where the preview puts it, in
+    // its size, and ink on every ruled line.
+    void checkPdfMatchesPreview()
+    {
+        const PreviewDocument &doc = m_vsp1->document();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("out.pdf"));
+        DocumentOutput::writePdf(doc, file);
+        const QStringList pages = runTool("pdftotext", {"-bbox", file, "-"}).split("<page ").mid(1);
+        QCOMPARE(pages.size(), doc.pageCount());
+        runTool("pdftoppm", {"-r", "144", "-gray", "-png", file, dir.filePath("p")});
+        const QStringList images = QDir(dir.path()).entryList({"p-*.png"}, QDir::Files, QDir::Name);
+        const QRegularExpression word(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(.*)</)re");
+        for (int p = 1; p <= doc.pageCount(); ++p) {
+            const DrawnPage drawn(doc, p);
+            for (const DrawnPage::Text &t : drawn.texts) {
+                const qsizetype blanks = t.text.indexOf(QRegularExpression("[^ ]"));
+                const QString first = t.text.mid(blanks).section(u' ', 0, 0);
+                const MeasuredFont &font = doc.font(t.font);
+                const qreal x = (t.at.x() + font.advance(t.text.first(blanks))) / 20;
+                bool found = false;
+                for (const QRegularExpressionMatch &m : word.globalMatch(pages[p - 1])) {
+                    const qreal top = m.captured(2).toDouble();
+                    const qreal bottom = m.captured(3).toDouble();
+                    found = found || (m.captured(4) == first && qAbs(m.captured(1).toDouble() - x) < 0.5
+                                      && top < t.at.y() / 20 && bottom > t.at.y() / 20
+                                      && qAbs(bottom - top - font.lineHeight() / 20) < 0.3);
+                }
+                QVERIFY2(found, qPrintable(QStringLiteral("page %1: %2").arg(p).arg(t.text)));
+            }
+            const QImage image(dir.filePath(images.value(p - 1)));
+            for (const QLineF &line : drawn.lines) {
+                const QPoint mid = (line.center() * 144 / 1440).toPoint();
+                const QPoint across = line.dy() == 0 ? QPoint(0, 1) : QPoint(1, 0);
+                int darkest = 255;
+                for (int d = -2; d <= 2; ++d)
+                    darkest = std::min(darkest, qGray(image.pixel(mid + d * across)));
+                QVERIFY2(darkest < 128, qPrintable(QStringLiteral("page %1: no line at %2").arg(p).arg(mid.y())));
+            }
+        }
+    }
+
 private slots:
     void init()
     {
@@ -144,6 +192,7 @@ private slots:
             QCOMPARE(body, expected);
         }
         QCOMPARE(next, rows);
+        checkPdfMatchesPreview();
     }
 
     void gridStyles_data()
@@ -178,6 +227,7 @@ private slots:
             (line.dy() == 0 ? rowsAt : columnsAt).insert(qRound(line.dy() == 0 ? line.y1() : line.x1()));
         QCOMPARE(int(rowsAt.size()), horizontal);
         QCOMPARE(int(columnsAt.size()), vertical);
+        checkPdfMatchesPreview();
     }
 
     void paging_data()
@@ -284,6 +334,7 @@ private slots:
         QCOMPARE(page.find(u"    + Old").pixelSize, 200);
         QCOMPARE(qRound(page.find(u"12").at.x() + MeasuredFont({"Arial", 10, false}).advance(u"12")),
                  Margin + 5000 - PreviewDocument::CellPaddingX);
+        checkPdfMatchesPreview();
     }
 
     void rowStyling_data()
@@ -309,6 +360,56 @@ private slots:
         TextStyle style;
         PrintComposer::vsp1_BeforeTableText(rowText, dirIndicator, style);
         QCOMPARE(style.pointSize, points);
+    }
+
+    void namesReorderOnlyThemselves_data()
+    {
+        QTest::addColumn<QString>("mark");      // the folder mark
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("nameStart");
+
+        QTest::newRow("Hebrew file name") << "+" << false << "     -  \u05e9\u05dc\u05d5\u05dd.txt" << 8;
+        QTest::newRow("Hebrew folder under a Hebrew mark")
+            << "\u05d0" << true << "    \u05d0 \u05e9\u05dc\u05d5\u05dd" << 6;
+        QTest::newRow("override under a Hebrew mark") << " \u05d0" << true << " \u05d0 \u202eabc.txt" << 3;
+        QTest::newRow("name closing the isolate itself") << "\u05d0" << true << "\u05d0 \u2069\u202eabc" << 2;
+        QTest::newRow("mark of blanks") << "  " << true << "     \u05d0\u05d1" << 5;
+    }
+
+    // Left of where the name begins, the row looks the same with the name
+    // as without it, on screen and in the PDF.
+    void namesReorderOnlyThemselves()
+    {
+        QFETCH(QString, mark);
+        QFETCH(bool, folder);
+        QFETCH(QString, cell);
+        QFETCH(int, nameStart);
+
+        const auto kind = folder ? ListingRowKind::Folder : ListingRowKind::File;
+        QCOMPARE(PrintComposer::nameStart(cell, kind, mark), nameStart);
+        m_window.dirIndicator = mark;
+        const QTemporaryDir dir;
+        const auto render = [&](const QString &firstCell) {
+            m_listing = makeListing({{firstCell, "1", "3/7/2001"}});
+            m_listing.rows[0].kind = kind;
+            compose();
+            QImage screen((m_vsp1->document().pageSizeTwips() / 10).toSize(), QImage::Format_Grayscale8);
+            screen.fill(Qt::white);
+            QPainter painter(&screen);
+            m_vsp1->document().renderPage(painter, 1, screen.rect());
+            const QString pdf = dir.filePath("page.pdf");
+            DocumentOutput::writePdf(m_vsp1->document(), pdf);
+            runTool("pdftoppm", {"-r", "144", "-gray", "-singlefile", "-png", pdf, dir.filePath("page")});
+            return std::pair{screen, QImage(dir.filePath("page.png"))};
+        };
+        const auto [screen, paper] = render(cell);
+        const DrawnPage::Text row = DrawnPage(m_vsp1->document(), 1).find(cell);
+        const qreal leadTwips = row.at.x() + m_vsp1->document().font(row.font).advance(cell.first(nameStart));
+        const QRect left(0, 0, int(leadTwips / 10) - 1, screen.height());
+        const auto [screenLead, paperLead] = render(cell.first(nameStart));
+        QCOMPARE(screen.copy(left), screenLead.copy(left));
+        QCOMPARE(paper.copy(left), paperLead.copy(left));
     }
 
     void unfinishedCompositionPutsEarlierBack_data()
