@@ -2,144 +2,102 @@
 
 #include <QFile>
 
-#include <stdexcept>
-
-class FakeFolder : public FileSystemFolder
+void FakeFileSystem::addFolder(const QByteArray &path, FileTime modified, VirtualFileSystem mounted)
 {
-public:
-    FakeFolder(FakeFileSystem *fs, QByteArray path) : m_fs(fs), m_path(std::move(path)) {}
-
-    QByteArray Name() const override { return m_fs->entry(m_path).name; }
-    QByteArray Path() const override { return m_path; }
-    qint64 Size() override
-    {
-        m_fs->call(FakeFileSystem::Operation::Size, m_path);
-        if (m_fs->m_beatDuringSize && m_fs->m_heartbeat)
-            m_fs->m_heartbeat();
-        return m_fs->total(m_path);
-    }
-    FileTime DateLastModified() override
-    {
-        m_fs->call(FakeFileSystem::Operation::Date, m_path);
-        return m_fs->entry(m_path).modified;
-    }
-    QList<std::shared_ptr<FileSystemFolder>> SubFolders() override
-    {
-        m_fs->call(FakeFileSystem::Operation::SubFolders, m_path);
-        QList<std::shared_ptr<FileSystemFolder>> result;
-        for (const QByteArray &child : m_fs->entry(m_path).folders)
-            result.append(std::make_shared<FakeFolder>(m_fs, child));
-        return result;
-    }
-    FileSystemFiles Files() override
-    {
-        m_fs->call(FakeFileSystem::Operation::Files, m_path);
-        return FileSystemFiles(this, m_fs->entry(m_path).files.size());
-    }
-
-protected:
-    QByteArrayView fileName(qsizetype index) const override
-    {
-        return m_fs->entry(file(index)).name;
-    }
-    qint64 fileSize(qsizetype index) override
-    {
-        m_fs->call(FakeFileSystem::Operation::Size, file(index));
-        return m_fs->entry(file(index)).size;
-    }
-    FileTime fileDateLastModified(qsizetype index) override
-    {
-        m_fs->call(FakeFileSystem::Operation::Date, file(index));
-        return m_fs->entry(file(index)).modified;
-    }
-
-private:
-    const QByteArray &file(qsizetype index) const { return m_fs->entry(m_path).files.at(index); }
-
-    FakeFileSystem *m_fs;
-    QByteArray m_path;
-};
-
-void FakeFileSystem::addFolder(const QByteArray &path, FileTime modified)
-{
-    add(path, true, 0, modified);
+    m_entries[path] = Entry{true, 0, modified, mounted, {}};
+    const auto parent = m_entries.find(path.left(path.lastIndexOf('/')));
+    if (parent != m_entries.end() && parent->first != path)
+        parent->second.children.append(path);
 }
 
 void FakeFileSystem::addFile(const QByteArray &path, qint64 size, FileTime modified)
 {
-    add(path, false, size, modified);
+    m_entries[path] = Entry{false, size, modified, {}, {}};
+    m_entries.at(path.left(path.lastIndexOf('/'))).children.append(path);
 }
 
-void FakeFileSystem::add(const QByteArray &path, bool folder, qint64 size, FileTime modified)
+void FakeFileSystem::failOn(const QByteArray &path, Failure failure, int errorCode)
 {
-    const qsizetype slash = path.lastIndexOf('/');
-    auto parent = m_entries.find(path.left(slash));
-    if (parent != m_entries.end())
-        (folder ? parent->second.folders : parent->second.files).append(path);
-    m_entries[path] = Entry{folder, path.mid(slash + 1), size, modified, {}, {}};
+    m_failures.insert({path, int(failure)}, errorCode);
 }
 
-void FakeFileSystem::failOn(const QByteArray &path, Operation operation, int errorCode)
+int FakeFileSystem::failure(const QByteArray &path, Failure failure) const
 {
-    m_failures.insert({path, int(operation)}, errorCode);
+    return m_failures.value({path, int(failure)}, 0);
 }
 
-void FakeFileSystem::beginBuild(Heartbeat heartbeat)
+FileSystemObject::Handle FakeFileSystem::GetFolder(const QByteArray &path)
 {
-    ++m_begun;
-    m_heartbeat = std::move(heartbeat);
-}
-
-void FakeFileSystem::endBuild()
-{
-    ++m_ended;
-    m_heartbeat = {};
-}
-
-std::shared_ptr<FileSystemFolder> FakeFileSystem::GetFolder(const QByteArray &path)
-{
-    call(Operation::GetFolder, path);
-    auto it = m_entries.find(path);
+    int error = failure(path, Failure::Open);
+    const auto it = m_entries.find(path);
     if (it == m_entries.end() || !it->second.folder)
-        throw FileSystemError(FileSystemError::Operation::OpenFolder, path, ENOENT);
-    return std::make_shared<FakeFolder>(this, path);
+        error = ENOENT;
+    if (error)
+        throw FileSystemError(FileSystemError::Operation::OpenFolder, path, error);
+    std::lock_guard lock(m_mutex);
+    m_open.insert(m_next, path);
+    m_mostOpen = std::max(m_mostOpen, int(m_open.size()));
+    return m_next++;
 }
 
-const FakeFileSystem::Entry &FakeFileSystem::entry(const QByteArrayView &path) const
+FileSystemObject::Handle FakeFileSystem::openFolder(Handle parent, const char *name, int &error)
 {
-    return m_entries.at(path.toByteArray());
+    std::lock_guard lock(m_mutex);
+    const QByteArray path = m_open.value(parent) + '/' + name;
+    const auto it = m_entries.find(path);
+    error = it == m_entries.end() || !m_open.contains(parent) ? ENOENT : failure(path, Failure::Open);
+    if (error)
+        return -1;
+    m_open.insert(m_next, path);
+    m_mostOpen = std::max(m_mostOpen, int(m_open.size()));
+    return m_next++;
 }
 
-void FakeFileSystem::call(Operation operation, const QByteArray &path)
+int FakeFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &beat)
 {
-    static const char *const names[] = {"GetFolder", "SubFolders", "Files", "Size", "Date"};
-    m_calls.append(QLatin1String(names[int(operation)]) + QLatin1Char(' ') + QFile::decodeName(path));
-    const auto failure = m_failures.constFind({path, int(operation)});
-    if (failure == m_failures.constEnd())
-        return;
-    switch (operation) {
-    case Operation::GetFolder:
-        throw FileSystemError(FileSystemError::Operation::OpenFolder, path, *failure);
-    case Operation::SubFolders:
-    case Operation::Files:
-        throw FileSystemError(FileSystemError::Operation::ReadFolder, path, *failure);
-    case Operation::Size:
-    case Operation::Date:
-        throw FileSystemError(FileSystemError::Operation::ReadEntry, path, *failure);
+    QByteArray path;
+    {
+        std::lock_guard lock(m_mutex);
+        path = m_open.value(folder);
+        m_read.append(QFile::decodeName(path));
     }
+    if (beat)
+        beat();
+    if (const int error = failure(path, Failure::Read))
+        return error;
+    for (const QByteArray &child : m_entries.at(path).children) {
+        if (failure(child, Failure::Vanish))
+            continue;
+        const Entry &entry = m_entries.at(child);
+        FolderEntry read{entry.size, entry.modified.time_since_epoch().count()};
+        read.folder = entry.folder;
+        read.mounted = entry.mounted;
+        read.error = qint16(failure(child, Failure::Details));
+        out.add(QByteArrayView(child).sliced(path.size() + 1), read);
+    }
+    return 0;
 }
 
-// A folder's total reads its whole subtree, so a failure anywhere below shows.
-qint64 FakeFileSystem::total(const QByteArray &path)
+void FakeFileSystem::closeFolder(Handle folder)
 {
-    call(Operation::SubFolders, path);
-    call(Operation::Files, path);
-    qint64 sum = 0;
-    for (const QByteArray &file : entry(path).files) {
-        call(Operation::Size, file);
-        sum += entry(file).size;
-    }
-    for (const QByteArray &folder : entry(path).folders)
-        sum += total(folder);
-    return sum;
+    std::lock_guard lock(m_mutex);
+    m_open.remove(folder);
+}
+
+QStringList FakeFileSystem::foldersRead() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_read;
+}
+
+int FakeFileSystem::openNow() const
+{
+    std::lock_guard lock(m_mutex);
+    return int(m_open.size());
+}
+
+int FakeFileSystem::mostOpen() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_mostOpen;
 }

@@ -6,54 +6,52 @@
 #include <QStringList>
 
 #include <map>
+#include <mutex>
 
 // A file-system component for tests: the tree is whatever the test adds,
-// enumerated in the order it was added, and any operation on any path can
-// be made to fail.
+// enumerated in the order it was added, and any entry can be made to fail.
 class FakeFileSystem : public FileSystemObject
 {
 public:
-    enum class Operation { GetFolder, SubFolders, Files, Size, Date };
+    enum class Failure {
+        Open,       // the folder cannot be opened
+        Read,       // its enumeration fails
+        Details,    // the entry's size and date cannot be read
+        Vanish      // gone between enumeration and its details
+    };
 
     // The parent folder of every added entry must exist; addFolder on a
     // path without a parent makes a top folder.
-    void addFolder(const QByteArray &path, FileTime modified = {});
+    void addFolder(const QByteArray &path, FileTime modified = {}, VirtualFileSystem mounted = {});
     void addFile(const QByteArray &path, qint64 size, FileTime modified = {});
-    void failOn(const QByteArray &path, Operation operation, int errorCode = EACCES);
-    // Calls the heartbeat once from inside every folder Size().
-    void setBeatDuringSize(bool on) { m_beatDuringSize = on; }
+    void failOn(const QByteArray &path, Failure failure, int errorCode = EACCES);
 
-    void beginBuild(Heartbeat heartbeat) override;
-    void endBuild() override;
-    std::shared_ptr<FileSystemFolder> GetFolder(const QByteArray &path) override;
+    Handle GetFolder(const QByteArray &path) override;
+    Handle openFolder(Handle parent, const char *name, int &error) override;
+    int readFolder(Handle folder, FolderEntries &out, const Beat &beat) override;
+    void closeFolder(Handle folder) override;
 
-    int buildsBegun() const { return m_begun; }
-    int buildsEnded() const { return m_ended; }
-    // "Operation path" for every call, in order.
-    const QStringList &calls() const { return m_calls; }
+    QStringList foldersRead() const;
+    int openNow() const;
+    int mostOpen() const;
 
 private:
-    friend class FakeFolder;
     struct Entry
     {
         bool folder = false;
-        QByteArray name;
         qint64 size = 0;
         FileTime modified{};
-        QList<QByteArray> folders;   // child paths, in enumeration order
-        QList<QByteArray> files;
+        VirtualFileSystem mounted = VirtualFileSystem::None;
+        QList<QByteArray> children;   // paths, in enumeration order
     };
 
-    void add(const QByteArray &path, bool folder, qint64 size, FileTime modified);
-    const Entry &entry(const QByteArrayView &path) const;
-    void call(Operation operation, const QByteArray &path);
-    qint64 total(const QByteArray &path);
+    int failure(const QByteArray &path, Failure failure) const;
 
     std::map<QByteArray, Entry> m_entries;
     QHash<QPair<QByteArray, int>, int> m_failures;
-    Heartbeat m_heartbeat;
-    bool m_beatDuringSize = false;
-    int m_begun = 0;
-    int m_ended = 0;
-    QStringList m_calls;
+    mutable std::mutex m_mutex;       // the walk's readers call from several threads
+    QHash<Handle, QByteArray> m_open;
+    Handle m_next = 3;
+    int m_mostOpen = 0;
+    QStringList m_read;
 };
