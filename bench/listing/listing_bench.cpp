@@ -199,8 +199,11 @@ double median(std::vector<double> values)
 int coldRuns(const Settings &s)
 {
     const std::string folder = s.folder.toStdString();
+    std::vector<std::string> ours = {"/proc/self/exe", folder, "--depth", "3", "--print"};
+    if (s.readers >= 0)
+        ours.insert(ours.end(), {"--readers", std::to_string(s.readers)});
     const std::vector<std::vector<std::string>> commands = {
-        {"/proc/self/exe", folder, "--depth", "3", "--print"},
+        ours,
         {"du", "-ab", "--max-depth=3", folder},
         {"gdu", "-n", "-p", folder},
     };

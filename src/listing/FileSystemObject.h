@@ -78,6 +78,9 @@ struct FolderEntries
 {
     QByteArray names;
     std::vector<FolderEntry> entries;
+    // The folder read, as the system knows it (0 and 0 where there is no such thing).
+    quint64 device = 0;
+    quint64 inode = 0;
 
     const char *name(const FolderEntry &entry) const { return names.constData() + entry.nameOffset; }
     // Appends an entry named name; the entry's name fields are set here.

@@ -150,7 +150,8 @@ void FolderTree::wait(Node &node, bool complete)
             continue;
         }
         m_buildWaiting = true;
-        m_work.notify_all();
+        if (m_retained >= kReadAhead)
+            m_work.notify_all();
         const bool woke = m_done.wait_for(lock, m_interval, [&] { return ready() || m_failure; });
         m_buildWaiting = false;
         if (!woke && m_beat) {
@@ -176,9 +177,11 @@ void FolderTree::readerLoop()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
+        ++m_idle;
         m_work.wait(lock, [this] {
             return m_stop || (!m_queue.empty() && (m_retained < kReadAhead || m_buildWaiting));
         });
+        --m_idle;
         if (m_stop)
             return;
         Node *node = pop();
@@ -220,6 +223,15 @@ void FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
         fail(node, FileSystemError::Operation::ReadFolder, error);
         return;
     }
+    // A folder mounted again below itself would make the walk endless.
+    for (const Node *up = node->parent; up && entries.inode; up = up->parent) {
+        if (up->inode == entries.inode && up->device == entries.device) {
+            fail(node, FileSystemError::Operation::ReadFolder, LoopError);
+            return;
+        }
+    }
+    node->device = entries.device;
+    node->inode = entries.inode;
     attach(node, std::move(entries));
     closeOnThrow.dismiss();
     publish(node, handle);
@@ -352,9 +364,16 @@ void FolderTree::publish(Node *node, Handle handle)
     }
     if (queued == 0)
         completeUpward(node);
-    m_done.notify_all();
-    if (queued > 0)
-        m_work.notify_all();
+    wakeBuild();
+    // One reader per new folder: waking them all for each would cost more than the reads.
+    for (int i = std::min(queued, m_idle); i > 0; --i)
+        m_work.notify_one();
+}
+
+void FolderTree::wakeBuild()
+{
+    if (m_buildWaiting)
+        m_done.notify_all();
 }
 
 void FolderTree::fail(Node *node, FileSystemError::Operation at, int error)
@@ -364,7 +383,7 @@ void FolderTree::fail(Node *node, FileSystemError::Operation at, int error)
     node->failedAt = at;
     node->readError = error;
     completeUpward(node);
-    m_done.notify_all();
+    wakeBuild();
 }
 
 void FolderTree::completeUpward(Node *node)
@@ -429,11 +448,13 @@ void FolderTree::release(Node &node)
     for (Node *child : node.folders)
         destroy(child);
     node.folders = {};
+    const bool wasFull = m_retained >= kReadAhead;
     if (node.level <= m_plan.levels)
         m_retained -= qsizetype(node.files.size());
     node.files = {};
     node.names = {};
-    m_work.notify_all();
+    if (wasFull && m_retained < kReadAhead)
+        m_work.notify_all();
 }
 
 // Deletes a subtree without recursion (trees may be any depth deep).
@@ -482,6 +503,8 @@ QByteArray FolderTree::filePath(const Node &node, const FolderEntry &file) const
 
 QString FolderTree::reason(int error)
 {
+    if (error == LoopError)
+        return QCoreApplication::translate("Listing", "The same folder as one that holds it");
     return qt_error_string(error);
 }
 

@@ -67,6 +67,8 @@ public:
         bool incomplete = false;          // something in the subtree could not be read
         QList<ListingProblem> problemsBelow;   // at or below the listed depth: the unlisted part's
 
+        quint64 device = 0;               // once Read: the folder's identity, to tell a loop
+        quint64 inode = 0;
         FileSystemObject::Handle handle = -1;
         int handleUsers = 0;              // sub-folders still to open through it, and pins
         int pending = 0;                  // queued sub-folders not complete yet
@@ -89,7 +91,9 @@ public:
 
     QByteArray path(const Node &node) const;
     QByteArray filePath(const Node &node, const FolderEntry &file) const;
+    // The system's reason for an errno; LoopError for a folder that holds itself.
     static QString reason(int error);
+    static constexpr int LoopError = -1;
     QString notEnteredReason(const Node &node) const;
 
 private:
@@ -110,6 +114,7 @@ private:
     void finish(Node *node);
     void collapse(Node *node);
     void unpin(Node *node);
+    void wakeBuild();
     void destroy(Node *node);
     void throttledBeat();
 
@@ -131,6 +136,7 @@ private:
     int m_held = 0;                       // handles kept for sub-folders
     qsizetype m_retained = 0;             // listed file entries read but not yet released
     bool m_buildWaiting = false;
+    int m_idle = 0;                       // readers waiting for work
     std::exception_ptr m_failure;
     std::atomic<bool> m_stop{false};
     std::vector<std::thread> m_readers;

@@ -46,6 +46,14 @@ int compareAscii(QByteArrayView a, QByteArrayView b)
     return exactCompare(a, b);
 }
 
+quint64 asciiPrefix(QByteArrayView name)
+{
+    quint64 prefix = 0;
+    for (qsizetype i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < name.size() ? folded(name[i]) : 0);
+    return prefix;
+}
+
 int compareShown(QStringView aShown, QStringView bShown, QByteArrayView a, QByteArrayView b)
 {
     const int c = aShown.compare(bShown, Qt::CaseInsensitive);

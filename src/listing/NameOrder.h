@@ -16,6 +16,8 @@ namespace NameOrder {
 
 bool isAscii(QByteArrayView name);
 int compareAscii(QByteArrayView a, QByteArrayView b);
+// The first eight bytes case-folded, in compareAscii's order (a shorter name pads with 0).
+quint64 asciiPrefix(QByteArrayView name);
 // a and b decoded as shown (aShown, bShown) and as stored.
 int compareShown(QStringView aShown, QStringView bShown, QByteArrayView a, QByteArrayView b);
 
@@ -29,8 +31,16 @@ void sort(Iterator first, Iterator last, NameOf nameOf)
 {
     using Item = typename std::iterator_traits<Iterator>::value_type;
     if (std::all_of(first, last, [&](const Item &item) { return isAscii(nameOf(item)); })) {
-        std::sort(first, last,
-                  [&](const Item &a, const Item &b) { return compareAscii(nameOf(a), nameOf(b)) < 0; });
+        // Most names differ in their first eight bytes: one integer comparison then.
+        std::vector<std::pair<quint64, Item>> prefixed;
+        prefixed.reserve(size_t(std::distance(first, last)));
+        for (Iterator it = first; it != last; ++it)
+            prefixed.emplace_back(asciiPrefix(nameOf(*it)), std::move(*it));
+        std::sort(prefixed.begin(), prefixed.end(), [&](const auto &a, const auto &b) {
+            return a.first != b.first ? a.first < b.first : compareAscii(nameOf(a.second), nameOf(b.second)) < 0;
+        });
+        for (auto &pair : prefixed)
+            *first++ = std::move(pair.second);
         return;
     }
     std::vector<std::pair<QString, Item>> keyed;

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY;
 // Reads of a cold disk overlap this many at once.
-constexpr int kReaderThreads = 8;
+constexpr int kReaderThreads = 32;
 
 // The walk's share of the descriptor limit, raised first where the hard
 // limit lets it be: a deep tree keeps one folder open per level.
@@ -106,6 +106,8 @@ int PosixFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &b
     struct stat self;
     if (::fstat(folder, &self) != 0)
         return errno;
+    out.device = quint64(self.st_dev);
+    out.inode = quint64(self.st_ino);
     // getdents64 straight on the descriptor: a directory stream would cost
     // more calls per folder, and the walk is made of those.
     alignas(8) char buffer[32768];

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <sys/wait.h>
@@ -81,6 +82,7 @@ private slots:
     void kernelRefusals();
     void folderVanishingDuringBuild();
     void procMountIsNotEntered();
+    void folderMountedBelowItself();
     void cancelLeavesNothingOpen();
 
 private:
@@ -252,6 +254,21 @@ void TestPosixFileSystem::procMountIsNotEntered()
     // Its files would follow its row; the next row is the next folder's.
     QVERIFY(proc + 1 == rows.size() || listing.rows.at(proc + 1).kind == ListingRowKind::Folder);
     QVERIFY(ListingFormat::problemLines(listing).contains(QStringLiteral("/proc: proc file system, not entered")));
+}
+
+void TestPosixFileSystem::folderMountedBelowItself()
+{
+    const QByteArray sel = root();
+    QVERIFY(makeFolder(sel + "/a") && makeFolder(sel + "/a/b") && makeFile(sel + "/a/f", 1024));
+    if (mount(sel.constData(), (sel + "/a/b").constData(), nullptr, MS_BIND, nullptr) != 0)
+        QSKIP("bind mounts are not permitted here");
+    PosixFileSystem fs;
+    const ListingText listing = build(fs, optionsFor(sel, "99"));
+    umount((sel + "/a/b").constData());
+
+    QCOMPARE(shownRows(listing), QStringList({"+ a|1+ (incomplete)", "    + b|? (unreadable)", "  -  f|1"}));
+    QCOMPARE(ListingFormat::problemLines(listing),
+             QStringList({QFile::decodeName(sel) + "/a/b: The same folder as one that holds it"}));
 }
 
 void TestPosixFileSystem::cancelLeavesNothingOpen()
