@@ -3,7 +3,6 @@
 #include "listing/FileSystemObject.h"
 
 #include <QHash>
-#include <QStringList>
 
 #include <map>
 #include <mutex>
@@ -13,27 +12,55 @@
 class FakeFileSystem : public FileSystemObject
 {
 public:
-    enum class Failure {
-        Open,       // the folder cannot be opened
-        Read,       // its enumeration fails
-        Details,    // the entry's size and date cannot be read
-        Vanish      // gone between enumeration and its details
-    };
+    // A folder that cannot be opened or enumerated, an entry whose size and
+    // date cannot be read, an entry gone between enumeration and its details.
+    enum class Failure { Open, Read, Details, Vanish };
 
-    // The parent folder of every added entry must exist; addFolder on a
-    // path without a parent makes a top folder.
-    void addFolder(const QByteArray &path, FileTime modified = {}, VirtualFileSystem mounted = {});
-    void addFile(const QByteArray &path, qint64 size, FileTime modified = {});
-    void failOn(const QByteArray &path, Failure failure, int errorCode = EACCES);
+    // The parent folder of every added entry must exist, but for the top one.
+    void addFolder(const QByteArray &path, FileTime modified = {}, VirtualFileSystem mounted = {})
+    {
+        add(path, {true, 0, modified, mounted, {}});
+    }
+    void addFile(const QByteArray &path, qint64 size, FileTime modified = {}) { add(path, {false, size, modified, {}, {}}); }
+    void failOn(const QByteArray &path, Failure failure, int errorCode = EACCES)
+    {
+        m_failures.insert({path, int(failure)}, errorCode);
+    }
 
-    Handle GetFolder(const QByteArray &path) override;
-    Handle openFolder(Handle parent, const char *name, int &error) override;
-    int readFolder(Handle folder, FolderEntries &out, const Beat &beat) override;
-    void closeFolder(Handle folder) override;
+    Handle GetFolder(const QByteArray &path) override
+    {
+        const int error = m_entries.contains(path) ? failure(path, Failure::Open) : ENOENT;
+        if (error)
+            throw FileSystemError(FileSystemError::Operation::OpenFolder, path, error);
+        return open(path);
+    }
+    Handle openFolder(Handle parent, const char *name, int &error) override
+    {
+        const QByteArray path = opened(parent) + '/' + name;
+        error = m_entries.contains(path) ? failure(path, Failure::Open) : ENOENT;
+        return error ? -1 : open(path);
+    }
+    int readFolder(Handle folder, FolderEntries &out, const Beat &beat) override
+    {
+        const QByteArray path = opened(folder);
+        if (beat)
+            beat();
+        if (const int error = failure(path, Failure::Read))
+            return error;
+        for (const QByteArray &child : m_entries.at(path).children) {
+            const Entry &entry = m_entries.at(child);
+            FolderEntry read{entry.size, entry.modified.time_since_epoch().count()};
+            read.folder = entry.folder;
+            read.mounted = entry.mounted;
+            read.error = qint16(failure(child, Failure::Details));
+            if (!failure(child, Failure::Vanish))
+                out.add(QByteArrayView(child).sliced(path.size() + 1), read);
+        }
+        return 0;
+    }
+    void closeFolder(Handle folder) override { std::lock_guard lock(m_mutex); m_open.remove(folder); }
 
-    QStringList foldersRead() const;
-    int openNow() const;
-    int mostOpen() const;
+    int openNow() const { std::lock_guard lock(m_mutex); return int(m_open.size()); }
 
 private:
     struct Entry
@@ -45,13 +72,25 @@ private:
         QList<QByteArray> children;   // paths, in enumeration order
     };
 
-    int failure(const QByteArray &path, Failure failure) const;
+    void add(const QByteArray &path, const Entry &entry)
+    {
+        m_entries[path] = entry;
+        const auto parent = m_entries.find(path.left(path.lastIndexOf('/')));
+        if (parent != m_entries.end() && parent->first != path)
+            parent->second.children.append(path);
+    }
+    int failure(const QByteArray &path, Failure failure) const { return m_failures.value({path, int(failure)}); }
+    Handle open(const QByteArray &path)
+    {
+        std::lock_guard lock(m_mutex);
+        m_open.insert(m_next, path);
+        return m_next++;
+    }
+    QByteArray opened(Handle folder) const { std::lock_guard lock(m_mutex); return m_open.value(folder); }
 
     std::map<QByteArray, Entry> m_entries;
     QHash<QPair<QByteArray, int>, int> m_failures;
     mutable std::mutex m_mutex;       // the walk's readers call from several threads
     QHash<Handle, QByteArray> m_open;
     Handle m_next = 3;
-    int m_mostOpen = 0;
-    QStringList m_read;
 };
