@@ -14,7 +14,8 @@ trap '[ -n "$churner" ] && kill "$churner" 2>/dev/null; wait; rm -rf "$dir"' EXI
 perl -e 'my $d = shift;
     for my $a (0..29) { mkdir "$d/d$a";
         for my $b (0..29) { mkdir "$d/d$a/e$b";
-            for my $f (0..9) { open(my $h, ">", "$d/d$a/e$b/f$f") or die; print $h "x" x ($f * 100); close $h } } }' "$dir"
+            for my $f (0..9) {
+                open(my $h, ">", "$d/d$a/e$b/f$f") or die; print $h "x" x ($f * 100); close $h } } }' "$dir"
 
 perl -e 'my $d = shift; srand(1);
     while (1) {

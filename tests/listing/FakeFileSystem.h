@@ -21,11 +21,8 @@ public:
     {
         add(path, {true, 0, modified, mounted, {}});
     }
-    void addFile(const QByteArray &path, qint64 size, FileTime modified = {}) { add(path, {false, size, modified, {}, {}}); }
-    void failOn(const QByteArray &path, Failure failure, int errorCode = EACCES)
-    {
-        m_failures.insert({path, int(failure)}, errorCode);
-    }
+    void addFile(const QByteArray &path, qint64 size, FileTime when = {}) { add(path, {false, size, when, {}, {}}); }
+    void failOn(const QByteArray &path, Failure how, int error = EACCES) { m_failures.insert({path, int(how)}, error); }
 
     Handle GetFolder(const QByteArray &path) override
     {

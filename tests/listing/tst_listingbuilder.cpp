@@ -132,8 +132,9 @@ private slots:
         QTest::newRow("depth 2") << "2" << on << "4000|>1000|>1000;" << all
                                  << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;    + Old|2|12/1/2000;"
                                     "     -  x.txt|2|12/1/2000;  -  report.doc|10|2/5/2001;";
-        QTest::newRow("depth 1 leaves Old out of the rows, not the total")
-            << "1" << on << "4000|>1000|>1000;" << all << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;  -  report.doc|10|2/5/2001;";
+        QTest::newRow("depth 1: Old counted, not listed")
+            << "1" << on << "4000|>1000|>1000;" << all
+            << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;  -  report.doc|10|2/5/2001;";
         QTest::newRow("files off keeps the first heading")
             << "1" << QList<int>{0, 1, 1} << "4000|>1000|>1000;" << all << ";+ Docs|12|1/2/2001;";
         QTest::newRow("grayed boxes count as off")
@@ -181,7 +182,7 @@ private slots:
         // would put 00:30 on the 15th on the 14th.
         QTest::newRow("day after a 23-hour day")
             << us << qint64(0) << QDateTime(QDate(2021, 3, 15), QTime(0, 30)) << "-  f|0|3/15/2021";
-        QTest::newRow("a name holding separators ends where its cell says") << us << qint64(0) << march7 << "-  f|;b|0|3/7/2001";
+        QTest::newRow("separators in a name stay in its cell") << us << qint64(0) << march7 << "-  f|;b|0|3/7/2001";
     }
 
     void cells()
@@ -283,7 +284,8 @@ private slots:
         // Bytes, parent row, where the name starts, and whether the date is known.
         QStringList details;
         for (const ListingRowDetails &d : listing.details)
-            details.append(QStringLiteral("%1 %2 %3 %4").arg(d.bytes == d.Unknown ? QStringLiteral("?") : QString::number(d.bytes))
+            details.append(QStringLiteral("%1 %2 %3 %4")
+                               .arg(d.bytes == d.Unknown ? QStringLiteral("?") : QString::number(d.bytes))
                                .arg(d.parent).arg(d.nameStart).arg(d.modified == d.Unknown ? "?" : "date"));
         QCOMPARE(details, QStringList({"1536 -1 3 date", "10340 -1 4 date", "0 1 8 date", "? 2 8 ?", "100 1 5 date",
                                        "10240 1 5 date"}));
@@ -320,7 +322,8 @@ private slots:
                                               }));
         // A yield after each folder row, none after a file row.
         QCOMPARE(rowsAtYield, QList<qsizetype>({2, 3}));
-        QCOMPARE(shownRows(listing), QStringList({"-  r.txt|0|12/31/1969", "+ A|0|12/31/1969", "    + B|0|12/31/1969"}));
+        QCOMPARE(shownRows(listing),
+                 QStringList({"-  r.txt|0|12/31/1969", "+ A|0|12/31/1969", "    + B|0|12/31/1969"}));
         QVERIFY(second.ListHeader.isEmpty());
         QCOMPARE(fs.openNow(), 0);
         // Once the first build is over, the next one runs.
