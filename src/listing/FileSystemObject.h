@@ -118,7 +118,7 @@ public:
 
     // Threads that read folders ahead of a build; 0: the build reads them itself.
     int readerThreads() const { return m_readerThreads; }
-    void setReaderThreads(int count) { m_readerThreads = qBound(0, count, 64); }
+    void setReaderThreads(int count) { m_readerThreads = qBound(0, count, 256); }
     // How often a build waiting on a read lets its caller's window run.
     std::chrono::milliseconds heartbeatInterval() const { return m_heartbeatInterval; }
     void setHeartbeatInterval(std::chrono::milliseconds interval) { m_heartbeatInterval = interval; }
