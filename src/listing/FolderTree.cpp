@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
-#include <system_error>
 
 namespace {
 
@@ -79,8 +78,9 @@ FolderTree::FolderTree(FileSystemObject &fileSystem, const QByteArray &path, Pla
     try {
         for (int i = 0; i < m_fs.readerThreads(); ++i)
             m_readers.emplace_back([this] { readerLoop(); });
-    } catch (const std::system_error &) {
-        // Fewer readers, or none: the build then reads for itself.
+    } catch (...) {
+        // No more threads to be had: fewer readers, or none, and then the
+        // build reads for itself.
     }
 }
 
