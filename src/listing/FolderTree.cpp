@@ -117,6 +117,9 @@ FolderTree::Node *FolderTree::pop()
     Node *node = m_queue.back();
     m_queue.pop_back();
     node->state = State::Reading;
+    // Taken now, with the lock already held; the parent keeps it open until
+    // this folder is published.
+    node->through = node->parent ? node->parent->handle : -1;
     return node;
 }
 
@@ -239,20 +242,9 @@ void FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
 
 FileSystemObject::Handle FolderTree::openNode(Node *node, int &error)
 {
-    Node *parent = node->parent;
-    Handle through;
-    {
-        std::lock_guard lock(m_mutex);
-        through = parent->handle;
-    }
-    if (through >= 0) {
-        // The parent keeps its handle until every queued sub-folder has used it.
-        const Handle opened = m_fs.openFolder(through, node->name.data(), error);
-        std::lock_guard lock(m_mutex);
-        unpin(parent);
-        return opened;
-    }
-    const Handle base = reopen(parent, error);
+    if (node->through >= 0)
+        return m_fs.openFolder(node->through, node->name.data(), error);
+    const Handle base = reopen(node->parent, error);
     if (base < 0)
         return -1;
     const Handle opened = m_fs.openFolder(base, node->name.data(), error);
@@ -335,6 +327,8 @@ void FolderTree::attach(Node *node, FolderEntries &&entries)
 void FolderTree::publish(Node *node, Handle handle)
 {
     std::lock_guard lock(m_mutex);
+    if (node->through >= 0)
+        unpin(node->parent);
     m_queue.reserve(m_queue.size() + node->folders.size());
     int queued = 0;
     for (Node *child : node->folders) {
@@ -365,8 +359,9 @@ void FolderTree::publish(Node *node, Handle handle)
     if (queued == 0)
         completeUpward(node);
     wakeBuild();
-    // One reader per new folder: waking them all for each would cost more than the reads.
-    for (int i = std::min(queued, m_idle); i > 0; --i)
+    // The reader that read this folder takes the next one itself; one more
+    // is woken for each further new folder, not all of them for each.
+    for (int i = std::min(queued - 1, m_idle); i > 0; --i)
         m_work.notify_one();
 }
 
@@ -379,6 +374,8 @@ void FolderTree::wakeBuild()
 void FolderTree::fail(Node *node, FileSystemError::Operation at, int error)
 {
     std::lock_guard lock(m_mutex);
+    if (node->through >= 0)
+        unpin(node->parent);
     node->state = State::Failed;
     node->failedAt = at;
     node->readError = error;

@@ -71,6 +71,7 @@ public:
         quint64 inode = 0;
         FileSystemObject::Handle handle = -1;
         int handleUsers = 0;              // sub-folders still to open through it, and pins
+        FileSystemObject::Handle through = -1;   // the parent's handle it is opened through, while Reading
         int pending = 0;                  // queued sub-folders not complete yet
     };
 
