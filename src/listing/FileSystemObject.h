@@ -109,8 +109,8 @@ public:
     virtual Handle openFolder(Handle parent, const char *name, int &error) = 0;
     // Reads an open folder's entries, in any order, "." and ".." left out,
     // and so is an entry that vanished before its details were read. Returns
-    // 0, or the errno that stopped the enumeration. Calls beat between
-    // batches of a large folder; whatever beat throws passes through.
+    // 0, or the errno that stopped the enumeration. Calls beat now and
+    // then while a large folder is read; whatever beat throws passes through.
     virtual int readFolder(Handle folder, FolderEntries &out, const Beat &beat) = 0;
     virtual void closeFolder(Handle folder) = 0;
 

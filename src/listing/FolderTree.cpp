@@ -45,6 +45,14 @@ bool before(const Node *a, const Node *b)
     return x->index < y->index;
 }
 
+// Whether node is top or inside it.
+bool within(const Node *node, const Node *top)
+{
+    while (node->level > top->level)
+        node = node->parent;
+    return node == top;
+}
+
 // Heap order: the earliest folder on top.
 bool later(const Node *a, const Node *b)
 {
@@ -142,16 +150,17 @@ void FolderTree::wait(Node &node, bool complete)
     while (!ready()) {
         if (m_failure)
             std::rethrow_exception(m_failure);
-        if (m_readers.empty()) {
-            // What is waited for is always in the earliest folder's subtree.
-            if (m_queue.empty())
-                throw std::logic_error("FolderTree: waiting for a folder no one reads");
+        // Rather than sleep, the build reads the next folder itself when it
+        // is part of what it waits for; with no readers it always is.
+        if (!m_queue.empty() && within(m_queue.front(), &node)) {
             Node *next = pop();
             lock.unlock();
             readNode(next, m_builderBeat);
             lock.lock();
             continue;
         }
+        if (m_readers.empty())
+            throw std::logic_error("FolderTree: waiting for a folder no one reads");
         m_buildWaiting = true;
         if (m_retained >= kReadAhead)
             m_work.notify_all();
