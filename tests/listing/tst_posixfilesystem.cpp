@@ -67,7 +67,7 @@ private slots:
     void cleanup()
     {
         // GNU rm walks relative to descriptors: it removes what is past PATH_MAX.
-        QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir->path()});
+        QCOMPARE(QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir->path()}), 0);
     }
 
     void deepTrees_data()
