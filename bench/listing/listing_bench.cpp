@@ -1,56 +1,92 @@
 // Builds the listing of a folder and prints what it cost, next to du on
-// the same folder; or, with --print, prints the listing text itself.
+// the same folder; with --print, prints the listing text itself and what
+// could not be read; with --cold, times a cold-cache listing against du and
+// gdu; with --make-tree, makes a test tree of a given size.
 
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
+#include "listing/ListingFormat.h"
 #include "listing/PosixFileSystem.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
+struct Settings
+{
+    ListingOptions options;
+    QByteArray folder;
+    bool tab = false;
+    bool print = false;
+    bool cold = false;
+    int rounds = 3;
+    int readers = -1;             // the component's own choice
+    QByteArray makeTree;
+    qint64 entries = 0;
+};
+
 int usage()
 {
     std::fputs("usage: listing-bench FOLDER [--depth TEXT] [--no-files] [--no-size] [--no-date]\n"
-               "                     [--dir-mark TEXT] [--file-mark TEXT] [--tab] [--print]\n",
+               "                     [--dir-mark TEXT] [--file-mark TEXT] [--tab] [--print] [--readers N]\n"
+               "       listing-bench FOLDER --cold [--rounds N]   (root: drops the page cache)\n"
+               "       listing-bench --make-tree DIR --entries N\n",
                stderr);
     return 2;
 }
 
-// Wall time of du -ab --max-depth=3 FOLDER, its output discarded; -1 when it could not run.
-double timeDu(const QByteArray &folder)
+struct Timed
 {
+    double seconds = -1;          // -1 when it could not run or failed
+    double peakRssMb = 0;
+};
+
+// Runs argv with its output discarded; the wall time and the child's peak memory.
+Timed runTimed(const std::vector<std::string> &argv)
+{
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid < 0)
-        return -1;
+        return {};
     if (pid == 0) {
         const int null = open("/dev/null", O_WRONLY);
         if (null >= 0) {
             dup2(null, STDOUT_FILENO);
             dup2(null, STDERR_FILENO);
         }
-        execlp("du", "du", "-ab", "--max-depth=3", folder.constData(), static_cast<char *>(nullptr));
+        execvp(args[0], args.data());
         _exit(127);
     }
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    struct rusage usage {};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == 127)
-        return -1;
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    Timed timed;
+    timed.peakRssMb = double(usage.ru_maxrss) / 1024.0;
+    // du exits 1 when something could not be read; that still timed a walk.
+    if (WIFEXITED(status) && WEXITSTATUS(status) != 127 && WEXITSTATUS(status) != 2)
+        timed.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return timed;
 }
 
 void writeUtf8(const QString &text)
@@ -60,120 +96,222 @@ void writeUtf8(const QString &text)
     std::fputc('\n', stdout);
 }
 
+bool parse(int argc, char **argv, Settings &s)
+{
+    s.options.depthText = QStringLiteral("3");
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char *next = i + 1 < argc ? argv[i + 1] : nullptr;
+        const bool takesValue = arg == "--depth" || arg == "--dir-mark" || arg == "--file-mark"
+                                || arg == "--rounds" || arg == "--readers" || arg == "--make-tree"
+                                || arg == "--entries";
+        if (takesValue && !next)
+            return false;
+        if (takesValue)
+            ++i;
+        if (arg == "--depth")
+            s.options.depthText = QString::fromLocal8Bit(next);
+        else if (arg == "--dir-mark")
+            s.options.dirIndicator = QString::fromLocal8Bit(next);
+        else if (arg == "--file-mark")
+            s.options.fileIndicator = QString::fromLocal8Bit(next);
+        else if (arg == "--rounds")
+            s.rounds = std::max(1, std::atoi(next));
+        else if (arg == "--readers")
+            s.readers = std::atoi(next);
+        else if (arg == "--make-tree")
+            s.makeTree = next;
+        else if (arg == "--entries")
+            s.entries = std::atoll(next);
+        else if (arg == "--no-files")
+            s.options.printFiles = 0;
+        else if (arg == "--no-size")
+            s.options.printSize = 0;
+        else if (arg == "--no-date")
+            s.options.printDate = 0;
+        else if (arg == "--tab")
+            s.tab = true;
+        else if (arg == "--print")
+            s.print = true;
+        else if (arg == "--cold")
+            s.cold = true;
+        else if (arg.starts_with("--") || !s.folder.isNull())
+            return false;
+        else
+            s.folder = QByteArray(arg.c_str());
+    }
+    return !s.makeTree.isEmpty() ? s.entries > 0 : !s.folder.isNull();
+}
+
+// 10 x 10 x 10 x 10 folders holding N / 10,000 files each: for 1,000,000 that
+// is 1,011,111 entries five levels deep, the top folder included.
+int makeTree(const QByteArray &dir, qint64 entries)
+{
+    const qint64 filesPerFolder = std::max<qint64>(1, entries / 10000);
+    if (mkdir(dir.constData(), 0755) != 0 && errno != EEXIST) {
+        std::perror(dir.constData());
+        return 1;
+    }
+    qint64 made = 0;
+    for (int leaf = 0; leaf < 10000; ++leaf) {
+        QByteArray path = dir;
+        for (int level = 3; level >= 0; --level) {
+            int step = leaf;
+            for (int i = 0; i < level; ++i)
+                step /= 10;
+            path += "/d" + QByteArray::number(step % 10);
+            if (mkdir(path.constData(), 0755) != 0 && errno != EEXIST) {
+                std::perror(path.constData());
+                return 1;
+            }
+        }
+        for (qint64 f = 0; f < filesPerFolder; ++f, ++made) {
+            const QByteArray file = path + "/file-" + QByteArray::number(f);
+            const int fd = open(file.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            if (fd < 0 || ftruncate(fd, off_t((made * 7919) % 200000)) != 0) {
+                std::perror(file.constData());
+                return 1;
+            }
+            close(fd);
+        }
+    }
+    std::printf("entries_made: %lld\n", static_cast<long long>(made + 11111));
+    return 0;
+}
+
+bool dropCaches()
+{
+    sync();
+    const int fd = open("/proc/sys/vm/drop_caches", O_WRONLY | O_CLOEXEC);
+    const bool dropped = fd >= 0 && write(fd, "3\n", 2) == 2;
+    if (fd >= 0)
+        close(fd);
+    return dropped;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+// Our walk, du and gdu take turns on a cold cache; the medians are compared.
+int coldRuns(const Settings &s)
+{
+    const std::string folder = s.folder.toStdString();
+    std::vector<std::string> ours = {"/proc/self/exe", folder, "--depth", "3", "--print"};
+    if (s.readers >= 0)
+        ours.insert(ours.end(), {"--readers", std::to_string(s.readers)});
+    const std::vector<std::vector<std::string>> commands = {
+        ours,
+        {"du", "-ab", "--max-depth=3", folder},
+        {"gdu", "-n", "-p", folder},
+    };
+    std::vector<double> times[3];
+    double peakRss = 0;
+    for (int round = 0; round < s.rounds; ++round) {
+        std::printf("round %d:", round + 1);
+        for (size_t c = 0; c < commands.size(); ++c) {
+            if (!dropCaches()) {
+                std::fputs("\nlisting-bench: cannot drop the page cache (needs root)\n", stderr);
+                return 1;
+            }
+            const Timed timed = runTimed(commands[c]);
+            times[c].push_back(timed.seconds);
+            if (c == 0)
+                peakRss = std::max(peakRss, timed.peakRssMb);
+            std::printf(" %s %.3f s", c == 0 ? "walk" : commands[c][0].c_str(), timed.seconds);
+        }
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+    const double walk = median(times[0]);
+    std::printf("walk_s: %.3f\ndu_s: %.3f\ngdu_s: %.3f\n", walk, median(times[1]), median(times[2]));
+    std::printf("ratio_vs_du: %.2f\nratio_vs_gdu: %.2f\n", walk / median(times[1]), walk / median(times[2]));
+    std::printf("walk_peak_rss_mb: %.1f\n", peakRss);
+    return 0;
+}
+
+void printListing(const ListingText &listing)
+{
+    writeUtf8(listing.ListFormat);
+    writeUtf8(listing.ListHeader);
+    writeUtf8(listing.ListBody);
+    for (const ListingProblem &problem : listing.problems)
+        writeUtf8(QLatin1String("! ") + QFile::decodeName(problem.path) + QLatin1String(": ") + problem.reason);
+}
+
+void printFigures(const ListingText &listing, const FileSystemCounters &counters, qint64 yields, double wall,
+                  double du)
+{
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    const double listingMb = double(listing.ListFormat.size() + listing.ListHeader.size()
+                                    + listing.ListBody.size()) * double(sizeof(QChar)) / (1024.0 * 1024.0);
+    std::printf("entries_listed: %lld\n", static_cast<long long>(listing.rows.size()));
+    std::printf("entries_unread: %lld\n", static_cast<long long>(listing.problems.size()));
+    std::printf("entries_stated: %lld\n", static_cast<long long>(counters.entriesStated));
+    std::printf("folders_read: %lld\n", static_cast<long long>(counters.foldersRead));
+    std::printf("yields: %lld\n", static_cast<long long>(yields));
+    std::printf("wall_s: %.3f\n", wall);
+    std::printf("peak_rss_mb: %.1f\n", double(usage.ru_maxrss) / 1024.0);
+    std::printf("listing_mb: %.1f\n", listingMb);
+    if (du > 0)
+        std::printf("du_wall_s: %.3f\nratio_vs_du: %.2f\n", du, wall / du);
+    else
+        std::printf("du_wall_s: unavailable\n");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    ListingOptions options;
-    options.depthText = QStringLiteral("3");
-    bool tab = false;
-    bool print = false;
-    QByteArray folder;
-
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        auto value = [&]() -> const char * { return i + 1 < argc ? argv[++i] : nullptr; };
-        if (!std::strcmp(arg, "--depth")) {
-            const char *v = value();
-            if (!v)
-                return usage();
-            options.depthText = QString::fromLocal8Bit(v);
-        } else if (!std::strcmp(arg, "--no-files")) {
-            options.printFiles = 0;
-        } else if (!std::strcmp(arg, "--no-size")) {
-            options.printSize = 0;
-        } else if (!std::strcmp(arg, "--no-date")) {
-            options.printDate = 0;
-        } else if (!std::strcmp(arg, "--dir-mark")) {
-            const char *v = value();
-            if (!v)
-                return usage();
-            options.dirIndicator = QString::fromLocal8Bit(v);
-        } else if (!std::strcmp(arg, "--file-mark")) {
-            const char *v = value();
-            if (!v)
-                return usage();
-            options.fileIndicator = QString::fromLocal8Bit(v);
-        } else if (!std::strcmp(arg, "--tab")) {
-            tab = true;
-        } else if (!std::strcmp(arg, "--print")) {
-            print = true;
-        } else if (arg[0] == '-' && arg[1] == '-') {
-            return usage();
-        } else if (folder.isNull()) {
-            folder = QByteArray(arg);
-        } else {
-            return usage();
-        }
-    }
-    if (folder.isNull())
+    Settings s;
+    if (!parse(argc, argv, s))
         return usage();
-    options.nativePath = folder;
-    options.path = QFile::decodeName(folder);
-
-    const QString cSeperator = tab ? QStringLiteral("\t") : QStringLiteral("|");
-    const QString rSeperator = tab ? QStringLiteral("\r\n") : QStringLiteral(";");
+    if (!s.makeTree.isEmpty())
+        return makeTree(s.makeTree, s.entries);
+    if (s.cold)
+        return coldRuns(s);
+    s.options.nativePath = s.folder;
+    s.options.path = QFile::decodeName(s.folder);
+    const QString cSeperator = s.tab ? QStringLiteral("\t") : QStringLiteral("|");
+    const QString rSeperator = s.tab ? QStringLiteral("\r\n") : QStringLiteral(";");
 
     // Under a shared machine's changing load one run says little: the build
     // and du take turns, and the fastest run of each is compared.
-    const int rounds = print ? 1 : 3;
+    const int rounds = s.print ? 1 : s.rounds;
     double du = -1;
     double wall = -1;
     ListingText listing;
     FileSystemCounters counters;
     qint64 yields = 0;
     for (int round = 0; round < rounds; ++round) {
-        if (!print) {
-            const double duWall = timeDu(folder);
-            if (duWall >= 0 && (du < 0 || duWall < du))
-                du = duWall;
+        if (!s.print) {
+            const Timed timed = runTimed({"du", "-ab", "--max-depth=3", s.folder.toStdString()});
+            if (timed.seconds >= 0 && (du < 0 || timed.seconds < du))
+                du = timed.seconds;
         }
-        auto fileSystem = std::make_unique<PosixFileSystem>();
-        // For comparing the walk with and without its helper thread.
-        if (qEnvironmentVariableIsSet("LISTING_BENCH_HELPERS"))
-            fileSystem->setHelperThreads(qEnvironmentVariableIntValue("LISTING_BENCH_HELPERS"));
+        PosixFileSystem fileSystem;
+        if (s.readers >= 0)
+            fileSystem.setReaderThreads(s.readers);
         listing.clear();
         yields = 0;
         const auto start = std::chrono::steady_clock::now();
         try {
-            buildListing(options, cSeperator, rSeperator, *fileSystem, listing,
+            buildListing(s.options, cSeperator, rSeperator, fileSystem, listing,
                          [&yields](const ListingProgress &) { ++yields; });
         } catch (const FileSystemError &error) {
             std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
             return 1;
         }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (wall < 0 || seconds < wall)
-            wall = seconds;
-        counters = fileSystem->counters();
+        wall = wall < 0 ? seconds : std::min(wall, seconds);
+        counters = fileSystem.counters();
     }
-
-    if (print) {
-        writeUtf8(listing.ListFormat);
-        writeUtf8(listing.ListHeader);
-        writeUtf8(listing.ListBody);
-        return 0;
-    }
-
-    struct rusage usage;
-    getrusage(RUSAGE_SELF, &usage);
-    const double peakRssMb = double(usage.ru_maxrss) / 1024.0;
-    const double listingMb = double(listing.ListFormat.size() + listing.ListHeader.size()
-                                    + listing.ListBody.size()) * double(sizeof(QChar)) / (1024.0 * 1024.0);
-
-    std::printf("entries_listed: %lld\n", static_cast<long long>(listing.rows.size()));
-    std::printf("entries_stated: %lld\n", static_cast<long long>(counters.entriesStated));
-    std::printf("folders_read: %lld\n", static_cast<long long>(counters.foldersRead));
-    std::printf("yields: %lld\n", static_cast<long long>(yields));
-    std::printf("wall_s: %.3f\n", wall);
-    std::printf("peak_rss_mb: %.1f\n", peakRssMb);
-    std::printf("listing_mb: %.1f\n", listingMb);
-    std::printf("rss_budget_mb: %.1f\n", 3 * listingMb + 30);
-    if (du > 0) {
-        std::printf("du_wall_s: %.3f\n", du);
-        std::printf("ratio_vs_du: %.2f\n", wall / du);
-    } else {
-        std::printf("du_wall_s: unavailable\n");
-    }
+    if (s.print)
+        printListing(listing);
+    else
+        printFigures(listing, counters, yields, wall, du);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "app/FolderList.h"
 
+#include "listing/NameOrder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -85,10 +87,7 @@ QList<QByteArray> subFolders(const QByteArray &cleanPath)
     if (failure)
         throw FileSystemError(FileSystemError::Operation::ReadFolder, cleanPath, failure);
 
-    std::sort(names.begin(), names.end(), [](const QByteArray &a, const QByteArray &b) {
-        const int byName = QString::compare(QFile::decodeName(a), QFile::decodeName(b), Qt::CaseInsensitive);
-        return byName != 0 ? byName < 0 : a < b;
-    });
+    NameOrder::sort(names.begin(), names.end(), [](const QByteArray &name) { return QByteArrayView(name); });
     return names;
 }
 

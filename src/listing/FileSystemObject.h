@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
+#include <QLatin1StringView>
 #include <QString>
 
 #include "UserError.h"
@@ -10,14 +10,18 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <vector>
 
-// The file-system component the listing builder walks: a folder tree seen
-// through GetFolder, a folder's SubFolders and Files, and an entry's Name,
-// Size, DateLastModified and (for folders) Path.
+// The file-system component the listing walks: the selected folder opened
+// with GetFolder, and below it folders opened relative to their parent's
+// handle and read as lists of entries. No full path is handed to the
+// system below the selected folder, so neither depth nor path length
+// limits a walk; full paths are made only for display.
 //
-// Paths and names are native bytes (QByteArray), so a folder whose name is
-// not valid UTF-8 can still be opened again; QFile::decodeName turns them
-// into display text. Every operation may throw FileSystemError.
+// Names are native bytes (QByteArray), so a name that is not valid UTF-8
+// can still be opened again; QFile::decodeName turns them into display text.
+// Every operation but GetFolder reports failures as values: a walk goes on
+// past what it cannot read. The calls may come from several threads at once.
 
 using FileTime = std::chrono::sys_seconds;
 
@@ -46,101 +50,87 @@ private:
     QString m_reason;
 };
 
-class FileSystemFolder;
-
-// One file of a folder: a light handle, valid while its folder lives.
-class FileSystemFile
-{
-public:
-    FileSystemFile(FileSystemFolder *folder, qsizetype index) : m_folder(folder), m_index(index) {}
-
-    QByteArrayView Name() const;          // points into the folder's storage
-    qint64 Size() const;                  // bytes; a link's own length
-    FileTime DateLastModified() const;
-
-private:
-    FileSystemFolder *m_folder;
-    qsizetype m_index;
+// File systems whose mount points a walk lists but does not enter: their
+// entries are the kernel's own state, not stored files.
+enum class VirtualFileSystem : quint8 {
+    None, Proc, Sysfs, Cgroup, Cgroup2, Devpts, Debugfs, Tracefs, Securityfs, Pstore, Bpf, Configfs,
+    Mqueue, Hugetlbfs, Fusectl, BinfmtMisc, Efivarfs, Autofs, RpcPipefs, Nsfs
 };
 
-// The files directly in a folder, in enumeration order.
-class FileSystemFiles
+// The type of a file system by its statfs magic number; None for any other.
+VirtualFileSystem virtualFileSystem(qint64 magic);
+// Its usual name, e.g. "proc", "binfmt_misc".
+QLatin1StringView virtualFileSystemName(VirtualFileSystem type);
+
+// One entry of a folder as read.
+struct FolderEntry
 {
-public:
-    class const_iterator
-    {
-    public:
-        using value_type = FileSystemFile;
-        using difference_type = qsizetype;
-        const_iterator(FileSystemFolder *folder, qsizetype index) : m_folder(folder), m_index(index) {}
-        FileSystemFile operator*() const { return FileSystemFile(m_folder, m_index); }
-        const_iterator &operator++() { ++m_index; return *this; }
-        bool operator==(const const_iterator &other) const = default;
-    private:
-        FileSystemFolder *m_folder;
-        qsizetype m_index;
-    };
-
-    FileSystemFiles(FileSystemFolder *folder, qsizetype count) : m_folder(folder), m_count(count) {}
-    qsizetype size() const { return m_count; }
-    FileSystemFile at(qsizetype index) const { return FileSystemFile(m_folder, index); }
-    const_iterator begin() const { return const_iterator(m_folder, 0); }
-    const_iterator end() const { return const_iterator(m_folder, m_count); }
-
-private:
-    FileSystemFolder *m_folder;
-    qsizetype m_count;
+    qint64 size = 0;              // bytes; a link its own length; a folder 0
+    qint64 modified = 0;          // seconds since the epoch
+    qsizetype nameOffset = 0;     // into FolderEntries::names, NUL-terminated there
+    quint16 nameLength = 0;       // a name is at most 255 bytes
+    qint16 error = 0;             // errno of reading the details, 0 when they were read
+    bool folder = false;
+    VirtualFileSystem mounted = VirtualFileSystem::None;   // a folder where such a file system is mounted
 };
 
-class FileSystemFolder
+struct FolderEntries
 {
-public:
-    virtual ~FileSystemFolder() = default;
+    QByteArray names;
+    std::vector<FolderEntry> entries;
+    // The folder read, as the system knows it (0 and 0 where there is no such thing).
+    quint64 device = 0;
+    quint64 inode = 0;
 
-    virtual QByteArray Name() const = 0;           // without the path
-    virtual QByteArray Path() const = 0;           // full path that GetFolder accepts
-    virtual qint64 Size() = 0;                     // every file of the whole subtree, in bytes
-    virtual FileTime DateLastModified() = 0;
-    virtual QList<std::shared_ptr<FileSystemFolder>> SubFolders() = 0;
-    virtual FileSystemFiles Files() = 0;
-
-protected:
-    friend class FileSystemFile;
-    // Per-file accessors behind FileSystemFile; index < Files().size().
-    virtual QByteArrayView fileName(qsizetype index) const = 0;
-    virtual qint64 fileSize(qsizetype index) = 0;
-    virtual FileTime fileDateLastModified(qsizetype index) = 0;
+    const char *name(const FolderEntry &entry) const { return names.constData() + entry.nameOffset; }
+    // Appends an entry named name; the entry's name fields are set here.
+    void add(QByteArrayView name, FolderEntry entry);
 };
-
-inline QByteArrayView FileSystemFile::Name() const { return m_folder->fileName(m_index); }
-inline qint64 FileSystemFile::Size() const { return m_folder->fileSize(m_index); }
-inline FileTime FileSystemFile::DateLastModified() const { return m_folder->fileDateLastModified(m_index); }
 
 // What one build cost, for the benchmark.
 struct FileSystemCounters
 {
-    qint64 entriesStated = 0;     // stat calls made for entries
+    qint64 entriesStated = 0;     // entries whose details were read
     qint64 foldersRead = 0;       // folders enumerated
 };
 
 class FileSystemObject
 {
 public:
-    // Called at short intervals while a long operation (a subtree total)
-    // runs; whatever it throws ends that operation and passes through.
-    using Heartbeat = std::function<void()>;
+    using Handle = int;           // an open folder, in the component's own numbering; -1 for none
+    using Beat = std::function<void()>;
 
     virtual ~FileSystemObject() = default;
 
-    // A build works on a consistent view: what it reads is read once and
-    // reused until endBuild(), then forgotten, so the next build sees the
-    // folder tree as it is then. Counters restart at beginBuild().
-    virtual void beginBuild(Heartbeat heartbeat = {}) { Q_UNUSED(heartbeat); }
-    virtual void endBuild() {}
-
-    virtual std::shared_ptr<FileSystemFolder> GetFolder(const QByteArray &path) = 0;
+    // Opens the folder the user selected; throws FileSystemError when it cannot.
+    virtual Handle GetFolder(const QByteArray &path) = 0;
+    // Opens the folder name inside an open folder, never following a link;
+    // -1 with error set when it cannot.
+    virtual Handle openFolder(Handle parent, const char *name, int &error) = 0;
+    // Reads an open folder's entries, in any order, "." and ".." left out,
+    // and so is an entry that vanished before its details were read. Returns
+    // 0, or the errno that stopped the enumeration. Calls beat now and
+    // then while a large folder is read; whatever beat throws passes through.
+    virtual int readFolder(Handle folder, FolderEntries &out, const Beat &beat) = 0;
+    virtual void closeFolder(Handle folder) = 0;
 
     virtual FileSystemCounters counters() const { return {}; }
+
+    // Threads that read folders ahead of a build; 0: the build reads them itself.
+    int readerThreads() const { return m_readerThreads; }
+    void setReaderThreads(int count) { m_readerThreads = qBound(0, count, 256); }
+    // How often a build waiting on a read lets its caller's window run.
+    std::chrono::milliseconds heartbeatInterval() const { return m_heartbeatInterval; }
+    void setHeartbeatInterval(std::chrono::milliseconds interval) { m_heartbeatInterval = interval; }
+    // Folders a walk may keep open at once, besides the one it is reading;
+    // past this it opens them again from an open ancestor when needed.
+    int handleBudget() const { return m_handleBudget; }
+    void setHandleBudget(int count) { m_handleBudget = qMax(0, count); }
+
+private:
+    int m_readerThreads = 0;
+    std::chrono::milliseconds m_heartbeatInterval{15};
+    int m_handleBudget = 1 << 16;
 };
 
 // The real component over the POSIX file system.

@@ -1,7 +1,9 @@
 #include "listing/ListingBuilder.h"
 
 #include "listing/FileSystemObject.h"
+#include "listing/FolderTree.h"
 #include "listing/ListingFormat.h"
+#include "listing/NameOrder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,6 +15,10 @@
 
 namespace {
 
+using Node = FolderTree::Node;
+using State = FolderTree::State;
+constexpr qint64 Unknown = ListingRowDetails::Unknown;
+
 // What the builds running on this thread work on, so that a request arriving
 // during a yield cannot start a second walk over the same component or into
 // the same listing.
@@ -21,18 +27,15 @@ thread_local std::vector<const void *> t_inUse;
 class RunningBuild
 {
 public:
-    RunningBuild(FileSystemObject &fileSystem, const ListingText &out, FileSystemObject::Heartbeat heartbeat)
-        : m_fileSystem(fileSystem), m_out(out)
+    RunningBuild(const FileSystemObject &fileSystem, const ListingText &out) : m_fileSystem(fileSystem), m_out(out)
     {
         if (inUse(&fileSystem) || inUse(&out))
             throw std::logic_error("a listing build is already running on this component or listing");
         t_inUse.push_back(&fileSystem);
         t_inUse.push_back(&out);
-        m_fileSystem.beginBuild(std::move(heartbeat));
     }
     ~RunningBuild()
     {
-        m_fileSystem.endBuild();
         std::erase(t_inUse, static_cast<const void *>(&m_fileSystem));
         std::erase(t_inUse, static_cast<const void *>(&m_out));
     }
@@ -42,8 +45,20 @@ public:
 private:
     static bool inUse(const void *p) { return std::find(t_inUse.begin(), t_inUse.end(), p) != t_inUse.end(); }
 
-    FileSystemObject &m_fileSystem;
+    const FileSystemObject &m_fileSystem;
     const ListingText &m_out;
+};
+
+// One row's values before they become cells.
+struct RowValues
+{
+    ListingRowKind kind = ListingRowKind::File;
+    int level = 0;
+    QByteArrayView name;
+    qint64 bytes = Unknown;
+    bool incomplete = false;
+    qint64 modified = Unknown;
+    ListingNote note = ListingNote::None;
 };
 
 class Builder
@@ -59,28 +74,31 @@ public:
 
     void run(FileSystemObject &fileSystem)
     {
-        RunningBuild running(fileSystem, m_out, [this] { reportProgress(); });
+        RunningBuild running(fileSystem, m_out);
         const QStringList headings = writeHeader();
 
         const QByteArray nativePath = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path)
                                                                      : m_options.nativePath;
-        std::shared_ptr<FileSystemFolder> root = fileSystem.GetFolder(nativePath);
+        m_progress.currentFolder = m_options.nativePath.isEmpty() ? m_options.path
+                                                                  : QFile::decodeName(m_options.nativePath);
+        FolderTree tree(fileSystem, nativePath, {m_levels, m_printFiles, m_printSize},
+                        [this] { reportProgress(); });
+        Node &root = tree.root();
+        tree.waitRead(root);
+        if (root.state == State::Failed)
+            throw FileSystemError(root.failedAt, nativePath, root.readError);
 
+        // The structured rows always describe ListBody, so they change with it.
         m_out.ListBody = m_rowSeparator;
         m_out.rows.clear();
-        // The structured rows always describe ListBody, so they change with it.
+        m_out.problems.clear();
+        m_out.details.clear();
+        m_out.nativeNames.clear();
         m_out.columnSeparator = m_columnSeparator;
         m_out.rowSeparator = m_rowSeparator;
         m_out.headings = headings;
-        if (m_yield)
-            m_progress.currentFolder = m_options.nativePath.isEmpty() ? m_options.path
-                                                                      : QFile::decodeName(m_options.nativePath);
-
-        if (m_printFiles)
-            appendFiles(*root, 0);
-        const QString rootDisplay = m_progress.currentFolder;
-        for (const std::shared_ptr<FileSystemFolder> &folder : root->SubFolders())
-            appendBlock(*folder, 1, rootDisplay);
+        m_started = true;
+        walk(tree);
     }
 
 private:
@@ -107,52 +125,112 @@ private:
         return headings;
     }
 
-    // A folder's row, then (within the depth) its sub-folders' blocks, then its files.
-    void appendBlock(FileSystemFolder &folder, int level, const QString &parentDisplay)
+    struct Frame
     {
-        QString display;
-        if (m_yield) {
-            display = parentDisplay;
-            if (!display.endsWith(QLatin1Char('/')))
-                display += QLatin1Char('/');
-            ListingFormat::appendName(display, folder.Name());
-            m_progress.currentFolder = display;
-        }
+        Node *node;
+        qsizetype row;            // the folder's row; -1 for the selected folder
+        QString display;          // its path as shown in the progress
+        size_t next = 0;          // sub-folder whose block comes next
+    };
 
-        // Everything that can fail or yield comes before the row starts, so
-        // ListBody never holds half a row.
-        const qint64 size = m_printSize ? folder.Size() : 0;
-        const FileTime modified = m_printDate ? folder.DateLastModified() : FileTime{};
-        const QByteArray name = folder.Name();
-        appendRow(ListingRowKind::Folder, level, 4 * qsizetype(level - 1), m_options.dirIndicator, 1,
-                  QByteArrayView(name), size, modified);
-
-        reportProgress();
-
-        if (level < m_levels) {
-            for (const std::shared_ptr<FileSystemFolder> &sub : folder.SubFolders())
-                appendBlock(*sub, level + 1, display);
-        }
-        if (m_printFiles) {
-            if (m_yield)
-                m_progress.currentFolder = display;
-            appendFiles(folder, level);
+    // The selected folder's files, then each folder's row, the blocks of its
+    // listed sub-folders and its files, depth first without recursion.
+    void walk(FolderTree &tree)
+    {
+        Node &root = tree.root();
+        appendFiles(tree, root, -1);
+        std::vector<Frame> stack;
+        stack.push_back({&root, -1, m_progress.currentFolder});
+        while (!stack.empty()) {
+            Frame &top = stack.back();
+            Node &node = *top.node;
+            if (node.level < m_levels && top.next < node.folders.size()) {
+                Node &child = *node.folders[top.next++];
+                Frame frame{&child, -1, m_yield ? childDisplay(top.display, child) : QString()};
+                m_progress.currentFolder = frame.display;
+                frame.row = appendFolder(tree, child, top.row);
+                reportProgress();
+                stack.push_back(std::move(frame));
+                continue;
+            }
+            if (&node != &root)
+                appendFiles(tree, node, top.row);
+            tree.release(node);
+            stack.pop_back();
         }
     }
 
-    void appendFiles(FileSystemFolder &folder, int level)
+    static QString childDisplay(const QString &parent, const Node &child)
     {
-        const qsizetype indent = fileIndent(level);
-        for (const FileSystemFile file : folder.Files()) {
-            const qint64 size = m_printSize ? file.Size() : 0;
-            const FileTime modified = m_printDate ? file.DateLastModified() : FileTime{};
-            appendRow(ListingRowKind::File, level, indent, m_options.fileIndicator, 2, file.Name(), size,
-                      modified);
+        QString display = parent;
+        if (!display.endsWith(QLatin1Char('/')))
+            display += QLatin1Char('/');
+        ListingFormat::appendName(display, child.name);
+        return display;
+    }
+
+    // The folder's row, once what it shows is known; the problems it shows
+    // follow it, the unlisted part's with the deepest listed folder.
+    qsizetype appendFolder(FolderTree &tree, Node &folder, qsizetype parentRow)
+    {
+        if (m_printSize)
+            tree.waitComplete(folder);
+        else
+            tree.waitRead(folder);
+        const bool failed = folder.state == State::Failed;
+        const bool notEntered = folder.state == State::NotEntered;
+        RowValues row{ListingRowKind::Folder, folder.level, folder.name};
+        if (m_printSize) {
+            row.bytes = failed ? Unknown : folder.total;
+            row.incomplete = folder.incomplete && !failed;
+        }
+        row.modified = folder.statError ? Unknown : folder.modified;
+        if (failed || (folder.statError && m_printDate))
+            row.note = ListingNote::Unreadable;
+        else if (notEntered)
+            row.note = ListingNote::NotEntered;
+        else if (row.incomplete)
+            row.note = ListingNote::Incomplete;
+        const qsizetype index = appendRow(row, parentRow);
+
+        if (notEntered)
+            m_out.problems.append({tree.path(folder), tree.notEnteredReason(folder)});
+        else if (failed)
+            m_out.problems.append({tree.path(folder), FolderTree::reason(folder.readError)});
+        else if (folder.statError && m_printDate)
+            m_out.problems.append({tree.path(folder), FolderTree::reason(folder.statError)});
+        if (m_printSize && folder.level == m_levels)
+            m_out.problems.append(folder.problemsBelow);
+        return index;
+    }
+
+    // Rows for the folder's files; a file whose details are missing is
+    // reported where it shows "?" or leaves a total short.
+    void appendFiles(FolderTree &tree, const Node &folder, qsizetype parentRow)
+    {
+        const int level = folder.level;
+        for (const FolderEntry &file : folder.files) {
+            const bool shown = m_printFiles && (m_printSize || m_printDate);
+            if (m_printFiles) {
+                RowValues row{ListingRowKind::File, level,
+                              QByteArrayView(folder.names.constData() + file.nameOffset, file.nameLength)};
+                if (!file.error) {
+                    row.bytes = file.size;
+                    row.modified = file.modified;
+                } else if (shown) {
+                    row.note = ListingNote::Unreadable;
+                }
+                appendRow(row, parentRow);
+            }
+            if (file.error && (shown || m_printSize))
+                m_out.problems.append({tree.filePath(folder, file), FolderTree::reason(file.error)});
         }
     }
 
-    static qsizetype fileIndent(int level)
+    static qsizetype indentOf(ListingRowKind kind, int level)
     {
+        if (kind == ListingRowKind::Folder)
+            return 4 * qsizetype(level - 1);
         switch (level) {
         case 0: return 0;
         case 1: return 2;
@@ -161,42 +239,69 @@ private:
         }
     }
 
-    void appendRow(ListingRowKind kind, int level, qsizetype indent, const QString &indicator, int gap,
-                   QByteArrayView name, qint64 size, FileTime modified)
+    qsizetype appendRow(const RowValues &values, qsizetype parentRow)
     {
         QString &body = m_out.ListBody;
+        const bool folder = values.kind == ListingRowKind::Folder;
         ListingRow row;
         row.offset = body.size();
-        row.kind = kind;
-        row.level = quint8(std::min(level, int(std::numeric_limits<quint8>::max())));
+        row.kind = values.kind;
+        row.level = quint8(std::min(values.level, int(std::numeric_limits<quint8>::max())));
+        row.note = values.note;
 
-        ListingFormat::appendBlanks(body, indent);
-        body += indicator;
-        ListingFormat::appendBlanks(body, gap);
-        ListingFormat::appendName(body, name);
+        ListingFormat::appendBlanks(body, indentOf(values.kind, values.level));
+        body += folder ? m_options.dirIndicator : m_options.fileIndicator;
+        ListingFormat::appendBlanks(body, folder ? 1 : 2);
+        const qsizetype nameStart = body.size() - row.offset;
+        ListingFormat::appendName(body, values.name);
         row.cellLength[0] = qint32(body.size() - row.offset);
         int column = 1;
         if (m_printSize) {
             body += m_columnSeparator;
             const qsizetype start = body.size();
-            m_sizes.append(body, size);
+            if (values.bytes == Unknown)
+                body += QLatin1Char('?');
+            else
+                m_sizes.append(body, values.bytes);
+            if (values.incomplete)
+                body += QLatin1Char('+');
             row.cellLength[column++] = qint32(body.size() - start);
         }
         if (m_printDate) {
             body += m_columnSeparator;
             const qsizetype start = body.size();
-            m_dates.append(body, modified);
+            if (values.modified == Unknown)
+                body += QLatin1Char('?');
+            else
+                m_dates.append(body, FileTime(std::chrono::seconds(values.modified)));
             row.cellLength[column++] = qint32(body.size() - start);
         }
         body += m_rowSeparator;
         m_out.rows.append(row);
+        if (m_options.keepDetails)
+            keepDetails(values, parentRow, nameStart);
+        return m_out.rows.size() - 1;
+    }
+
+    void keepDetails(const RowValues &values, qsizetype parentRow, qsizetype nameStart)
+    {
+        const qsizetype index = m_out.rows.size() - 1;
+        m_out.details.append({values.bytes, values.modified, parentRow, qint32(nameStart)});
+        // A name that does not survive decoding keeps its bytes beside the row.
+        if (!NameOrder::isAscii(values.name)) {
+            const QByteArray bytes = values.name.toByteArray();
+            if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+                m_out.nativeNames.insert(index, bytes);
+        }
     }
 
     void reportProgress()
     {
         if (!m_yield)
             return;
-        m_progress.entriesListed = m_out.rows.size();
+        // Until the body starts, the rows are still the previous build's.
+        m_progress.entriesListed = m_started ? m_out.rows.size() : 0;
+        m_progress.entriesUnread = m_started ? m_out.problems.size() : 0;
         m_yield(m_progress);
     }
 
@@ -212,6 +317,7 @@ private:
     ListingFormat::SizeCellWriter m_sizes;
     ListingFormat::DateCellWriter m_dates;
     ListingProgress m_progress;
+    bool m_started = false;
 };
 
 } // namespace

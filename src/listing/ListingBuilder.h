@@ -11,6 +11,7 @@ class FileSystemObject;
 struct ListingProgress
 {
     qsizetype entriesListed = 0;
+    qsizetype entriesUnread = 0;     // problems met so far
     QString currentFolder;           // display form of the folder being read
 };
 
@@ -19,13 +20,16 @@ struct ListingProgress
 // throws (a cancelled build) ends the build and passes through unchanged.
 using ListingYield = std::function<void(const ListingProgress &)>;
 
-// Builds the listing of options.path into out. The component's failures end
-// the build at once as FileSystemError. ListFormat and ListHeader are
-// complete before the walk starts. The yield runs after every folder row and
-// while the component works long on one request (a subtree total, a huge
-// folder), never between the file rows of one folder. A build started from
-// inside a yield on the same component or into the same listing throws
-// std::logic_error without touching anything.
+// Builds the listing of options.path into out. Only the selected folder
+// failing to open or to be enumerated ends the build, as FileSystemError,
+// leaving the body as it was; anything below it that cannot be read is
+// listed with "?" (and "+" on every folder whose total lacks it) and
+// reported in out.problems. ListFormat and ListHeader are complete before
+// the walk starts. The yield runs after every folder row and while the build
+// waits long on the file system (a subtree total, a huge folder), never
+// between the file rows of one folder. A build started from inside a yield
+// on the same component or into the same listing throws std::logic_error
+// without touching anything.
 void buildListing(const ListingOptions &options, const QString &cSeperator,
                   const QString &rSeperator, FileSystemObject &fileSystem,
                   ListingText &out, const ListingYield &yield = {});

@@ -2,6 +2,7 @@
 
 #include "listing/NumberText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
@@ -89,6 +90,21 @@ void appendBlanks(QString &out, qsizetype count)
         out.append(QStringView(blanks).first(chunk));
         count -= chunk;
     }
+}
+
+QStringList problemLines(const ListingText &listing, qsizetype limit)
+{
+    const qsizetype count = listing.problems.size();
+    const qsizetype shown = std::clamp<qsizetype>(limit, 0, count);
+    QStringList lines;
+    lines.reserve(shown + 1);
+    for (qsizetype i = 0; i < shown; ++i) {
+        const ListingProblem &problem = listing.problems.at(i);
+        lines.append(QFile::decodeName(problem.path) + QLatin1String(": ") + problem.reason);
+    }
+    if (count > shown)
+        lines.append(QCoreApplication::translate("Listing", "\u2026 and %L1 more").arg(count - shown));
+    return lines;
 }
 
 SizeCellWriter::SizeCellWriter(const QLocale &locale)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "listing/FileSystemObject.h"
+#include "listing/ListingText.h"
 
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 // The pieces of the listing text that follow the user's regional settings
 // or read the option texts.
@@ -34,6 +36,10 @@ int depthLevels(const QString &depthText);
 void appendName(QString &out, QByteArrayView nativeName);
 
 void appendBlanks(QString &out, qsizetype count);
+
+// The report of what a build could not read: "PATH: reason" per problem, at
+// most limit of them, then "… and N more" when there are more.
+QStringList problemLines(const ListingText &listing, qsizetype limit = 1000);
 
 // bytes / 1024, half up, grouped as the locale groups numbers.
 class SizeCellWriter

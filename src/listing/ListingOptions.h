@@ -18,4 +18,5 @@ struct ListingOptions
     QString dateColWidth = QStringLiteral("1000");
     QString dirIndicator = QStringLiteral("+");
     QString fileIndicator = QStringLiteral("-");
+    bool keepDetails = false;        // fill ListingText::details and nativeNames, for exports
 };

@@ -2,42 +2,26 @@
 
 #include "listing/FileSystemObject.h"
 
-#include <chrono>
-#include <memory>
+#include <atomic>
 
-namespace PosixFileSystemDetail { class Walk; }
-
-// FileSystemObject over openat/fdopendir/fstatat. Symbolic links are never
-// followed below the folder given to GetFolder: a link is a file of its own
-// length. Within one build every entry is stat-ed once and every folder is
-// read once; a folder's subtree total is computed once and kept, so the
-// totals of a folder and of all its listed ancestors cost one walk.
-//
-// The first subtree total of a build starts one helper thread that reads
-// the same tree from its far end, so the two meet in the middle; results
-// never depend on which thread read what.
+// FileSystemObject over openat/getdents64/fstatat. Links are never followed
+// below the selected folder: a link is a file of its own length. A folder
+// that is the mount point of a virtual file system is found by its type
+// (fstatfs) when its device differs from its parent's.
 class PosixFileSystem : public FileSystemObject
 {
 public:
+    // Raises the process's soft descriptor limit to what the hard limit
+    // allows (once), and keeps half of it for the walk's open folders.
     PosixFileSystem();
-    ~PosixFileSystem() override;
 
-    void beginBuild(Heartbeat heartbeat = {}) override;
-    void endBuild() override;
-    std::shared_ptr<FileSystemFolder> GetFolder(const QByteArray &path) override;
+    Handle GetFolder(const QByteArray &path) override;
+    Handle openFolder(Handle parent, const char *name, int &error) override;
+    int readFolder(Handle folder, FolderEntries &out, const Beat &beat) override;
+    void closeFolder(Handle folder) override;
     FileSystemCounters counters() const override;
 
-    // How often a running total calls the heartbeat (default 15 ms).
-    void setHeartbeatInterval(std::chrono::milliseconds interval);
-    // Helper threads for subtree totals: 0 or 1 (default 1 on a multi-core machine).
-    void setHelperThreads(int count);
-
 private:
-    std::shared_ptr<PosixFileSystemDetail::Walk> walk();
-
-    std::shared_ptr<PosixFileSystemDetail::Walk> m_walk;
-    Heartbeat m_heartbeat;
-    std::chrono::milliseconds m_heartbeatInterval{15};
-    int m_helperThreads = 1;
-    FileSystemCounters m_lastCounters;
+    std::atomic<qint64> m_stated{0};
+    std::atomic<qint64> m_foldersRead{0};
 };

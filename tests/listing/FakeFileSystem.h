@@ -3,57 +3,91 @@
 #include "listing/FileSystemObject.h"
 
 #include <QHash>
-#include <QStringList>
 
 #include <map>
+#include <mutex>
 
 // A file-system component for tests: the tree is whatever the test adds,
-// enumerated in the order it was added, and any operation on any path can
-// be made to fail.
+// enumerated in the order it was added, and any entry can be made to fail.
 class FakeFileSystem : public FileSystemObject
 {
 public:
-    enum class Operation { GetFolder, SubFolders, Files, Size, Date };
+    // A folder that cannot be opened or enumerated, an entry whose size and
+    // date cannot be read, an entry gone between enumeration and its details.
+    enum class Failure { Open, Read, Details, Vanish };
 
-    // The parent folder of every added entry must exist; addFolder on a
-    // path without a parent makes a top folder.
-    void addFolder(const QByteArray &path, FileTime modified = {});
-    void addFile(const QByteArray &path, qint64 size, FileTime modified = {});
-    void failOn(const QByteArray &path, Operation operation, int errorCode = EACCES);
-    // Calls the heartbeat once from inside every folder Size().
-    void setBeatDuringSize(bool on) { m_beatDuringSize = on; }
+    // The parent folder of every added entry must exist, but for the top one.
+    void addFolder(const QByteArray &path, FileTime modified = {}, VirtualFileSystem mounted = {})
+    {
+        add(path, {true, 0, modified, mounted, {}});
+    }
+    void addFile(const QByteArray &path, qint64 size, FileTime when = {}) { add(path, {false, size, when, {}, {}}); }
+    void failOn(const QByteArray &path, Failure how, int error = EACCES) { m_failures.insert({path, int(how)}, error); }
 
-    void beginBuild(Heartbeat heartbeat) override;
-    void endBuild() override;
-    std::shared_ptr<FileSystemFolder> GetFolder(const QByteArray &path) override;
+    Handle GetFolder(const QByteArray &path) override
+    {
+        const int error = m_entries.contains(path) ? failure(path, Failure::Open) : ENOENT;
+        if (error)
+            throw FileSystemError(FileSystemError::Operation::OpenFolder, path, error);
+        return open(path);
+    }
+    Handle openFolder(Handle parent, const char *name, int &error) override
+    {
+        const QByteArray path = opened(parent) + '/' + name;
+        error = m_entries.contains(path) ? failure(path, Failure::Open) : ENOENT;
+        return error ? -1 : open(path);
+    }
+    int readFolder(Handle folder, FolderEntries &out, const Beat &beat) override
+    {
+        const QByteArray path = opened(folder);
+        if (beat)
+            beat();
+        if (const int error = failure(path, Failure::Read))
+            return error;
+        for (const QByteArray &child : m_entries.at(path).children) {
+            const Entry &entry = m_entries.at(child);
+            FolderEntry read{entry.size, entry.modified.time_since_epoch().count()};
+            read.folder = entry.folder;
+            read.mounted = entry.mounted;
+            read.error = qint16(failure(child, Failure::Details));
+            if (!failure(child, Failure::Vanish))
+                out.add(QByteArrayView(child).sliced(path.size() + 1), read);
+        }
+        return 0;
+    }
+    void closeFolder(Handle folder) override { std::lock_guard lock(m_mutex); m_open.remove(folder); }
 
-    int buildsBegun() const { return m_begun; }
-    int buildsEnded() const { return m_ended; }
-    // "Operation path" for every call, in order.
-    const QStringList &calls() const { return m_calls; }
+    int openNow() const { std::lock_guard lock(m_mutex); return int(m_open.size()); }
 
 private:
-    friend class FakeFolder;
     struct Entry
     {
         bool folder = false;
-        QByteArray name;
         qint64 size = 0;
         FileTime modified{};
-        QList<QByteArray> folders;   // child paths, in enumeration order
-        QList<QByteArray> files;
+        VirtualFileSystem mounted = VirtualFileSystem::None;
+        QList<QByteArray> children;   // paths, in enumeration order
     };
 
-    void add(const QByteArray &path, bool folder, qint64 size, FileTime modified);
-    const Entry &entry(const QByteArrayView &path) const;
-    void call(Operation operation, const QByteArray &path);
-    qint64 total(const QByteArray &path);
+    void add(const QByteArray &path, const Entry &entry)
+    {
+        m_entries[path] = entry;
+        const auto parent = m_entries.find(path.left(path.lastIndexOf('/')));
+        if (parent != m_entries.end() && parent->first != path)
+            parent->second.children.append(path);
+    }
+    int failure(const QByteArray &path, Failure failure) const { return m_failures.value({path, int(failure)}); }
+    Handle open(const QByteArray &path)
+    {
+        std::lock_guard lock(m_mutex);
+        m_open.insert(m_next, path);
+        return m_next++;
+    }
+    QByteArray opened(Handle folder) const { std::lock_guard lock(m_mutex); return m_open.value(folder); }
 
     std::map<QByteArray, Entry> m_entries;
     QHash<QPair<QByteArray, int>, int> m_failures;
-    Heartbeat m_heartbeat;
-    bool m_beatDuringSize = false;
-    int m_begun = 0;
-    int m_ended = 0;
-    QStringList m_calls;
+    mutable std::mutex m_mutex;       // the walk's readers call from several threads
+    QHash<Handle, QByteArray> m_open;
+    Handle m_next = 3;
 };

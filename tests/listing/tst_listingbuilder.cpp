@@ -12,41 +12,43 @@
 
 namespace {
 
+using Failure = FakeFileSystem::Failure;
+
 FileTime at(const QDateTime &local)
 {
     return FileTime(std::chrono::seconds(local.toSecsSinceEpoch()));
 }
 
-FileTime localNoon(int year, int month, int day)
+FileTime noon(int year, int month, int day)
 {
     return at(QDateTime(QDate(year, month, day), QTime(12, 0)));
 }
 
-// The worked example: notes.txt beside Docs, which holds Old (with x.txt) and report.doc.
+// The worked example: notes.txt beside Docs, which holds Old (with x.txt)
+// and report.doc. Added out of name order: the listing comes in name order.
 void addWorkedExample(FakeFileSystem &fs)
 {
-    fs.addFolder("/sel", localNoon(2001, 1, 1));
-    fs.addFile("/sel/notes.txt", 1536, localNoon(2001, 3, 7));
-    fs.addFolder("/sel/Docs", localNoon(2001, 1, 2));
-    fs.addFolder("/sel/Docs/Old", localNoon(2000, 12, 1));
-    fs.addFile("/sel/Docs/Old/x.txt", 2048, localNoon(2000, 12, 1));
-    fs.addFile("/sel/Docs/report.doc", 10240, localNoon(2001, 2, 5));
+    fs.addFolder("/sel", noon(2001, 1, 1));
+    fs.addFolder("/sel/Docs", noon(2001, 1, 2));
+    fs.addFile("/sel/Docs/report.doc", 10240, noon(2001, 2, 5));
+    fs.addFolder("/sel/Docs/Old", noon(2000, 12, 1));
+    fs.addFile("/sel/Docs/Old/x.txt", 2048, noon(2000, 12, 1));
+    fs.addFile("/sel/notes.txt", 1536, noon(2001, 3, 7));
 }
 
-// r.txt and q.txt beside A and 0; A > B > C > D > E, each holding one file
-// named after it. Siblings are added out of name order: the builder never sorts.
-void addChain(FakeFileSystem &fs)
+// r.txt beside A > B > C ..., each folder holding one file named after it;
+// the files' sizes in KB, r.txt's first.
+void addChain(FakeFileSystem &fs, const QByteArray &top, const QByteArray &folders, QList<int> sizes = {},
+              FileTime when = {}, const QByteArray &mounted = {})
 {
-    fs.addFolder("/r");
-    fs.addFile("/r/r.txt", 0);
-    fs.addFile("/r/q.txt", 0);
-    QByteArray path = "/r";
-    for (char c : QByteArray("ABCDE")) {
-        path += QByteArray("/") + c;
-        fs.addFolder(path);
-        fs.addFile(path + '/' + char(c + ('a' - 'A')) + ".txt", 0);
+    fs.addFolder(top, when);
+    fs.addFile(top + "/r.txt", 1024 * sizes.value(0), when);
+    QByteArray path = top;
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        path += '/' + folders.mid(i, 1);
+        fs.addFolder(path, when, path == mounted ? VirtualFileSystem::Proc : VirtualFileSystem::None);
+        fs.addFile(path + '/' + folders.mid(i, 1).toLower() + ".txt", 1024 * sizes.value(i + 1), when);
     }
-    fs.addFolder("/r/0");
 }
 
 ListingOptions optionsFor(const QString &path, const QString &depth = QStringLiteral("2"))
@@ -72,436 +74,271 @@ class TestListingBuilder : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void depthAndMarks_data();
-    void depthAndMarks();
-    void switches_data();
-    void switches();
-    void emptyFolder_data();
-    void emptyFolder();
-    void widthTexts_data();
-    void widthTexts();
-    void cells_data();
-    void cells();
-    void namesWithSeparators_data();
-    void namesWithSeparators();
-    void failures_data();
-    void failures();
-    void yieldsAfterFolderRowsOnly();
-    void cancelFromYieldEndsBuild();
-    void secondBuildDuringYieldIsRefused();
-    void onlyListedLevelsAreRead();
+    void depthAndMarks_data()
+    {
+        QTest::addColumn<QString>("depth");
+        QTest::addColumn<QString>("dirMark");
+        QTest::addColumn<QString>("fileMark");
+        QTest::addColumn<QStringList>("expected");
 
-private:
-    QByteArray m_savedTz;
+        // In name order as read, ties by bytes, whatever order they came in.
+        QTest::newRow("10 lists whatever there is, four blanks a level")
+            << "10" << "+" << "-"
+            << QStringList{"-  Q.txt", "-  q.txt", "-  r.txt", "+ A", "    + B", "        + C", "            + D",
+                           "                + E", "                      -  e.txt", "                  -  d.txt",
+                           "              -  c.txt", "     -  b.txt", "  -  a.txt", "+ Z", "  -  b",
+                           "  -  \u00e4a", "  -  \u00c4b"};
+        QTest::newRow("long marks are copied whole")
+            << "2" << "[D]" << "(file)"
+            << QStringList{"(file)  Q.txt", "(file)  q.txt", "(file)  r.txt", "[D] A", "    [D] B",
+                           "     (file)  b.txt", "  (file)  a.txt", "[D] Z", "  (file)  b", "  (file)  \u00e4a",
+                           "  (file)  \u00c4b"};
+    }
+
+    void depthAndMarks()
+    {
+        QFETCH(QString, depth);
+        QFETCH(QString, dirMark);
+        QFETCH(QString, fileMark);
+        QFETCH(QStringList, expected);
+
+        FakeFileSystem fs;
+        addChain(fs, "/r", "ABCDE");
+        fs.addFile("/r/q.txt", 0);
+        fs.addFile("/r/Q.txt", 0);
+        fs.addFolder("/r/Z");
+        for (const char *name : {"\xc3\x84" "b", "b", "\xc3\xa4" "a"})
+            fs.addFile(QByteArray("/r/Z/") + name, 0);
+        ListingOptions options = optionsFor(QStringLiteral("/r"), depth);
+        options.printSize = options.printDate = 0;
+        options.dirIndicator = dirMark;
+        options.fileIndicator = fileMark;
+        QCOMPARE(shownRows(build(fs, options)), expected);
+    }
+
+    void workedExample_data()
+    {
+        QTest::addColumn<QString>("depth");
+        QTest::addColumn<QList<int>>("switches");    // files, size, date
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("body");
+
+        const QList<int> on{1, 1, 1};
+        const QString all = QStringLiteral("Sub-Directories|Size (KB)|Date;");
+        QTest::newRow("depth 2") << "2" << on << "4000|>1000|>1000;" << all
+                                 << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;    + Old|2|12/1/2000;"
+                                    "     -  x.txt|2|12/1/2000;  -  report.doc|10|2/5/2001;";
+        QTest::newRow("depth 1: Old counted, not listed")
+            << "1" << on << "4000|>1000|>1000;" << all
+            << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;  -  report.doc|10|2/5/2001;";
+        QTest::newRow("files off keeps the first heading")
+            << "1" << QList<int>{0, 1, 1} << "4000|>1000|>1000;" << all << ";+ Docs|12|1/2/2001;";
+        QTest::newRow("grayed boxes count as off")
+            << "1" << QList<int>{2, 2, 2} << "4000;" << "Sub-Directories;" << ";+ Docs;";
+    }
+
+    void workedExample()
+    {
+        QFETCH(QString, depth);
+        QFETCH(QList<int>, switches);
+        QFETCH(QString, format);
+        QFETCH(QString, header);
+        QFETCH(QString, body);
+
+        FakeFileSystem fs;
+        addWorkedExample(fs);
+        ListingOptions options = optionsFor(QStringLiteral("/sel"), depth);
+        options.printFiles = switches[0];
+        options.printSize = switches[1];
+        options.printDate = switches[2];
+        const ListingText listing = build(fs, options);
+
+        QCOMPARE(listing.ListFormat, format);
+        QCOMPARE(listing.ListHeader, header);
+        QCOMPARE(listing.ListBody, body);
+        QVERIFY(listing.problems.isEmpty());
+    }
+
+    void cells_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QDateTime>("modified");
+        QTest::addColumn<QString>("row");
+
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        const QDateTime march7(QDate(2001, 3, 7), QTime(12, 0));
+        QTest::newRow("512 bytes rounds half up to 1; year before 1970")
+            << us << qint64(512) << QDateTime(QDate(1969, 7, 20), QTime(20, 17)) << "-  f|1|7/20/1969";
+        QTest::newRow("German groups with a point and dates with points")
+            << QLocale(QLocale::German, QLocale::Germany) << qint64(1264128) << march7 << "-  f|1.235|3.7.2001";
+        QTest::newRow("1,264,128 bytes gives 1,235; the C locale reads as US English")
+            << QLocale::c() << qint64(1264128) << march7 << "-  f|1,235|3/7/2001";
+        // 14 March 2021 lasted 23 hours: a day remembered as 24 hours long
+        // would put 00:30 on the 15th on the 14th.
+        QTest::newRow("day after a 23-hour day")
+            << us << qint64(0) << QDateTime(QDate(2021, 3, 15), QTime(0, 30)) << "-  f|0|3/15/2021";
+        QTest::newRow("separators in a name stay in its cell") << us << qint64(0) << march7 << "-  f|;b|0|3/7/2001";
+    }
+
+    void cells()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(qint64, bytes);
+        QFETCH(QDateTime, modified);
+        QFETCH(QString, row);
+
+        QLocale::setDefault(locale);
+        FakeFileSystem fs;
+        fs.addFolder("/d");
+        // A neighbour on the day before first, so a remembered day cannot answer.
+        fs.addFile("/d/a", 0, at(modified.addSecs(-23 * 3600)));
+        fs.addFile("/d/" + row.section(u'|', 0, -3).mid(3).toUtf8(), bytes, at(modified));
+        QCOMPARE(shownRows(build(fs, optionsFor(QStringLiteral("/d")))).last(), row);
+    }
+
+    void unreadableParts_data()
+    {
+        QTest::addColumn<QStringList>("failures");   // "kind path"
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("problems");
+
+        // /t holds r.txt and A > B > C > D, each folder one file; the listing
+        // goes 3 levels deep, so D and d.txt count only in the sizes.
+        const QString d = QStringLiteral("|3/7/2001"), inc = d + " (incomplete)", unr = QStringLiteral(" (unreadable)");
+        const QString denied = QStringLiteral(": Permission denied");
+        QTest::newRow("nothing fails") << QStringList()
+            << QStringList{"-  r.txt|1" + d, "+ A|5" + d, "    + B|3" + d, "        + C|2" + d,
+                           "              -  c.txt|1" + d, "     -  b.txt|1" + d, "  -  a.txt|2" + d} << QStringList();
+        QTest::newRow("details of a top file") << QStringList{"details /t/r.txt"} << QStringList{"-  r.txt|?|?" + unr}
+                                               << QStringList{"/t/r.txt" + denied};
+        QTest::newRow("details of a level-1 file") << QStringList{"details /t/A/a.txt"}
+            << QStringList{"-  r.txt|1" + d, "+ A|3+" + inc, "    + B|3" + d} << QStringList{"/t/A/a.txt" + denied};
+        QTest::newRow("level-2 folder cannot be opened") << QStringList{"open /t/A/B"}
+            << QStringList{"-  r.txt|1" + d, "+ A|2+" + inc, "    + B|?" + d + unr, "  -  a.txt|2" + d}
+            << QStringList{"/t/A/B" + denied};
+        QTest::newRow("level-3 folder cannot be read, nor a level-1 file")
+            << QStringList{"read /t/A/B/C", "details /t/A/a.txt"}
+            << QStringList{"-  r.txt|1" + d, "+ A|1+" + inc, "    + B|1+" + inc, "        + C|?" + d + unr,
+                           "     -  b.txt|1" + d, "  -  a.txt|?|?" + unr}
+            << QStringList{"/t/A/B/C" + denied, "/t/A/a.txt" + denied};
+        QTest::newRow("below the listed depth: reported with its listed ancestor")
+            << QStringList{"open /t/A/B/C/D", "details /t/A/B/b.txt"}
+            << QStringList{"-  r.txt|1" + d, "+ A|3+" + inc, "    + B|1+" + inc, "        + C|1+" + inc,
+                           "              -  c.txt|1" + d, "     -  b.txt|?|?" + unr}
+            << QStringList{"/t/A/B/C/D" + denied, "/t/A/B/b.txt" + denied};
+        QTest::newRow("details of a listed folder: date unknown, size whole") << QStringList{"details /t/A/B"}
+            << QStringList{"-  r.txt|1" + d, "+ A|5" + d, "    + B|3|?" + unr} << QStringList{"/t/A/B" + denied};
+        QTest::newRow("vanished entries are left out, not reported")
+            << QStringList{"vanish /t/A/B/C", "vanish /t/A/a.txt"}
+            << QStringList{"-  r.txt|1" + d, "+ A|1" + d, "    + B|1" + d, "     -  b.txt|1" + d} << QStringList();
+        QTest::newRow("proc mounted on a listed folder") << QStringList{"proc /t/A/B"}
+            << QStringList{"-  r.txt|1" + d, "+ A|2" + d, "    + B|0" + d + " (not entered)", "  -  a.txt|2" + d}
+            << QStringList{"/t/A/B: proc file system, not entered"};
+    }
+
+    void unreadableParts()
+    {
+        QFETCH(QStringList, failures);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, problems);
+
+        // Read in the build's own order, and by readers ahead of it with no
+        // handle kept (each folder opened again from the top): the same listing.
+        for (const int readers : {0, 3}) {
+            FakeFileSystem fs;
+            fs.setReaderThreads(readers);
+            fs.setHandleBudget(readers ? 0 : 100);
+            const QStringList mounted = failures.filter(QStringLiteral("proc "));
+            addChain(fs, "/t", "ABCD", {1, 2, 1, 1, 1}, noon(2001, 3, 7),
+                     mounted.value(0).mid(5).toUtf8());
+            static const QStringList kinds{"open", "read", "details", "vanish"};
+            for (const QString &failure : failures)
+                fs.failOn(failure.section(u' ', 1).toUtf8(), Failure(kinds.indexOf(failure.section(u' ', 0, 0))));
+            const ListingText listing = build(fs, optionsFor(QStringLiteral("/t"), QStringLiteral("3")));
+
+            QCOMPARE(shownRows(listing).mid(0, rows.size()), rows);
+            QCOMPARE(ListingFormat::problemLines(listing), problems);
+            if (problems.size() > 1)
+                QCOMPARE(ListingFormat::problemLines(listing, 1).last(), QStringLiteral("\u2026 and 1 more"));
+            QCOMPARE(fs.openNow(), 0);
+        }
+    }
+
+    void detailsForExports()
+    {
+        FakeFileSystem fs;
+        addWorkedExample(fs);
+        fs.addFile("/sel/Docs/bad\xff", 100, noon(2001, 3, 7));
+        fs.failOn("/sel/Docs/Old/x.txt", Failure::Details);
+        ListingOptions options = optionsFor(QStringLiteral("/sel"));
+        options.dirIndicator = QStringLiteral("[D]");
+        QVERIFY(build(fs, options).details.isEmpty());
+        options.keepDetails = true;
+        const ListingText listing = build(fs, options);
+
+        // Bytes, parent row, where the name starts, and whether the date is known.
+        QStringList details;
+        for (const ListingRowDetails &d : listing.details)
+            details.append(QStringLiteral("%1 %2 %3 %4")
+                               .arg(d.bytes == d.Unknown ? QStringLiteral("?") : QString::number(d.bytes))
+                               .arg(d.parent).arg(d.nameStart).arg(d.modified == d.Unknown ? "?" : "date"));
+        QCOMPARE(details, QStringList({"1536 -1 3 date", "10340 -1 4 date", "0 1 8 date", "? 2 8 ?", "100 1 5 date",
+                                       "10240 1 5 date"}));
+        QCOMPARE(listing.details[1].modified, noon(2001, 1, 2).time_since_epoch().count());
+        QCOMPARE(listing.nativeNames, (QHash<qsizetype, QByteArray>{{4, "bad\xff"}}));
+    }
+
+    void cancelAndSecondBuild()
+    {
+        struct Cancelled {};
+        FakeFileSystem fs;
+        FakeFileSystem other;
+        addChain(fs, "/r", "ABCDE");
+        addWorkedExample(other);
+        fs.setReaderThreads(2);
+        fs.setHeartbeatInterval(std::chrono::hours(1));
+        ListingText listing;
+        ListingText second;
+        QList<qsizetype> rowsAtYield;
+        const auto refused = [&](FakeFileSystem &component, ListingText &out) {
+            QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                     buildListing(optionsFor(QStringLiteral("/sel")), QStringLiteral("\t"),
+                                                  QStringLiteral("\r\n"), component, out));
+        };
+        QVERIFY_THROWS_EXCEPTION(Cancelled,
+                                 buildListing(optionsFor(QStringLiteral("/r"), QStringLiteral("5")),
+                                              QStringLiteral("|"), QStringLiteral(";"), fs, listing,
+                                              [&](const ListingProgress &progress) {
+                                                  refused(fs, second);
+                                                  refused(other, listing);
+                                                  rowsAtYield.append(progress.entriesListed);
+                                                  if (progress.currentFolder == QLatin1String("/r/A/B"))
+                                                      throw Cancelled{};
+                                              }));
+        // A yield after each folder row, none after a file row.
+        QCOMPARE(rowsAtYield, QList<qsizetype>({2, 3}));
+        QCOMPARE(shownRows(listing),
+                 QStringList({"-  r.txt|0|12/31/1969", "+ A|0|12/31/1969", "    + B|0|12/31/1969"}));
+        QVERIFY(second.ListHeader.isEmpty());
+        QCOMPARE(fs.openNow(), 0);
+        // Once the first build is over, the next one runs.
+        QCOMPARE(build(fs, optionsFor(QStringLiteral("/r"))).rows.size(), 5);
+    }
 };
 
 // Dates are local: a zone away from UTC, with daylight saving, shows mix-ups.
-void TestListingBuilder::initTestCase()
+int main(int argc, char **argv)
 {
-    m_savedTz = qgetenv("TZ");
     qputenv("TZ", "America/New_York");
     tzset();
+    QCoreApplication app(argc, argv);
+    TestListingBuilder test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void TestListingBuilder::cleanupTestCase()
-{
-    if (m_savedTz.isNull())
-        qunsetenv("TZ");
-    else
-        qputenv("TZ", m_savedTz);
-    tzset();
-}
-
-void TestListingBuilder::depthAndMarks_data()
-{
-    QTest::addColumn<QString>("depth");
-    QTest::addColumn<QString>("dirMark");
-    QTest::addColumn<QString>("fileMark");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList one{"-  r.txt", "-  q.txt", "+ A", "  -  a.txt", "+ 0"};
-    const QStringList two{"-  r.txt", "-  q.txt", "+ A", "    + B", "     -  b.txt", "  -  a.txt", "+ 0"};
-    const QStringList three{"-  r.txt", "-  q.txt", "+ A", "    + B", "        + C", "              -  c.txt",
-                            "     -  b.txt", "  -  a.txt", "+ 0"};
-    const QStringList four{"-  r.txt", "-  q.txt", "+ A", "    + B", "        + C", "            + D",
-                           "                  -  d.txt", "              -  c.txt", "     -  b.txt", "  -  a.txt",
-                           "+ 0"};
-    QStringList all = four;
-    all.insert(6, "                + E");
-    all.insert(7, "                      -  e.txt");
-
-    QTest::newRow("1 lists level 1 and its files") << "1" << "+" << "-" << one;
-    QTest::newRow("2 adds level 2") << "2" << "+" << "-" << two;
-    QTest::newRow("3 adds level 3, its files 14 blanks in") << "3" << "+" << "-" << three;
-    QTest::newRow("4 goes on four blanks a level") << "4" << "+" << "-" << four;
-    QTest::newRow("10 lists whatever there is") << "10" << "+" << "-" << all;
-    QTest::newRow("huge number lists whatever there is") << "99999999999999999999" << "+" << "-" << all;
-    QTest::newRow("0 lists level 1") << "0" << "+" << "-" << one;
-    QTest::newRow("empty text lists level 1") << "" << "+" << "-" << one;
-    QTest::newRow("a blank before the number lists level 1") << " 2" << "+" << "-" << one;
-    QTest::newRow("a sign lists level 1") << "+2" << "+" << "-" << one;
-    QTest::newRow("a fraction lists level 1") << "2.0" << "+" << "-" << one;
-    QTest::newRow("empty marks keep their blanks")
-        << "2" << "" << "" << QStringList{"  r.txt", "  q.txt", " A", "     B", "       b.txt", "    a.txt", " 0"};
-    QTest::newRow("long marks are copied whole")
-        << "2" << "[D]" << "(file)"
-        << QStringList{"(file)  r.txt", "(file)  q.txt", "[D] A", "    [D] B", "     (file)  b.txt",
-                       "  (file)  a.txt", "[D] 0"};
-}
-
-void TestListingBuilder::depthAndMarks()
-{
-    QFETCH(QString, depth);
-    QFETCH(QString, dirMark);
-    QFETCH(QString, fileMark);
-    QFETCH(QStringList, expected);
-
-    FakeFileSystem fs;
-    addChain(fs);
-    ListingOptions options = optionsFor(QStringLiteral("/r"), depth);
-    options.printSize = 0;
-    options.printDate = 0;
-    options.dirIndicator = dirMark;
-    options.fileIndicator = fileMark;
-    const ListingText listing = build(fs, options);
-
-    QCOMPARE(firstCells(listing), expected);
-    verifyRowsMatchBody(listing);
-    // Every table ends with a.txt, A's file, then the folder 0.
-    QCOMPARE(listing.rows.at(listing.rows.size() - 2).kind, ListingRowKind::File);
-    QCOMPARE(listing.rows.at(listing.rows.size() - 2).level, 1);
-    QCOMPARE(listing.rows.last().kind, ListingRowKind::Folder);
-}
-
-void TestListingBuilder::switches_data()
-{
-    QTest::addColumn<int>("files");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("date");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QString>("body");
-
-    QTest::newRow("all on") << 1 << 1 << 1 << "4000|>1000|>1000;" << "Sub-Directories|Size (KB)|Date;"
-                            << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;  -  report.doc|10|2/5/2001;";
-    QTest::newRow("size only") << 1 << 1 << 0 << "4000|>1000;" << "Sub-Directories|Size (KB);"
-                               << ";-  notes.txt|2;+ Docs|12;  -  report.doc|10;";
-    QTest::newRow("date only") << 1 << 0 << 1 << "4000|>1000;" << "Sub-Directories|Date;"
-                               << ";-  notes.txt|3/7/2001;+ Docs|1/2/2001;  -  report.doc|2/5/2001;";
-    QTest::newRow("files off keeps the first heading") << 0 << 1 << 1 << "4000|>1000|>1000;"
-                                                       << "Sub-Directories|Size (KB)|Date;" << ";+ Docs|12|1/2/2001;";
-    QTest::newRow("grayed boxes count as off") << 2 << 2 << 2 << "4000;" << "Sub-Directories;" << ";+ Docs;";
-}
-
-void TestListingBuilder::switches()
-{
-    QFETCH(int, files);
-    QFETCH(int, size);
-    QFETCH(int, date);
-    QFETCH(QString, format);
-    QFETCH(QString, header);
-    QFETCH(QString, body);
-
-    FakeFileSystem fs;
-    addWorkedExample(fs);
-    ListingOptions options = optionsFor(QStringLiteral("/sel"), QStringLiteral("1"));
-    options.printFiles = files;
-    options.printSize = size;
-    options.printDate = date;
-    const ListingText listing = build(fs, options);
-
-    QCOMPARE(listing.ListFormat, format);
-    QCOMPARE(listing.ListHeader, header);
-    QCOMPARE(listing.ListBody, body);
-    QCOMPARE(listing.headings.join(u'|') + u';', header);
-    verifyRowsMatchBody(listing);
-}
-
-void TestListingBuilder::emptyFolder_data()
-{
-    QTest::addColumn<int>("printFiles");
-
-    QTest::newRow("nothing in it") << 1;
-    QTest::newRow("files only, files off") << 0;
-}
-
-void TestListingBuilder::emptyFolder()
-{
-    QFETCH(int, printFiles);
-
-    FakeFileSystem fs;
-    fs.addFolder("/e");
-    if (printFiles == 0)
-        fs.addFile("/e/a", 1024);
-    ListingOptions options = optionsFor(QStringLiteral("/e"));
-    options.printFiles = printFiles;
-    options.printDate = 0;
-    const ListingText listing = build(fs, options, {}, QStringLiteral("\t"), QStringLiteral("\r\n"));
-
-    QCOMPARE(listing.ListFormat, QStringLiteral("4000|>1000;"));
-    QCOMPARE(listing.ListHeader, QStringLiteral("Sub-Directories\tSize (KB)\r\n"));
-    QCOMPARE(listing.ListBody, QStringLiteral("\r\n"));
-    QVERIFY(listing.rows.isEmpty());
-}
-
-void TestListingBuilder::widthTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("width");
-
-    QTest::newRow("4000.50 drops the trailing zero") << "4000.50" << "4000.5";
-    QTest::newRow("blank inside is skipped") << "12 00" << "1200";
-    QTest::newRow("tab and line feed are skipped") << "\t1\n5" << "15";
-    QTest::newRow("carriage return stops reading") << "1\r2" << "1";
-    QTest::newRow("reading stops at a comma") << "1,000" << "1";
-    QTest::newRow("letters read as 0") << "abc" << "0";
-    QTest::newRow("empty reads as 0") << "" << "0";
-    QTest::newRow("fraction only") << ".25" << "0.25";
-    QTest::newRow("exponent") << "1.5e3" << "1500";
-    QTest::newRow("negative exponent") << "15E-3" << "0.015";
-    QTest::newRow("exponent without digits is no exponent") << "2e" << "2";
-    QTest::newRow("minus sign is kept") << "-20" << "-20";
-}
-
-void TestListingBuilder::widthTexts()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, width);
-
-    FakeFileSystem fs;
-    fs.addFolder("/w");
-    ListingOptions options = optionsFor(QStringLiteral("/w"));
-    options.dirColWidth = text;
-    options.sizeColWidth = text;
-    const ListingText listing = build(fs, options);
-
-    QCOMPARE(listing.ListFormat, width + QLatin1String("|>") + width + QLatin1String("|>1000;"));
-}
-
-void TestListingBuilder::cells_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<qint64>("bytes");
-    QTest::addColumn<QDateTime>("modified");
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("date");
-
-    const QLocale us(QLocale::English, QLocale::UnitedStates);
-    const QDateTime march7(QDate(2001, 3, 7), QTime(12, 0));
-    QTest::newRow("511 bytes gives 0; first second of a year")
-        << us << qint64(511) << QDateTime(QDate(2021, 1, 1), QTime(0, 0)) << "0" << "1/1/2021";
-    QTest::newRow("512 bytes rounds half up to 1; year before 1970")
-        << us << qint64(512) << QDateTime(QDate(1969, 7, 20), QTime(20, 17)) << "1" << "7/20/1969";
-    QTest::newRow("1,536 bytes rounds up to 2") << us << qint64(1536) << march7 << "2" << "3/7/2001";
-    QTest::newRow("1,264,128 bytes gives 1,235") << us << qint64(1264128) << march7 << "1,235" << "3/7/2001";
-    QTest::newRow("largest size does not overflow")
-        << us << std::numeric_limits<qint64>::max() << march7 << "9,007,199,254,740,992" << "3/7/2001";
-    QTest::newRow("German groups with a point and dates with points")
-        << QLocale(QLocale::German, QLocale::Germany) << qint64(1264128) << march7 << "1.235" << "3.7.2001";
-    QTest::newRow("Hindi groups by twos after the first three")
-        << QLocale(QLocale::Hindi, QLocale::India) << qint64(1234567) * 1024 << march7 << "12,34,567" << "3/7/2001";
-    QTest::newRow("C locale reads as US English") << QLocale::c() << qint64(1264128) << march7 << "1,235"
-                                                  << "3/7/2001";
-    // 14 March 2021 lasted 23 hours: a day remembered as 24 hours long
-    // would put 00:30 on the 15th on the 14th.
-    QTest::newRow("day after a 23-hour day")
-        << us << qint64(0) << QDateTime(QDate(2021, 3, 15), QTime(0, 30)) << "0" << "3/15/2021";
-}
-
-void TestListingBuilder::cells()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(qint64, bytes);
-    QFETCH(QDateTime, modified);
-    QFETCH(QString, size);
-    QFETCH(QString, date);
-
-    QLocale::setDefault(locale);
-    FakeFileSystem fs;
-    fs.addFolder("/d");
-    // A neighbour on the day before first, so a remembered day cannot answer.
-    fs.addFile("/d/earlier", 0, at(modified.addSecs(-23 * 3600)));
-    fs.addFile("/d/f", bytes, at(modified));
-    const ListingText listing = build(fs, optionsFor(QStringLiteral("/d")));
-
-    QCOMPARE(listing.rows.size(), 2);
-    QCOMPARE(listing.cell(listing.rows.at(1), 1).toString(), size);
-    QCOMPARE(listing.cell(listing.rows.at(1), 2).toString(), date);
-    verifyRowsMatchBody(listing);
-}
-
-void TestListingBuilder::namesWithSeparators_data()
-{
-    QTest::addColumn<QByteArray>("name");
-
-    QTest::newRow("column separator") << QByteArray("a|b");
-    QTest::newRow("row separator") << QByteArray("a;b");
-    QTest::newRow("tab") << QByteArray("a\tb");
-    QTest::newRow("carriage return and line feed") << QByteArray("a\r\nb");
-}
-
-void TestListingBuilder::namesWithSeparators()
-{
-    QFETCH(QByteArray, name);
-
-    for (const auto &[c, r] : {std::pair{"|", ";"}, std::pair{"\t", "\r\n"}}) {
-        FakeFileSystem fs;
-        fs.addFolder("/n");
-        fs.addFolder("/n/" + name);
-        fs.addFile("/n/" + name + "/" + name, 2048);
-        const ListingText listing =
-            build(fs, optionsFor(QStringLiteral("/n")), {}, QString::fromLatin1(c), QString::fromLatin1(r));
-
-        // The text holds the name untouched; the cells say where it ends.
-        const QString shown = QString::fromLatin1(name);
-        QCOMPARE(firstCells(listing), QStringList({"+ " + shown, "  -  " + shown}));
-        QCOMPARE(listing.cell(listing.rows.at(0), 1).toString(), QStringLiteral("2"));
-        verifyRowsMatchBody(listing);
-    }
-}
-
-void TestListingBuilder::failures_data()
-{
-    QTest::addColumn<QByteArray>("path");
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<int>("rowsBefore");
-    QTest::addColumn<QString>("message");
-
-    using Op = FakeFileSystem::Operation;
-    QTest::newRow("top folder cannot be opened: the previous body stays")
-        << QByteArray("/sel") << int(Op::GetFolder) << 3 << "Cannot open folder \"/sel\": Permission denied";
-    QTest::newRow("top folder cannot be read")
-        << QByteArray("/sel") << int(Op::Files) << 0 << "Cannot read folder \"/sel\": Permission denied";
-    QTest::newRow("folder below the listed depth fails the total")
-        << QByteArray("/sel/Docs/Old") << int(Op::Files) << 1
-        << "Cannot read folder \"/sel/Docs/Old\": Permission denied";
-    QTest::newRow("file size below the listed depth fails the total")
-        << QByteArray("/sel/Docs/Old/x.txt") << int(Op::Size) << 1
-        << "Cannot read \"/sel/Docs/Old/x.txt\": Permission denied";
-    QTest::newRow("size of a listed file")
-        << QByteArray("/sel/notes.txt") << int(Op::Size) << 0 << "Cannot read \"/sel/notes.txt\": Permission denied";
-    QTest::newRow("date of a listed folder")
-        << QByteArray("/sel/Docs") << int(Op::Date) << 1 << "Cannot read \"/sel/Docs\": Permission denied";
-}
-
-void TestListingBuilder::failures()
-{
-    QFETCH(QByteArray, path);
-    QFETCH(int, operation);
-    QFETCH(int, rowsBefore);
-    QFETCH(QString, message);
-
-    FakeFileSystem fs;
-    addWorkedExample(fs);
-    // Depth 1: Old lies below the listed depth.
-    const ListingOptions options = optionsFor(QStringLiteral("/sel"), QStringLiteral("1"));
-    ListingText listing = build(fs, options, {}, QStringLiteral("\t"), QStringLiteral("\r\n"));
-    fs.failOn(path, FakeFileSystem::Operation(operation));
-    try {
-        buildListing(options, QStringLiteral("|"), QStringLiteral(";"), fs, listing);
-        QFAIL("the build should have failed");
-    } catch (const FileSystemError &error) {
-        QCOMPARE(error.message(), message);
-        QCOMPARE(error.path(), path);
-    }
-    QCOMPARE(fs.buildsEnded(), 2);
-    // Format and header are the new ones; the rows still describe the body,
-    // with no half row and no placeholder.
-    QCOMPARE(listing.ListFormat, QStringLiteral("4000|>1000|>1000;"));
-    QCOMPARE(listing.ListHeader, QStringLiteral("Sub-Directories|Size (KB)|Date;"));
-    QCOMPARE(listing.rows.size(), rowsBefore);
-    verifyRowsMatchBody(listing);
-}
-
-void TestListingBuilder::yieldsAfterFolderRowsOnly()
-{
-    FakeFileSystem fs;
-    addWorkedExample(fs);
-    fs.setBeatDuringSize(true);
-    ListingText listing;
-    QList<qsizetype> rowsAtYield;
-    QStringList folders;
-    buildListing(optionsFor(QStringLiteral("/sel")), QStringLiteral("|"), QStringLiteral(";"), fs, listing,
-                 [&](const ListingProgress &progress) {
-                     QCOMPARE(progress.entriesListed, listing.rows.size());
-                     rowsAtYield.append(listing.rows.size());
-                     folders.append(progress.currentFolder);
-                     verifyRowsMatchBody(listing);
-                 });
-
-    // Docs: a beat while totalling (one row so far), then the yield after its
-    // row; the same for Old; none after the file rows.
-    QCOMPARE(rowsAtYield, QList<qsizetype>({1, 2, 2, 3}));
-    QCOMPARE(folders, QStringList({"/sel/Docs", "/sel/Docs", "/sel/Docs/Old", "/sel/Docs/Old"}));
-}
-
-void TestListingBuilder::cancelFromYieldEndsBuild()
-{
-    struct Cancelled {};
-    FakeFileSystem fs;
-    addChain(fs);
-    ListingText listing;
-    int yields = 0;
-    QVERIFY_THROWS_EXCEPTION(Cancelled, buildListing(optionsFor(QStringLiteral("/r"), QStringLiteral("5")),
-                                                     QStringLiteral("|"), QStringLiteral(";"), fs, listing,
-                                                     [&](const ListingProgress &) {
-                                                         if (++yields == 2)
-                                                             throw Cancelled{};
-                                                     }));
-    QCOMPARE(fs.buildsEnded(), 1);
-    QCOMPARE(firstCells(listing), QStringList({"-  r.txt", "-  q.txt", "+ A", "    + B"}));
-}
-
-void TestListingBuilder::secondBuildDuringYieldIsRefused()
-{
-    FakeFileSystem fs;
-    FakeFileSystem other;
-    addWorkedExample(fs);
-    addWorkedExample(other);
-    ListingText listing;
-    ListingText second;
-    int refusals = 0;
-    const auto tryBuild = [&](FakeFileSystem &component, ListingText &out) {
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, buildListing(optionsFor(QStringLiteral("/sel")),
-                                                                QStringLiteral("\t"), QStringLiteral("\r\n"),
-                                                                component, out));
-        ++refusals;
-    };
-    buildListing(optionsFor(QStringLiteral("/sel")), QStringLiteral("|"), QStringLiteral(";"), fs, listing,
-                 [&](const ListingProgress &) {
-                     tryBuild(fs, second);
-                     tryBuild(other, listing);
-                 });
-    QCOMPARE(refusals, 4);
-    QCOMPARE(other.buildsBegun(), 0);
-    QVERIFY(second.ListHeader.isEmpty());
-    QCOMPARE(listing.ListBody, build(other, optionsFor(QStringLiteral("/sel"))).ListBody);
-    verifyRowsMatchBody(listing);
-
-    // Once the first build is over, the next one runs.
-    buildListing(optionsFor(QStringLiteral("/sel")), QStringLiteral("|"), QStringLiteral(";"), fs, second);
-    QCOMPARE(second.ListBody, listing.ListBody);
-}
-
-void TestListingBuilder::onlyListedLevelsAreRead()
-{
-    FakeFileSystem fs;
-    addWorkedExample(fs);
-    ListingOptions options = optionsFor(QStringLiteral("/sel"), QStringLiteral("1"));
-    options.printSize = 0;
-    options.printDate = 0;
-    options.printFiles = 0;
-    const ListingText listing = build(fs, options);
-
-    // No sizes, no dates, no files: only the top folder's sub-folders are asked for.
-    QCOMPARE(fs.calls(), QStringList({"GetFolder /sel", "SubFolders /sel"}));
-    QCOMPARE(firstCells(listing), QStringList({"+ Docs"}));
-}
-
-QTEST_GUILESS_MAIN(TestListingBuilder)
 #include "tst_listingbuilder.moc"

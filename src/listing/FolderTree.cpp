@@ -1,0 +1,521 @@
+#include "listing/FolderTree.h"
+
+#include "listing/NameOrder.h"
+
+#include <QCoreApplication>
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+using Node = FolderTree::Node;
+using State = FolderTree::State;
+using Handle = FileSystemObject::Handle;
+
+// Listed file entries the readers may hold ahead of the build; past this they
+// read only what the build is waiting for.
+constexpr qsizetype kReadAhead = qsizetype(1) << 18;
+
+qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum;
+    if (__builtin_add_overflow(a, b, &sum))
+        return std::numeric_limits<qint64>::max();
+    return sum;
+}
+
+// Whether a comes before b in listing order; a folder comes before its contents.
+bool before(const Node *a, const Node *b)
+{
+    const Node *x = a;
+    const Node *y = b;
+    while (x->level > y->level)
+        x = x->parent;
+    while (y->level > x->level)
+        y = y->parent;
+    if (x == y)
+        return a->level < b->level;
+    while (x->parent != y->parent) {
+        x = x->parent;
+        y = y->parent;
+    }
+    return x->index < y->index;
+}
+
+// Whether node is top or inside it.
+bool within(const Node *node, const Node *top)
+{
+    while (node->level > top->level)
+        node = node->parent;
+    return node == top;
+}
+
+// Heap order: the earliest folder on top.
+bool later(const Node *a, const Node *b)
+{
+    return before(b, a);
+}
+
+} // namespace
+
+FolderTree::FolderTree(FileSystemObject &fileSystem, const QByteArray &path, Plan plan,
+                       FileSystemObject::Beat beat)
+    : m_fs(fileSystem), m_plan(plan), m_beat(std::move(beat)),
+      m_builderBeat([this] { throttledBeat(); }),
+      m_readerBeat([this] {
+          if (m_stop.load(std::memory_order_relaxed))
+              throw Stopped{};
+      }),
+      m_interval(fileSystem.heartbeatInterval()), m_lastBeat(std::chrono::steady_clock::now()),
+      m_budget(fileSystem.handleBudget()), m_rootPath(path)
+{
+    const Handle handle = m_fs.GetFolder(path);
+    try {
+        m_root = new Node;
+        m_queue.push_back(m_root);
+    } catch (...) {
+        m_fs.closeFolder(handle);
+        delete m_root;
+        throw;
+    }
+    m_root->handle = handle;
+    m_root->state = State::Queued;
+    try {
+        for (int i = 0; i < m_fs.readerThreads(); ++i)
+            m_readers.emplace_back([this] { readerLoop(); });
+    } catch (...) {
+        // No more threads to be had: fewer readers, or none, and then the
+        // build reads for itself.
+    }
+}
+
+FolderTree::~FolderTree()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_work.notify_all();
+    for (std::thread &reader : m_readers)
+        reader.join();
+    destroy(m_root);
+}
+
+bool FolderTree::needsRead(int level) const
+{
+    if (level < m_plan.levels)
+        return true;
+    if (level == m_plan.levels)
+        return m_plan.files || m_plan.sizes;
+    return m_plan.sizes;
+}
+
+void FolderTree::push(Node *node)
+{
+    m_queue.push_back(node);
+    std::push_heap(m_queue.begin(), m_queue.end(), later);
+}
+
+FolderTree::Node *FolderTree::pop()
+{
+    std::pop_heap(m_queue.begin(), m_queue.end(), later);
+    Node *node = m_queue.back();
+    m_queue.pop_back();
+    node->state = State::Reading;
+    // Taken now, with the lock already held; the parent keeps it open until
+    // this folder is published.
+    node->through = node->parent ? node->parent->handle : -1;
+    return node;
+}
+
+void FolderTree::waitRead(Node &node)
+{
+    wait(node, false);
+}
+
+void FolderTree::waitComplete(Node &node)
+{
+    wait(node, true);
+}
+
+void FolderTree::wait(Node &node, bool complete)
+{
+    std::unique_lock lock(m_mutex);
+    const auto ready = [&] {
+        return complete ? node.complete : node.state != State::Queued && node.state != State::Reading;
+    };
+    while (!ready()) {
+        if (m_failure)
+            std::rethrow_exception(m_failure);
+        // Rather than sleep, the build reads the next folder itself when it
+        // is part of what it waits for; with no readers it always is.
+        if (!m_queue.empty() && within(m_queue.front(), &node)) {
+            Node *next = pop();
+            lock.unlock();
+            readNode(next, m_builderBeat);
+            lock.lock();
+            continue;
+        }
+        if (m_readers.empty())
+            throw std::logic_error("FolderTree: waiting for a folder no one reads");
+        m_buildWaiting = true;
+        if (m_retained >= kReadAhead)
+            m_work.notify_all();
+        const bool woke = m_done.wait_for(lock, m_interval, [&] { return ready() || m_failure; });
+        m_buildWaiting = false;
+        if (!woke && m_beat) {
+            lock.unlock();
+            m_beat();
+            m_lastBeat = std::chrono::steady_clock::now();
+            lock.lock();
+        }
+    }
+}
+
+void FolderTree::throttledBeat()
+{
+    if (!m_beat)
+        return;
+    if (std::chrono::steady_clock::now() - m_lastBeat >= m_interval) {
+        m_beat();
+        m_lastBeat = std::chrono::steady_clock::now();
+    }
+}
+
+void FolderTree::readerLoop()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        ++m_idle;
+        m_work.wait(lock, [this] {
+            return m_stop || (!m_queue.empty() && (m_retained < kReadAhead || m_buildWaiting));
+        });
+        --m_idle;
+        if (m_stop)
+            return;
+        Node *node = pop();
+        lock.unlock();
+        try {
+            readNode(node, m_readerBeat);
+        } catch (const Stopped &) {
+            return;
+        } catch (...) {
+            // Out of memory, most likely: the build rethrows it.
+            lock.lock();
+            if (!m_failure)
+                m_failure = std::current_exception();
+            m_stop = true;
+            m_work.notify_all();
+            m_done.notify_all();
+            return;
+        }
+        lock.lock();
+    }
+}
+
+void FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
+{
+    int error = 0;
+    const Handle handle = node->parent ? openNode(node, error) : node->handle;
+    if (handle < 0) {
+        fail(node, FileSystemError::Operation::OpenFolder, error);
+        return;
+    }
+    // The top folder's handle stays with the tree; others pass to publish().
+    auto closeOnThrow = qScopeGuard([&] {
+        if (node->parent)
+            m_fs.closeFolder(handle);
+    });
+    FolderEntries entries;
+    error = m_fs.readFolder(handle, entries, beat);
+    if (error) {
+        fail(node, FileSystemError::Operation::ReadFolder, error);
+        return;
+    }
+    // A folder mounted again below itself would make the walk endless.
+    for (const Node *up = node->parent; up && entries.inode; up = up->parent) {
+        if (up->inode == entries.inode && up->device == entries.device) {
+            fail(node, FileSystemError::Operation::ReadFolder, LoopError);
+            return;
+        }
+    }
+    node->device = entries.device;
+    node->inode = entries.inode;
+    attach(node, std::move(entries));
+    closeOnThrow.dismiss();
+    publish(node, handle);
+}
+
+FileSystemObject::Handle FolderTree::openNode(Node *node, int &error)
+{
+    if (node->through >= 0)
+        return m_fs.openFolder(node->through, node->name.data(), error);
+    const Handle base = reopen(node->parent, error);
+    if (base < 0)
+        return -1;
+    const Handle opened = m_fs.openFolder(base, node->name.data(), error);
+    m_fs.closeFolder(base);
+    return opened;
+}
+
+// A new handle on folder, opened name by name from the nearest ancestor that
+// still holds one (the top folder always does); -1 with error when a step fails.
+FileSystemObject::Handle FolderTree::reopen(Node *folder, int &error)
+{
+    std::vector<Node *> chain;
+    Node *anchor = folder;
+    Handle at;
+    {
+        std::lock_guard lock(m_mutex);
+        while (anchor->handle < 0) {
+            chain.push_back(anchor);
+            anchor = anchor->parent;
+        }
+        ++anchor->handleUsers;
+        at = anchor->handle;
+    }
+    bool own = false;
+    for (auto it = chain.rbegin(); it != chain.rend() && at >= 0; ++it) {
+        const Handle next = m_fs.openFolder(at, (*it)->name.data(), error);
+        if (own)
+            m_fs.closeFolder(at);
+        at = next;
+        own = true;
+    }
+    std::lock_guard lock(m_mutex);
+    unpin(anchor);
+    return at;
+}
+
+void FolderTree::unpin(Node *node)
+{
+    if (--node->handleUsers > 0 || !node->parent || node->handle < 0)
+        return;
+    m_fs.closeFolder(node->handle);
+    node->handle = -1;
+    --m_held;
+}
+
+// Sorts what was read and hangs it on the node; the node is this thread's alone.
+void FolderTree::attach(Node *node, FolderEntries &&entries)
+{
+    std::vector<FolderEntry> &list = entries.entries;
+    NameOrder::sort(list.begin(), list.end(), [&entries](const FolderEntry &entry) {
+        return QByteArrayView(entries.name(entry), entry.nameLength);
+    });
+    node->names = std::move(entries.names);
+    const bool unlisted = node->level > m_plan.levels;
+    const auto folders = std::count_if(list.begin(), list.end(), [](const FolderEntry &e) { return e.folder; });
+    node->folders.reserve(size_t(folders));
+    for (const FolderEntry &entry : list) {
+        if (entry.folder) {
+            auto *child = new Node;
+            child->parent = node;
+            child->name = QByteArrayView(node->names.constData() + entry.nameOffset, entry.nameLength);
+            child->index = quint32(node->folders.size());
+            child->level = node->level + 1;
+            child->modified = entry.modified;
+            child->statError = entry.error;
+            child->mounted = entry.mounted;
+            node->folders.push_back(child);
+            continue;
+        }
+        if (entry.error)
+            node->filesIncomplete = true;
+        else
+            node->filesTotal = saturatingAdd(node->filesTotal, entry.size);
+        // Below the listed depth only what went wrong is still wanted.
+        if (!unlisted || entry.error)
+            node->files.push_back(entry);
+    }
+}
+
+void FolderTree::publish(Node *node, Handle handle)
+{
+    std::lock_guard lock(m_mutex);
+    if (node->through >= 0)
+        unpin(node->parent);
+    m_queue.reserve(m_queue.size() + node->folders.size());
+    int queued = 0;
+    for (Node *child : node->folders) {
+        if (!needsRead(child->level)) {
+            child->complete = true;
+        } else if (child->mounted != VirtualFileSystem::None) {
+            child->state = State::NotEntered;
+            child->complete = true;
+        } else {
+            child->state = State::Queued;
+            push(child);
+            ++queued;
+        }
+    }
+    node->pending = queued;
+    node->state = State::Read;
+    if (node->level <= m_plan.levels)
+        m_retained += qsizetype(node->files.size());
+    if (node->parent) {
+        if (queued > 0 && m_held < m_budget) {
+            node->handle = handle;
+            node->handleUsers = queued;
+            ++m_held;
+        } else {
+            m_fs.closeFolder(handle);
+        }
+    }
+    if (queued == 0)
+        completeUpward(node);
+    wakeBuild();
+    // The reader that read this folder takes the next one itself; one more
+    // is woken for each further new folder, not all of them for each.
+    for (int i = std::min(queued - 1, m_idle); i > 0; --i)
+        m_work.notify_one();
+}
+
+void FolderTree::wakeBuild()
+{
+    if (m_buildWaiting)
+        m_done.notify_all();
+}
+
+void FolderTree::fail(Node *node, FileSystemError::Operation at, int error)
+{
+    std::lock_guard lock(m_mutex);
+    if (node->through >= 0)
+        unpin(node->parent);
+    node->state = State::Failed;
+    node->failedAt = at;
+    node->readError = error;
+    completeUpward(node);
+    wakeBuild();
+}
+
+void FolderTree::completeUpward(Node *node)
+{
+    for (Node *n = node;;) {
+        finish(n);
+        Node *parent = n->parent;
+        if (!parent || --parent->pending > 0)
+            return;
+        n = parent;
+    }
+}
+
+void FolderTree::finish(Node *node)
+{
+    if (node->state == State::Failed) {
+        node->total = 0;
+        node->incomplete = true;
+    } else {
+        qint64 total = node->filesTotal;
+        bool incomplete = node->filesIncomplete;
+        for (const Node *child : node->folders) {
+            total = saturatingAdd(total, child->total);
+            incomplete = incomplete || child->incomplete;
+        }
+        node->total = total;
+        node->incomplete = incomplete;
+    }
+    node->complete = true;
+    if (m_plan.sizes && node->level >= m_plan.levels)
+        collapse(node);
+}
+
+// Folds the unlisted part below node into its problems, in listing order:
+// a folder's own failure, then its sub-folders', then its files'.
+void FolderTree::collapse(Node *node)
+{
+    const bool unlisted = node->level > m_plan.levels;
+    QList<ListingProblem> problems;
+    if (unlisted && node->state == State::Failed)
+        problems.append({path(*node), reason(node->readError)});
+    for (Node *child : node->folders) {
+        if (child->state == State::NotEntered)
+            problems.append({path(*child), notEnteredReason(*child)});
+        else
+            problems.append(std::move(child->problemsBelow));
+        destroy(child);
+    }
+    node->folders = {};
+    if (unlisted) {
+        for (const FolderEntry &file : node->files)
+            problems.append({filePath(*node, file), reason(file.error)});
+        node->files = {};
+        node->names = {};
+    }
+    node->problemsBelow = std::move(problems);
+}
+
+void FolderTree::release(Node &node)
+{
+    std::lock_guard lock(m_mutex);
+    for (Node *child : node.folders)
+        destroy(child);
+    node.folders = {};
+    const bool wasFull = m_retained >= kReadAhead;
+    if (node.level <= m_plan.levels)
+        m_retained -= qsizetype(node.files.size());
+    node.files = {};
+    node.names = {};
+    if (wasFull && m_retained < kReadAhead)
+        m_work.notify_all();
+}
+
+// Deletes a subtree without recursion (trees may be any depth deep).
+void FolderTree::destroy(Node *top)
+{
+    for (Node *node = top; node;) {
+        if (!node->folders.empty()) {
+            Node *child = node->folders.back();
+            node->folders.pop_back();
+            node = child;
+            continue;
+        }
+        if (node->handle >= 0) {
+            m_fs.closeFolder(node->handle);
+            if (node->parent)
+                --m_held;
+        }
+        Node *parent = node == top ? nullptr : node->parent;
+        delete node;
+        node = parent;
+    }
+}
+
+QByteArray FolderTree::path(const Node &node) const
+{
+    std::vector<const Node *> chain;
+    for (const Node *n = &node; n->parent; n = n->parent)
+        chain.push_back(n);
+    QByteArray result = m_rootPath;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (!result.endsWith('/'))
+            result += '/';
+        result.append((*it)->name);
+    }
+    return result;
+}
+
+QByteArray FolderTree::filePath(const Node &node, const FolderEntry &file) const
+{
+    QByteArray result = path(node);
+    if (!result.endsWith('/'))
+        result += '/';
+    result.append(node.names.constData() + file.nameOffset, file.nameLength);
+    return result;
+}
+
+QString FolderTree::reason(int error)
+{
+    if (error == LoopError)
+        return QCoreApplication::translate("Listing", "The same folder as one that holds it");
+    return qt_error_string(error);
+}
+
+QString FolderTree::notEnteredReason(const Node &node) const
+{
+    return QCoreApplication::translate("Listing", "%1 file system, not entered")
+        .arg(virtualFileSystemName(node.mounted));
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "listing/FileSystemObject.h"
+#include "listing/ListingText.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// One build's view of the folder tree below the selected folder. Folders
+// are read by reader threads ahead of the build, earliest in listing order
+// first, so reads overlap while the build takes the results in order; with
+// no reader threads the build reads each folder itself when it needs it.
+// Every folder is opened relative to its parent's handle; past the handle
+// budget a parent's handle is closed and opened again, name by name, from
+// the nearest ancestor still open.
+//
+// A folder the build will not list (below the listed depth) is folded into
+// its parent as soon as its subtree is read: a total, whether something was
+// missing, and the problems met, so memory follows the listed part only.
+class FolderTree
+{
+public:
+    // What the build lists: which folders it has to read.
+    struct Plan
+    {
+        int levels = 1;           // folder levels listed
+        bool files = true;        // file rows listed
+        bool sizes = true;        // every folder's subtree total wanted
+    };
+
+    enum class State : quint8 {
+        Unneeded,                 // the build never needs its contents
+        NotEntered,               // a virtual file system's mount point, left alone
+        Queued, Reading, Read,
+        Failed                    // could not be opened or enumerated
+    };
+
+    struct Node
+    {
+        Node *parent = nullptr;
+        QByteArrayView name;      // into the parent's names; the selected folder's own for the top
+        quint32 index = 0;        // among the parent's folders
+        int level = 0;            // 0 for the selected folder
+        // From the parent's reading.
+        qint64 modified = 0;
+        qint16 statError = 0;
+        VirtualFileSystem mounted = VirtualFileSystem::None;
+
+        State state = State::Unneeded;
+        FileSystemError::Operation failedAt = FileSystemError::Operation::OpenFolder;
+        int readError = 0;
+        // Once Read, until the build releases the folder.
+        QByteArray names;
+        std::vector<FolderEntry> files;   // below the listed depth only the failed ones
+        std::vector<Node *> folders;      // owned
+        qint64 filesTotal = 0;
+        bool filesIncomplete = false;
+
+        // Once complete (everything the build needs below is read or failed).
+        bool complete = false;
+        qint64 total = 0;                 // bytes of what could be read
+        bool incomplete = false;          // something in the subtree could not be read
+        QList<ListingProblem> problemsBelow;   // at or below the listed depth: the unlisted part's
+
+        quint64 device = 0;               // once Read: the folder's identity, to tell a loop
+        quint64 inode = 0;
+        FileSystemObject::Handle handle = -1;
+        int handleUsers = 0;              // sub-folders still to open through it, and pins
+        FileSystemObject::Handle through = -1;   // the parent's handle it is opened through, while Reading
+        int pending = 0;                  // queued sub-folders not complete yet
+    };
+
+    // Opens the selected folder (throws FileSystemError when it cannot) and
+    // starts the readers. beat runs on the build's thread while it waits.
+    FolderTree(FileSystemObject &fileSystem, const QByteArray &path, Plan plan, FileSystemObject::Beat beat);
+    ~FolderTree();
+    FolderTree(const FolderTree &) = delete;
+    FolderTree &operator=(const FolderTree &) = delete;
+
+    Node &root() { return *m_root; }
+    // Until the folder's state is Read or Failed (at once when not queued).
+    void waitRead(Node &node);
+    // Until its total and problems below are known.
+    void waitComplete(Node &node);
+    // The build is done with the folder's files and sub-folders.
+    void release(Node &node);
+
+    QByteArray path(const Node &node) const;
+    QByteArray filePath(const Node &node, const FolderEntry &file) const;
+    // The system's reason for an errno; LoopError for a folder that holds itself.
+    static QString reason(int error);
+    static constexpr int LoopError = -1;
+    QString notEnteredReason(const Node &node) const;
+
+private:
+    struct Stopped {};
+
+    bool needsRead(int level) const;
+    void push(Node *node);
+    Node *pop();
+    void readerLoop();
+    void wait(Node &node, bool complete);
+    void readNode(Node *node, const FileSystemObject::Beat &beat);
+    FileSystemObject::Handle openNode(Node *node, int &error);
+    FileSystemObject::Handle reopen(Node *folder, int &error);
+    void attach(Node *node, FolderEntries &&entries);
+    void publish(Node *node, FileSystemObject::Handle handle);
+    void fail(Node *node, FileSystemError::Operation at, int error);
+    void completeUpward(Node *node);
+    void finish(Node *node);
+    void collapse(Node *node);
+    void unpin(Node *node);
+    void wakeBuild();
+    void destroy(Node *node);
+    void throttledBeat();
+
+    FileSystemObject &m_fs;
+    const Plan m_plan;
+    const FileSystemObject::Beat m_beat;
+    const FileSystemObject::Beat m_builderBeat;
+    const FileSystemObject::Beat m_readerBeat;
+    const std::chrono::milliseconds m_interval;
+    std::chrono::steady_clock::time_point m_lastBeat;
+    const int m_budget;
+    QByteArray m_rootPath;
+    Node *m_root = nullptr;
+
+    std::mutex m_mutex;
+    std::condition_variable m_work;       // readers: something to read, or stop
+    std::condition_variable m_done;       // the build: a folder was read or completed
+    std::vector<Node *> m_queue;          // a heap, earliest in listing order on top
+    int m_held = 0;                       // handles kept for sub-folders
+    qsizetype m_retained = 0;             // listed file entries read but not yet released
+    bool m_buildWaiting = false;
+    int m_idle = 0;                       // readers waiting for work
+    std::exception_ptr m_failure;
+    std::atomic<bool> m_stop{false};
+    std::vector<std::thread> m_readers;
+};
