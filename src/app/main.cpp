@@ -60,7 +60,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(FOLIOTRACE_VERSION));
 
     frmMain window;
-    window.Form_Load();
+    // "Exit" in the start-up window: return, so that QApplication's teardown
+    // still hands a listing copied earlier to the clipboard manager.
+    if (!window.Form_Load())
+        return 0;
     window.show();
     return app.exec();
 }

@@ -523,7 +523,7 @@ void TestCommands::secondBuildRequestStartsNothing()
 
     VERIFY_STEP(makeEntries(QStringLiteral("folder"), 300, true));
     VERIFY_STEP(openWindow());
-    m_window->setYieldInterval(0);
+    m_window->buildSession()->setYieldInterval(0);
     QSignalSpy tableText(m_window->previewSurface(), &PreviewSurface::BeforeTableText);
     QAbstractButton *print = button("cmdPrint");
     QAbstractButton *copy = button("cmdCopy");
@@ -533,7 +533,7 @@ void TestCommands::secondBuildRequestStartsNothing()
     bool printEnabled = true;
     bool copyEnabled = true;
     QTimer::singleShot(0, m_window.get(), [&] {
-        sawBuilding = m_window->isBuilding();
+        sawBuilding = m_window->buildSession()->isRunning();
         printEnabled = print->isEnabled();
         copyEnabled = copy->isEnabled();
         QTest::mouseClick(requestCopy ? copy : print, Qt::LeftButton);
@@ -589,11 +589,11 @@ void TestCommands::escapeCancelsBuild()
     const QString label = pageLabel();
     QCOMPARE(label, QStringLiteral("Page 1 of %1").arg(total));
     QGuiApplication::clipboard()->setText(Sentinel);
-    m_window->setYieldInterval(0);
+    m_window->buildSession()->setYieldInterval(0);
 
     bool sawBuilding = false;
     QTimer::singleShot(0, m_window.get(), [&] {
-        sawBuilding = m_window->isBuilding();
+        sawBuilding = m_window->buildSession()->isRunning();
         if (pageDuringBuild)
             QTest::mouseClick(button("cmdNextPage"), Qt::LeftButton);
         QTest::keyClick(m_window.get(), Qt::Key_Escape);
@@ -601,7 +601,7 @@ void TestCommands::escapeCancelsBuild()
     QTest::mouseClick(button(command == QLatin1String("Copy") ? "cmdCopy" : "cmdPrint"), Qt::LeftButton);
 
     QVERIFY2(sawBuilding, "Escape came after the build");
-    QVERIFY(!m_window->isBuilding());
+    QVERIFY(!m_window->buildSession()->isRunning());
     QTest::qWait(20);
     QVERIFY(!shownMessage());
     VERIFY_STEP(verifyState(false));
