@@ -1,6 +1,7 @@
 #include "app/BuildProgressStrip.h"
 
 #include "app/BuildSession.h"
+#include "Twips.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +35,13 @@ BuildProgressStrip::BuildProgressStrip(BuildSession *session, QWidget *parent)
 }
 
 BuildProgressStrip::~BuildProgressStrip() = default;
+
+void BuildProgressStrip::placeAbove(const QRect &bar)
+{
+    const int margin = twipsToPixels(120, logicalDpiX());
+    const int height = sizeHint().height();
+    setGeometry(margin, bar.top() - height - margin / 2, qMax(1, bar.width() - 2 * margin), height);
+}
 
 void BuildProgressStrip::showProgress(qsizetype entries, const QString &folder)
 {

@@ -18,6 +18,9 @@ public:
     BuildProgressStrip(BuildSession *session, QWidget *parent);
     ~BuildProgressStrip() override;
 
+    // Across the parent, just above bar (the button bar's geometry).
+    void placeAbove(const QRect &bar);
+
 private:
     void showProgress(qsizetype entries, const QString &folder);
     void followRun(bool running);

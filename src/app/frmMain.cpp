@@ -3,6 +3,7 @@
 
 #include "app/BuildProgressStrip.h"
 #include "app/BuildSession.h"
+#include "app/CommandSteps.h"
 #include "app/DesignLayout.h"
 #include "app/FolderList.h"
 #include "app/OptionSet.h"
@@ -19,20 +20,16 @@
 #include "print/PreviewSurface.h"
 #include "print/WaitCursor.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDate>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
-
-#include <limits>
 
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
@@ -47,9 +44,12 @@ frmMain::frmMain(QWidget *parent)
     createBuildProgress();
     m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
     resize(twipsToPixels(QRect(QPoint(), m_layout->formTwips()), this).size());
-    openStartFolder();
+    m_ui->Dir1->openStartFolder();
+    rememberOpenedFolder();
     connectHandlers();
 }
+
+frmMain::~frmMain() = default;
 
 void frmMain::dressControls()
 {
@@ -62,7 +62,6 @@ void frmMain::dressControls()
     // The form and the button bar use the system window colour, as the
     // check boxes on them do.
     setBackgroundRole(QPalette::Base);
-    setAutoFillBackground(true);
     m_ui->pic1->setBackgroundRole(QPalette::Base);
     // A palette rather than a style sheet: a style sheet would cut the label
     // off from the form's font.
@@ -73,25 +72,12 @@ void frmMain::dressControls()
     // paint white.
     m_ui->lblPath->setBackgroundRole(QPalette::Window);
 
-    m_ui->banner->setPixmap(bannerPixmap());
     setWindowIcon(::windowIcon());
-    m_ui->cmdHelp->setIcon(helpButtonIcon());
-    m_ui->cmdPrint->setIcon(printPreviewButtonIcon());
-    m_ui->cmdCopy->setIcon(copyButtonIcon());
-    for (QToolButton *button : {m_ui->cmdHelp, m_ui->cmdPrint, m_ui->cmdCopy})
-        button->setIconSize(QSize(16, 16));
-
     m_ui->Label2->setText(Global::makerHostName());
-    // Text boxes take text of any length.
-    for (QLineEdit *edit : {m_ui->txtDirI, m_ui->txtFileI, m_ui->txtTitle, m_ui->txtDirCol,
-                            m_ui->txtSizeCol, m_ui->txtDateCol})
-        edit->setMaxLength(std::numeric_limits<int>::max());
     // Typed list text stays as typed: no completion to an item ("rows" is
     // not "Rows").
     m_ui->cboGrid->setCompleter(nullptr);
     m_ui->cboLevel->setCompleter(nullptr);
-    m_ui->cboGrid->setCurrentIndex(0);
-    m_ui->cboLevel->setEditText(QStringLiteral("1"));
 }
 
 void frmMain::createHelpMenu()
@@ -104,22 +90,6 @@ void frmMain::createHelpMenu()
         item->setObjectName(QStringLiteral("helpItem_%1").arg(index));
         connect(item, &QAction::triggered, this, [this, index] { helpItem_Click(index); });
     }
-}
-
-void frmMain::openStartFolder()
-{
-    // The folder list starts at the process's current folder.
-    try {
-        m_ui->Dir1->setPath(QDir::currentPath());
-    } catch (const FileSystemError &) {
-        // An unreadable start folder: fall back to the root, which the list
-        // can always show, rather than start with an empty list.
-        try {
-            m_ui->Dir1->setPath(QDir::rootPath());
-        } catch (const FileSystemError &) {
-        }
-    }
-    m_ui->Drive1->noteFolderOpened(m_ui->Dir1->nativePath());
 }
 
 void frmMain::connectHandlers()
@@ -137,8 +107,6 @@ void frmMain::connectHandlers()
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
 }
-
-frmMain::~frmMain() = default;
 
 void frmMain::createPreviewSurface()
 {
@@ -160,15 +128,6 @@ void frmMain::createBuildProgress()
         m_ui->cmdPrint->setEnabled(!running);
         m_ui->cmdCopy->setEnabled(!running);
     });
-}
-
-void frmMain::placeBuildProgress()
-{
-    // Just above the button bar, across the window.
-    const int margin = twipsToPixels(120, logicalDpiX());
-    const int height = m_buildProgress->sizeHint().height();
-    m_buildProgress->setGeometry(margin, m_ui->pic1->y() - height - margin / 2,
-                                 qMax(1, width() - 2 * margin), height);
 }
 
 bool frmMain::Form_Load()
@@ -239,15 +198,11 @@ void frmMain::resizeEvent(QResizeEvent *event)
 
 void frmMain::followWindowSize()
 {
-    dockButtonBar();
-    Form_Resize();
-    placeBuildProgress();
-}
-
-void frmMain::dockButtonBar()
-{
+    // The button bar is docked to the bottom edge at its designed height.
     const int barHeight = twipsToPixels(m_layout->twips(m_ui->pic1).height(), logicalDpiY());
     m_ui->pic1->setGeometry(0, height() - barHeight, width(), barHeight);
+    Form_Resize();
+    m_buildProgress->placeAbove(m_ui->pic1->geometry());
 }
 
 void frmMain::Form_Resize()
@@ -278,11 +233,6 @@ void frmMain::Form_UnLoad()
 }
 
 void frmMain::cmdCancel_Click()
-{
-    endProgram();
-}
-
-void frmMain::endProgram()
 {
     // Ends at once: no unload step, nothing stored. Quitting the event loop
     // (rather than exit()) lets QApplication hand a copied listing to the
@@ -415,29 +365,10 @@ void frmMain::SendPrintData()
 
 bool frmMain::runSteps(const std::function<void()> &steps)
 {
-    QString failure;
-    bool cancelled = false;
-    try {
-        steps();
-        return true;
-    } catch (const BuildCancelled &) {
-        cancelled = true;
-    } catch (const UserError &error) {
-        failure = error.message();
-    } catch (const std::exception &error) {
-        failure = QString::fromLocal8Bit(error.what());
-    } catch (...) {
-        // Nothing of ours throws other types, but none may reach the event
-        // loop from a handler.
-    }
-    // Whatever failed, the pointer is the normal one again.
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
-    // A cancel is the user's own doing; a failure without words is still
-    // reported, never passed over.
-    if (!cancelled)
-        showFailure(failure.isEmpty() ? tr("An unexpected error occurred.") : failure);
-    return false;
+    const StepsOutcome outcome = runCommandSteps(steps);
+    if (!outcome.failure.isEmpty())
+        showFailure(outcome.failure);
+    return outcome.completed;
 }
 
 void frmMain::Drive1_Change()
@@ -487,7 +418,7 @@ void frmMain::helpItem_Click(int Index)
     case 1:
         // "Exit" there ends the program as this window's "Exit" does.
         if (showIntro() == frmIntro::ExitChosen)
-            endProgram();
+            cmdCancel_Click();
         break;
     default:
         break;

@@ -109,10 +109,8 @@ private:
 
     void dressControls();
     void createHelpMenu();
-    void openStartFolder();
     void connectHandlers();
     void createPreviewSurface();
-    void dockButtonBar();
     void relayout();
     // What hangs on the window's size: the button bar, the preview surface
     // and the build progress above the bar.
@@ -124,10 +122,8 @@ private:
     // reported. False when the steps did not all run.
     bool runSteps(const std::function<void()> &steps);
     void createBuildProgress();
-    void placeBuildProgress();
     // The start-up window, modal; what the user chose there.
     int showIntro();
-    void endProgram();
     void showPageLabel();
     void reportReplacedSettings();
 

@@ -11,8 +11,6 @@ class TestArtwork : public QObject
 
 private slots:
     void bannerAndWindowIcon();
-    void buttonIconsFallBackToOurs_data();
-    void buttonIconsFallBackToOurs();
 };
 
 void TestArtwork::bannerAndWindowIcon()
@@ -24,35 +22,6 @@ void TestArtwork::bannerAndWindowIcon()
     QCOMPARE(QImage(QStringLiteral(":/images/foliotrace-16.png")).size(), QSize(16, 16));
     const QList<QSize> sizes = windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
-}
-
-void TestArtwork::buttonIconsFallBackToOurs_data()
-{
-    QTest::addColumn<int>("which");
-    QTest::addColumn<QString>("fallback");
-    QTest::newRow("help") << 0 << ":/images/help.png";
-    QTest::newRow("print preview") << 1 << ":/images/print-preview.png";
-    QTest::newRow("copy") << 2 << ":/images/copy.png";
-}
-
-void TestArtwork::buttonIconsFallBackToOurs()
-{
-    QFETCH(int, which);
-    QFETCH(QString, fallback);
-
-    // A theme that has nothing: the icon must come from our resources.
-    const QString theme = QIcon::themeName();
-    const QString fallbackTheme = QIcon::fallbackThemeName();
-    QIcon::setThemeName(QStringLiteral("foliotrace-test-no-such-theme"));
-    QIcon::setFallbackThemeName(QStringLiteral("foliotrace-test-no-such-theme"));
-    const QIcon icon = which == 0 ? helpButtonIcon() : which == 1 ? printPreviewButtonIcon() : copyButtonIcon();
-    QIcon::setThemeName(theme);
-    QIcon::setFallbackThemeName(fallbackTheme);
-
-    // Compared premultiplied: a QPixmap keeps its pixels that way.
-    const QImage ours = QImage(fallback).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QCOMPARE(ours.size(), QSize(16, 16));
-    QCOMPARE(icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), ours);
 }
 
 QTEST_MAIN(TestArtwork)
