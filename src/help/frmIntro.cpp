@@ -54,7 +54,7 @@ frmIntro::frmIntro(QWidget *parent)
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(windowIcon());
+    setWindowIcon(::windowIcon());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     ContextIDs::setHelpContextId(this, ContextIDs::IntroWindowContextId);

@@ -1,331 +1,455 @@
-#include "app/DriveList.h"
-#include "app/PrintTitle.h"
-#include "Twips.h"
-#include "WindowFixture.h"
+// The main window as a user meets it: clicks and keys in; the window, the
+// clipboard, the stored options, the help requests and the printer queue out.
 
+#include "app/DriveList.h"
+#include "app/FolderList.h"
+#include "app/PrintTitle.h"
+#include "app/frmMain.h"
+#include "help/ContextIDs.h"
+#include "help/FormChecks.h"
+#include "help/frmIntro.h"
+#include "print/PreviewSurface.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
-QString captionOf(const QWidget *widget)
+const QString Sentinel = QStringLiteral("clipboard before the command");
+
+// A file of size bytes (a folder when size < 0) last modified at noon on date.
+bool make(const QString &path, qint64 size = 0, QDate date = QDate(2001, 1, 1))
 {
-    if (auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
-    return QString();
+    QFile file(path);
+    if (size < 0 ? !QDir().mkpath(path) : !file.open(QIODevice::WriteOnly) || file.write(QByteArray(size, 'x')) != size)
+        return false;
+    file.close();
+    const timespec noon{QDateTime(date, QTime(12, 0)).toSecsSinceEpoch(), 0};
+    const timespec times[2] = {noon, noon};
+    return utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
 }
 
-const QStringList LayoutControls{
-    "Label2", "cmdHelp", "Label1_0", "Drive1", "Dir1", "chkFiles", "chkSize", "chkDate",
-    "Label1_4", "cboGrid", "Label1_3", "cboLevel", "Label1_1", "lblPath", "Label1_5", "txtDirI",
-    "Label1_2", "txtTitle", "Label1_6", "txtFileI", "Label1_7", "Label1_8", "Label1_9",
-    "txtDirCol", "txtSizeCol", "txtDateCol"};
+std::unique_ptr<QSettings> store()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Foliotrace"),
+                                       QStringLiteral("Foliotrace"));
+}
+
+class RecordingHelp : public HelpRequestHandler
+{
+public:
+    QList<int> topics; // 0 contents, -1 close, else the context number
+    void helpRequest(QWidget *, const QString &, HelpCommand command, int data) override
+    {
+        topics.append(command == HelpCommand::Quit ? -1 : data);
+    }
+};
 
 } // namespace
 
-class TestFrmMain : public QObject, public WindowFixture
+class TestFrmMain : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_config;
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<frmMain> m_window;
+    RecordingHelp m_help;
+
+    // The real window loaded in the test's folder, its start-up window
+    // answered with one of its buttons as a user would.
+    bool openWindow(int introButton = 0, bool show = true)
+    {
+        QDir::setCurrent(m_root->path());
+        m_window = std::make_unique<frmMain>();
+        answerIntro(introButton);
+        if (!m_window->Form_Load() || !show)
+            return false;
+        m_window->show();
+        return QTest::qWaitForWindowActive(m_window.get());
+    }
+    void answerIntro(int button)
+    {
+        auto *timer = new QTimer(m_window.get());
+        connect(timer, &QTimer::timeout, timer, [timer, button] {
+            if (auto *intro = qobject_cast<frmIntro *>(QApplication::activeModalWidget())) {
+                delete timer;
+                QTest::mouseClick(intro->cmdOK(button), Qt::LeftButton);
+            }
+        });
+        timer->start(5);
+    }
+    template<typename T = QWidget>
+    T *control(const char *name) const { return m_window->findChild<T *>(QLatin1String(name)); }
+    void click(const char *name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
+    QString text(const char *name) const { return control(name)->property("text").toString(); }
+    void type(const char *name, const QString &typed)
+    {
+        auto *combo = control<QComboBox>(name);
+        QLineEdit *edit = combo ? combo->lineEdit() : control<QLineEdit>(name);
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    void openFolder(const QString &name)
+    {
+        auto *folders = control<FolderList>("Dir1");
+        folders->setCurrentItem(folders->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        QTest::keyClick(folders, Qt::Key_Return);
+    }
+    QMessageBox *message() const
+    {
+        const QList<QMessageBox *> boxes = m_window->findChildren<QMessageBox *>();
+        const auto shown = std::find_if(boxes.cbegin(), boxes.cend(), [](QWidget *box) { return box->isVisible(); });
+        return shown == boxes.cend() ? nullptr : *shown;
+    }
+    QString dismissMessage()
+    {
+        if (!QTest::qWaitFor([this] { return message() != nullptr; }, 5000))
+            return QString();
+        const QString shown = message()->text();
+        message()->close();
+        return shown;
+    }
+    // Options state: "Print Preview", no preview; Preview state: "Print",
+    // the preview and its hide button shown. Either way the commands are on.
+    void verifyState(bool preview)
+    {
+        QCOMPARE(text("cmdPrint"), preview ? QStringLiteral("Print") : QStringLiteral("Print Preview"));
+        QCOMPARE(control("cmdHide")->isVisible(), preview);
+        QCOMPARE(control("vsp1")->isVisible(), preview);
+        QVERIFY(control("cmdPrint")->isEnabled() && control("cmdCopy")->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ContextIDs::setHelpRequestHandler(&m_help);
+    }
+    void init()
+    {
+        store()->clear();
+        m_root = std::make_unique<QTemporaryDir>();
+        QGuiApplication::clipboard()->setText(Sentinel);
+        m_help.topics.clear();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        QDir::setCurrent(QDir::tempPath());
+        m_root.reset();
+    }
 
-    void captions_data();
-    void captions();
-    void placedInTwips_data();
-    void placedInTwips();
-    void typedListTextAddsNoItem_data();
-    void typedListTextAddsNoItem();
-    void helpMenuIsPopupOnly();
-    void tabOrder();
-    void pickersFlowToPathAndTitle();
-    void unreadableDriveLeavesPickersAndReports();
-    void vanishedFolderInListReports();
-    void resizeRule_data();
-    void resizeRule();
-    void tinyAndMinimizedWindows();
-    void captionComparisonIsExact();
+    void firstStart()
+    {
+        QVERIFY(openWindow());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Foliotrace"));
+        QCOMPARE(m_window->size(), twipsToPixels(QRect(0, 0, 9900, 6945), m_window.get()).size());
+        FormChecks::verifyLayout(m_window.get(), {"lblPath", "lblPrnt"});
+        for (const char *box : {"chkFiles", "chkSize", "chkDate"})
+            QVERIFY2(control<QCheckBox>(box)->isChecked(), box);
+        QStringList fields;
+        for (const char *name : {"cboLevel", "cboGrid", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol"})
+            fields << control(name)->property(control<QComboBox>(name) ? "currentText" : "text").toString();
+        QCOMPARE(fields, QStringList({"1", "None", "+", "-", "4000", "1000", "1000"}));
+        QCOMPARE(control<QComboBox>("cboLevel")->count(), 5);
+        QCOMPARE(control<QComboBox>("cboLevel")->itemText(4), QStringLiteral("5"));
+        const QString start = QDir(m_root->path()).canonicalPath();
+        QCOMPARE(text("lblPath"), start);
+        QCOMPARE(text("txtTitle"), printTitle(start, QDate::currentDate()));
+        QCOMPARE(text("lblPrnt"), QStringLiteral("Page:"));
+        verifyState(false);
+        QVERIFY(!message());
+    }
+
+    void layoutFollowsTheWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("larger") << QSize(1000, 700);
+        QTest::newRow("narrower and lower") << QSize(420, 260);
+        QTest::newRow("smaller than the margins") << QSize(8, 8);
+    }
+    void layoutFollowsTheWindow()
+    {
+        QFETCH(QSize, size);
+        QVERIFY(openWindow());
+        const QRect path = control("lblPath")->geometry();
+        click("cmdPrint");
+        QWidget *surface = control("vsp1");
+        const QRect before = surface->geometry();
+        m_window->resize(size);
+        QTRY_VERIFY(size.width() < 100 ? m_window->width() <= 200 : m_window->size() == size);
+
+        QCOMPARE(control("lblPath")->geometry(), path); // option controls stay put
+        QWidget *bar = control("pic1");
+        const int barHeight = twipsToPixels(735, m_window->logicalDpiY());
+        QCOMPARE(bar->geometry(), QRect(0, m_window->height() - barHeight, m_window->width(), barHeight));
+        // 50 twips in from the left and top, outer width less 200, 30 twips
+        // down into the bar; a window too small for that leaves it be.
+        const int right = m_window->frameGeometry().width() - twipsToPixels(150, m_window->logicalDpiX());
+        const int bottom = bar->y() + twipsToPixels(30, m_window->logicalDpiY());
+        if (size.width() < 100) {
+            QCOMPARE(surface->geometry(), before);
+        } else {
+            QCOMPARE(surface->pos(), twipsToPixels(QRect(50, 50, 0, 0), m_window.get()).topLeft());
+            QVERIFY(qAbs(surface->geometry().right() + 1 - right) <= 1);
+            QVERIFY(qAbs(surface->geometry().bottom() + 1 - bottom) <= 1);
+        }
+        QVERIFY(!message());
+    }
+
+    void pickersLeadToPathAndTitle()
+    {
+        QVERIFY(make(m_root->filePath(QStringLiteral("sub")), -1));
+        QVERIFY(openWindow());
+        const QString sub = text("lblPath") + QStringLiteral("/sub");
+        control<QLineEdit>("txtTitle")->setText(QStringLiteral("my own title"));
+        openFolder(QStringLiteral("sub"));
+        QCOMPARE(text("lblPath"), sub);
+        QCOMPARE(text("txtTitle"), printTitle(sub, QDate::currentDate()));
+
+        // A drive that cannot be read is reported and changes nothing.
+        auto *drives = control<DriveList>("Drive1");
+        auto gone = std::make_unique<QTemporaryDir>();
+        const QString goneRoot = gone->path();
+        drives->setVolumes({{QByteArray("/"), QString(), QByteArray("ext4")},
+                            {QFile::encodeName(goneRoot), QStringLiteral("GONE"), QByteArray("vfat")}});
+        gone.reset();
+        drives->setDrive(goneRoot);
+        QVERIFY(dismissMessage().contains(goneRoot));
+        QCOMPARE(text("lblPath"), sub);
+        QCOMPARE(drives->mountPoint(), QByteArray("/"));
+    }
+
+    void help()
+    {
+        QVERIFY(openWindow());
+        QVERIFY(!m_window->findChild<QMenuBar *>());
+        QTest::keyClick(control("txtTitle"), Qt::Key_F1);
+        const QList<QAction *> items = control<QMenu>("helpbar")->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0)->text(), QStringLiteral("Help Contents"));
+        items.at(0)->trigger();
+        answerIntro(0);
+        items.at(1)->trigger(); // "Help About", answered "I Agree"
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_help.topics, QList<int>({10, 0}));
+    }
+
+    void leaving_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("unloads"); // tells help to close on the way out
+        QTest::newRow("Exit") << "Exit" << false;
+        QTest::newRow("Help About, then Exit") << "Help About" << false;
+        QTest::newRow("close box") << "close box" << true;
+    }
+    void leaving()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, unloads);
+        QVERIFY(openWindow());
+        click("cmdCopy");
+        click("chkSize"); // not stored by any way out
+        m_help.topics.clear();
+        if (how == QLatin1String("close box")) {
+            QVERIFY(m_window->close());
+        } else {
+            // The program's event loop ends at once, so main() returns.
+            QTimer::singleShot(0, m_window.get(), [this, how] {
+                if (how == QLatin1String("Exit"))
+                    return click("cmdCancel");
+                answerIntro(1);
+                m_window->helpItem_Click(1);
+            });
+            QTimer::singleShot(10000, m_window.get(), [] { QCoreApplication::exit(1); });
+            QCOMPARE(QCoreApplication::exec(), 0);
+        }
+        QCOMPARE(m_help.topics, unloads ? QList<int>{-1} : QList<int>{});
+        QCOMPARE(store()->value("Settings/Print Size").toString(), QStringLiteral("1"));
+    }
+
+    void exitAtStartLoadsNothing()
+    {
+        store()->setValue("Settings/Directory Levels", "4");
+        QVERIFY(!openWindow(1));
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(control<QComboBox>("cboLevel")->count(), 0);
+        QCOMPARE(text("lblPath"), QString());
+    }
+
+    void unusableStoredValueReportedOnceShown()
+    {
+        store()->setValue("Settings/Print Files", "7");
+        openWindow(0, false);
+        QVERIFY(!message());
+        m_window->show();
+        const QString shown = dismissMessage();
+        QVERIFY2(shown.contains(QStringLiteral("\"Print Files\" held \"7\"")), qPrintable(shown));
+        QVERIFY(control<QCheckBox>("chkFiles")->isChecked());
+        m_window->hide();
+        m_window->show();
+        QCoreApplication::processEvents();
+        QVERIFY(!message());
+    }
+
+    void optionsStoredOnlyByPreviewAndCopy_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Print Preview stores") << "cmdPrint";
+        QTest::newRow("Copy stores") << "cmdCopy";
+        QTest::newRow("Print stores nothing") << "Print";
+    }
+    void optionsStoredOnlyByPreviewAndCopy()
+    {
+        QFETCH(QString, command);
+        QVERIFY(openWindow());
+        click("cmdPrint");
+        verifyState(true);
+        if (command != QLatin1String("Print"))
+            click("cmdHide");
+        click("chkSize");
+        type("cboLevel", QStringLiteral("7"));
+        type("txtDirI", QString());
+        click(command == QLatin1String("Print") ? "cmdPrint" : qPrintable(command));
+        const auto settings = store();
+        settings->beginGroup(QStringLiteral("Settings"));
+        const QStringList now{settings->value("Print Size").toString(), settings->value("Directory Levels").toString(),
+                              settings->value("Directory Indicator").toString()};
+        const QStringList expected = command == QLatin1String("Print") ? QStringList{"1", "1", "+"}
+                                                                       : QStringList{"0", "7", ""};
+        QCOMPARE(now, expected);
+    }
+
+    void workedExampleCopiedPreviewedAndPrinted()
+    {
+        // Folders stamped last: writing into one stamps it anew.
+        const QString example = m_root->filePath(QStringLiteral("example"));
+        QVERIFY(make(example + QStringLiteral("/Docs/Old"), -1));
+        QVERIFY(make(example + QStringLiteral("/notes.txt"), 1536, QDate(2001, 3, 7)));
+        QVERIFY(make(example + QStringLiteral("/Docs/report.doc"), 10240, QDate(2001, 2, 5)));
+        QVERIFY(make(example + QStringLiteral("/Docs/Old/x.txt"), 2048, QDate(2000, 12, 1)));
+        QVERIFY(make(example + QStringLiteral("/Docs/Old"), -1, QDate(2000, 12, 1)));
+        QVERIFY(make(example + QStringLiteral("/Docs"), -1, QDate(2001, 1, 2)));
+        QVERIFY(openWindow());
+        openFolder(QStringLiteral("example"));
+        type("cboLevel", QStringLiteral("2"));
+        type("txtTitle", QStringLiteral("Worked example"));
+
+        click("cmdCopy");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Worked example\r\n"
+                                                                      "Sub-Directories\tSize (KB)\tDate\r\n"
+                                                                      "\r\n"
+                                                                      "'-  notes.txt\t2\t3/7/2001\r\n"
+                                                                      "'+ Docs\t12\t1/2/2001\r\n"
+                                                                      "    '+ Old\t2\t12/1/2000\r\n"
+                                                                      "     '-  x.txt\t2\t12/1/2000\r\n"
+                                                                      "  '-  report.doc\t10\t2/5/2001\r\n"));
+        verifyState(false);
+
+        // The preview takes the marks as typed.
+        click("cmdPrint");
+        verifyState(true);
+        QCOMPARE(text("lblPrnt"), QStringLiteral("Page 1 of 1"));
+        QVERIFY(m_window->Listing.ListBody.contains(QStringLiteral(";+ Docs|12|1/2/2001;")));
+
+        // "Print": one job for the private printer, and the Options state.
+        const QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
+        QVERIFY2(jobs.exists() && qEnvironmentVariableIsSet("CUPS_SERVER"), "run through ctest for its printer");
+        const qsizetype before = jobs.entryList({QStringLiteral("job-*.pdf")}).size();
+        click("cmdPrint");
+        QVERIFY(!message());
+        verifyState(false);
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.entryList({QStringLiteral("job-*.pdf")}).size(), before + 1, 30000);
+    }
+
+    void failedBuildReported_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Print Preview") << "cmdPrint";
+        QTest::newRow("Copy") << "cmdCopy";
+    }
+    void failedBuildReported()
+    {
+        QFETCH(QString, command);
+        const QString doomed = m_root->filePath(QStringLiteral("doomed"));
+        QVERIFY(make(doomed, -1));
+        QVERIFY(openWindow());
+        openFolder(QStringLiteral("doomed"));
+        QVERIFY(QDir(doomed).removeRecursively());
+        click(qPrintable(command));
+        QVERIFY(dismissMessage().contains(text("lblPath")));
+        verifyState(false);
+        QCOMPARE(QGuiApplication::clipboard()->text(), Sentinel);
+        QCOMPARE(text("lblPrnt"), QStringLiteral("Page:"));
+    }
+
+    void duringABuild_data()
+    {
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("Copy clicked in a preview's build: refused") << "cmdPrint" << "cmdCopy" << false;
+        QTest::newRow("Print Preview clicked in a copy's build: refused") << "cmdCopy" << "cmdPrint" << false;
+        QTest::newRow("Escape cancels a copy") << "cmdCopy" << "Escape" << true;
+        QTest::newRow("Cancel keeps the earlier preview") << "cmdPrint" << "buildCancel" << true;
+    }
+    void duringABuild()
+    {
+        QFETCH(QString, running);
+        QFETCH(QString, during);
+        QFETCH(bool, cancelled);
+        QVERIFY(openWindow());
+        click("cmdPrint"); // an earlier preview, of the empty folder
+        click("cmdHide");
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(make(m_root->filePath(QStringLiteral("folder %1").arg(i, 3, 10, QChar(u'0'))), -1));
+        BuildSession *session = m_window->buildSession();
+        session->setYieldInterval(0);
+        session->setProgressDelay(0);
+
+        bool sawBuilding = false;
+        QTimer::singleShot(0, m_window.get(), [&] {
+            sawBuilding = session->isRunning() && !control("cmdPrint")->isEnabled()
+                          && !control("cmdCopy")->isEnabled() && control("buildProgress")->isVisible();
+            if (during == QLatin1String("Escape"))
+                return QTest::keyClick(m_window.get(), Qt::Key_Escape);
+            click(qPrintable(during));
+            // A click that reached the handler before the button went off.
+            if (during == QLatin1String("cmdCopy"))
+                m_window->cmdCopy_Click();
+            else if (during == QLatin1String("cmdPrint"))
+                m_window->cmdPrint_Click();
+        });
+        click(qPrintable(running));
+
+        QVERIFY(sawBuilding);
+        QVERIFY(!session->isRunning() && !control("buildProgress")->isVisible());
+        QVERIFY(!message());
+        const bool previewed = running == QLatin1String("cmdPrint") && !cancelled;
+        verifyState(previewed);
+        QCOMPARE(text("lblPrnt") == QStringLiteral("Page 1 of 1"), !previewed);
+        const bool copied = running == QLatin1String("cmdCopy") && !cancelled;
+        QCOMPARE(QGuiApplication::clipboard()->text().contains(QStringLiteral("'+ folder 299\t")), copied);
+    }
 };
-
-void TestFrmMain::initTestCase()
-{
-    setUpCase();
-}
-
-void TestFrmMain::init()
-{
-    VERIFY_STEP(setUp());
-    QVERIFY(QDir(m_root->path()).mkpath(QStringLiteral("sub/inner")));
-    openWindow();
-}
-
-void TestFrmMain::cleanup()
-{
-    tearDown();
-}
-
-void TestFrmMain::captions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-
-    const QList<QPair<QString, QString>> table{
-        {"cmdHelp", "Help"},
-        {"Label1_0", "Select Drive or Directory:"},
-        {"chkFiles", "Print File Names"},
-        {"chkSize", "Print Size"},
-        {"chkDate", "Print Date"},
-        {"Label1_4", "Grid Lines:"},
-        {"Label1_3", "Sub-Directory Level:"},
-        {"Label1_1", "Currently Selected Path:"},
-        {"Label1_5", "Directory Indicator:"},
-        {"Label1_2", "Print Title:"},
-        {"Label1_6", "File Indicator:"},
-        {"Label1_7", "Directory Column Width:"},
-        {"Label1_8", "Size Column Width:"},
-        {"Label1_9", "Date Column Width:"},
-        {"cmdCopy", "Copy"},
-        {"cmdHide", "Hide Print Preview"},
-        {"cmdCancel", "Exit"},
-        {"lblPrnt", "Page:"},
-        {"cmdPrevPage", "<"},
-        {"cmdNextPage", ">"},
-    };
-    for (const auto &[name, caption] : table)
-        QTest::newRow(qPrintable(name)) << name << caption;
-}
-
-void TestFrmMain::captions()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QWidget *widget = control(qPrintable(name));
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(captionOf(widget), caption);
-}
-
-void TestFrmMain::placedInTwips_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-
-    QTest::newRow("Drive1") << "Drive1" << QRect(2040, 1080, 7695, 315);
-    QTest::newRow("cboGrid") << "cboGrid" << QRect(120, 3000, 1455, 315);
-    QTest::newRow("txtDateCol") << "txtDateCol" << QRect(5640, 5640, 1575, 285);
-    QTest::newRow("cmdPrint in the bar") << "cmdPrint" << QRect(120, 120, 2055, 495);
-    QTest::newRow("cmdNextPage in the bar") << "cmdNextPage" << QRect(9240, 360, 615, 255);
-}
-
-void TestFrmMain::placedInTwips()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QWidget *widget = control(qPrintable(name));
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), twipsToPixels(twips, m_window.get()));
-}
-
-void TestFrmMain::typedListTextAddsNoItem_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("items");
-
-    QTest::newRow("depth 7 typed") << "cboLevel" << "7" << 5;
-    QTest::newRow("grid text in another case") << "cboGrid" << "rows" << 4;
-}
-
-void TestFrmMain::typedListTextAddsNoItem()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, typed);
-    QFETCH(int, items);
-
-    auto *combo = control<QComboBox>(qPrintable(name));
-    combo->setFocus();
-    combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), typed);
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-
-    QCOMPARE(combo->currentText(), typed);
-    QCOMPARE(combo->count(), items);
-}
-
-void TestFrmMain::helpMenuIsPopupOnly()
-{
-    auto *menu = control<QMenu>("helpbar");
-    QVERIFY(menu);
-    QCOMPARE(menu->title(), QStringLiteral("Help"));
-    const QList<QAction *> items = menu->actions();
-    QCOMPARE(items.size(), 2);
-    QCOMPARE(items.at(0)->text(), QStringLiteral("Help Contents"));
-    QCOMPARE(items.at(1)->text(), QStringLiteral("Help About"));
-    QVERIFY(!m_window->findChild<QMenuBar *>());
-}
-
-void TestFrmMain::tabOrder()
-{
-    const QStringList expected{"Drive1", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdHide",
-                               "cmdCancel", "cmdPrint", "cboLevel", "cmdPrevPage", "cmdNextPage",
-                               "cboGrid", "cmdHelp", "chkFiles", "cmdCopy", "txtDirI", "txtFileI",
-                               "txtDirCol", "txtSizeCol", "txtDateCol"};
-    QStringList seen;
-    QWidget *widget = control("Drive1");
-    do {
-        if (expected.contains(widget->objectName()) && !seen.contains(widget->objectName()))
-            seen.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != control("Drive1"));
-    QCOMPARE(seen, expected);
-}
-
-void TestFrmMain::pickersFlowToPathAndTitle()
-{
-    auto *drives = control<DriveList>("Drive1");
-    auto *folders = control<FolderList>("Dir1");
-    auto *title = control<QLineEdit>("txtTitle");
-    const QString start = folders->Path();
-    const auto verifyShown = [this, title](const QString &path) {
-        QCOMPARE(control<QLabel>("lblPath")->text(), path);
-        QCOMPARE(title->text(), printTitle(path, QDate::currentDate()));
-    };
-
-    // A folder change replaces a title the user typed.
-    title->setText(QStringLiteral("my own title"));
-    folders->setPath(start + QStringLiteral("/sub"));
-    VERIFY_STEP(verifyShown(start + QStringLiteral("/sub")));
-
-    QTemporaryDir stick;
-    const QString stickRoot = QDir(stick.path()).canonicalPath();
-    drives->setVolumes({{QByteArray("/"), QString(), QByteArray("ext4")},
-                        {QFile::encodeName(stickRoot), QStringLiteral("STICK"), QByteArray("vfat")}});
-    QVERIFY(drives->setDrive(stickRoot));
-    QCOMPARE(folders->Path(), stickRoot);
-    VERIFY_STEP(verifyShown(stickRoot));
-    // Back on the root volume: its last folder opened.
-    QVERIFY(drives->setDrive(QStringLiteral("/")));
-    QCOMPARE(folders->Path(), start + QStringLiteral("/sub"));
-}
-
-void TestFrmMain::unreadableDriveLeavesPickersAndReports()
-{
-    auto stick = std::make_unique<QTemporaryDir>();
-    const QString gone = QDir(stick->path()).canonicalPath();
-    auto *drives = control<DriveList>("Drive1");
-    auto *folders = control<FolderList>("Dir1");
-    drives->setVolumes({{QByteArray("/"), QString(), QByteArray("ext4")},
-                        {QFile::encodeName(gone), QStringLiteral("GONE"), QByteArray("vfat")}});
-    stick.reset();
-    const QString before = folders->Path();
-    const QString title = control<QLineEdit>("txtTitle")->text();
-
-    drives->setDrive(gone + QStringLiteral("  [GONE]"));
-
-    const QString message = dismissMessage();
-    QVERIFY2(message.contains(gone), qPrintable(message));
-    QCOMPARE(folders->Path(), before);
-    QCOMPARE(drives->mountPoint(), QByteArray("/"));
-    QCOMPARE(control<QLabel>("lblPath")->text(), before);
-    QCOMPARE(control<QLineEdit>("txtTitle")->text(), title);
-}
-
-void TestFrmMain::vanishedFolderInListReports()
-{
-    auto *folders = control<FolderList>("Dir1");
-    const QString before = folders->Path();
-    QVERIFY(QDir(before + QStringLiteral("/sub")).removeRecursively());
-
-    VERIFY_STEP(enterFolder(QStringLiteral("sub")));
-
-    const QString message = dismissMessage();
-    QVERIFY(message.contains(QStringLiteral("/sub")));
-    QCOMPARE(folders->Path(), before);
-    QCOMPARE(control<QLabel>("lblPath")->text(), before);
-}
-
-void TestFrmMain::resizeRule_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("inPreview");
-
-    QTest::newRow("larger, preview shown") << QSize(1000, 700) << true;
-    QTest::newRow("narrower and lower, preview shown") << QSize(420, 260) << true;
-}
-
-void TestFrmMain::resizeRule()
-{
-    QFETCH(QSize, size);
-    QFETCH(bool, inPreview);
-
-    QHash<QString, QRect> before;
-    for (const QString &name : LayoutControls)
-        before.insert(name, control(qPrintable(name))->geometry());
-    if (inPreview)
-        QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
-
-    m_window->resize(size);
-    QTRY_COMPARE(m_window->size(), size);
-
-    for (const QString &name : LayoutControls)
-        QCOMPARE(control(qPrintable(name))->geometry(), before.value(name));
-
-    QWidget *bar = control("pic1");
-    const int barHeight = twipsToPixels(735, m_window->logicalDpiY());
-    QCOMPARE(bar->geometry(), QRect(0, size.height() - barHeight, size.width(), barHeight));
-
-    QWidget *surface = control("vsp1");
-    QCOMPARE(surface->isVisible(), inPreview);
-    const qreal dpiX = m_window->logicalDpiX();
-    const qreal dpiY = m_window->logicalDpiY();
-    QCOMPARE(surface->x(), twipsToPixels(50, dpiX));
-    QCOMPARE(surface->y(), twipsToPixels(50, dpiY));
-    // Outer width less 200 twips, down to 30 twips into the bar; a pixel of
-    // rounding either way.
-    const int expectedRight = m_window->frameGeometry().width() - twipsToPixels(150, dpiX);
-    QVERIFY(qAbs(surface->x() + surface->width() - expectedRight) <= 1);
-    const int expectedBottom = bar->y() + twipsToPixels(30, dpiY);
-    QVERIFY(qAbs(surface->y() + surface->height() - expectedBottom) <= 1);
-}
-
-void TestFrmMain::tinyAndMinimizedWindows()
-{
-    QTest::mouseClick(control<QAbstractButton>("cmdPrint"), Qt::LeftButton);
-    m_window->resize(900, 600);
-    QTRY_COMPARE(m_window->size(), QSize(900, 600));
-    const QRect placed = control("vsp1")->geometry();
-
-    m_window->resize(8, 8);
-    QTRY_COMPARE(m_window->size().width() <= 200, true);
-    QCOMPARE(control("vsp1")->geometry(), placed);
-    QCOMPARE(control("pic1")->width(), m_window->width());
-
-    m_window->showMinimized();
-    QCoreApplication::processEvents();
-    m_window->showNormal();
-    QCoreApplication::processEvents();
-    QVERIFY(!m_window->findChild<QMessageBox *>());
-}
-
-void TestFrmMain::captionComparisonIsExact()
-{
-    auto *print = control<QAbstractButton>("cmdPrint");
-    print->setText(QStringLiteral("print preview"));
-
-    QTest::mouseClick(print, Qt::LeftButton);
-
-    // Not the exact caption, so the click counts as "Print"; with nothing
-    // composed yet that is refused, and nothing is shown.
-    const QString message = dismissMessage();
-    QVERIFY2(message.contains(QStringLiteral("no document")), qPrintable(message));
-    QVERIFY(!control("vsp1")->isVisible());
-}
 
 QTEST_MAIN(TestFrmMain)
 #include "tst_frmmain.moc"

@@ -1,0 +1,225 @@
+// The help module with its viewer, the start-up window and the web link.
+
+#include "help/ContextIDs.h"
+#include "help/FormChecks.h"
+#include "help/Global.h"
+#include "help/HelpViewer.h"
+#include "help/frmIntro.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <stdexcept>
+
+class RecordingHelp : public HelpRequestHandler
+{
+public:
+    QList<int> topics; // the context number asked for; 0 contents, -1 close
+    void helpRequest(QWidget *, const QString &, HelpCommand command, int data) override
+    {
+        topics.append(command == HelpCommand::Quit ? -1 : data);
+    }
+};
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmIntro> m_intro;
+    RecordingHelp m_help;
+
+    // The real viewer on the help file the build placed beside the tests.
+    HelpViewer *showInViewer(int topic)
+    {
+        ContextIDs::setHelpRequestHandler(nullptr);
+        ContextIDs::RegisterHelpFile(m_intro.get(), QFileInfo(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE)).path());
+        topic == 0 ? ContextIDs::ShowHelpContents() : ContextIDs::ShowHelpContext(topic);
+        return ContextIDs::helpViewer();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Before the help file is registered, F1 has nothing to open.
+        ContextIDs::setHelpRequestHandler(&m_help);
+        ContextIDs::ShowHelpContext(10);
+        QVERIFY(m_help.topics.isEmpty());
+    }
+    void init()
+    {
+        m_help.topics.clear();
+        ContextIDs::setHelpRequestHandler(&m_help);
+        m_intro = std::make_unique<frmIntro>();
+        m_intro->setWindowModality(Qt::ApplicationModal); // as exec() shows it
+        ContextIDs::RegisterHelpFile(m_intro.get());
+        m_intro->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_intro.get()));
+    }
+    void cleanup()
+    {
+        ContextIDs::setHelpRequestHandler(nullptr);
+        ContextIDs::CloseHelp();
+        QTRY_VERIFY(!ContextIDs::helpViewer());
+        m_intro.reset();
+        Global::setWebPageOpener({});
+    }
+
+    void helpFilePath_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("normal folder") << "/opt/tools" << "/opt/tools/Foliotrace.HLP";
+        QTest::newRow("root, no doubled separator") << "/" << "/Foliotrace.HLP";
+        QTest::newRow("blank after separator: folder untrimmed") << "/opt/tools/ " << "/opt/tools/ Foliotrace.HLP";
+    }
+    void helpFilePath()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, path);
+        QCOMPARE(ContextIDs::helpFilePath(folder), path);
+    }
+
+    void viewerShowsEachTopic_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("contents") << 0 << "Foliotrace Help";
+        QTest::newRow("topic 10, main window") << 10 << "The Foliotrace window";
+        QTest::newRow("topic 20, start-up window") << 20 << "The start-up window";
+    }
+    void viewerShowsEachTopic()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, heading);
+        HelpViewer *viewer = showInViewer(topic);
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->currentTopic(), topic);
+        // The heading is on screen, at the top unless the text ends first.
+        QTextBrowser *browser = viewer->browser();
+        QTextBlock block = browser->document()->begin();
+        while (block.isValid() && (block.text() != heading || block.blockFormat().headingLevel() == 0))
+            block = block.next();
+        QVERIFY(block.isValid());
+        const QRect where = browser->cursorRect(QTextCursor(block));
+        QVERIFY(browser->viewport()->rect().contains(where));
+        if (browser->verticalScrollBar()->value() < browser->verticalScrollBar()->maximum())
+            QVERIFY(where.top() < browser->viewport()->height() / 4);
+        QCOMPARE(showInViewer(0), viewer); // one viewer, reused
+
+        // While the start-up window is modal, its help takes input: a click
+        // above the scroll handle, sent as the window system would, pages up.
+        QScrollBar *scroll = browser->verticalScrollBar();
+        scroll->setValue(scroll->maximum());
+        QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {},
+                          scroll->mapTo(viewer, QPoint(scroll->width() / 2, scroll->width() + 2)));
+        QVERIFY(scroll->value() < scroll->maximum());
+    }
+
+    void viewerExplainsAMissingFile()
+    {
+        ContextIDs::setHelpRequestHandler(nullptr);
+        ContextIDs::RegisterHelpFile(m_intro.get(), QStringLiteral("/nonexistent"));
+        ContextIDs::ShowHelpContext(10);
+        HelpViewer *viewer = ContextIDs::helpViewer();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->currentTopic(), -1);
+        QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("/nonexistent/Foliotrace.HLP")));
+    }
+
+    void startUpWindowLooksAsDesigned()
+    {
+        QCOMPARE(m_intro->windowTitle(), QStringLiteral("Brambleworks: Utilities"));
+        const QSize client = twipsToPixels(QRect(0, 0, 7875, 4830), m_intro.get()).size();
+        QCOMPARE(m_intro->minimumSize(), client);
+        QCOMPARE(m_intro->maximumSize(), client);
+        QVERIFY(!(m_intro->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        const QPoint screenCentre = m_intro->screen()->availableGeometry().center();
+        QVERIFY((m_intro->frameGeometry().center() - screenCentre).manhattanLength() <= 8);
+        const QList<QSize> icons = m_intro->windowIcon().availableSizes();
+        QVERIFY(icons.contains(QSize(32, 32)) && icons.contains(QSize(16, 16)));
+        FormChecks::verifyLayout(m_intro.get());
+
+        // The build's own version, "1.5.1": minor 5, not 05.
+        QLabel *version = m_intro->lblVersion();
+        QCOMPARE(version->text(), QStringLiteral(FOLIOTRACE_VERSION));
+        QVERIFY(version->font().bold() && version->font().italic());
+        QCOMPARE(version->palette().color(version->foregroundRole()), QColor(255, 0, 0));
+
+        // Only the two buttons take the focus, "I Agree" first; F1 asks for
+        // the window's own topic.
+        QCOMPARE(QApplication::focusWidget(), m_intro->cmdOK(0));
+        QTest::keyClick(m_intro->cmdOK(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_intro->cmdOK(1));
+        QTest::keyClick(m_intro->cmdOK(1), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_intro->cmdOK(0));
+        QTest::keyClick(m_intro->cmdOK(1), Qt::Key_F1);
+        QCOMPARE(m_help.topics, QList<int>{20});
+        QVERIFY(m_intro->isVisible());
+    }
+
+    void startUpWindowChoices_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("key");    // 0: the close box; -1: cmdOK_Click(button) itself
+        QTest::addColumn<int>("result"); // -1: the window stays
+        QTest::newRow("Enter acts as I Agree") << 0 << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Enter on Exit") << 1 << int(Qt::Key_Enter) << frmIntro::ExitChosen;
+        QTest::newRow("Escape does nothing") << 0 << int(Qt::Key_Escape) << -1;
+        QTest::newRow("close box goes on as I Agree does") << 0 << 0 << int(QDialog::Rejected);
+        QTest::newRow("cmdOK_Click(2) does nothing") << 2 << -1 << -1;
+    }
+    void startUpWindowChoices()
+    {
+        QFETCH(int, button);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        QSignalSpy finished(m_intro.get(), &QDialog::finished);
+        if (key < 0) {
+            m_intro->cmdOK_Click(button);
+        } else if (key == 0) {
+            QVERIFY(m_intro->close());
+        } else {
+            m_intro->cmdOK(button)->setFocus();
+            QTest::keyClick(m_intro->cmdOK(button), Qt::Key(key));
+        }
+        QCOMPARE(m_intro->isVisible(), result < 0);
+        QCOMPARE(finished.size(), result < 0 ? 0 : 1);
+        if (result >= 0)
+            QCOMPARE(finished.first().first().toInt(), result);
+    }
+
+    void webLinkOpensTheMakersSite_data()
+    {
+        QTest::addColumn<bool>("openerFails");
+        QTest::newRow("opened") << false;
+        QTest::newRow("no browser: ignored") << true;
+    }
+    void webLinkOpensTheMakersSite()
+    {
+        QFETCH(bool, openerFails);
+        QList<QUrl> opened;
+        Global::setWebPageOpener([&opened, openerFails](const QUrl &url) -> bool {
+            opened.append(url);
+            if (openerFails)
+                throw std::runtime_error("no browser");
+            return true;
+        });
+        QCOMPARE(m_intro->Label2()->cursor().shape(), Qt::WhatsThisCursor);
+        QTest::mouseClick(m_intro->Label2(), Qt::LeftButton);
+        // A press that ends off the label is no click.
+        QTest::mousePress(m_intro->Label2(), Qt::LeftButton);
+        QTest::mouseRelease(m_intro->Label2(), Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://www.brambleworks.example/"))});
+        QVERIFY(m_intro->isVisible());
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
