@@ -3,16 +3,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
-#include <QStyle>
 #include <QTest>
 
-// A form as the user sees it: no caption cut off, and no control's text or
-// body running into a sibling's. Checked on the shown form, at the screen's
-// resolution and with the fonts actually installed.
+// A shown form as the user sees it, in the fonts installed: no caption cut
+// off, no control's text or body running into a sibling's.
 namespace FormChecks {
 
-// Where a control draws: a label's text where its alignment puts it (the
-// rest of a label's box is empty), any other control's whole box.
+// A label's text where its alignment puts it; any other control's box.
 inline QRect drawnRect(const QWidget *control)
 {
     const auto *label = qobject_cast<const QLabel *>(control);
@@ -25,16 +22,16 @@ inline QRect drawnRect(const QWidget *control)
 // Wider (or, wrapped, taller) than its box: cut off on screen.
 inline bool captionCut(const QWidget *control)
 {
-    if (const auto *label = qobject_cast<const QLabel *>(control)) {
-        const QRect text = drawnRect(label).translated(-label->pos());
-        return label->wordWrap() ? text.height() > label->contentsRect().height()
-                                 : text.width() > label->contentsRect().width();
-    }
+    const auto *label = qobject_cast<const QLabel *>(control);
+    const QSize text = drawnRect(control).size();
+    if (label && label->wordWrap())
+        return text.height() > label->contentsRect().height();
+    if (label)
+        return text.width() > label->contentsRect().width();
     if (qobject_cast<const QCheckBox *>(control))
         return control->sizeHint().width() > control->width();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-        return button->fontMetrics().horizontalAdvance(button->text()) > button->contentsRect().width();
-    return false;
+    const auto *button = qobject_cast<const QAbstractButton *>(control);
+    return button && button->fontMetrics().horizontalAdvance(button->text()) > button->contentsRect().width();
 }
 
 // The named, visible controls of parent; fixedText names the ones whose
