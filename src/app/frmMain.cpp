@@ -25,11 +25,12 @@
 #include <QCursor>
 #include <QDate>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
@@ -63,13 +64,9 @@ void frmMain::dressControls()
     // check boxes on them do.
     setBackgroundRole(QPalette::Base);
     m_ui->pic1->setBackgroundRole(QPalette::Base);
-    // A palette rather than a style sheet: a style sheet would cut the label
-    // off from the form's font.
-    QPalette pathPalette = m_ui->lblPath->palette();
-    pathPalette.setColor(QPalette::Window, QColor(255, 255, 192));
-    m_ui->lblPath->setPalette(pathPalette);
-    // Without its own role the label would take the form's Base role and
-    // paint white.
+    // The path label's pale yellow is its palette's Window colour (a style
+    // sheet would cut it off from the form's font); without that role of
+    // its own it would take the form's Base and paint white.
     m_ui->lblPath->setBackgroundRole(QPalette::Window);
 
     setWindowIcon(::windowIcon());
@@ -163,14 +160,6 @@ int frmMain::showIntro()
     return intro.exec();
 }
 
-void frmMain::reportReplacedSettings()
-{
-    const QString text = settingsLoadReportMessage(m_loadReport);
-    m_loadReport = SettingsLoadReport();
-    if (!text.isEmpty())
-        showFailure(text);
-}
-
 void frmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -178,16 +167,17 @@ void frmMain::showEvent(QShowEvent *event)
     // native window exists only once shown.
     if (!m_followsScreen && windowHandle()) {
         m_followsScreen = true;
-        connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::relayout);
-        if (!m_loadReport.isEmpty())
-            QTimer::singleShot(0, this, &frmMain::reportReplacedSettings);
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
+            followWindowSize();
+        });
+        // Stored values that could not be used, told once, over the window.
+        if (!m_loadReport.isEmpty()) {
+            QTimer::singleShot(0, this, [this] {
+                showFailure(settingsLoadReportMessage(std::exchange(m_loadReport, SettingsLoadReport())));
+            });
+        }
     }
-}
-
-void frmMain::relayout()
-{
-    m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
-    followWindowSize();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)

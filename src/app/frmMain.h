@@ -111,7 +111,6 @@ private:
     void createHelpMenu();
     void connectHandlers();
     void createPreviewSurface();
-    void relayout();
     // What hangs on the window's size: the button bar, the preview surface
     // and the build progress above the bar.
     void followWindowSize();
@@ -125,7 +124,6 @@ private:
     // The start-up window, modal; what the user chose there.
     int showIntro();
     void showPageLabel();
-    void reportReplacedSettings();
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<OptionSet> m_options;

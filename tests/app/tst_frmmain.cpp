@@ -234,6 +234,16 @@ private slots:
         QCOMPARE(text("lblPath"), QString());
     }
 
+    void unusableStoredValueIsReported()
+    {
+        QSettings(settingsFileName(), QSettings::NativeFormat).setValue("Settings/Print Files", "7");
+        QVERIFY(openWindow());
+        QString shown;
+        QVERIFY(QTest::qWaitFor([&] { return !(shown = message()).isEmpty(); }));
+        QVERIFY(shown.contains(QStringLiteral("\"Print Files\" held \"7\"")));
+        QVERIFY(control<QAbstractButton>("chkFiles")->isChecked());
+    }
+
     void optionsStoredOnlyByPreviewAndCopy_data()
     {
         QTest::addColumn<QString>("command");
