@@ -100,8 +100,8 @@ class TestFrmMain : public QObject
         }
         return QString();
     }
-    // Options state: "Print Preview", no preview; Preview state: "Print",
-    // the preview and its hide button shown. Either way the commands are on.
+    // Options state: "Print Preview", no preview; Preview state: "Print", the
+    // preview and its hide button shown. Either way the commands are on.
     void verifyState(bool preview)
     {
         QCOMPARE(text("cmdPrint"), preview ? QStringLiteral("Print") : QStringLiteral("Print Preview"));
@@ -145,7 +145,6 @@ private slots:
             shown << control(name)->property(name[1] == 'h' ? "checked" : name[0] == 'c' ? "currentText" : "text").toString();
         QCOMPARE(shown, QStringList({"true", "true", "true", "1", "None", "+", "-", "4000", "1000", "1000"}));
         QCOMPARE(control<QComboBox>("cboLevel")->count(), 5);
-        QCOMPARE(control<QComboBox>("cboLevel")->itemText(4), QStringLiteral("5"));
         const QString today = QStringLiteral("  - On: ") + QDate::currentDate().toString(QStringLiteral("M/d/yyyy"));
         const QString start = QDir(m_root->path()).canonicalPath();
         QCOMPARE(text("lblPath"), start);
@@ -353,7 +352,8 @@ private slots:
 
         QVERIFY(sawBuilding);
         QVERIFY(!session->isRunning() && !control("buildProgress")->isVisible());
-        QCOMPARE(message().contains(top), during == QLatin1String("rmdir"));
+        const QString shown = message(); // a failure is told, a cancel is not
+        QVERIFY(during == QLatin1String("rmdir") ? shown.contains(top) : shown.isEmpty());
         const bool previewed = running == QLatin1String("cmdPrint") && !stopped;
         verifyState(previewed);
         QCOMPARE(text("lblPrnt") == QStringLiteral("Page 1 of 1"), !previewed);

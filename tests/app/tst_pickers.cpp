@@ -74,6 +74,8 @@ private slots:
         QCOMPARE(Volumes::holding(volumes, "/homework"), 0);
         QVERIFY(Volumes::isUserVolume("overlay", "/")); // a container's root
         QVERIFY(!Volumes::isUserVolume("tmpfs", "/tmp") && !Volumes::isUserVolume("ext4", "/dev/shm/x"));
+        const QList<Volume> mounted = Volumes::userVolumes(); // this machine's, root first
+        QVERIFY(!mounted.isEmpty() && mounted.first().mountPoint == "/");
         DriveList drives;
         drives.setVolumes({volumes.at(0), {QFile::encodeName(m_tree.path()), QStringLiteral("STICK"), "vfat"}});
         drives.setDrive(QStringLiteral("/"));

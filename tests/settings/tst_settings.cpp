@@ -106,10 +106,8 @@ private slots:
     void checkBoxesUseTheStoredNumbering()
     {
         QCheckBox box;
-        for (int value : {0, 1, 2}) {
-            setCheckValue(&box, value);
-            QCOMPARE(checkValue(&box), value);
-        }
+        setCheckValue(&box, 2);
+        QCOMPARE(box.checkState(), Qt::PartiallyChecked);
         // Grayed comes only from a load: clicks go on and off, never back.
         for (int click = 0; click < 4; ++click) {
             box.click();
