@@ -43,7 +43,7 @@ public:
     bool isRunning() const { return m_depth > 0; }
 
     // Lets pending events run when they are due; throws Cancelled once
-    // cancel() was asked for during this run.
+    // cancel() was asked for during this run. Outside a run it does nothing.
     void yield();
     // The same, noting how far the work has come for the progress signal.
     void yield(qsizetype done, const QString &current);
