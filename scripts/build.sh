@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (targets given as arguments, else all).
+# Configures and builds the dev preset into build/ (targets given as
+# arguments, else all).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cd "$(dirname "$0")/.."
+cmake --preset dev >/dev/null
 if (($#)); then
-    cmake --build "$root/build" --target "$@"
+    cmake --build --preset dev --target "$@"
 else
-    cmake --build "$root/build"
+    cmake --build --preset dev
 fi

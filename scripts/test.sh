@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test headless.
+# Builds everything and runs every test headless, three ways:
+#   1. the suite, warnings as errors (ci preset, build-ci/);
+#   2. a 20-second libFuzzer session over the table text parsing (fuzz
+#      preset, clang, build-fuzz/);
+#   3. the suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+#      (asan preset, build-asan/), packaging checks (label install) left out.
+# Arguments go to both ctest runs (e.g. -R tst_frmmain).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
-"$root/scripts/build.sh"
+cd "$root"
+scripts/deps.sh
 
-# A short fuzz session over the table text parsing, in a clang build of its own.
-CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja \
-    -DFOLIOTRACE_FUZZ=ON -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build-fuzz" --target fuzz_tabletext
-mkdir -p "$root/build-fuzz/corpus"
-if ! "$root/build-fuzz/tests/print/fuzz/fuzz_tabletext" -max_total_time=20 -max_len=4096 -timeout=5 \
-    "$root/build-fuzz/corpus" "$root/tests/print/fuzz/corpus" >"$root/build-fuzz/fuzz.log" 2>&1; then
-    tail -n 60 "$root/build-fuzz/fuzz.log"
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+ctest --preset ci "$@"
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build-fuzz/corpus
+if ! build-fuzz/tests/print/fuzz/fuzz_tabletext -max_total_time=20 -max_len=4096 -timeout=5 \
+    build-fuzz/corpus tests/print/fuzz/corpus >build-fuzz/fuzz.log 2>&1; then
+    tail -n 60 build-fuzz/fuzz.log
     echo "fuzz_tabletext found a fault (see build-fuzz/fuzz.log)" >&2
     exit 1
 fi
-echo "fuzz_tabletext: $(grep -E '^Done' "$root/build-fuzz/fuzz.log" || tail -n 1 "$root/build-fuzz/fuzz.log")"
+echo "fuzz_tabletext: $(grep -E '^Done' build-fuzz/fuzz.log || tail -n 1 build-fuzz/fuzz.log)"
 
-export QT_QPA_PLATFORM=offscreen
-cd "$root/build"
-ctest --output-on-failure -j2 "$@"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan "$@"

@@ -161,7 +161,7 @@ int main(int argc, char *argv[])
             maxGapNs = now - lastTickNs;
             maxGapStartNs = lastTickNs;
         }
-        if (window.isBuilding())
+        if (window.buildSession()->isRunning())
             lastBuildingTickNs = now;
         lastTickNs = now;
     });

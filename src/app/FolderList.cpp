@@ -117,6 +117,18 @@ void FolderList::setPath(const QString &path)
     setNativePath(QFile::encodeName(path));
 }
 
+void FolderList::openStartFolder()
+{
+    try {
+        setPath(QDir::currentPath());
+    } catch (const FileSystemError &) {
+        try {
+            setPath(QDir::rootPath());
+        } catch (const FileSystemError &) {
+        }
+    }
+}
+
 void FolderList::setNativePath(const QByteArray &nativePath)
 {
     const QByteArray target = FolderPaths::clean(nativePath);

@@ -43,6 +43,9 @@ public:
     // the open folder changes; opening the same folder again only re-reads it.
     void setPath(const QString &path);
     void setNativePath(const QByteArray &nativePath);
+    // Opens the process's current folder, or the root when that cannot be
+    // read: the list never starts empty.
+    void openStartFolder();
 
 signals:
     void pathChanged(const QString &path);

@@ -6,37 +6,39 @@
 // serve. Logic lives elsewhere:
 //   listing/ListingBuilder   the folder walk behind CreatString
 //   print/PrintComposer      SendPrintData onto the PreviewSurface vsp1
-//   settings/OptionStore     the ten remembered options (via OptionControls)
+//   settings/OptionStore     the ten remembered options, through OptionSet
 //   clipboard/ClipboardExport the spreadsheet text of "Copy"
 //   help/ContextIDs, frmIntro help, the start-up window and the web link
-//   PrintTitle, PreviewPlacement, Twips  the title rule and the geometry
+//   BuildSession             one build at a time, its yields, cancel and
+//                            progress (shown by BuildProgressStrip)
+//   DesignLayout, PreviewPlacement  the .ui geometry at the screen's
+//                            resolution, and the preview surface's place
+//   PrintTitle               the title rule
 // The window reads its controls, calls that logic and reports failures; no
 // exception leaves a handler.
 
+#include "app/BuildSession.h"
 #include "listing/ListingText.h"
-#include "settings/OptionControls.h"
 #include "settings/OptionStore.h"
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class BuildProgressStrip;
+class DesignLayout;
 class FileSystemObject;
+class OptionSet;
 class PreviewSurface;
-class QFrame;
-class QLabel;
 class QMenu;
-class QShortcut;
-struct ListingProgress;
 
 namespace Ui {
 class frmMain;
 }
 
-class frmMain : public QWidget, public OptionControls
+class frmMain : public QWidget
 {
     Q_OBJECT
 
@@ -44,9 +46,10 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Runs the load sequence. "Exit" in the start-up window ends the
-    // program inside it.
-    void Form_Load();
+    // Runs the load sequence. False when the user chose "Exit" in the
+    // start-up window: nothing more was loaded, and the program ends
+    // without showing this window.
+    bool Form_Load();
 
     // The indicator fields, set by the command that starts a build.
     QString DirIndicator;
@@ -61,12 +64,8 @@ public:
     // Composes the listing document on vsp1; the page label follows it.
     void SendPrintData();
 
-    class BuildCancelled
-    {
-    };
-    bool isBuilding() const { return m_building; }
-    // How often a build lets pending window events run, at most.
-    void setYieldInterval(int milliseconds) { m_yieldIntervalMs = milliseconds; }
+    using BuildCancelled = BuildSession::Cancelled;
+    BuildSession *buildSession() const { return m_session; }
 
     // Button bar
     void cmdPrint_Click();
@@ -90,18 +89,6 @@ public:
 
     PreviewSurface *previewSurface() const { return vsp1; }
 
-    // OptionControls
-    int checkValue(OptionCheck check) const override;
-    void setCheckValue(OptionCheck check, int value) override;
-    QString depthText() const override;
-    void setDepthText(const QString &text) override;
-    int gridListIndex() const override;
-    void setGridListIndex(int index) override;
-    QString optionText(OptionText field) const override;
-    void setOptionText(OptionText field, const QString &text) override;
-    QString pathCaption() const override;
-    void setFolderListPath(const QString &path) override;
-    void setDriveListDrive(const QString &path) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -112,10 +99,10 @@ private:
     void Form_Resize();
     void Form_UnLoad();
 
+    void dressControls();
+    void createHelpMenu();
+    void connectHandlers();
     void createPreviewSurface();
-    void applyTwipGeometry();
-    void dockButtonBar();
-    void relayout();
     // What hangs on the window's size: the button bar, the preview surface
     // and the build progress above the bar.
     void followWindowSize();
@@ -126,13 +113,13 @@ private:
     // reported. False when the steps did not all run.
     bool runSteps(const std::function<void()> &steps);
     void createBuildProgress();
-    void placeBuildProgress();
-    void yieldDuringBuild(const ListingProgress &progress);
-    void cancelBuild();
+    // The start-up window, modal; what the user chose there.
+    int showIntro();
     void showPageLabel();
-    void reportReplacedSettings();
 
     std::unique_ptr<Ui::frmMain> m_ui;
+    std::unique_ptr<OptionSet> m_options;
+    std::unique_ptr<DesignLayout> m_layout;
     PreviewSurface *vsp1 = nullptr;
     QMenu *m_helpbar = nullptr;
     bool m_followsScreen = false;
@@ -141,13 +128,6 @@ private:
     std::unique_ptr<FileSystemObject> m_fileSystem;
     SettingsLoadReport m_loadReport;
 
-    // The running build, if any.
-    bool m_building = false;
-    bool m_cancelRequested = false;
-    int m_yieldIntervalMs;
-    QElapsedTimer m_buildClock;
-    QElapsedTimer m_sinceEvents;
-    QFrame *m_buildProgress = nullptr;
-    QLabel *m_buildProgressText = nullptr;
-    QShortcut *m_escapeCancels = nullptr;
+    BuildSession *m_session = nullptr;
+    BuildProgressStrip *m_buildProgress = nullptr;
 };

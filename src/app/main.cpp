@@ -90,7 +90,10 @@ int main(int argc, char *argv[])
 
     // The folder list starts at the current folder, now the one given.
     frmMain window;
-    window.Form_Load();
+    // "Exit" in the start-up window: return, so that QApplication's teardown
+    // still hands a listing copied earlier to the clipboard manager.
+    if (!window.Form_Load())
+        return 0;
     window.show();
     return app.exec();
 }

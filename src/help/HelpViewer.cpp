@@ -12,7 +12,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     , m_browser(new QTextBrowser(this))
 {
     setWindowTitle(tr("Foliotrace Help"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(::windowIcon());
     m_browser->setOpenExternalLinks(true);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -10,9 +10,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
 // The .ui keeps positions at 96 dpi, 15 twips to a pixel.
@@ -53,12 +50,11 @@ void fitCaption(QLabel *label)
 frmIntro::frmIntro(QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::frmIntro>())
-    , m_exitAction(&frmIntro::endProgram)
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(windowIcon());
+    setWindowIcon(::windowIcon());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     ContextIDs::setHelpContextId(this, ContextIDs::IntroWindowContextId);
@@ -119,20 +115,6 @@ QString frmIntro::versionText()
         .arg(FOLIOTRACE_VERSION_PATCH);
 }
 
-void frmIntro::setExitAction(ExitAction action)
-{
-    m_exitAction = action ? std::move(action) : ExitAction(&frmIntro::endProgram);
-}
-
-void frmIntro::endProgram(int exitCode)
-{
-    // At once, like the main window's "Exit": no close handlers, no static
-    // destructors running behind a live QApplication. Saved options are
-    // already on disk (the store syncs on every save).
-    std::fflush(nullptr);
-    std::_Exit(exitCode);
-}
-
 QPushButton *frmIntro::cmdOK(int index) const
 {
     switch (index) {
@@ -159,7 +141,7 @@ void frmIntro::cmdOK_Click(int Index)
         accept();
         break;
     case 1:
-        m_exitAction(0);
+        done(ExitChosen);
         break;
     default:
         break;

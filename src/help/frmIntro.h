@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -14,9 +13,11 @@ namespace Ui { class frmIntro; }
 // modally while it loads and again from "Help About":
 //
 //     frmIntro intro(this);
-//     intro.exec();   // returns only if the user goes on
+//     if (intro.exec() == frmIntro::ExitChosen)
+//         ...end the program...
 //
-// "Exit" ends the whole program at once, from inside exec().
+// "I Agree" and the close box go on; "Exit" leaves exec() with ExitChosen,
+// and the caller ends the program at once.
 class frmIntro : public QDialog
 {
     Q_OBJECT
@@ -25,11 +26,9 @@ public:
     explicit frmIntro(QWidget *parent = nullptr);
     ~frmIntro() override;
 
-    // What "Exit" does; the default ends the process with that status at
-    // once, running no close handlers. Tests replace it.
-    using ExitAction = std::function<void(int exitCode)>;
-    void setExitAction(ExitAction action);
-    static void endProgram(int exitCode);
+    // exec()'s result for "Exit"; "I Agree" gives Accepted, the close box
+    // Rejected.
+    static constexpr int ExitChosen = 2;
 
     // "major.minor.patch" of this build, e.g. "1.5.1".
     static QString versionText();
@@ -39,7 +38,8 @@ public:
     QLabel *lblVersion() const;
     QLabel *Label2() const;
 
-    // 0 closes the window, 1 ends the program, anything else does nothing.
+    // 0 closes the window, 1 closes it with ExitChosen, anything else does
+    // nothing.
     void cmdOK_Click(int Index);
     void Label2_Click();
 
@@ -53,5 +53,4 @@ private:
     void applyFonts();
 
     std::unique_ptr<Ui::frmIntro> m_ui;
-    ExitAction m_exitAction;
 };

@@ -1,0 +1,103 @@
+#include "app/DesignLayout.h"
+
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include <limits>
+
+namespace {
+
+QRect designTwips(const QRect &designPixels)
+{
+    constexpr int k = DesignLayout::TwipsPerDesignPixel;
+    return QRect(designPixels.x() * k, designPixels.y() * k, designPixels.width() * k,
+                 designPixels.height() * k);
+}
+
+bool isPlainContainer(const QWidget *widget)
+{
+    return widget->metaObject() == &QWidget::staticMetaObject
+           || widget->metaObject() == &QFrame::staticMetaObject;
+}
+
+} // namespace
+
+DesignLayout::DesignLayout(QWidget *form)
+    : m_form(form), m_formTwips(designTwips(QRect(QPoint(), form->size())).size())
+{
+    record(form);
+}
+
+void DesignLayout::record(QWidget *parent)
+{
+    const QList<QWidget *> children = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *child : children) {
+        if (child->isWindow())
+            continue;
+        m_controls.append({child, designTwips(child->geometry())});
+        if (isPlainContainer(child))
+            record(child);
+    }
+}
+
+QRect DesignLayout::twips(const QWidget *control) const
+{
+    for (const Control &recorded : m_controls) {
+        if (recorded.widget == control)
+            return recorded.twips;
+    }
+    return QRect();
+}
+
+void DesignLayout::apply(const QList<const QWidget *> &fixedWidth) const
+{
+    for (const Control &control : m_controls) {
+        if (!control.widget)
+            continue;
+        QRect pixels = twipsToPixels(control.twips, m_form);
+        const bool caption = qobject_cast<QLabel *>(control.widget) || qobject_cast<QCheckBox *>(control.widget);
+        if (caption && !fixedWidth.contains(control.widget))
+            pixels.setWidth(captionWidth(control, pixels));
+        control.widget->setGeometry(pixels);
+    }
+}
+
+int DesignLayout::captionWidth(const Control &control, const QRect &pixels) const
+{
+    // The widths were measured for a narrower system font. A caption that
+    // would be cut off gets the room it needs where its row has that room;
+    // where the next control on the row stands too close, the caption's
+    // font gives a little instead, so that two captions never run together.
+    QWidget *widget = control.widget;
+    int nextLeft = std::numeric_limits<int>::max();
+    for (const Control &other : m_controls) {
+        if (other.widget == widget || !other.widget || other.widget->parentWidget() != widget->parentWidget())
+            continue;
+        const bool sameRow = other.twips.top() < control.twips.bottom() && control.twips.top() < other.twips.bottom();
+        if (sameRow && other.twips.left() > control.twips.left())
+            nextLeft = qMin(nextLeft, other.twips.left());
+    }
+    constexpr int GapTwips = 60;
+    const int room = nextLeft == std::numeric_limits<int>::max()
+                         ? std::numeric_limits<int>::max()
+                         : twipsToPixels(nextLeft - GapTwips, m_form->logicalDpiX()) - pixels.left();
+
+    // Start from the caption's designed width, so that a relayout on
+    // another screen does not narrow it twice. Narrowing the letters keeps
+    // their height; a smaller point size would drop a whole pixel size.
+    QFont font = widget->font();
+    if (font.stretch() != QFont::Unstretched && font.stretch() != QFont::AnyStretch) {
+        font.setStretch(QFont::Unstretched);
+        widget->setFont(font);
+    }
+    const int allowed = qMax(pixels.width(), room);
+    constexpr int NarrowestStretch = 85;
+    for (int stretch = QFont::Unstretched - 1; widget->sizeHint().width() > allowed && stretch >= NarrowestStretch;
+         --stretch) {
+        font.setStretch(stretch);
+        widget->setFont(font);
+    }
+    return qMax(pixels.width(), qMin(widget->sizeHint().width(), allowed));
+}

@@ -1,0 +1,161 @@
+// The help module with its viewer, the start-up window and the web link.
+
+#include "help/ContextIDs.h"
+#include "help/FormChecks.h"
+#include "help/Global.h"
+#include "help/HelpViewer.h"
+#include "help/frmIntro.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <stdexcept>
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmIntro> m_intro;
+
+private slots:
+    void init()
+    {
+        m_intro = std::make_unique<frmIntro>();
+        m_intro->setWindowModality(Qt::ApplicationModal); // as exec() shows it
+        m_intro->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_intro.get()));
+        // The help file the build placed beside the tests.
+        ContextIDs::RegisterHelpFile(m_intro.get(), QFileInfo(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE)).path());
+    }
+    void cleanup()
+    {
+        ContextIDs::CloseHelp();
+        QTRY_VERIFY(!ContextIDs::helpViewer());
+        m_intro.reset();
+        Global::setWebPageOpener({});
+    }
+
+    void helpFilePath()
+    {
+        QCOMPARE(ContextIDs::helpFilePath(QStringLiteral("/opt/tools")), QStringLiteral("/opt/tools/Foliotrace.HLP"));
+        QCOMPARE(ContextIDs::helpFilePath(QStringLiteral("/")), QStringLiteral("/Foliotrace.HLP"));
+        // Blanks only count in the test for a trailing separator.
+        QCOMPARE(ContextIDs::helpFilePath(QStringLiteral("/opt/ ")), QStringLiteral("/opt/ Foliotrace.HLP"));
+    }
+
+    void viewerShowsEachTopic_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("contents") << 0 << "Foliotrace Help";
+        QTest::newRow("topic 10, main window") << 10 << "The Foliotrace window";
+        QTest::newRow("F1 in the start-up window: topic 20") << 20 << "The start-up window";
+    }
+    void viewerShowsEachTopic()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, heading);
+        if (topic == 20)
+            QTest::keyClick(m_intro->cmdOK(1), Qt::Key_F1);
+        else
+            topic == 0 ? ContextIDs::ShowHelpContents() : ContextIDs::ShowHelpContext(topic);
+        HelpViewer *viewer = ContextIDs::helpViewer();
+        QVERIFY(viewer && viewer->isVisible() && m_intro->isVisible());
+        QCOMPARE(viewer->currentTopic(), topic);
+        // Its heading on screen, at the top unless the text ends first.
+        QTextBrowser *browser = viewer->browser();
+        QTextBlock block = browser->document()->begin();
+        while (block.isValid() && (block.text() != heading || block.blockFormat().headingLevel() == 0))
+            block = block.next();
+        const QRect where = browser->cursorRect(QTextCursor(block));
+        QVERIFY(block.isValid() && browser->viewport()->rect().contains(where));
+        QScrollBar *scroll = browser->verticalScrollBar();
+        if (scroll->value() < scroll->maximum())
+            QVERIFY(where.top() < browser->viewport()->height() / 4);
+
+        // The start-up window is modal; its help still takes input: a click
+        // above the scroll handle, sent as the window system would, pages up.
+        scroll->setValue(scroll->maximum());
+        QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {},
+                          scroll->mapTo(viewer, QPoint(scroll->width() / 2, scroll->width() + 2)));
+        QVERIFY(scroll->value() < scroll->maximum());
+        ContextIDs::ShowHelpContents();
+        QCOMPARE(ContextIDs::helpViewer(), viewer); // one viewer, reused
+    }
+
+    void startUpWindowLooksAsDesigned()
+    {
+        QCOMPARE(m_intro->windowTitle(), QStringLiteral("Brambleworks: Utilities"));
+        const QSize client = twipsToPixels(QRect(0, 0, 7875, 4830), m_intro.get()).size();
+        QCOMPARE(m_intro->minimumSize(), client);
+        QCOMPARE(m_intro->maximumSize(), client);
+        const QPoint screenCentre = m_intro->screen()->availableGeometry().center();
+        QVERIFY((m_intro->frameGeometry().center() - screenCentre).manhattanLength() <= 8);
+        const QList<QSize> icons = m_intro->windowIcon().availableSizes();
+        QVERIFY(icons.contains(QSize(32, 32)) && icons.contains(QSize(16, 16)));
+        FormChecks::verifyLayout(m_intro.get());
+
+        // The build's own version, "1.5.1": minor 5, not 05.
+        QLabel *version = m_intro->lblVersion();
+        QCOMPARE(version->text(), QStringLiteral(FOLIOTRACE_VERSION));
+        QVERIFY(version->font().bold() && version->font().italic());
+        QCOMPARE(version->palette().color(version->foregroundRole()), QColor(255, 0, 0));
+        QCOMPARE(QApplication::focusWidget(), m_intro->cmdOK(0)); // Enter agrees
+    }
+
+    void startUpWindowChoices_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("key");    // 0: the close box; -1: cmdOK_Click(button) itself
+        QTest::addColumn<int>("result"); // -1: the window stays
+        QTest::newRow("Enter acts as I Agree") << 0 << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Enter on Exit") << 1 << int(Qt::Key_Enter) << frmIntro::ExitChosen;
+        QTest::newRow("Escape does nothing") << 0 << int(Qt::Key_Escape) << -1;
+        QTest::newRow("close box goes on as I Agree does") << 0 << 0 << int(QDialog::Rejected);
+        QTest::newRow("cmdOK_Click(2) does nothing") << 2 << -1 << -1;
+    }
+    void startUpWindowChoices()
+    {
+        QFETCH(int, button);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        QSignalSpy finished(m_intro.get(), &QDialog::finished);
+        if (key < 0) {
+            m_intro->cmdOK_Click(button);
+        } else if (key == 0) {
+            QVERIFY(m_intro->close());
+        } else {
+            m_intro->cmdOK(button)->setFocus();
+            QTest::keyClick(m_intro->cmdOK(button), Qt::Key(key));
+        }
+        QCOMPARE(m_intro->isVisible(), result < 0);
+        QCOMPARE(finished, result < 0 ? QList<QVariantList>() : QList<QVariantList>{{result}});
+    }
+
+    void webLinkOpensTheMakersSite()
+    {
+        // Whatever goes wrong on the way to a browser is ignored.
+        QList<QUrl> opened;
+        Global::setWebPageOpener([&opened](const QUrl &url) -> bool {
+            opened.append(url);
+            throw std::runtime_error("no browser");
+        });
+        QCOMPARE(m_intro->Label2()->cursor().shape(), Qt::WhatsThisCursor);
+        QTest::mouseClick(m_intro->Label2(), Qt::LeftButton);
+        // A press that ends off the label is no click.
+        QTest::mousePress(m_intro->Label2(), Qt::LeftButton);
+        QTest::mouseRelease(m_intro->Label2(), Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://www.brambleworks.example/"))});
+        QVERIFY(m_intro->isVisible());
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

@@ -1,0 +1,120 @@
+// The ten remembered options: the store, and the controls' readings of them.
+
+#include "settings/OptionStore.h"
+#include "settings/OptionWidgets.h"
+
+#include <QCheckBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The window's option controls: the ten values in the store's order.
+class FakeControls : public OptionControls
+{
+public:
+    QStringList values{"0", "0", "0", "1", "0", "+", "-", "4000", "1000", "1000"}; // as designed
+    QString path;
+    QStringList calls;
+
+    int checkValue(OptionCheck check) const override { return values.at(int(check)).toInt(); }
+    void setCheckValue(OptionCheck check, int value) override { values[int(check)] = QString::number(value); }
+    QString depthText() const override { return values.at(3); }
+    void setDepthText(const QString &text) override { values[3] = text; }
+    int gridListIndex() const override { return values.at(4).toInt(); }
+    void setGridListIndex(int index) override { values[4] = QString::number(index); }
+    QString optionText(OptionText field) const override { return values.at(5 + int(field)); }
+    void setOptionText(OptionText field, const QString &text) override { values[5 + int(field)] = text; }
+    QString pathCaption() const override { return path; }
+    void setFolderListPath(const QString &to) override { calls << QStringLiteral("Dir1.Path=") + to; }
+    void setDriveListDrive(const QString &to) override { calls << QStringLiteral("Drive1.Drive=") + to; }
+};
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_config;
+
+private slots:
+    void init()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+        QFile::remove(settingsFileName());
+    }
+
+    void firstRunGivesDefaults()
+    {
+        FakeControls controls;
+        controls.path = QStringLiteral("/srv/data");
+        QVERIFY(GetValuesFromRegistry(controls).isEmpty());
+        QCOMPARE(controls.values, QStringList({"1", "1", "1", "1", "0", "+", "-", "4000", "1000", "1000"}));
+        // Then the lists are pointed at the path, folder list first.
+        QCOMPARE(controls.calls, QStringList({"Dir1.Path=/srv/data", "Drive1.Drive=/srv/data"}));
+        QVERIFY(!QFile::exists(settingsFileName())); // reading creates nothing
+    }
+
+    void savedValuesLoad_data()
+    {
+        QTest::addColumn<QString>("key"); // written over the saved values; empty: none
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("at");      // then this value...
+        QTest::addColumn<QString>("loads"); // ...loads as this
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("odd values come back as they were") << "" << "" << 0 << "2" << false;
+        QTest::newRow("blanks and a plus sign around a number") << "Grid Lines" << " +3\t" << 4 << "3" << false;
+        QTest::newRow("check state 3: its default, the rest loads") << "Print Files" << "3" << 0 << "1" << true;
+        QTest::newRow("grid as item text: its default") << "Grid Lines" << "Rows" << 4 << "0" << true;
+    }
+    void savedValuesLoad()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(int, at);
+        QFETCH(QString, loads);
+        QFETCH(bool, reported);
+        FakeControls controls;
+        controls.values = QStringList{"2", "0", "1", " 7 ", "-1", "", "@Invalid()", "\"x\"", "1, 2", "\\"};
+        SaveValuesToRegistry(controls);
+        if (!key.isEmpty())
+            QSettings(settingsFileName(), QSettings::NativeFormat).setValue(QStringLiteral("Settings/") + key, text);
+        QStringList expected = controls.values;
+        expected[at] = loads;
+        controls.values.fill(QStringLiteral("?"));
+        const SettingsLoadReport report = GetValuesFromRegistry(controls);
+        QCOMPARE(controls.values, expected);
+        QCOMPARE(report.replaced.size(), int(reported));
+        QCOMPARE(settingsLoadReportMessage(report).contains(u'"' + key + QStringLiteral("\" held \"") + text), reported);
+    }
+
+    void storedAsTextUnderTheirKeys()
+    {
+        // What other tools and older copies read.
+        FakeControls typed;
+        typed.values = QStringList{"1", "0", "2", "7", "-1", "+", "-", "4000", "1000", "1000"};
+        SaveValuesToRegistry(typed);
+        QFile file(settingsFileName());
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts),
+                 QStringList({"[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
+                              "DirectoryColWidth=4000", "File%20Indicator=-", "Grid%20Lines=-1", "Print%20Date=2",
+                              "Print%20Files=1", "Print%20Size=0", "SizeColWidth=1000"}));
+        // A plain file where the folder should be stops the save, for root too.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file.fileName() + QStringLiteral("/c"));
+        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, SaveValuesToRegistry(typed));
+    }
+
+    void checkBoxesUseTheStoredNumbering()
+    {
+        QCheckBox box;
+        setCheckValue(&box, 2);
+        QCOMPARE(box.checkState(), Qt::PartiallyChecked);
+        // Grayed comes only from a load: clicks go on and off, never back.
+        for (int click = 0; click < 4; ++click) {
+            box.click();
+            QCOMPARE(checkValue(&box), click % 2 == 0 ? 1 : 0);
+        }
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
