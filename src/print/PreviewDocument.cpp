@@ -219,9 +219,17 @@ void PreviewDocument::appendParagraph(const QString &text, const TextStyle &styl
     para.text = text;
     para.font = fontIndex(style);
     const MeasuredFont &f = font(para.font);
-    wrapText(text, contentWidth(), f, [&para](qsizetype start, qsizetype length) {
-        para.lines.emplace_back(start, length);
-    });
+    // A line break starts a new line; each line wraps on its own.
+    for (qsizetype from = 0;;) {
+        const qsizetype end = text.indexOf(u'\n', from);
+        const QStringView line = QStringView(text).sliced(from, (end < 0 ? text.size() : end) - from);
+        wrapText(line, contentWidth(), f, [&para, from](qsizetype start, qsizetype length) {
+            para.lines.emplace_back(from + start, length);
+        });
+        if (end < 0)
+            break;
+        from = end + 1;
+    }
     const int block = int(m_blocks.size());
     m_blocks.push_back({false, int(m_paragraphs.size())});
     const qreal h = f.lineHeight();

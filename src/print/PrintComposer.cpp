@@ -83,6 +83,19 @@ QString pageLabel(int shownPage, int pageTotal)
 
 namespace {
 
+// What the build could not read, under the table; nothing when all was read.
+void appendReport(PreviewSurface &vsp1, const ListingText &listing)
+{
+    if (listing.problems.isEmpty())
+        return;
+    vsp1.TextBold(true);
+    vsp1.TextPointSize(10);
+    vsp1.AppendParagraph(QCoreApplication::translate("PrintComposer", "Not read in full"));
+    vsp1.TextBold(false);
+    vsp1.TextPointSize(8);
+    vsp1.AppendParagraph(ListingFormat::problemLines(listing).join(u'\n'));
+}
+
 void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString)
 {
     vsp1.PreviewMode(true);
@@ -112,6 +125,7 @@ void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString
     vsp1.AppendTable(listing, rowStyle, [&dirIndicator](const ListingRow &row, QStringView cell) {
         return nameStart(cell, row.kind, dirIndicator);
     });
+    appendReport(vsp1, listing);
     vsp1.PageFooterText(QStringLiteral("||") + QCoreApplication::translate("PrintComposer", "Page %d"));
     vsp1.FinishDocument();
 }

@@ -286,17 +286,22 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("jobTitle");
+        QTest::addColumn<int>("problems");
 
-        QTest::newRow("titled") << "Listing of Docs" << "Listing of Docs";
-        QTest::newRow("an empty title still takes its line") << "" << "Foliotrace";
+        QTest::newRow("titled") << "Listing of Docs" << "Listing of Docs" << 0;
+        QTest::newRow("an empty title still takes its line") << "" << "Foliotrace" << 0;
+        QTest::newRow("what was not read comes under the table") << "Listing of Docs" << "Listing of Docs" << 2;
     }
 
     void composes()
     {
         QFETCH(QString, title);
         QFETCH(QString, jobTitle);
+        QFETCH(int, problems);
 
         m_window.titleText = title;
+        for (int i = 0; i < problems; ++i)
+            m_listing.problems.append({QByteArray("/home/ann/Docs/locked") + char('0' + i), "Permission denied"});
         // Widths are read with blanks anywhere skipped.
         m_listing.ListFormat = QStringLiteral("4000|> 10\t00\r|>1000;");
         compose();
@@ -314,8 +319,9 @@ private slots:
         const DrawnPage page(m_vsp1->document(), 1);
         QString wrapped;
         qreal bottom = 0;
+        const qreal oldY = page.find(u"    + Old").at.y();
         for (const auto &t : page.texts) {
-            const bool nameLine = t.at.x() < Margin + 4000 && t.pixelSize == 160;
+            const bool nameLine = t.at.x() < Margin + 4000 && t.pixelSize == 160 && t.at.y() < oldY;
             if (nameLine && t.at.y() > bottom && t.text != u"Sub-Directories") {
                 QVERIFY(t.at.x() + MeasuredFont({"Arial", 8, false}).advance(t.text) <= Margin + 4000);
                 wrapped += t.text;
@@ -323,7 +329,7 @@ private slots:
             }
         }
         QCOMPARE(wrapped.remove(u' '), QString(LongName).remove(u' '));
-        QVERIFY(page.find(u"    + Old").at.y() > bottom);
+        QVERIFY(oldY > bottom);
         QCOMPARE((std::pair{page.find(jobTitle).pixelSize, page.find(jobTitle).bold}),
                  (title.isEmpty() ? std::pair{0, false} : std::pair{220, true}));
         const qreal headingY = Margin + MeasuredFont({"Arial", 11, true}).lineHeight()
@@ -334,6 +340,18 @@ private slots:
         QCOMPARE(page.find(u"    + Old").pixelSize, 200);
         QCOMPARE(qRound(page.find(u"12").at.x() + MeasuredFont({"Arial", 10, false}).advance(u"12")),
                  Margin + 5000 - PreviewDocument::CellPaddingX);
+
+        // The report: a bold heading under the last row, then a line per problem.
+        const DrawnPage::Text heading = page.find(u"Not read in full");
+        QCOMPARE((std::pair{heading.pixelSize, heading.bold}), (problems ? std::pair{200, true} : std::pair{0, false}));
+        qreal lineY = heading.at.y();
+        QVERIFY(!problems || lineY > oldY);
+        for (int i = 0; i < problems; ++i) {
+            const DrawnPage::Text line = page.find(QStringLiteral("/home/ann/Docs/locked%1: Permission denied").arg(i));
+            QCOMPARE(line.pixelSize, 160);
+            QVERIFY(line.at.y() > lineY);
+            lineY = line.at.y();
+        }
         checkPdfMatchesPreview();
     }
 
