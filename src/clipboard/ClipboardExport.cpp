@@ -1,5 +1,7 @@
 #include "clipboard/ClipboardExport.h"
 
+#include "listing/ListingFormat.h"
+
 #include <QClipboard>
 
 #include <algorithm>
@@ -71,6 +73,14 @@ QString clipboardText(const QString &title, const ListingText &listing)
             appendCell(text, listing.cell(row, column));
         }
         text += r;
+    }
+    // What the build could not read: an empty line, then a line each.
+    if (!listing.problems.isEmpty()) {
+        text += r;
+        for (const QString &line : ListingFormat::problemLines(listing)) {
+            appendCell(text, line);
+            text += r;
+        }
     }
     return text;
 }

@@ -18,7 +18,8 @@ QString clipboardDirIndicator(const QString &typed);
 QString clipboardFileIndicator(const QString &typed);
 
 // title + CRLF + header row + body, rebuilt from the listing's structured
-// rows with its own separators. A cell holding a tab, CR, LF or a double
+// rows with its own separators, then, when the build could not read
+// everything, an empty line and one line per problem ("PATH: reason"). A cell holding a tab, CR, LF or a double
 // quote is written the way spreadsheets read it back as one cell: inside
 // double quotes, with inner quotes doubled. Every other cell comes out as it
 // stands in ListBody, so a listing of plain names gives exactly

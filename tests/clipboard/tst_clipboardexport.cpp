@@ -31,15 +31,18 @@ private slots:
     {
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("written");
-        QTest::newRow("apostrophe, comma and pipe need no quotes") << "'+ it's, a|b;c" << "'+ it's, a|b;c";
-        QTest::newRow("a quote is doubled inside quotes") << "a\"b" << "\"a\"\"b\"";
-        QTest::newRow("tab") << "a\tb" << "\"a\tb\"";
-        QTest::newRow("line feed") << "a\nb" << "\"a\nb\"";
+        QTest::addColumn<QByteArray>("unread");      // a path the build could not read, if any
+        QTest::newRow("apostrophe, comma and pipe need no quotes") << "'+ it's, a|b;c" << "'+ it's, a|b;c" << QByteArray();
+        QTest::newRow("a quote is doubled inside quotes") << "a\"b" << "\"a\"\"b\"" << QByteArray();
+        QTest::newRow("tab") << "a\tb" << "\"a\tb\"" << QByteArray();
+        QTest::newRow("line feed, and an unread folder after an empty line") << "a\nb" << "\"a\nb\"" << QByteArray("/r/x");
+        QTest::newRow("unread path holding a tab") << "a" << "a" << QByteArray("/r/a\tb");
     }
     void cells()
     {
         QFETCH(QString, cell);
         QFETCH(QString, written);
+        QFETCH(QByteArray, unread);
         QCOMPARE(clipboardCell(cell), written);
         // Within the clipboard text: that cell alone, the title as typed.
         ListingText listing;
@@ -49,8 +52,15 @@ private slots:
         listing.ListHeader = listing.headings.join(u'\t') + listing.rowSeparator;
         listing.ListBody = QStringLiteral("\r\n") + cell + QStringLiteral("\t2\r\n");
         listing.rows = {ListingRow{2, {qint32(cell.size()), 1, 0}, ListingRowKind::File, 0}};
+        QString report;
+        if (!unread.isEmpty()) {
+            listing.problems.append({unread, QStringLiteral("Permission denied")});
+            report = QStringLiteral("\r\n") + clipboardCell(QString::fromUtf8(unread) + QStringLiteral(": Permission denied"))
+                     + QStringLiteral("\r\n");
+        }
         QCOMPARE(clipboardText(QStringLiteral("a\tb"), listing),
-                 QStringLiteral("a\tb\r\nSub-Directories\tSize (KB)\r\n\r\n") + written + QStringLiteral("\t2\r\n"));
+                 QStringLiteral("a\tb\r\nSub-Directories\tSize (KB)\r\n\r\n") + written + QStringLiteral("\t2\r\n")
+                     + report);
     }
 };
 
