@@ -43,10 +43,12 @@ void BuildProgressStrip::placeAbove(const QRect &bar)
     setGeometry(margin, bar.top() - height - margin / 2, qMax(1, bar.width() - 2 * margin), height);
 }
 
-void BuildProgressStrip::showProgress(qsizetype entries, const QString &folder)
+void BuildProgressStrip::showProgress(qsizetype entries, qsizetype unread, const QString &folder)
 {
     const QString shortFolder = m_text->fontMetrics().elidedText(folder, Qt::ElideMiddle, m_text->width() / 2);
-    m_text->setText(tr("%L1 entries listed. Reading %2").arg(entries).arg(shortFolder));
+    const QString listed = unread > 0 ? tr("%L1 entries listed, %L2 could not be read.").arg(entries).arg(unread)
+                                      : tr("%L1 entries listed.").arg(entries);
+    m_text->setText(listed + u' ' + tr("Reading %1").arg(shortFolder));
     if (!isVisible()) {
         show();
         raise();

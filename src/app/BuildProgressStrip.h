@@ -22,7 +22,7 @@ public:
     void placeAbove(const QRect &bar);
 
 private:
-    void showProgress(qsizetype entries, const QString &folder);
+    void showProgress(qsizetype entries, qsizetype unread, const QString &folder);
     void followRun(bool running);
 
     QLabel *m_text;

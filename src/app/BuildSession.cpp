@@ -35,6 +35,7 @@ void BuildSession::begin()
         return;
     m_cancelRequested = false;
     m_done = 0;
+    m_unread = 0;
     m_current.clear();
     m_sinceStart.start();
     m_sinceEvents.start();
@@ -48,9 +49,10 @@ void BuildSession::end()
     emit runningChanged(false);
 }
 
-void BuildSession::yield(qsizetype done, const QString &current)
+void BuildSession::yield(qsizetype done, qsizetype unread, const QString &current)
 {
     m_done = done;
+    m_unread = unread;
     m_current = current;
     yield();
 }
@@ -61,7 +63,7 @@ void BuildSession::yield()
         return;
     if (m_sinceEvents.elapsed() >= m_yieldIntervalMs) {
         if (m_sinceStart.elapsed() >= m_progressDelayMs)
-            emit progress(m_done, m_current);
+            emit progress(m_done, m_unread, m_current);
         QCoreApplication::processEvents();
         m_sinceEvents.restart();
     }

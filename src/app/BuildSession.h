@@ -45,8 +45,9 @@ public:
     // Lets pending events run when they are due; throws Cancelled once
     // cancel() was asked for during this run. Outside a run it does nothing.
     void yield();
-    // The same, noting how far the work has come for the progress signal.
-    void yield(qsizetype done, const QString &current);
+    // The same, noting how far the work has come for the progress signal:
+    // entries done, entries that could not be read, what is being read.
+    void yield(qsizetype done, qsizetype unread, const QString &current);
 
     // Pending events run at most this often (8 ms unless set).
     void setYieldInterval(int milliseconds) { m_yieldIntervalMs = milliseconds; }
@@ -60,7 +61,7 @@ signals:
     void runningChanged(bool running);
     // How far a run has come, once it has lasted the progress delay; sent
     // just before pending events run.
-    void progress(qsizetype done, const QString &current);
+    void progress(qsizetype done, qsizetype unread, const QString &current);
 
 private:
     void begin();
@@ -73,5 +74,6 @@ private:
     QElapsedTimer m_sinceStart;
     QElapsedTimer m_sinceEvents;
     qsizetype m_done = 0;
+    qsizetype m_unread = 0;
     QString m_current;
 };

@@ -9,6 +9,7 @@
 #include "app/OptionSet.h"
 #include "app/PreviewPlacement.h"
 #include "app/PrintTitle.h"
+#include "app/WindowMessage.h"
 #include "Twips.h"
 #include "clipboard/ClipboardExport.h"
 #include "help/Artwork.h"
@@ -260,6 +261,7 @@ void frmMain::cmdPrint_Click()
         vsp1->show();
         vsp1->raise();
         m_buildProgress->raise();
+        showUnreadReport(this, Listing);
     } else {
         // 1. The last composed document goes to the default printer; a
         //    refused job keeps the preview on screen.
@@ -303,7 +305,7 @@ void frmMain::cmdCopy_Click()
 {
     if (m_session->isRunning())
         return;
-    runSteps([this] {
+    const bool copied = runSteps([this] {
         // 1. The options are stored whether or not the rest succeeds.
         SaveValuesToRegistry(*m_options);
         // 2.-4. The marks as typed, with a lone "+" / "-" kept as text for
@@ -317,6 +319,8 @@ void frmMain::cmdCopy_Click()
         putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing),
                        QGuiApplication::clipboard());
     });
+    if (copied)
+        showUnreadReport(this, Listing);
 }
 
 void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
@@ -334,7 +338,7 @@ void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
     BuildSession::Scope running(*m_session);
     buildListing(options, cSeperator, rSeperator, *m_fileSystem, Listing,
                  [this](const ListingProgress &progress) {
-                     m_session->yield(progress.entriesListed, progress.currentFolder);
+                     m_session->yield(progress.entriesListed, progress.entriesUnread, progress.currentFolder);
                  });
 }
 
@@ -418,9 +422,5 @@ void frmMain::Label2_Click()
 
 void frmMain::showFailure(const QString &text)
 {
-    // Window-modal and not blocking, so the handler that failed returns
-    // to the event loop at once.
-    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    showWindowMessage(this, QMessageBox::Warning, text);
 }

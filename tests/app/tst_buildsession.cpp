@@ -41,13 +41,13 @@ private slots:
         bool cancelled = false;
         try {
             BuildSession::Scope running(session);
-            session.yield(42, QStringLiteral("/srv/a"));
+            session.yield(42, 3, QStringLiteral("/srv/a"));
         } catch (const BuildSession::Cancelled &) {
             cancelled = true;
         }
         QCOMPARE(ran, eventsRun);
         QCOMPARE(cancelled, cancelInEvent);
-        const QList<QVariantList> shown{{qsizetype(42), QStringLiteral("/srv/a")}};
+        const QList<QVariantList> shown{{qsizetype(42), qsizetype(3), QStringLiteral("/srv/a")}};
         QCOMPARE(progress, progressShown ? shown : QList<QVariantList>());
     }
 

@@ -20,7 +20,10 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +48,28 @@ public:
     void helpRequest(QWidget *, const QString &, HelpCommand command, int data) override
     {
         topics.append(command == HelpCommand::Quit ? -1 : data);
+    }
+};
+
+// Root reads every folder whatever its permissions; without these two
+// capabilities (in this thread and the threads it starts) it meets them
+// like any user. Nothing changes for a user who lacks them already.
+class ReadLikeAUser
+{
+public:
+    ReadLikeAUser() { set(false); }
+    ~ReadLikeAUser() { set(true); }
+
+private:
+    static void set(bool on)
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2] = {};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return;
+        const quint32 bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+        data[0].effective = on ? data[0].effective | (data[0].permitted & bits) : data[0].effective & ~bits;
+        syscall(SYS_capset, &header, data);
     }
 };
 
@@ -92,11 +117,11 @@ class TestFrmMain : public QObject
         folders->setCurrentItem(folders->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).value(0));
         QTest::keyClick(folders, Qt::Key_Return);
     }
-    QString message() const // the one shown, if any
+    QString message() const // the one shown, if any, with what its details add
     {
         for (QMessageBox *box : m_window->findChildren<QMessageBox *>()) {
             if (box->isVisible())
-                return box->close(), box->text();
+                return box->close(), box->text() + box->detailedText();
         }
         return QString();
     }
@@ -303,6 +328,30 @@ private slots:
         verifyState(true);
         QCOMPARE(text("lblPrnt"), QStringLiteral("Page 1 of 1"));
         QVERIFY(m_window->Listing.ListBody.contains(QStringLiteral(";+ Docs|12|1/2/2001;")));
+    }
+
+    // An unreadable folder is listed with "?", the copy goes through, and
+    // the window says what could not be read once the clipboard holds it.
+    void unreadFolderIsCopiedAndTold()
+    {
+        const QString top = m_root->filePath(QStringLiteral("top"));
+        QVERIFY(make(top + QStringLiteral("/locked"), -1) && make(top + QStringLiteral("/open"), -1)
+                && make(top + QStringLiteral("/open/a.txt"), 2048));
+        QVERIFY(QFile::setPermissions(top + QStringLiteral("/locked"), {}));
+        const ReadLikeAUser user;
+        QVERIFY(openWindow());
+        openFolder(QStringLiteral("top"));
+        click("cmdCopy");
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains(QStringLiteral("'+ locked\t?\t")) && copied.contains(QStringLiteral("'+ open\t2\t")),
+                 qPrintable(copied));
+        QVERIFY(copied.endsWith(QStringLiteral("\r\n\r\n") + top + QStringLiteral("/locked: Permission denied\r\n")));
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = m_window->findChild<QMessageBox *>()) && box->isVisible());
+        QVERIFY(box->text().startsWith(QStringLiteral("One entry could not be read")));
+        QVERIFY(box->text().contains(QStringLiteral("\"+\"")) && box->text().contains(QStringLiteral("\"?\"")));
+        QCOMPARE(box->detailedText(), top + QStringLiteral("/locked: Permission denied"));
+        QFile::setPermissions(top + QStringLiteral("/locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void duringABuild_data()
