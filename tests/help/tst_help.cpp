@@ -7,6 +7,7 @@
 #include "help/frmIntro.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -147,12 +148,19 @@ private slots:
             opened.append(url);
             throw std::runtime_error("no browser");
         });
-        QCOMPARE(m_intro->Label2()->cursor().shape(), Qt::WhatsThisCursor);
-        QTest::mouseClick(m_intro->Label2(), Qt::LeftButton);
+        QLabel *link = m_intro->Label2();
+        QCOMPARE(link->cursor().shape(), Qt::WhatsThisCursor);
+        QTest::mouseClick(link, Qt::LeftButton);
         // A press that ends off the label is no click.
-        QTest::mousePress(m_intro->Label2(), Qt::LeftButton);
-        QTest::mouseRelease(m_intro->Label2(), Qt::LeftButton, {}, QPoint(-5, -5));
-        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://www.brambleworks.example/"))});
+        QTest::mousePress(link, Qt::LeftButton);
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+        // Enter and Space open it too, but not with Ctrl; so does a screen reader's press.
+        for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Space), QKeySequence("Ctrl+Return")})
+            QTest::keySequence(link, key);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
+        QCOMPARE(accessible->role(), QAccessible::Link);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened, QList<QUrl>(4, QUrl(QStringLiteral("https://www.brambleworks.example/"))));
         QVERIFY(m_intro->isVisible());
     }
 };
