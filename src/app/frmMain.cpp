@@ -34,6 +34,22 @@
 
 #include <utility>
 
+namespace {
+
+// A caption as the user reads it: the "&" that marks its Alt key's letter is
+// no part of it ("&&" stands for one "&").
+QString shownCaption(const QAbstractButton *button)
+{
+    QString caption = button->text();
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&')
+            caption.remove(i, 1);
+    }
+    return caption;
+}
+
+} // namespace
+
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
 {
@@ -83,7 +99,7 @@ void frmMain::createHelpMenu()
 {
     m_helpbar = new QMenu(tr("Help"), this);
     m_helpbar->setObjectName(QStringLiteral("helpbar"));
-    const QStringList helpItems{tr("Help Contents"), tr("Help About")};
+    const QStringList helpItems{tr("Help &Contents"), tr("Help &About")};
     for (int index = 0; index < helpItems.size(); ++index) {
         QAction *item = m_helpbar->addAction(helpItems.at(index));
         item->setObjectName(QStringLiteral("helpItem_%1").arg(index));
@@ -240,7 +256,7 @@ void frmMain::cmdPrint_Click()
     // A click queued while a build runs starts nothing.
     if (m_session->isRunning())
         return;
-    if (m_ui->cmdPrint->text() == tr("Print Preview")) {
+    if (shownCaption(m_ui->cmdPrint) == tr("Print Preview")) {
         // 1.-3. Store the options, take the marks as typed, compose. A
         //       failure leaves the window in the Options state.
         const bool composed = runSteps([this] {
@@ -255,11 +271,13 @@ void frmMain::cmdPrint_Click()
         // 4. Let pending window events run.
         QCoreApplication::processEvents();
         // 5.-8. Preview state.
-        m_ui->cmdPrint->setText(tr("Print"));
+        m_ui->cmdPrint->setText(tr("&Print"));
         m_ui->cmdHide->show();
         placePreviewSurface();
         vsp1->show();
         vsp1->raise();
+        // Page Up and Page Down work at once, without a click on the page.
+        vsp1->setFocus(Qt::OtherFocusReason);
         m_buildProgress->raise();
         showUnreadReport(this, Listing);
     } else {
@@ -276,9 +294,13 @@ void frmMain::cmdPrint_Click()
 
 void frmMain::cmdHide_Click()
 {
+    // The focus would pass on to "Exit", where a key meant for the preview
+    // ends the program; it goes back to the command that shows it again.
+    if (vsp1->hasFocus() || m_ui->cmdHide->hasFocus())
+        m_ui->cmdPrint->setFocus(Qt::OtherFocusReason);
     vsp1->hide();
     m_ui->cmdHide->hide();
-    m_ui->cmdPrint->setText(tr("Print Preview"));
+    m_ui->cmdPrint->setText(tr("&Print Preview"));
 }
 
 void frmMain::cmdNextPage_Click()

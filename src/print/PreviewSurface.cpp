@@ -127,6 +127,10 @@ PreviewSurface::PreviewSurface(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
+    // The surface stands in the window's tab order; the page view takes the keys.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_view);
+    showPage(0); // no page yet; names the view for screen readers
 }
 
 PreviewSurface::~PreviewSurface() = default;
@@ -251,6 +255,9 @@ void PreviewSurface::showPage(int page)
     m_shownPage = page;
     m_view->verticalScrollBar()->setValue(0);
     m_view->refresh();
+    // A screen reader says the name again when it changes under the focus.
+    m_view->setAccessibleName(page < 1 ? tr("Print preview")
+                                       : tr("Print preview, page %1 of %2").arg(page).arg(PageTotal()));
     emit shownPageChanged(m_shownPage);
 }
 

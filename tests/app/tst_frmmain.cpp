@@ -9,6 +9,7 @@
 #include "settings/OptionStore.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ class TestFrmMain : public QObject
     QTemporaryDir m_config;
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<frmIntro> m_intro;
     RecordingHelp m_help;
 
     // The real window loaded in the test's folder, its start-up window
@@ -107,10 +109,29 @@ class TestFrmMain : public QObject
         });
         timer->start(5);
     }
+    QWidget *openForm(const QString &form, bool preview)
+    {
+        if (form == QLatin1String("intro")) {
+            m_intro = std::make_unique<frmIntro>();
+            m_intro->show();
+            return QTest::qWaitForWindowActive(m_intro.get()) ? m_intro.get() : nullptr;
+        }
+        if (!openWindow())
+            return nullptr;
+        if (preview)
+            click("cmdPrint");
+        return m_window.get();
+    }
     template<typename T = QWidget>
     T *control(const QString &name) const { return m_window->findChild<T *>(name); }
     void click(const QString &name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
     QString text(const QString &name) const { return control(name)->property("text").toString(); }
+    // What a screen reader reads: a button's caption without its "&".
+    QString accessibleName(QWidget *widget) const
+    {
+        const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
+    }
     void openFolder(const QString &name)
     {
         auto *folders = control<FolderList>("Dir1");
@@ -129,7 +150,7 @@ class TestFrmMain : public QObject
     // preview and its hide button shown. Either way the commands are on.
     void verifyState(bool preview)
     {
-        QCOMPARE(text("cmdPrint"), preview ? QStringLiteral("Print") : QStringLiteral("Print Preview"));
+        QCOMPARE(accessibleName(control("cmdPrint")), preview ? QStringLiteral("Print") : QStringLiteral("Print Preview"));
         QCOMPARE(control("cmdHide")->isVisible(), preview);
         QCOMPARE(control("vsp1")->isVisible(), preview);
         QVERIFY(control("cmdPrint")->isEnabled() && control("cmdCopy")->isEnabled());
@@ -154,6 +175,7 @@ private slots:
     void cleanup()
     {
         m_window.reset();
+        m_intro.reset();
         QDir::setCurrent(QDir::tempPath());
         m_root.reset();
     }
@@ -247,6 +269,79 @@ private slots:
         }
         QCOMPARE(m_help.topics, unloads ? QList<int>({10, 0, -1}) : QList<int>({10, 0}));
         QCOMPARE(QSettings(settingsFileName(), QSettings::NativeFormat).value("Settings/Print Size"), "1");
+    }
+
+    // Each window from the keyboard: Tab goes round every control in the
+    // designed order, each with a name for a screen reader; each text box and
+    // list has a label whose Alt key moves the focus to it, each button a key
+    // that clicks it, and no key serves twice in a window.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<bool>("preview");       // opened in the Preview state
+        QTest::addColumn<QString>("press");      // a button, by its key, first
+        QTest::addColumn<QString>("focusAfter"); // where that leaves the focus
+        QTest::addColumn<QStringList>("order");
+        QStringList options{"Drive1", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdCancel", "cmdPrint",
+                            "cboLevel", "cmdPrevPage", "cmdNextPage", "cboGrid", "cmdHelp", "Label2", "chkFiles",
+                            "cmdCopy", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol"};
+        QTest::newRow("Hide Print Preview: back to Print Preview, not on to Exit")
+            << "main" << true << "cmdHide" << "cmdPrint" << options;
+        options.insert(5, QStringLiteral("cmdHide"));
+        options.insert(5, QStringLiteral("vsp1"));
+        QTest::newRow("Print Preview: into the preview") << "main" << false << "cmdPrint" << "vsp1" << options;
+        QTest::newRow("start-up window") << "intro" << false << "" << "" << QStringList{"Label2", "cmdOK_0", "cmdOK_1"};
+    }
+    void keyboard()
+    {
+        QFETCH(QString, form);
+        QFETCH(bool, preview);
+        QFETCH(QString, press);
+        QFETCH(QString, focusAfter);
+        QFETCH(QStringList, order);
+        QWidget *window = openForm(form, preview);
+        QVERIFY(window);
+        if (auto *button = window->findChild<QAbstractButton *>(press); !press.isEmpty()) {
+            QSignalSpy clicked(button, &QAbstractButton::clicked);
+            QTest::keySequence(window, button->shortcut());
+            QTRY_COMPARE(clicked.size(), 1);
+            QTRY_VERIFY(window->findChild<QWidget *>(focusAfter)->hasFocus());
+        }
+
+        window->findChild<QWidget *>(order.first())->setFocus();
+        QStringList reached;
+        QList<QKeySequence> keys;
+        for (qsizetype step = 0; step <= order.size(); ++step) {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus && !accessibleName(focus).isEmpty());
+            QTest::keyClick(focus, Qt::Key_Tab);
+            while (focus->objectName().isEmpty()) // in a part of a composite control (the preview)
+                focus = focus->parentWidget();
+            reached << focus->objectName();
+            if (auto *button = qobject_cast<QAbstractButton *>(focus))
+                QVERIFY2(!button->shortcut().isEmpty(), qPrintable(reached.last()));
+        }
+        QCOMPARE(reached, order << order.first());
+
+        QStringList named;
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!label->buddy())
+                continue;
+            keys << QKeySequence::mnemonic(label->text());
+            QTest::keySequence(window, keys.last());
+            QVERIFY2(label->buddy()->hasFocus(), qPrintable(label->objectName()));
+            named << label->objectName() + u'>' + label->buddy()->objectName();
+        }
+        const QStringList mainLabels{"Label1_0>Drive1",    "Label1_1>Dir1",     "Label1_2>txtTitle",
+                                     "Label1_3>cboLevel",  "Label1_4>cboGrid",  "Label1_5>txtDirI",
+                                     "Label1_6>txtFileI",  "Label1_7>txtDirCol", "Label1_8>txtSizeCol",
+                                     "Label1_9>txtDateCol"};
+        named.sort();
+        QCOMPARE(named, form == QLatin1String("main") ? mainLabels : QStringList());
+        for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            keys << button->shortcut();
+        for (const QKeySequence &key : std::as_const(keys))
+            QVERIFY2(key.isEmpty() || keys.count(key) == 1, qPrintable(key.toString()));
     }
 
     void exitAtStartLoadsNothing()

@@ -15,7 +15,8 @@ inline QRect drawnRect(const QWidget *control)
     const auto *label = qobject_cast<const QLabel *>(control);
     if (!label || label->text().isEmpty())
         return control->geometry();
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    // The "&" that marks an Alt key's letter takes no room on screen.
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
     return label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text()).translated(label->pos());
 }
 
@@ -31,7 +32,9 @@ inline bool captionCut(const QWidget *control)
     if (qobject_cast<const QCheckBox *>(control))
         return control->sizeHint().width() > control->width();
     const auto *button = qobject_cast<const QAbstractButton *>(control);
-    return button && button->fontMetrics().horizontalAdvance(button->text()) > button->contentsRect().width();
+    return button
+           && button->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, button->text()).width()
+                  > button->contentsRect().width();
 }
 
 // The named, visible controls of parent; fixedText names the ones whose
