@@ -46,7 +46,9 @@ void BuildProgressStrip::placeAbove(const QRect &bar)
 void BuildProgressStrip::showProgress(qsizetype entries, const QString &folder)
 {
     const QString shortFolder = m_text->fontMetrics().elidedText(folder, Qt::ElideMiddle, m_text->width() / 2);
-    m_text->setText(tr("%L1 entries listed. Reading %2").arg(entries).arg(shortFolder));
+    // No folder: the walk is over and the pages are being laid out.
+    m_text->setText(folder.isEmpty() ? tr("%L1 entries listed. Laying out pages").arg(entries)
+                                     : tr("%L1 entries listed. Reading %2").arg(entries).arg(shortFolder));
     if (!isVisible()) {
         show();
         raise();

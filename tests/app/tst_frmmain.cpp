@@ -314,6 +314,7 @@ private slots:
         QTest::newRow("Print Preview clicked in a copy's build: refused") << "cmdCopy" << "cmdPrint" << false;
         QTest::newRow("Escape cancels a copy") << "cmdCopy" << "Escape" << true;
         QTest::newRow("Cancel keeps the earlier preview") << "cmdPrint" << "buildCancel" << true;
+        QTest::newRow("Cancel in the layout keeps the earlier preview") << "cmdPrint" << "layoutCancel" << true;
         QTest::newRow("a vanished folder fails a preview") << "cmdPrint" << "rmdir" << true;
         QTest::newRow("a vanished folder fails a copy") << "cmdCopy" << "rmdir" << true;
     }
@@ -336,9 +337,19 @@ private slots:
         session->setYieldInterval(0);
         session->setProgressDelay(0);
         bool sawBuilding = during == QLatin1String("rmdir");
+        // Once every row is listed the strip tells the pages are being laid out.
+        bool sawLayout = during != QLatin1String("layoutCancel");
+        connect(session, &BuildSession::progress, m_window.get(), [&](qsizetype entries, const QString &folder) {
+            if (!sawLayout && folder.isEmpty()) {
+                sawLayout = entries == 300 && text("buildProgressText").endsWith(QStringLiteral("Laying out pages"));
+                click("buildCancel");
+            }
+        });
         QTimer::singleShot(0, m_window.get(), [&] {
             sawBuilding = session->isRunning() && !control("cmdPrint")->isEnabled()
                           && !control("cmdCopy")->isEnabled() && control("buildProgress")->isVisible();
+            if (during == QLatin1String("layoutCancel"))
+                return;
             if (during == QLatin1String("Escape"))
                 return QTest::keyClick(m_window.get(), Qt::Key_Escape);
             click(during);
@@ -350,7 +361,7 @@ private slots:
         });
         click(running);
 
-        QVERIFY(sawBuilding);
+        QVERIFY(sawBuilding && sawLayout);
         QVERIFY(!session->isRunning() && !control("buildProgress")->isVisible());
         const QString shown = message(); // a failure is told, a cancel is not
         QVERIFY(during == QLatin1String("rmdir") ? shown.contains(top) : shown.isEmpty());
