@@ -9,7 +9,11 @@
 //   app-bench [FOLDER] [--depth TEXT]
 //
 // Runs on the offscreen platform unless another is asked for, and keeps
-// its settings in a temporary folder, never the user's.
+// its settings in a temporary folder, never the user's. With --make-tree it
+// only makes a test tree of about N entries, as listing-bench does (it
+// hands over to listing-bench beside it).
+//
+//   app-bench --make-tree DIR --entries N
 
 #include "app/FolderList.h"
 #include "app/frmMain.h"
@@ -34,13 +38,33 @@
 #include <functional>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
 int usage()
 {
-    std::fputs("usage: app-bench [FOLDER] [--depth TEXT]\n", stderr);
+    std::fputs("usage: app-bench [FOLDER] [--depth TEXT]\n"
+               "       app-bench --make-tree DIR --entries N\n", stderr);
     return 2;
+}
+
+// One way of making trees for every bench: listing-bench's.
+int makeTree(char *argv[])
+{
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) {
+        std::perror("app-bench: /proc/self/exe");
+        return 1;
+    }
+    self[n] = 0;
+    const QByteArray dir = QByteArray(self).left(QByteArray(self).lastIndexOf('/'));
+    const QByteArray tool = dir + "/listing-bench";
+    argv[0] = const_cast<char *>(tool.constData());
+    execv(tool.constData(), argv);
+    std::perror(tool.constData());
+    return 1;
 }
 
 // Watches one widget for its first paint once armed.
@@ -77,6 +101,8 @@ int main(int argc, char *argv[])
 {
     QString folder = QStringLiteral("/usr");
     QString depth = QStringLiteral("3");
+    if (argc > 1 && std::strcmp(argv[1], "--make-tree") == 0)
+        return argc == 5 && std::strcmp(argv[3], "--entries") == 0 ? makeTree(argv) : usage();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--depth") == 0 && i + 1 < argc)
             depth = QString::fromLocal8Bit(argv[++i]);
@@ -149,9 +175,10 @@ int main(int argc, char *argv[])
     qint64 lastTickNs = 0;
     qint64 maxGapNs = 0;
     qint64 maxGapStartNs = 0;
-    // The last tick the listing build was still running at: where the walk
-    // ends and the layout begins, as the event loop sees it.
+    // The last tick that saw the listing grow: where the walk ends and the
+    // layout begins, as the event loop sees it.
     qint64 lastBuildingTickNs = 0;
+    qsizetype rowsSeen = 0;
     QTimer pulse;
     pulse.setTimerType(Qt::PreciseTimer);
     pulse.setInterval(1);
@@ -161,8 +188,10 @@ int main(int argc, char *argv[])
             maxGapNs = now - lastTickNs;
             maxGapStartNs = lastTickNs;
         }
-        if (window.buildSession()->isRunning())
+        if (window.Listing.rows.size() != rowsSeen) {
+            rowsSeen = window.Listing.rows.size();
             lastBuildingTickNs = now;
+        }
         lastTickNs = now;
     });
 
