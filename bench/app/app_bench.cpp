@@ -1,15 +1,19 @@
 // The end-to-end figure of "Print Preview": the real main window, driven
 // through its controls the way a user drives it, on a folder given on the
 // command line (default /usr), depth 3 and all columns. Prints how long the
-// click takes to the first page on screen and the longest stretch in which
-// the event loop took no events while the build and composition ran, with
-// when that stretch began and when the listing build ended, to tell which
-// of the two it belongs to.
+// click takes to the first page on screen, the longest stretch in which
+// the event loop took no events while the build and composition ran, and
+// the five longest over 30 ms with when each began; with when the listing
+// build ended, that tells the walk's from the layout's. Then the peak RSS.
 //
 //   app-bench [FOLDER] [--depth TEXT]
 //
 // Runs on the offscreen platform unless another is asked for, and keeps
-// its settings in a temporary folder, never the user's.
+// its settings in a temporary folder, never the user's. With --make-tree it
+// only makes a test tree of about N entries, as listing-bench does (it
+// hands over to listing-bench beside it).
+//
+//   app-bench --make-tree DIR --entries N
 
 #include "app/FolderList.h"
 #include "app/frmMain.h"
@@ -32,15 +36,37 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
 int usage()
 {
-    std::fputs("usage: app-bench [FOLDER] [--depth TEXT]\n", stderr);
+    std::fputs("usage: app-bench [FOLDER] [--depth TEXT]\n"
+               "       app-bench --make-tree DIR --entries N\n", stderr);
     return 2;
+}
+
+// One way of making trees for every bench: listing-bench's.
+int makeTree(char *argv[])
+{
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) {
+        std::perror("app-bench: /proc/self/exe");
+        return 1;
+    }
+    self[n] = 0;
+    const QByteArray dir = QByteArray(self).left(QByteArray(self).lastIndexOf('/'));
+    const QByteArray tool = dir + "/listing-bench";
+    argv[0] = const_cast<char *>(tool.constData());
+    execv(tool.constData(), argv);
+    std::perror(tool.constData());
+    return 1;
 }
 
 // Watches one widget for its first paint once armed.
@@ -77,6 +103,8 @@ int main(int argc, char *argv[])
 {
     QString folder = QStringLiteral("/usr");
     QString depth = QStringLiteral("3");
+    if (argc > 1 && std::strcmp(argv[1], "--make-tree") == 0)
+        return argc == 5 && std::strcmp(argv[3], "--entries") == 0 ? makeTree(argv) : usage();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--depth") == 0 && i + 1 < argc)
             depth = QString::fromLocal8Bit(argv[++i]);
@@ -149,20 +177,28 @@ int main(int argc, char *argv[])
     qint64 lastTickNs = 0;
     qint64 maxGapNs = 0;
     qint64 maxGapStartNs = 0;
-    // The last tick the listing build was still running at: where the walk
-    // ends and the layout begins, as the event loop sees it.
+    // Every stretch over 30 ms, to tell the walk's from the layout's.
+    constexpr qint64 LongGapNs = 30'000'000;
+    std::vector<std::pair<qint64, qint64>> longGaps;   // length, start
+    // The last tick that saw the listing grow: where the walk ends and the
+    // layout begins, as the event loop sees it.
     qint64 lastBuildingTickNs = 0;
+    qsizetype rowsSeen = 0;
     QTimer pulse;
     pulse.setTimerType(Qt::PreciseTimer);
     pulse.setInterval(1);
     QObject::connect(&pulse, &QTimer::timeout, &pulse, [&] {
         const qint64 now = clock.nsecsElapsed();
+        if (firstPaint.paintedAtNs == 0 && now - lastTickNs > LongGapNs)
+            longGaps.emplace_back(now - lastTickNs, lastTickNs);
         if (firstPaint.paintedAtNs == 0 && now - lastTickNs > maxGapNs) {
             maxGapNs = now - lastTickNs;
             maxGapStartNs = lastTickNs;
         }
-        if (window.buildSession()->isRunning())
+        if (window.Listing.rows.size() != rowsSeen) {
+            rowsSeen = window.Listing.rows.size();
             lastBuildingTickNs = now;
+        }
         lastTickNs = now;
     });
 
@@ -182,6 +218,8 @@ int main(int argc, char *argv[])
     }
     // The tick that ends the last gap may not come before the paint: the
     // gap up to the paint counts too.
+    if (firstPaint.paintedAtNs - lastTickNs > LongGapNs)
+        longGaps.emplace_back(firstPaint.paintedAtNs - lastTickNs, lastTickNs);
     if (firstPaint.paintedAtNs - lastTickNs > maxGapNs) {
         maxGapNs = firstPaint.paintedAtNs - lastTickNs;
         maxGapStartNs = lastTickNs;
@@ -198,6 +236,12 @@ int main(int argc, char *argv[])
     std::printf("build_s: %.3f\n", lastBuildingTickNs / 1e9);
     std::printf("max_event_gap_ms: %.1f\n", maxGapNs / 1e6);
     std::printf("max_event_gap_from_s: %.3f\n", maxGapStartNs / 1e9);
+    // The five longest, as length_ms@from_s.
+    std::sort(longGaps.begin(), longGaps.end(), std::greater<>());
+    std::printf("gaps_over_30ms: %zu", longGaps.size());
+    for (size_t i = 0; i < std::min<size_t>(longGaps.size(), 5); ++i)
+        std::printf(" %.0f@%.3f", longGaps[i].first / 1e6, longGaps[i].second / 1e9);
+    std::printf("\n");
     std::printf("peak_rss_mb: %.1f\n", self.ru_maxrss / 1024.0);
     return 0;
 }

@@ -48,7 +48,9 @@ void BuildProgressStrip::showProgress(qsizetype entries, qsizetype unread, const
     const QString shortFolder = m_text->fontMetrics().elidedText(folder, Qt::ElideMiddle, m_text->width() / 2);
     const QString listed = unread > 0 ? tr("%L1 entries listed, %L2 could not be read.").arg(entries).arg(unread)
                                       : tr("%L1 entries listed.").arg(entries);
-    m_text->setText(listed + u' ' + tr("Reading %1").arg(shortFolder));
+    // No folder: the walk is over and the pages are being laid out.
+    m_text->setText(listed + u' '
+                    + (folder.isEmpty() ? tr("Laying out pages") : tr("Reading %1").arg(shortFolder)));
     if (!isVisible()) {
         show();
         raise();

@@ -22,6 +22,7 @@ public:
     void placeAbove(const QRect &bar);
 
 private:
+    // folder: the one being read; empty once the layout runs.
     void showProgress(qsizetype entries, qsizetype unread, const QString &folder);
     void followRun(bool running);
 

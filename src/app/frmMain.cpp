@@ -372,7 +372,12 @@ void frmMain::SendPrintData()
         CreatString(cSeperator, rSeperator);
         return Listing;
     };
-    PrintComposer::SendPrintData(*vsp1, values, creatString);
+    // The walk and the table's layout are one run: the window stays live
+    // through both, and Cancel in either puts the earlier document back.
+    BuildSession::Scope running(*m_session);
+    PrintComposer::SendPrintData(*vsp1, values, creatString, [this] {
+        m_session->yield(Listing.rows.size(), Listing.problems.size(), QString());
+    });
 }
 
 bool frmMain::runSteps(const std::function<void()> &steps)

@@ -13,6 +13,9 @@ namespace {
 
 constexpr int MaxPointSize = 1000;     // keeps pixel sizes (points x 20) well inside int
 constexpr qreal GridPenWidth = 15;     // three quarters of a point
+// Rows laid out between yields: some tens of microseconds, so the yield's
+// own cost stays out of sight and the caller still gets its turn in time.
+constexpr qsizetype RowsPerYield = 64;
 
 bool isHighSurrogateAt(QStringView text, qsizetype i)
 {
@@ -273,7 +276,7 @@ TextStyle PreviewDocument::styleOfRow(QStringView rowText, const TableSetup &set
 }
 
 void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading, Rows body,
-                                  const TableSetup &setup, const RowStyle &rowStyle)
+                                  const TableSetup &setup, const RowStyle &rowStyle, const Yield &yield)
 {
     Table table;
     QList<ColumnSpec> cols = columns;
@@ -310,11 +313,11 @@ void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading
         startPage();
     m_slices.push_back({block, 0, 0, true, int(m_y)});
     m_y += headingTotal;
-    layOutBody(block, setup, rowStyle);
+    layOutBody(block, setup, rowStyle, yield);
     m_y += ParagraphSpacing;
 }
 
-void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle)
+void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle, const Yield &yield)
 {
     Table &t = m_tables.back();
     const qsizetype rowCount = t.body.rowCount();
@@ -323,6 +326,8 @@ void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowSt
     int lastStyleFont = -1;
     TextStyle lastStyle;
     for (qsizetype r = 0; r < rowCount; ++r) {
+        if (yield && r % RowsPerYield == RowsPerYield - 1)
+            yield();
         const TextStyle style = styleOfRow(t.body.rowText(r), setup, rowStyle);
         if (lastStyleFont < 0 || style != lastStyle) {
             lastStyleFont = fontIndex(style);

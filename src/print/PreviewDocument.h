@@ -67,6 +67,10 @@ public:
     // laid out, with the row's text and the table's style; the row is set
     // in the style it leaves.
     using RowStyle = std::function<void(QStringView rowText, TextStyle &style)>;
+    // Called every few rows while a table is laid out, so that a long one
+    // leaves room for the caller's events. Whatever it throws ends the
+    // layout there and passes through; the table is then cut short.
+    using Yield = std::function<void()>;
 
     struct TableSetup
     {
@@ -90,7 +94,8 @@ public:
     const QString &footerText() const { return m_footer; }
     void appendParagraph(const QString &text, const TextStyle &style);
     void appendTable(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                     TableText::Rows body, const TableSetup &setup, const RowStyle &rowStyle = {});
+                     TableText::Rows body, const TableSetup &setup, const RowStyle &rowStyle = {},
+                     const Yield &yield = {});
 
     // Ends the document: an empty document still has one page for its header and footer.
     void finish();
@@ -138,7 +143,7 @@ private:
     static TextStyle styleOfRow(QStringView rowText, const TableSetup &setup, const RowStyle &rowStyle);
     // Places the body rows of the table just appended, from the page slice
     // its heading opened.
-    void layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle);
+    void layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle, const Yield &yield);
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
     void paintSlice(PageCanvas &canvas, const Slice &slice) const;
     void paintRow(PageCanvas &canvas, const Table &table, const TableText::Rows &rows,

@@ -182,7 +182,7 @@ void PreviewSurface::AppendTable(const QString &format, const QString &heading, 
 }
 
 void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText,
-                                 const NameStart &nameStart)
+                                 const NameStart &nameStart, const PreviewDocument::Yield &yield)
 {
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
     const int cells = std::clamp(listing.columnCount(), 1, 3);
@@ -198,26 +198,22 @@ void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableTe
     }
     heading.endRow();
 
-    TableText::Rows body;
-    body.setText(listing.ListBody);
-    body.reserve(listing.rows.size(), cells);
-    for (const ListingRow &row : listing.rows) {
-        for (int c = 0; c < cells; ++c)
-            body.addCell(listing.cellOffset(row, c), row.cellLength[c]);
-        body.endRow();
-        const QStringView first = listing.cell(row, 0);
-        if (nameStart && mayReorder(first))
-            body.addIsolateFrom(body.rowCount() - 1, nameStart(row, first));
+    TableText::Rows::IsolateFrom isolateFrom;
+    if (nameStart) {
+        isolateFrom = [nameStart](const ListingRow &row, QStringView first) -> qsizetype {
+            return mayReorder(first) ? nameStart(row, first) : -1;
+        };
     }
-
-    appendRows(columns, std::move(heading), std::move(body), beforeTableText);
+    appendRows(columns, std::move(heading), TableText::Rows(listing, cells, std::move(isolateFrom)),
+               beforeTableText, yield);
 }
 
 void PreviewSurface::appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                                TableText::Rows body, const BeforeTableText &beforeTableText)
+                                TableText::Rows body, const BeforeTableText &beforeTableText,
+                                const PreviewDocument::Yield &yield)
 {
     m_document->appendTable(columns, std::move(heading), std::move(body),
-                            {m_gridStyle, m_keepWithHeading, m_tableLeft, m_style}, beforeTableText);
+                            {m_gridStyle, m_keepWithHeading, m_tableLeft, m_style}, beforeTableText, yield);
 }
 
 void PreviewSurface::RestorePreviousDocument()
@@ -239,7 +235,7 @@ void PreviewSurface::FinishDocument()
 
 int PreviewSurface::PageTotal() const
 {
-    return m_document->pageCount();
+    return m_replaced ? 0 : m_document->pageCount();
 }
 
 void PreviewSurface::ShownPage(int page)

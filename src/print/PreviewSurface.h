@@ -78,17 +78,21 @@ public:
     using BeforeTableText = PreviewDocument::RowStyle;
     void AppendTable(const QString &format, const QString &heading, const QString &body,
                      const BeforeTableText &beforeTableText = {});
-    // The same from a listing's structured rows: a name holding "|" or ";"
-    // stays one cell of one row. nameStart, if given, tells where the name
-    // begins in a row's first cell; the name is then set as an isolate.
+    // The same from a listing's structured rows, read where they stand
+    // (shared, not copied): a name holding "|" or ";" stays one cell of one
+    // row. nameStart, if given, tells where the name begins in a row's
+    // first cell; the name is then set as an isolate. The document keeps it
+    // and asks it as rows are painted. yield runs every few rows of the
+    // layout; what it throws ends the composition (RestorePreviousDocument).
     using NameStart = std::function<qsizetype(const ListingRow &row, QStringView firstCell)>;
     void AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText = {},
-                     const NameStart &nameStart = {});
+                     const NameStart &nameStart = {}, const PreviewDocument::Yield &yield = {});
 
     // Closes the document; PageTotal is final and page 1 shows.
     void FinishDocument();
 
-    // 0 before any document exists.
+    // 0 before any document exists, and while one is composed: a document
+    // still being laid out has no page to show and no total to tell.
     int PageTotal() const;
     // Kept within 1..PageTotal; 0 while there is no page.
     int ShownPage() const { return m_shownPage; }
@@ -118,13 +122,15 @@ protected:
 
 private:
     void appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                    TableText::Rows body, const BeforeTableText &beforeTableText);
+                    TableText::Rows body, const BeforeTableText &beforeTableText,
+                    const PreviewDocument::Yield &yield = {});
     // Shows page and tells so, also when only the document under it changed.
     void showPage(int page);
     void saveAsPdfInteractively();
 
     std::unique_ptr<PreviewDocument> m_document;
-    // What BeginDocument replaced, kept until FinishDocument.
+    // What BeginDocument replaced, kept until FinishDocument: set while a
+    // document is composed.
     struct Replaced
     {
         std::unique_ptr<PreviewDocument> document;

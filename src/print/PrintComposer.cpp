@@ -96,7 +96,8 @@ void appendReport(PreviewSurface &vsp1, const ListingText &listing)
     vsp1.AppendParagraph(ListingFormat::problemLines(listing).join(u'\n'));
 }
 
-void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString)
+void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString,
+             const std::function<void()> &yield)
 {
     vsp1.PreviewMode(true);
     if (const std::optional<int> grid = gridStyleFor(window.gridText))
@@ -122,9 +123,11 @@ void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString
     const auto rowStyle = [&dirIndicator](QStringView text, TextStyle &style) {
         vsp1_BeforeTableText(text, dirIndicator, style);
     };
-    vsp1.AppendTable(listing, rowStyle, [&dirIndicator](const ListingRow &row, QStringView cell) {
-        return nameStart(cell, row.kind, dirIndicator);
-    });
+    // Kept by the document for painting: its own copy of the mark.
+    const auto nameAt = [mark = dirIndicator](const ListingRow &row, QStringView cell) {
+        return nameStart(cell, row.kind, mark);
+    };
+    vsp1.AppendTable(listing, rowStyle, nameAt, yield);
     appendReport(vsp1, listing);
     vsp1.PageFooterText(QStringLiteral("||") + QCoreApplication::translate("PrintComposer", "Page %d"));
     vsp1.FinishDocument();
@@ -132,11 +135,12 @@ void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString
 
 } // namespace
 
-void SendPrintData(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString)
+void SendPrintData(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString,
+                   const std::function<void()> &yield)
 {
     WaitCursor hourglass;
     try {
-        compose(vsp1, window, creatString);
+        compose(vsp1, window, creatString, yield);
     } catch (...) {
         // A cancelled or failed composition leaves nothing half-built on
         // the surface: the earlier document comes back with its page.

@@ -30,9 +30,12 @@ using CreatString =
     std::function<const ListingText &(const QString &cSeperator, const QString &rSeperator)>;
 
 // Shows the hourglass while it runs and puts the pointer back however it
-// ends; anything thrown passes to the caller with the steps done so far
-// left in place. The page label follows the surface's shownPageChanged.
-void SendPrintData(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString);
+// ends; anything thrown (by the build, or by yield, which runs every few
+// rows of the table's layout) passes to the caller, and the surface gets
+// its earlier document back. The page label follows the surface's
+// shownPageChanged.
+void SendPrintData(PreviewSurface &vsp1, const WindowValues &window, const CreatString &creatString,
+                   const std::function<void()> &yield = {});
 
 // The grid style a cboGrid text selects; no value for a text that matches
 // none (the surface then keeps its style).

@@ -3,6 +3,7 @@
 #include "listing/NumberText.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace TableText {
 
@@ -52,16 +53,36 @@ QList<ColumnSpec> parseColumnFormat(QStringView format)
     return columns;
 }
 
+Rows::Rows(const ListingText &listing, int columns, IsolateFrom isolateFrom)
+    : m_text(listing.ListBody), m_listed(true), m_listingRows(listing.rows), m_columns(std::clamp(columns, 1, 3)),
+      m_separatorSize(listing.columnSeparator.size()), m_isolateFrom(std::move(isolateFrom))
+{
+}
+
 QStringView Rows::cell(qsizetype row, int column) const
 {
-    const CellRef &ref = m_cells[size_t(m_rowStart[row] + column)];
-    return QStringView(m_text).mid(ref.offset, ref.length);
+    if (!m_listed) {
+        const CellRef &ref = m_cells[size_t(m_rowStart[size_t(row)] + column)];
+        return QStringView(m_text).mid(ref.offset, ref.length);
+    }
+    const ListingRow &r = m_listingRows[row];
+    qsizetype start = r.offset;
+    for (int c = 0; c < column; ++c)
+        start += r.cellLength[c] + m_separatorSize;
+    return QStringView(m_text).mid(start, r.cellLength[column]);
 }
 
 QStringView Rows::rowText(qsizetype row) const
 {
-    const qsizetype first = m_rowStart[row];
-    const qsizetype last = m_rowStart[row + 1] - 1;
+    if (m_listed) {
+        const ListingRow &r = m_listingRows[row];
+        qsizetype length = r.cellLength[0];
+        for (int c = 1; c < m_columns; ++c)
+            length += m_separatorSize + r.cellLength[c];
+        return QStringView(m_text).mid(r.offset, length);
+    }
+    const qsizetype first = m_rowStart[size_t(row)];
+    const qsizetype last = m_rowStart[size_t(row) + 1] - 1;
     if (last < first)
         return {};
     const qsizetype start = m_cells[size_t(first)].offset;
@@ -71,14 +92,7 @@ QStringView Rows::rowText(qsizetype row) const
 
 qsizetype Rows::isolateFrom(qsizetype row) const
 {
-    const auto it = std::lower_bound(m_isolateFrom.begin(), m_isolateFrom.end(), std::pair{row, qsizetype(-1)});
-    return it != m_isolateFrom.end() && it->first == row ? it->second : -1;
-}
-
-void Rows::reserve(qsizetype rows, int columns)
-{
-    m_cells.reserve(size_t(rows) * size_t(std::max(columns, 1)));
-    m_rowStart.reserve(size_t(rows) + 1);
+    return m_listed && m_isolateFrom ? m_isolateFrom(m_listingRows[row], cell(row, 0)) : -1;
 }
 
 Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow,

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "listing/ListingText.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
 
-#include <utility>
+#include <functional>
 #include <vector>
 
 // Parsing of the texts the preview surface accepts: the column format
@@ -36,35 +38,46 @@ struct CellRef
     qsizetype length = 0;
 };
 
-// Rows of a table, each a run of cells pointing into one shared text.
+// Rows of a table, each a run of cells in one shared text: either cells
+// parsed from table text, or a listing's own rows read where they stand,
+// so that a million-row listing is laid out without a copy of its cells.
 class Rows
 {
 public:
+    // Where the run of a listing row's first cell that is set as an isolate
+    // (a name) begins, or -1 for none.
+    using IsolateFrom = std::function<qsizetype(const ListingRow &row, QStringView firstCell)>;
+
     Rows() = default;
+    // The listing's text and rows are shared, not copied, and stay valid
+    // however the listing changes later. columns: 1 to 3.
+    Rows(const ListingText &listing, int columns, IsolateFrom isolateFrom = {});
 
     const QString &text() const { return m_text; }
-    qsizetype rowCount() const { return qsizetype(m_rowStart.size()) - 1; }
-    int cellCount(qsizetype row) const { return int(m_rowStart[row + 1] - m_rowStart[row]); }
+    qsizetype rowCount() const { return m_listed ? m_listingRows.size() : qsizetype(m_rowStart.size()) - 1; }
+    int cellCount(qsizetype row) const
+    {
+        return m_listed ? m_columns : int(m_rowStart[size_t(row) + 1] - m_rowStart[size_t(row)]);
+    }
     QStringView cell(qsizetype row, int column) const;
     // The row's text from its first cell to the end of its last, separators included.
     QStringView rowText(qsizetype row) const;
-    // Where the run of the row's first cell that is set as an isolate (a
-    // name) begins, or -1 when the cell has none.
     qsizetype isolateFrom(qsizetype row) const;
-    // Builders: a row is its cells added in order, then endRow().
+    // Builders of parsed rows: a row is its cells added in order, then endRow().
     void setText(const QString &text) { m_text = text; }
     void addCell(qsizetype offset, qsizetype length) { m_cells.push_back({offset, length}); }
     void endRow() { m_rowStart.push_back(qsizetype(m_cells.size())); }
-    // For the rows that have one, in row order: most names need none, and a
-    // million rows then cost nothing here.
-    void addIsolateFrom(qsizetype row, qsizetype offset) { m_isolateFrom.emplace_back(row, offset); }
-    void reserve(qsizetype rows, int columns);
 
 private:
     QString m_text;
     std::vector<CellRef> m_cells;
     std::vector<qsizetype> m_rowStart{0};
-    std::vector<std::pair<qsizetype, qsizetype>> m_isolateFrom;     // row, offset
+    // A listing's rows instead of parsed cells.
+    bool m_listed = false;
+    QList<ListingRow> m_listingRows;
+    int m_columns = 0;
+    qsizetype m_separatorSize = 0;
+    IsolateFrom m_isolateFrom;
 };
 
 // Splits text into rows at rowSeparator and each row into at most
