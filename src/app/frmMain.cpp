@@ -241,15 +241,18 @@ void frmMain::cmdPrint_Click()
     if (m_session->isRunning())
         return;
     if (m_ui->cmdPrint->text() == tr("Print Preview")) {
-        // 1.-3. Store the options, take the marks as typed, compose. A
-        //       failure leaves the window in the Options state.
+        // 1. Store the options; a store that fails stops nothing.
+        const QString storeNote = storeOptions();
+        // 2.-3. Take the marks as typed, compose. A failure leaves the
+        //       window in the Options state.
         const bool composed = runSteps([this] {
-            SaveValuesToRegistry(*m_options);
             DirIndicator = m_ui->txtDirI->text();
             FileIndicator = m_ui->txtFileI->text();
             // A cancelled or failed one puts the earlier document back.
             SendPrintData();
         });
+        if (!storeNote.isEmpty())
+            showFailure(storeNote);
         if (!composed)
             return;
         // 4. Let pending window events run.
@@ -305,9 +308,10 @@ void frmMain::cmdCopy_Click()
 {
     if (m_session->isRunning())
         return;
+    // 1. The options are stored whether or not the rest succeeds, and a
+    //    store that fails stops nothing.
+    const QString storeNote = storeOptions();
     const bool copied = runSteps([this] {
-        // 1. The options are stored whether or not the rest succeeds.
-        SaveValuesToRegistry(*m_options);
         // 2.-4. The marks as typed, with a lone "+" / "-" kept as text for
         //       spreadsheets.
         DirIndicator = clipboardDirIndicator(m_ui->txtDirI->text());
@@ -319,8 +323,19 @@ void frmMain::cmdCopy_Click()
         putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing),
                        QGuiApplication::clipboard());
     });
+    if (!storeNote.isEmpty())
+        showFailure(storeNote);
     if (copied)
         showUnreadReport(this, Listing);
+}
+
+QString frmMain::storeOptions()
+{
+    SettingsSaveReport report = SaveValuesToRegistry(*m_options);
+    // A store that cannot be written stays so: told once per run.
+    if (!report.failure.isEmpty() && std::exchange(m_storeFailureTold, true))
+        report.failure.clear();
+    return settingsSaveReportMessage(report);
 }
 
 void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)

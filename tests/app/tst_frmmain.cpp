@@ -258,14 +258,94 @@ private slots:
         QCOMPARE(text("lblPath"), QString());
     }
 
+    void unusableStoredValueIsReported_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("row"); // the folder's row as copied
+        QTest::newRow("check state 7: its default") << "Print Files" << "7" << "\"Print Files\" held \"7\"" << "'+ sub\t";
+        QTest::newRow("a 100,000-character mark: its first 1,000")
+            << "Directory Indicator" << QString(100000, u'x') << "held 100,000 characters; the first 1,000 are used"
+            << QString(1000, u'x') + " sub\t";
+    }
     void unusableStoredValueIsReported()
     {
-        QSettings(settingsFileName(), QSettings::NativeFormat).setValue("Settings/Print Files", "7");
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, told);
+        QFETCH(QString, row);
+        QVERIFY(make(m_root->filePath(QStringLiteral("sub")), -1));
+        QSettings(settingsFileName(), QSettings::NativeFormat).setValue("Settings/" + key, stored);
         QVERIFY(openWindow());
         QString shown;
         QVERIFY(QTest::qWaitFor([&] { return !(shown = message()).isEmpty(); }));
-        QVERIFY(shown.contains(QStringLiteral("\"Print Files\" held \"7\"")));
+        QVERIFY2(shown.contains(told), qPrintable(shown));
         QVERIFY(control<QAbstractButton>("chkFiles")->isChecked());
+        click("cmdCopy");
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY(copied.contains(QStringLiteral("\r\n") + row) && !copied.contains(u'x' + row));
+    }
+
+    // A settings file turned against the program: the copy still happens,
+    // one message names the file, and a file that cannot be read is kept.
+    void brokenSettingsNeverStopACopy_data()
+    {
+        QTest::addColumn<QString>("broken");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("read-only file") << "file" << "will not be remembered";
+        QTest::newRow("read-only folder") << "folder" << "will not be remembered";
+        QTest::newRow("a file in place of the folder") << "in place" << "is not a folder";
+        QTest::newRow("junk, beside an earlier copy") << "junk" << "It is kept as";
+    }
+    void brokenSettingsNeverStopACopy()
+    {
+        QFETCH(QString, broken);
+        QFETCH(QString, told);
+        const QString file = settingsFileName();
+        const QString folder = QFileInfo(file).path();
+        const QByteArray junk("[Settings\nPrint%20Files=0\n\xff");
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile out(path);
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+        };
+        QVERIFY(QDir(folder).removeRecursively());
+        const auto restore = qScopeGuard([folder] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::remove(folder);
+            QDir(folder).removeRecursively();
+        });
+        if (broken == QLatin1String("in place"))
+            QVERIFY(write(folder, "a file"));
+        else
+            QVERIFY(QDir().mkpath(folder));
+        if (broken == QLatin1String("junk"))
+            QVERIFY(write(file + ".bad", "earlier") && write(file, junk));
+        if (broken == QLatin1String("file"))
+            QVERIFY(write(file, "[Settings]\n") && QFile::setPermissions(file, QFile::ReadOwner));
+        if (broken == QLatin1String("folder"))
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const ReadLikeAUser user;
+        QVERIFY(openWindow());
+        for (int copy = 1; copy <= 2; ++copy) {
+            click("cmdCopy");
+            QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Sub-Directories\t")));
+            QGuiApplication::clipboard()->setText(Sentinel);
+            // One message, at the load or at the first copy; none after.
+            QString shown;
+            if (copy == 1) {
+                QVERIFY(QTest::qWaitFor([&] { return !(shown = message()).isEmpty(); }));
+                QVERIFY2(shown.contains(file) && shown.contains(told), qPrintable(shown));
+            }
+            QVERIFY(message().isEmpty());
+        }
+        if (broken == QLatin1String("junk")) {
+            QFile earlier(file + ".bad"), kept(file + ".bad.2");
+            QVERIFY(earlier.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll() + kept.readAll(), "earlier" + junk);
+            // What could be read of it was used, and is stored afresh.
+            QCOMPARE(QSettings(file, QSettings::NativeFormat).value("Settings/Print Files"), "0");
+        }
     }
 
     void optionsStoredOnlyByPreviewAndCopy_data()
