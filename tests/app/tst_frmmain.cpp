@@ -86,9 +86,11 @@ class TestFrmMain : public QObject
 
     // The real window loaded in the test's folder, its start-up window
     // answered with one of its buttons as a user would.
-    bool openWindow(int introButton = 0)
+    bool openWindow(int introButton = 0, const QByteArray &start = {})
     {
         QDir::setCurrent(m_root->path());
+        if (!start.isEmpty() && ::chdir(start.constData()) != 0)
+            return false;
         m_window = std::make_unique<frmMain>();
         answerIntro(introButton);
         if (!m_window->Form_Load())
@@ -181,6 +183,20 @@ private slots:
         openFolder(QStringLiteral("sub"));
         QCOMPARE(text("lblPath"), start + QStringLiteral("/sub"));
         QCOMPARE(text("txtTitle"), start + QStringLiteral("/sub") + today);
+    }
+
+    void startsInAFolderNamedInAnotherEncoding()
+    {
+        const QByteArray odd = QFile::encodeName(m_root->path()) + "/odd-\xff";
+        QVERIFY(::mkdir(odd.constData(), 0755) == 0 && ::mkdir(odd + "/sub", 0755) == 0);
+        QVERIFY(openWindow(0, odd));
+        click("cmdCopy");
+        QVERIFY(message().isEmpty());
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("\r\n'+ sub\t0\t")
+                                                               + QDate::currentDate().toString("M/d/yyyy") + "\r\n"));
+        m_window.reset();
+        QDir::setCurrent(QDir::tempPath()); // QTemporaryDir cannot remove a name it cannot decode
+        QVERIFY(::rmdir(odd + "/sub") == 0 && ::rmdir(odd.constData()) == 0);
     }
 
     void layoutFollowsTheWindow_data()
