@@ -23,6 +23,7 @@ public:
 
 private:
     void showProgress(qsizetype entries, qsizetype unread, const QString &folder);
+    void showText(const QString &text);
     void followRun(bool running);
 
     QLabel *m_text;

@@ -264,11 +264,18 @@ void frmMain::cmdPrint_Click()
         vsp1->show();
         vsp1->raise();
         m_buildProgress->raise();
+        // Which paper, and why when it is not the printer's.
+        m_ui->lblPrnt->setToolTip(vsp1->paperNote());
         showUnreadReport(this, Listing);
     } else {
-        // 1. The last composed document goes to the default printer; a
-        //    refused job keeps the preview on screen.
-        if (!runSteps([this] { vsp1->SendToPrinter(); }))
+        // 1. The last composed document goes to the default printer, with
+        //    the progress strip and Cancel while it is handed over; a
+        //    refused or cancelled job keeps the preview on screen.
+        const bool printed = runSteps([this] {
+            BuildSession::Scope handingOver(*m_session);
+            vsp1->SendToPrinter([this](const QString &status) { m_session->yield(status); });
+        });
+        if (!printed)
             return;
         // 2. Let pending window events run.
         QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 #include "help/ContextIDs.h"
 #include "help/FormChecks.h"
 #include "help/frmIntro.h"
+#include "print/DocumentOutput.h"
 #include "settings/OptionStore.h"
 #include "Twips.h"
 
@@ -19,7 +20,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <linux/capability.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -71,6 +75,29 @@ private:
         data[0].effective = on ? data[0].effective | (data[0].permitted & bits) : data[0].effective & ~bits;
         syscall(SYS_capset, &header, data);
     }
+};
+
+// A print server that takes connections and never answers: the kernel
+// accepts them on a socket that only listens.
+class SilentServer
+{
+public:
+    SilentServer() : m_socket(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        const auto any = reinterpret_cast<sockaddr *>(&address);
+        if (::bind(m_socket, any, size) == 0 && ::listen(m_socket, 16) == 0 && ::getsockname(m_socket, any, &size) == 0)
+            m_name = QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port));
+    }
+    ~SilentServer() { ::close(m_socket); }
+    QString name() const { return m_name; } // empty when it could not listen
+
+private:
+    int m_socket;
+    QString m_name;
 };
 
 } // namespace
@@ -392,6 +419,38 @@ private slots:
             now << store.value(QStringLiteral("Settings/") + QLatin1String(key)).toString();
         const bool stores = command != QLatin1String("Print");
         QCOMPARE(now, stores ? QStringList({"0", "7", "-1", ""}) : QStringList({"1", "1", "0", "+"}));
+    }
+
+    // Neither "Print Preview" nor "Print" freezes the window on a print
+    // server that never answers, and "Print" says which server it is.
+    void silentPrintServer()
+    {
+        const SilentServer silent;
+        QVERIFY(!silent.name().isEmpty());
+        const QByteArray printer = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", silent.name().toLatin1());
+        DocumentOutput::setServerSilenceLimit(std::chrono::seconds(1));
+        const auto restore = qScopeGuard([printer] {
+            qputenv("CUPS_SERVER", printer);
+            DocumentOutput::setServerSilenceLimit(std::chrono::seconds(15));
+        });
+        QVERIFY(openWindow());
+        m_window->buildSession()->setProgressDelay(0);
+        QElapsedTimer clock;
+        qint64 live = -1;
+        bool stripShown = false;
+        QTimer::singleShot(0, m_window.get(), [&] { live = clock.elapsed(); });
+        clock.start();
+        click("cmdPrint");
+        QVERIFY2(live >= 0 && live < 2000, qPrintable(QString::number(live)));
+        verifyState(true);
+        const QString paper = control("lblPrnt")->toolTip();
+        QVERIFY2(paper.startsWith("Letter paper") && paper.contains(silent.name() + " does not answer"), qPrintable(paper));
+        QTimer::singleShot(0, m_window.get(), [&] { stripShown = control("buildProgress")->isVisible(); });
+        click("cmdPrint");
+        QVERIFY(stripShown);
+        QCOMPARE(message(), QStringLiteral("The print server %1 does not answer.").arg(silent.name()));
+        verifyState(true);
     }
 
     void workedExampleCopiedAndPreviewed()
