@@ -266,6 +266,8 @@ void frmMain::cmdPrint_Click()
         m_buildProgress->raise();
         // Which paper, and why when it is not the printer's.
         m_ui->lblPrnt->setToolTip(vsp1->paperNote());
+        if (const QString widths = PrintComposer::widthWarning(*vsp1, Listing); !widths.isEmpty())
+            showFailure(widths);
         showUnreadReport(this, Listing);
     } else {
         // 1. The last composed document goes to the default printer, with

@@ -453,6 +453,34 @@ private slots:
         verifyState(true);
     }
 
+    // Columns wider than the paper are told, every one of them by name.
+    void widthsPastThePaperAreTold_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told"); // the end of the message; empty: none
+        QTest::newRow("4000 fits") << "txtDirCol" << "4000" << "";
+        QTest::newRow("1e400: the others beyond the edge")
+            << "txtDirCol" << "1e400"
+            << "Sub-Directories 10000000000\u2026, Size (KB) 1000, Date 1000 twips, where there is room for 9,360 "
+               "between the margins. Cut at the paper's edge: Sub-Directories. Beyond it, and not shown: Size (KB), "
+               "Date. Narrower widths bring them onto the page.";
+        QTest::newRow("99999999 for the date") << "txtDateCol" << "99999999"
+                                               << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
+    }
+    void widthsPastThePaperAreTold()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
+        QVERIFY(openWindow());
+        control<QLineEdit>(box)->setText(typed);
+        click("cmdPrint");
+        verifyState(true);
+        const QString shown = message();
+        QVERIFY2(told.isEmpty() ? shown.isEmpty() : shown.endsWith(told), qPrintable(shown));
+    }
+
     void workedExampleCopiedAndPreviewed()
     {
         // Folders stamped last: writing into one stamps it anew.
