@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 class TestPickers : public QObject
 {
@@ -37,7 +36,6 @@ private slots:
         QTest::newRow("a plain click only highlights") << "beta" << "click" << QByteArray();
         QTest::newRow("a missing folder") << "" << "/missing" << QByteArray();
         QTest::newRow("a name that is not UTF-8, by its bytes") << "odd-" << "Enter" << QByteArray("/odd-\xff");
-        QTest::newRow("started in such a folder") << "" << "start" << QByteArray("/odd-\xff");
     }
     void folderListOpens()
     {
@@ -53,12 +51,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QVERIFY(list.findItems(QStringLiteral(".hidden"), Qt::MatchRecursive).isEmpty());
         QSignalSpy changed(&list, &FolderList::pathChanged);
-        if (action == QLatin1String("start")) {
-            const QString before = QDir::currentPath();
-            QCOMPARE(::chdir(odd.constData()), 0);
-            list.openStartFolder();
-            QVERIFY(QDir::setCurrent(before));
-        } else if (entry.isEmpty()) {
+        if (entry.isEmpty()) {
             QVERIFY_THROWS_EXCEPTION(FileSystemError, list.setNativePath(m_open + action.toUtf8()));
         } else {
             QTreeWidgetItem *item = list.findItems(entry, Qt::MatchStartsWith | Qt::MatchRecursive).value(0);
