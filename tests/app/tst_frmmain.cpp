@@ -407,7 +407,7 @@ private slots:
         qputenv("CUPS_SERVER", silent.toLatin1());
         DocumentOutput::setServerSilenceLimit(std::chrono::seconds(1));
         const auto restore = qScopeGuard([printer] {
-            qputenv("CUPS_SERVER", printer);
+            printer.isNull() ? qunsetenv("CUPS_SERVER") : qputenv("CUPS_SERVER", printer);
             DocumentOutput::setServerSilenceLimit(std::chrono::seconds(15));
         });
         QVERIFY(openWindow());
