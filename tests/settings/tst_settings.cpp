@@ -103,6 +103,22 @@ private slots:
         QVERIFY(SaveValuesToRegistry(typed).failure.contains(QStringLiteral(" is a file")));
     }
 
+    void unreadableFileIsKeptAsideBeforeASave()
+    {
+        QFile junk(settingsFileName());
+        QVERIFY(QDir().mkpath(QFileInfo(junk).path()) && junk.open(QIODevice::WriteOnly) && junk.write("[[[\n") == 4);
+        junk.close();
+        FakeControls controls;
+        const SettingsSaveReport report = SaveValuesToRegistry(controls);
+        QVERIFY(report.failure.isEmpty() && report.keptAside);
+        QCOMPARE(report.keptAside->copy, settingsFileName() + QStringLiteral(".bad"));
+        QVERIFY(QFile::remove(report.keptAside->copy));
+        FakeControls loaded;
+        loaded.values.fill(QStringLiteral("?"));
+        QVERIFY(GetValuesFromRegistry(loaded).isEmpty());
+        QCOMPARE(loaded.values, controls.values);
+    }
+
     void checkBoxesUseTheStoredNumbering()
     {
         QCheckBox box;
