@@ -282,7 +282,8 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("row"); // the folder's row as copied
-        QTest::newRow("check state 7: its default") << "Print Files" << "7" << "\"Print Files\" held \"7\"" << "'+ sub\t";
+        QTest::newRow("check state 7: its default")
+            << "Print Files" << "7" << "\"Print Files\" held \"7\"" << "'+ sub\t";
         QTest::newRow("a 100,000-character mark: its first 1,000")
             << "Directory Indicator" << QString(100000, u'x') << "held 100,000 characters; the first 1,000 are used"
             << QString(1000, u'x') + " sub\t";
@@ -440,8 +441,8 @@ private slots:
             << "Sub-Directories 10000000000\u2026, Size (KB) 1000, Date 1000 twips, where there is room for 9,360 "
                "between the margins. Cut at the paper's edge: Sub-Directories. Beyond it, and not shown: Size (KB), "
                "Date. Narrower widths bring them onto the page.";
-        QTest::newRow("99999999 for the date") << "txtDateCol" << "99999999"
-                                               << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
+        QTest::newRow("99999999 for the date")
+            << "txtDateCol" << "99999999" << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
     }
     void widthsPastThePaperAreTold()
     {
