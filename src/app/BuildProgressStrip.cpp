@@ -31,6 +31,7 @@ BuildProgressStrip::BuildProgressStrip(BuildSession *session, QWidget *parent)
     connect(cancel, &QAbstractButton::clicked, session, &BuildSession::cancel);
     connect(m_escape, &QShortcut::activated, session, &BuildSession::cancel);
     connect(session, &BuildSession::progress, this, &BuildProgressStrip::showProgress);
+    connect(session, &BuildSession::progressText, this, &BuildProgressStrip::showText);
     connect(session, &BuildSession::runningChanged, this, &BuildProgressStrip::followRun);
 }
 
@@ -49,8 +50,12 @@ void BuildProgressStrip::showProgress(qsizetype entries, qsizetype unread, const
     const QString listed = unread > 0 ? tr("%L1 entries listed, %L2 could not be read.").arg(entries).arg(unread)
                                       : tr("%L1 entries listed.").arg(entries);
     // No folder: the walk is over and the pages are being laid out.
-    m_text->setText(listed + u' '
-                    + (folder.isEmpty() ? tr("Laying out pages") : tr("Reading %1").arg(shortFolder)));
+    showText(listed + u' ' + (folder.isEmpty() ? tr("Laying out pages") : tr("Reading %1").arg(shortFolder)));
+}
+
+void BuildProgressStrip::showText(const QString &text)
+{
+    m_text->setText(text);
     if (!isVisible()) {
         show();
         raise();

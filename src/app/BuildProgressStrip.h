@@ -24,6 +24,7 @@ public:
 private:
     // folder: the one being read; empty once the layout runs.
     void showProgress(qsizetype entries, qsizetype unread, const QString &folder);
+    void showText(const QString &text);
     void followRun(bool running);
 
     QLabel *m_text;

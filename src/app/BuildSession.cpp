@@ -37,6 +37,7 @@ void BuildSession::begin()
     m_done = 0;
     m_unread = 0;
     m_current.clear();
+    m_status.clear();
     m_sinceStart.start();
     m_sinceEvents.start();
     emit runningChanged(true);
@@ -57,13 +58,23 @@ void BuildSession::yield(qsizetype done, qsizetype unread, const QString &curren
     yield();
 }
 
+void BuildSession::yield(const QString &status)
+{
+    m_status = status;
+    yield();
+}
+
 void BuildSession::yield()
 {
     if (!isRunning())
         return;
     if (m_sinceEvents.elapsed() >= m_yieldIntervalMs) {
-        if (m_sinceStart.elapsed() >= m_progressDelayMs)
-            emit progress(m_done, m_unread, m_current);
+        if (m_sinceStart.elapsed() >= m_progressDelayMs) {
+            if (m_status.isEmpty())
+                emit progress(m_done, m_unread, m_current);
+            else
+                emit progressText(m_status);
+        }
         QCoreApplication::processEvents();
         m_sinceEvents.restart();
     }

@@ -48,6 +48,9 @@ public:
     // The same, noting how far the work has come for the progress signal:
     // entries done, entries that could not be read, what is being read.
     void yield(qsizetype done, qsizetype unread, const QString &current);
+    // The same for work that lists nothing (printing): status is its
+    // progress line as it stands.
+    void yield(const QString &status);
 
     // Pending events run at most this often (8 ms unless set).
     void setYieldInterval(int milliseconds) { m_yieldIntervalMs = milliseconds; }
@@ -62,6 +65,8 @@ signals:
     // How far a run has come, once it has lasted the progress delay; sent
     // just before pending events run.
     void progress(qsizetype done, qsizetype unread, const QString &current);
+    // The same for work that lists nothing.
+    void progressText(const QString &status);
 
 private:
     void begin();
@@ -76,4 +81,5 @@ private:
     qsizetype m_done = 0;
     qsizetype m_unread = 0;
     QString m_current;
+    QString m_status;
 };

@@ -3,16 +3,29 @@
 #include "listing/NameOrder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QStyle>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// By its bytes: QDir::currentPath() loses a name that is not valid UTF-8.
+QByteArray currentFolder()
+{
+    const std::unique_ptr<char, decltype(&std::free)> current(::getcwd(nullptr, 0), &std::free);
+    return current ? QByteArray(current.get()) : QByteArray();
+}
+
+} // namespace
 
 namespace FolderPaths {
 
@@ -20,7 +33,7 @@ QByteArray clean(const QByteArray &path)
 {
     QByteArray absolute = path;
     if (!absolute.startsWith('/'))
-        absolute = QFile::encodeName(QDir::currentPath()) + '/' + absolute;
+        absolute = currentFolder() + '/' + absolute;
 
     QList<QByteArray> parts;
     for (const QByteArray &part : absolute.split('/')) {
@@ -119,11 +132,13 @@ void FolderList::setPath(const QString &path)
 
 void FolderList::openStartFolder()
 {
-    try {
-        setPath(QDir::currentPath());
-    } catch (const FileSystemError &) {
+    // The list would rather start at the root than empty.
+    for (const QByteArray &folder : {currentFolder(), QByteArray("/")}) {
         try {
-            setPath(QDir::rootPath());
+            if (!folder.isEmpty()) {
+                setNativePath(folder);
+                return;
+            }
         } catch (const FileSystemError &) {
         }
     }

@@ -86,7 +86,11 @@ QString OptionSet::pathCaption() const
 
 void OptionSet::setFolderListPath(const QString &path)
 {
-    m_ui->Dir1->setPath(path);
+    // The caption the list gave: its exact bytes, which the text may not hold.
+    if (path == m_ui->Dir1->Path())
+        m_ui->Dir1->setNativePath(m_ui->Dir1->nativePath());
+    else
+        m_ui->Dir1->setPath(path);
 }
 
 void OptionSet::setDriveListDrive(const QString &path)

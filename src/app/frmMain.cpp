@@ -257,15 +257,18 @@ void frmMain::cmdPrint_Click()
     if (m_session->isRunning())
         return;
     if (shownCaption(m_ui->cmdPrint) == tr("Print Preview")) {
-        // 1.-3. Store the options, take the marks as typed, compose. A
-        //       failure leaves the window in the Options state.
+        // 1. Store the options; a store that fails stops nothing.
+        const QString storeNote = storeOptions();
+        // 2.-3. Take the marks as typed, compose. A failure leaves the
+        //       window in the Options state.
         const bool composed = runSteps([this] {
-            SaveValuesToRegistry(*m_options);
             DirIndicator = m_ui->txtDirI->text();
             FileIndicator = m_ui->txtFileI->text();
             // A cancelled or failed one puts the earlier document back.
             SendPrintData();
         });
+        if (!storeNote.isEmpty())
+            showFailure(storeNote);
         if (!composed)
             return;
         // 4. Let pending window events run.
@@ -279,11 +282,20 @@ void frmMain::cmdPrint_Click()
         // Page Up and Page Down work at once, without a click on the page.
         vsp1->setFocus(Qt::OtherFocusReason);
         m_buildProgress->raise();
+        // Which paper, and why when it is not the printer's.
+        m_ui->lblPrnt->setToolTip(vsp1->paperNote());
+        if (const QString widths = PrintComposer::widthWarning(*vsp1, Listing); !widths.isEmpty())
+            showFailure(widths);
         showUnreadReport(this, Listing);
     } else {
-        // 1. The last composed document goes to the default printer; a
-        //    refused job keeps the preview on screen.
-        if (!runSteps([this] { vsp1->SendToPrinter(); }))
+        // 1. The last composed document goes to the default printer, with
+        //    the progress strip and Cancel while it is handed over; a
+        //    refused or cancelled job keeps the preview on screen.
+        const bool printed = runSteps([this] {
+            BuildSession::Scope handingOver(*m_session);
+            vsp1->SendToPrinter([this](const QString &status) { m_session->yield(status); });
+        });
+        if (!printed)
             return;
         // 2. Let pending window events run.
         QCoreApplication::processEvents();
@@ -327,9 +339,10 @@ void frmMain::cmdCopy_Click()
 {
     if (m_session->isRunning())
         return;
+    // 1. The options are stored whether or not the rest succeeds, and a
+    //    store that fails stops nothing.
+    const QString storeNote = storeOptions();
     const bool copied = runSteps([this] {
-        // 1. The options are stored whether or not the rest succeeds.
-        SaveValuesToRegistry(*m_options);
         // 2.-4. The marks as typed, with a lone "+" / "-" kept as text for
         //       spreadsheets.
         DirIndicator = clipboardDirIndicator(m_ui->txtDirI->text());
@@ -341,8 +354,19 @@ void frmMain::cmdCopy_Click()
         putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing),
                        QGuiApplication::clipboard());
     });
+    if (!storeNote.isEmpty())
+        showFailure(storeNote);
     if (copied)
         showUnreadReport(this, Listing);
+}
+
+QString frmMain::storeOptions()
+{
+    SettingsSaveReport report = SaveValuesToRegistry(*m_options);
+    // A store that cannot be written stays so: told once per run.
+    if (!report.failure.isEmpty() && std::exchange(m_storeFailureTold, true))
+        report.failure.clear();
+    return settingsSaveReportMessage(report);
 }
 
 void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)

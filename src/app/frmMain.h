@@ -109,6 +109,9 @@ private:
     void setPathCaption(const QString &caption);
     void rememberOpenedFolder();
     void showFailure(const QString &text);
+    // Stores the options for "Print Preview" and "Copy"; what to tell the
+    // user comes back, empty when all went well.
+    QString storeOptions();
     // Runs one command's steps; a failure stops them where it happens and is
     // reported. False when the steps did not all run.
     bool runSteps(const std::function<void()> &steps);
@@ -127,6 +130,7 @@ private:
     // One component for the window's life, made at the first build.
     std::unique_ptr<FileSystemObject> m_fileSystem;
     SettingsLoadReport m_loadReport;
+    bool m_storeFailureTold = false;
 
     BuildSession *m_session = nullptr;
     BuildProgressStrip *m_buildProgress = nullptr;

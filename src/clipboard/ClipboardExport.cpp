@@ -20,11 +20,16 @@ QString rewriteLone(const QString &typed, QChar mark)
 void appendCell(QString &text, QStringView cell)
 {
     const auto special = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n' || c == u'"'; };
+    const bool guarded = startsLikeFormula(cell);
     if (std::none_of(cell.begin(), cell.end(), special)) {
+        if (guarded)
+            text += u'\'';
         text += cell;
         return;
     }
     text += u'"';
+    if (guarded)
+        text += u'\'';
     for (QChar c : cell) {
         if (c == u'"')
             text += u'"';
@@ -34,6 +39,27 @@ void appendCell(QString &text, QStringView cell)
 }
 
 } // namespace
+
+bool startsLikeFormula(QStringView cell)
+{
+    // Blanks first do not help: spreadsheets trim them before they look.
+    qsizetype first = 0;
+    while (first < cell.size() && cell[first] == u' ')
+        ++first;
+    if (first == cell.size())
+        return false;
+    switch (cell[first].unicode()) {
+    case u'=': case u'+': case u'-': case u'@': case u'\t': case u'\r':
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString formulaSafeCell(QStringView cell)
+{
+    return startsLikeFormula(cell) ? u'\'' + cell.toString() : cell.toString();
+}
 
 QString clipboardDirIndicator(const QString &typed)
 {
@@ -60,7 +86,9 @@ QString clipboardText(const QString &title, const ListingText &listing)
 
     QString text;
     text.reserve(title.size() + 2 + listing.ListHeader.size() + listing.ListBody.size());
-    text += title;
+    // The title is a cell like any other: a tab or a line break in a folder
+    // name must not open more columns or rows.
+    appendCell(text, title);
     text += QStringLiteral("\r\n");
     text += listing.ListHeader;
     // The body opens with a row separator of its own: the empty line under

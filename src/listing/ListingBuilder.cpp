@@ -13,6 +13,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 using Node = FolderTree::Node;
@@ -68,7 +70,8 @@ public:
             ListingText &out, const ListingYield &yield)
         : m_options(options), m_columnSeparator(cSeperator), m_rowSeparator(rSeperator), m_out(out),
           m_yield(yield), m_printFiles(options.printFiles == 1), m_printSize(options.printSize == 1),
-          m_printDate(options.printDate == 1), m_levels(ListingFormat::depthLevels(options.depthText))
+          m_printDate(options.printDate == 1), m_levels(ListingFormat::depthLevels(options.depthText)),
+          m_maxBytes(options.maxBytes > 0 ? options.maxBytes : listingSizeBound())
     {
     }
 
@@ -278,6 +281,8 @@ private:
         }
         body += m_rowSeparator;
         m_out.rows.append(row);
+        if (sizeInBytes() > m_maxBytes)
+            stopTooLarge();
         if (m_options.keepDetails)
             keepDetails(values, parentRow, nameStart);
         return m_out.rows.size() - 1;
@@ -293,6 +298,24 @@ private:
             if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
                 m_out.nativeNames.insert(index, bytes);
         }
+    }
+
+    qint64 sizeInBytes() const
+    {
+        return qint64(m_out.ListBody.size()) * qint64(sizeof(QChar))
+               + qint64(m_out.rows.size()) * qint64(sizeof(ListingRow) + sizeof(ListingRowDetails));
+    }
+
+    [[noreturn]] void stopTooLarge()
+    {
+        const qsizetype rows = m_out.rows.size();
+        // Let go of it at once: it is what the machine could not hold.
+        m_out.ListBody = m_rowSeparator;
+        m_out.rows = {};
+        m_out.problems = {};
+        m_out.details = {};
+        m_out.nativeNames = {};
+        throw ListingTooLarge(m_maxBytes, rows);
     }
 
     void reportProgress()
@@ -314,6 +337,7 @@ private:
     const bool m_printSize;
     const bool m_printDate;
     const int m_levels;
+    const qint64 m_maxBytes;
     ListingFormat::SizeCellWriter m_sizes;
     ListingFormat::DateCellWriter m_dates;
     ListingProgress m_progress;
@@ -321,6 +345,27 @@ private:
 };
 
 } // namespace
+
+ListingTooLarge::ListingTooLarge(qint64 boundBytes, qsizetype rows)
+    : UserError(QCoreApplication::translate("Listing",
+                                            "The listing grew past %L1 MB after %L2 entries, more than this computer "
+                                            "can safely hold, and was stopped. Choose fewer sub-directory levels, a "
+                                            "smaller folder or shorter marks.")
+                    .arg(boundBytes / (1024 * 1024))
+                    .arg(rows))
+{
+}
+
+qint64 listingSizeBound()
+{
+    constexpr qint64 MB = 1024 * 1024;
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    // The copy for the clipboard, or the layout of the preview, needs about
+    // as much again.
+    const qint64 share = pages > 0 && pageSize > 0 ? qint64(pages) * pageSize / 8 : 384 * MB;
+    return std::clamp(share, 64 * MB, 384 * MB);
+}
 
 void buildListing(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator,
                   FileSystemObject &fileSystem, ListingText &out, const ListingYield &yield)

@@ -2,6 +2,7 @@
 
 #include "listing/ListingOptions.h"
 #include "listing/ListingText.h"
+#include "UserError.h"
 
 #include <functional>
 
@@ -14,6 +15,18 @@ struct ListingProgress
     qsizetype entriesUnread = 0;     // problems met so far
     QString currentFolder;           // display form of the folder being read
 };
+
+// A listing bigger than the machine can hold: the build stops instead of
+// the system killing the program.
+class ListingTooLarge : public UserError
+{
+public:
+    ListingTooLarge(qint64 boundBytes, qsizetype rows);
+};
+
+// How much memory a listing's text and rows may take: an eighth of the
+// machine's memory, at most 384 MB. Options can set a bound of their own.
+qint64 listingSizeBound();
 
 // Called after every folder row, and at short intervals while a long size
 // total runs, so the caller can let its window process events. Whatever it
@@ -29,7 +42,8 @@ using ListingYield = std::function<void(const ListingProgress &)>;
 // waits long on the file system (a subtree total, a huge folder), never
 // between the file rows of one folder. A build started from inside a yield
 // on the same component or into the same listing throws std::logic_error
-// without touching anything.
+// without touching anything. A listing that outgrows its bound throws
+// ListingTooLarge and is left empty.
 void buildListing(const ListingOptions &options, const QString &cSeperator,
                   const QString &rSeperator, FileSystemObject &fileSystem,
                   ListingText &out, const ListingYield &yield = {});

@@ -19,4 +19,5 @@ struct ListingOptions
     QString dirIndicator = QStringLiteral("+");
     QString fileIndicator = QStringLiteral("-");
     bool keepDetails = false;        // fill ListingText::details and nativeNames, for exports
+    qint64 maxBytes = 0;             // what the listing may take; 0: listingSizeBound()
 };

@@ -4,12 +4,11 @@
 #include "print/PdfWriter.h"
 #include "print/PreviewDocument.h"
 #include "print/PrintError.h"
+#include "print/PrintServer.h"
 
 #include <QDir>
 #include <QSaveFile>
 #include <QTemporaryFile>
-
-#include <cups/cups.h>
 
 #include <vector>
 
@@ -56,8 +55,11 @@ private:
     std::vector<int> m_fonts;      // the writer's font for each of the document's
 };
 
-// Writes every page into device as PDF; false when the device refused a write.
-bool renderPdf(const PreviewDocument &document, QIODevice &device)
+std::chrono::milliseconds s_serverSilenceLimit(15000);
+
+// Writes every page into device as PDF; false when the device refused a
+// write. pageDone, if given, is told each page as it is written.
+bool renderPdf(const PreviewDocument &document, QIODevice &device, const std::function<void(int)> &pageDone = {})
 {
     PdfWriter writer(&device);
     writer.setCreator(QStringLiteral("Foliotrace"));
@@ -68,6 +70,8 @@ bool renderPdf(const PreviewDocument &document, QIODevice &device)
         writer.beginPage(paper);
         document.paintPage(canvas, page);
         writer.endPage();
+        if (pageDone)
+            pageDone(page);
     }
     return writer.finish();
 }
@@ -96,32 +100,34 @@ void DocumentOutput::writePdf(const PreviewDocument &document, const QString &fi
         throwWriteFailure(fileName, file.errorString());
 }
 
-void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document)
+void DocumentOutput::setServerSilenceLimit(std::chrono::milliseconds limit)
+{
+    s_serverSilenceLimit = limit;
+}
+
+void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document, const Progress &progress)
 {
     requirePages(document, QT_TR_NOOP("There is no document to print."));
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-    if (!dest) {
-        throw PrintError(PrintError::Cause::NoDefaultPrinter,
-                         tr("There is no default printer (%1).")
-                             .arg(QString::fromLocal8Bit(cupsLastErrorString())));
-    }
-    const QByteArray queue = dest->name;
-    cupsFreeDests(1, dest);
+    const auto tell = [&progress](const QString &status) {
+        if (progress)
+            progress(status);
+    };
+    // Asked first, so that a missing printer is told before the work of the PDF.
+    const QByteArray queue = PrintServer(s_serverSilenceLimit, [&tell] {
+                                 tell(tr("Waiting for the print server %1\u2026").arg(PrintServer::name()));
+                             }).defaultQueue().name;
+    const QString printer = QString::fromLocal8Bit(queue);
 
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/foliotrace-XXXXXX.pdf"));
     if (!pdf.open())
         throwWriteFailure(pdf.fileTemplate(), pdf.errorString());
-    if (!renderPdf(document, pdf) || !pdf.flush())
+    const int pages = document.pageCount();
+    const bool painted = renderPdf(document, pdf, [&](int page) {
+        tell(tr("Preparing page %L1 of %L2 for %3\u2026").arg(page).arg(pages).arg(printer));
+    });
+    if (!painted || !pdf.flush() || !pdf.seek(0))
         throwWriteFailure(pdf.fileName(), pdf.errorString());
 
-    const QByteArray jobTitle = title(document).toUtf8();
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
-                                   QFile::encodeName(pdf.fileName()).constData(),
-                                   jobTitle.constData(), 0, nullptr);
-    if (job == 0) {
-        const QString reason = QString::fromLocal8Bit(cupsLastErrorString());
-        const QString printer = QString::fromLocal8Bit(queue);
-        throw PrintError(PrintError::Cause::JobRefused,
-                         tr("The printer %1 did not accept the job: %2").arg(printer, reason));
-    }
+    PrintServer(s_serverSilenceLimit, [&] { tell(tr("Sending the document to %1\u2026").arg(printer)); })
+        .print(queue, pdf, title(document).toUtf8());
 }

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <chrono>
+#include <functional>
+
 class PreviewDocument;
 
 // A finished document leaving the program: as a PDF file, or to the default
@@ -14,7 +17,7 @@ class DocumentOutput
     Q_DECLARE_TR_FUNCTIONS(DocumentOutput)
 
 public:
-        // The document's first paragraph (its title) on one line, or the program's
+    // The document's first paragraph (its title) on one line, or the program's
     // name when that is empty: the PDF's title and the print job's name.
     static QString title(const PreviewDocument &document);
 
@@ -23,7 +26,16 @@ public:
     // existing one as it was.
     static void writePdf(const PreviewDocument &document, const QString &fileName);
 
+    // How far printing has come, for a progress line ("Sending the document
+    // to office…"); called often while it waits, and may throw to cancel:
+    // the job is then cancelled too and the throw passes on unchanged.
+    using Progress = std::function<void(const QString &status)>;
+
     // Every page to the default printer as one job named after the title,
-    // without a dialog.
-    static void sendToDefaultPrinter(const PreviewDocument &document);
+    // without a dialog. A print server that says nothing for the silence
+    // limit gives PrintError (Cause::ServerSilent) naming it.
+    static void sendToDefaultPrinter(const PreviewDocument &document, const Progress &progress = {});
+
+    // 15 s unless set.
+    static void setServerSilenceLimit(std::chrono::milliseconds limit);
 };

@@ -4,6 +4,7 @@
 #include "print/DocumentOutput.h"
 #include "print/PageCanvas.h"
 #include "print/PrintError.h"
+#include "print/PrintServer.h"
 
 #include <QAbstractScrollArea>
 #include <QActionGroup>
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -135,23 +135,33 @@ PreviewSurface::PreviewSurface(QWidget *parent)
 
 PreviewSurface::~PreviewSurface() = default;
 
-QPageSize PreviewSurface::defaultPageSize()
+PreviewSurface::Paper PreviewSurface::defaultPaper()
 {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (!printer.isNull()) {
-        const QPageSize size = printer.defaultPageSize();
-        if (size.isValid())
-            return size;
+    // A preview waits no more than this for the print server, so the window
+    // takes events again within 2 s.
+    constexpr std::chrono::milliseconds Patience(1500);
+    QString problem;
+    try {
+        const PrintServer::Queue queue = PrintServer(Patience).defaultQueue();
+        const QString printer = QString::fromLocal8Bit(queue.name);
+        if (const std::optional<QPageSize> size = PrintServer::paperFor(queue.media))
+            return {*size, tr("%1 paper, the default printer's (%2).").arg(size->key(), printer)};
+        problem = tr("The default printer %1 names no paper size.").arg(printer);
+    } catch (const PrintError &error) {
+        problem = error.message();
     }
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem
-               ? QPageSize(QPageSize::Letter) : QPageSize(QPageSize::A4);
+    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                     : QPageSize::A4);
+    return {size, tr("%1 paper, this locale's usual size. %2").arg(size.key(), problem)};
 }
 
 void PreviewSurface::BeginDocument()
 {
     m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()),
                           m_shownPage};
-    m_document->clear(m_pageSizeOverride ? *m_pageSizeOverride : defaultPageSize());
+    const Paper paper = m_pageSizeOverride ? Paper{*m_pageSizeOverride, {}} : defaultPaper();
+    m_paperNote = paper.note;
+    m_document->clear(paper.size);
     showPage(0);
 }
 
@@ -257,9 +267,9 @@ void PreviewSurface::showPage(int page)
     emit shownPageChanged(m_shownPage);
 }
 
-void PreviewSurface::SendToPrinter() const
+void PreviewSurface::SendToPrinter(const DocumentOutput::Progress &progress) const
 {
-    DocumentOutput::sendToDefaultPrinter(*m_document);
+    DocumentOutput::sendToDefaultPrinter(*m_document, progress);
 }
 
 void PreviewSurface::setZoom(ZoomMode mode, int percent)

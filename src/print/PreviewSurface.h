@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/DocumentOutput.h"
 #include "print/PreviewDocument.h"
 
 #include <QPageSize>
@@ -98,13 +99,25 @@ public:
     int ShownPage() const { return m_shownPage; }
     void ShownPage(int page);
 
-    // Every page to the default printer (DocumentOutput). Throws PrintError.
-    void SendToPrinter() const;
+    // Every page to the default printer (DocumentOutput), telling progress
+    // how it goes. Throws PrintError.
+    void SendToPrinter(const DocumentOutput::Progress &progress = {}) const;
 
-    // Paper for the following documents; unset, BeginDocument asks the
-    // default printer and falls back to the locale's paper.
+    // Paper for the following documents; unset, BeginDocument takes the
+    // default paper below.
     void setPageSize(const std::optional<QPageSize> &pageSize) { m_pageSizeOverride = pageSize; }
-    static QPageSize defaultPageSize();
+    // The default printer's paper, asked of the print server with at most
+    // 1.5 s to answer, else the locale's (Letter or A4); note says which and
+    // why ("A4 paper, this locale's usual size. The print server ... does
+    // not answer.").
+    struct Paper
+    {
+        QPageSize size;
+        QString note;
+    };
+    static Paper defaultPaper();
+    // BeginDocument's choice; empty when the paper was set.
+    const QString &paperNote() const { return m_paperNote; }
 
     void setZoom(ZoomMode mode, int percent = 100);
     ZoomMode zoomMode() const { return m_zoomMode; }
@@ -144,6 +157,7 @@ private:
     int m_keepWithHeading = 0;
     int m_shownPage = 0;
     std::optional<QPageSize> m_pageSizeOverride;
+    QString m_paperNote;
     ZoomMode m_zoomMode = ZoomMode::FitWidth;
     int m_zoomPercent = 100;
 };

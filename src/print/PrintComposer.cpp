@@ -4,6 +4,7 @@
 #include "listing/ListingFormat.h"
 #include "listing/ListingText.h"
 #include "print/PreviewSurface.h"
+#include "print/TableText.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -79,6 +80,37 @@ QString pageLabel(int shownPage, int pageTotal)
     if (shownPage < 1)
         return QCoreApplication::translate("PrintComposer", "Page:");
     return QCoreApplication::translate("PrintComposer", "Page %1 of %2").arg(shownPage).arg(pageTotal);
+}
+
+QString widthWarning(const PreviewSurface &vsp1, const ListingText &listing)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("PrintComposer", text); };
+    const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
+    const QStringList typed = listing.ListFormat.section(u';', 0, 0).remove(u'>').split(u'|');
+    // From the table's left edge to the right margin.
+    const qreal room = vsp1.document().pageSizeTwips().width() - PreviewDocument::Margin - vsp1.TableSetupTarget();
+    QStringList widths, cut, beyond;
+    qreal left = 0;
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        const QString heading = listing.headings.value(c);
+        const QString width = typed.value(c);
+        widths << heading + u' ' + (width.size() > 12 ? width.first(11) + u'\u2026' : width);
+        if (left >= room)
+            beyond << heading;
+        else if (left + columns[c].width > room)
+            cut << heading;
+        left += columns[c].width;
+    }
+    if (cut.isEmpty() && beyond.isEmpty())
+        return {};
+    QString text = tr("The columns are wider than the paper: %1 twips, where there is room for %L2 between "
+                      "the margins.").arg(widths.join(QStringLiteral(", ")))
+                       .arg(qRound(std::max<qreal>(room, 0)));
+    if (!cut.isEmpty())
+        text += u' ' + tr("Cut at the paper's edge: %1.").arg(cut.join(QStringLiteral(", ")));
+    if (!beyond.isEmpty())
+        text += u' ' + tr("Beyond it, and not shown: %1.").arg(beyond.join(QStringLiteral(", ")));
+    return text + u' ' + tr("Narrower widths bring them onto the page.");
 }
 
 namespace {

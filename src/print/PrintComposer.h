@@ -52,6 +52,11 @@ void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle 
 // name's start, except with a mark of blanks only, which no name can move.
 qsizetype nameStart(QStringView firstCell, ListingRowKind kind, QStringView dirIndicator);
 
+// When the listing's columns reach past the right margin of vsp1's paper:
+// one message naming every column's width and the room there is, and the
+// columns cut at the paper's edge or lying beyond it. Empty when they fit.
+QString widthWarning(const PreviewSurface &vsp1, const ListingText &listing);
+
 // "Page 1 of 3"; "Page:" while no page shows.
 QString pageLabel(int shownPage, int pageTotal);
 

@@ -8,7 +8,8 @@ class PrintError : public UserError
 public:
     enum class Cause {
         NoDocument,        // nothing composed yet
-        NoDefaultPrinter,  // no queue to send to, or no print server answering
+        NoDefaultPrinter,  // no queue to send to, or no print server to ask
+        ServerSilent,      // the print server took the connection and then said nothing
         JobRefused,        // the print server did not take the job
         OutputFailed,      // the PDF could not be written
     };

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
@@ -123,14 +124,62 @@ int readNumber(const QSettings &store, const QString &key, int defaultValue, int
     return defaultValue;
 }
 
-} // namespace
-
-SettingsWriteError::SettingsWriteError(const QString &fileName, const QString &reason)
-    : UserError(tr("Could not save the options to %1: %2.").arg(QDir::toNativeSeparators(fileName), reason))
-    , m_fileName(fileName)
-    , m_reason(reason)
+// A text applied as stored; the control may hold less of it (the marks and
+// the title take at most 1,000 characters), and then says so.
+template<typename Read, typename Write>
+void applyText(const QString &key, const QString &text, Read read, Write write, SettingsLoadReport &report)
 {
+    write(text);
+    const QString taken = read();
+    if (taken != text)
+        report.replaced.append({key, text, taken, text.startsWith(taken)});
 }
+
+// QSettings reads its file on first use and then tells a parse failure only
+// through its status; a save then writes the file anew without what it
+// could not parse.
+bool cannotParse(QSettings &store)
+{
+    store.allKeys();
+    return store.status() == QSettings::FormatError;
+}
+
+KeptAside keepAside(const QString &fileName)
+{
+    for (int n = 1; n <= 99; ++n) {
+        const QString copy = fileName + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
+        // QFile::rename never replaces a file that is there already.
+        QFile file(fileName);
+        if (file.rename(copy))
+            return {copy, {}};
+        if (!QFileInfo::exists(copy))
+            return {{}, file.errorString()};
+    }
+    return {{}, tr("there are too many earlier copies")};
+}
+
+// Where a long stored text is shown in a message, its start is enough.
+QString shown(const QString &text)
+{
+    constexpr qsizetype Room = 60;
+    return text.size() <= Room ? text : text.first(Room - 1) + u'\u2026';
+}
+
+QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool loading)
+{
+    const QString file = QDir::toNativeSeparators(fileName);
+    if (kept.copy.isEmpty())
+        return tr("The settings file %1 could not be read, nor be set aside (%2). It is left as it is, "
+                  "and the options will not be remembered.").arg(file, kept.failure);
+    const QString copy = QDir::toNativeSeparators(kept.copy);
+    return loading ? tr("The settings file %1 could not be read. It is kept as %2; what could be read of it "
+                        "is used, and the options are stored afresh at the next Print Preview or Copy.")
+                         .arg(file, copy)
+                   : tr("The settings file %1 could not be read. It is kept as %2, and the options were "
+                        "stored afresh.").arg(file, copy);
+}
+
+} // namespace
 
 std::optional<int> parseStoredWholeNumber(const QString &text)
 {
@@ -144,9 +193,22 @@ QString settingsFileName()
     return openStore()->fileName();
 }
 
-void SaveValuesToRegistry(const OptionControls &controls)
+SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls)
 {
-    const std::unique_ptr<QSettings> store = openStore();
+    std::unique_ptr<QSettings> store = openStore();
+    SettingsSaveReport report;
+    report.fileName = store->fileName();
+    if (cannotParse(*store)) {
+        store.reset();
+        const KeptAside kept = keepAside(report.fileName);
+        if (kept.copy.isEmpty()) {
+            report.failure = tr("the file could not be read, nor be set aside (%1), so it is left as it is")
+                                 .arg(kept.failure);
+            return report;
+        }
+        report.keptAside = kept;
+        store = openStore();
+    }
     store->beginGroup(kGroup);
     for (const CheckKey &entry : kCheckKeys)
         store->setValue(entry.key, QString::number(controls.checkValue(entry.check)));
@@ -159,28 +221,39 @@ void SaveValuesToRegistry(const OptionControls &controls)
     // The program may be ended at once right after this ("Exit" does not
     // unload anything), so the values must be on disk now.
     store->sync();
-    const QString fileName = store->fileName();
-    // A sync that silently wrote nothing still leaves no file behind.
-    if (store->status() != QSettings::NoError || !QFileInfo(fileName).isFile())
-        throw SettingsWriteError(fileName, explainWriteFailure(fileName));
+    // Only an access error means the write failed; a format error would be
+    // the old text's, read back before writing. A sync that silently wrote
+    // nothing still leaves no file behind.
+    if (store->status() == QSettings::AccessError || !QFileInfo(report.fileName).isFile())
+        report.failure = explainWriteFailure(report.fileName);
+    return report;
 }
 
 SettingsLoadReport GetValuesFromRegistry(OptionControls &controls)
 {
     SettingsLoadReport report;
-    const std::unique_ptr<QSettings> store = openStore();
+    std::unique_ptr<QSettings> store = openStore();
+    report.fileName = store->fileName();
+    const bool unparsed = cannotParse(*store);
     store->beginGroup(kGroup);
 
     for (const CheckKey &entry : kCheckKeys)
         controls.setCheckValue(entry.check, readNumber(*store, entry.key, 1, 0, 2, report));
 
-    controls.setDepthText(readText(*store, kDirectoryLevels, QStringLiteral("1")));
+    applyText(kDirectoryLevels, readText(*store, kDirectoryLevels, QStringLiteral("1")),
+              [&] { return controls.depthText(); }, [&](const QString &text) { controls.setDepthText(text); },
+              report);
     controls.setGridListIndex(readNumber(*store, kGridLines, 0, -1, 3, report));
 
-    for (const TextKey &entry : kTextKeys)
-        controls.setOptionText(entry.field,
-                               readText(*store, entry.key, QString::fromLatin1(entry.defaultText)));
-    store->endGroup();
+    for (const TextKey &entry : kTextKeys) {
+        applyText(entry.key, readText(*store, entry.key, QString::fromLatin1(entry.defaultText)),
+                  [&] { return controls.optionText(entry.field); },
+                  [&](const QString &text) { controls.setOptionText(entry.field, text); }, report);
+    }
+    store.reset();
+    // What could be read of it is in the controls now.
+    if (unparsed)
+        report.keptAside = keepAside(report.fileName);
 
     const QString path = controls.pathCaption();
     if (!path.isEmpty()) {
@@ -192,16 +265,32 @@ SettingsLoadReport GetValuesFromRegistry(OptionControls &controls)
 
 QString settingsLoadReportMessage(const SettingsLoadReport &report)
 {
-    if (report.isEmpty())
-        return {};
     QStringList lines;
-    lines << tr("Some stored options could not be used and were reset to their defaults:");
-    lines << QString();
-    for (const ReplacedSetting &item : report.replaced) {
-        lines << tr("\u2022 \"%1\" held \"%2\"; \"%3\" is used instead.")
-                     .arg(item.key, item.storedText, item.defaultText);
+    if (report.keptAside)
+        lines << keptAsideMessage(report.fileName, *report.keptAside, true);
+    if (!report.replaced.isEmpty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << tr("Some stored options could not be used as they were:") << QString();
+        for (const ReplacedSetting &item : report.replaced) {
+            lines << (item.cut ? tr("\u2022 \"%1\" held %L2 characters; the first %L3 are used.")
+                                     .arg(item.key).arg(item.storedText.size()).arg(item.defaultText.size())
+                               : tr("\u2022 \"%1\" held \"%2\"; \"%3\" is used instead.")
+                                     .arg(item.key, shown(item.storedText), item.defaultText));
+        }
+        lines << QString() << tr("The options are stored again at the next Print Preview or Copy.");
     }
-    lines << QString();
-    lines << tr("The options are stored again at the next Print Preview or Copy.");
     return lines.join(u'\n');
+}
+
+QString settingsSaveReportMessage(const SettingsSaveReport &report)
+{
+    QStringList lines;
+    if (report.keptAside)
+        lines << keptAsideMessage(report.fileName, *report.keptAside, false);
+    if (!report.failure.isEmpty()) {
+        lines << tr("The options could not be saved to %1: %2. They will not be remembered when Foliotrace "
+                    "closes.").arg(QDir::toNativeSeparators(report.fileName), report.failure);
+    }
+    return lines.join(QStringLiteral("\n\n"));
 }

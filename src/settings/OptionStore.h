@@ -5,59 +5,69 @@
 #include <QList>
 #include <QString>
 
-#include "UserError.h"
-
 #include <optional>
 
 // The ten remembered options, kept in the per-user settings store
 // (QSettings, native format, "Foliotrace"/"Foliotrace", group "Settings").
 // On Linux: $XDG_CONFIG_HOME/Foliotrace/Foliotrace.conf.
 
-// A save the store could not complete. Thrown by SaveValuesToRegistry; the
-// window reports it, the command that asked for the save does not go on.
-// Its message: "Could not save the options to <file>: <reason>."
-class SettingsWriteError : public UserError
+// A settings file QSettings cannot parse is never written over: it is first
+// kept aside as Foliotrace.conf.bad (then .bad.2, .bad.3, ..., never over an
+// earlier copy), so nothing the user had is lost.
+struct KeptAside
 {
-public:
-    SettingsWriteError(const QString &fileName, const QString &reason);
-
-    const QString &fileName() const { return m_fileName; }
-    const QString &reason() const { return m_reason; }
-
-private:
-    QString m_fileName;
-    QString m_reason;
+    QString copy;       // where the file now is; empty when it could not be moved
+    QString failure;    // why it could not be moved
 };
 
-// One stored value the load could not apply and replaced by its default.
+// One stored value the load could not apply as it was: replaced by its
+// default, or cut to what the control holds.
 struct ReplacedSetting
 {
     QString key;           // e.g. "Print Files"
     QString storedText;    // what the store held, unchanged
     QString defaultText;   // what was applied instead
+    bool cut = false;      // defaultText is the start of a text too long for the control
 };
 
-// What a load replaced, for the window to show once it is up.
+// What a load replaced, and a file it had to keep aside, for the window to
+// show once it is up.
 struct SettingsLoadReport
 {
     QList<ReplacedSetting> replaced;
+    QString fileName;
+    std::optional<KeptAside> keptAside;    // set when the file could not be parsed
 
-    bool isEmpty() const { return replaced.isEmpty(); }
+    bool isEmpty() const { return replaced.isEmpty() && !keptAside; }
+};
+
+// What a save did besides storing the values.
+struct SettingsSaveReport
+{
+    QString fileName;
+    QString failure;                       // why the values did not land; empty when they did
+    std::optional<KeptAside> keptAside;
+
+    bool isEmpty() const { return failure.isEmpty() && !keptAside; }
 };
 
 // Writes the ten values in their fixed order and makes sure they reached
-// the disk before returning. Throws SettingsWriteError.
-void SaveValuesToRegistry(const OptionControls &controls);
+// the disk before returning. Never throws: whatever the store does, the
+// command that saves goes on, and the report says what to tell.
+SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls);
 
 // Reads the ten values in order and applies each at once (missing keys give
 // their defaults), then points the folder and drive lists at the path
 // caption when it is not empty. A stored value the control cannot take is
-// replaced by its default and listed in the report; the load goes on.
+// replaced by its default, one longer than the control holds is cut, and
+// both are listed in the report; the load goes on. A file that cannot be
+// parsed gives what can be read of it and is kept aside.
 SettingsLoadReport GetValuesFromRegistry(OptionControls &controls);
 
-// The text the window shows when a load replaced values; empty when the
-// report is empty.
+// The texts the window shows; empty when the report is.
 QString settingsLoadReportMessage(const SettingsLoadReport &report);
+// Names the file and the reason, and says the options will not be remembered.
+QString settingsSaveReportMessage(const SettingsSaveReport &report);
 
 // Where the store keeps its values (for messages and tests).
 QString settingsFileName();

@@ -6,6 +6,7 @@
 #include "help/ContextIDs.h"
 #include "help/FormChecks.h"
 #include "help/frmIntro.h"
+#include "print/DocumentOutput.h"
 #include "settings/OptionStore.h"
 #include "Twips.h"
 
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -88,9 +90,11 @@ class TestFrmMain : public QObject
 
     // The real window loaded in the test's folder, its start-up window
     // answered with one of its buttons as a user would.
-    bool openWindow(int introButton = 0)
+    bool openWindow(int introButton = 0, const QByteArray &start = {})
     {
         QDir::setCurrent(m_root->path());
+        if (!start.isEmpty() && ::chdir(start.constData()) != 0)
+            return false;
         m_window = std::make_unique<frmMain>();
         answerIntro(introButton);
         if (!m_window->Form_Load())
@@ -203,6 +207,20 @@ private slots:
         openFolder(QStringLiteral("sub"));
         QCOMPARE(text("lblPath"), start + QStringLiteral("/sub"));
         QCOMPARE(text("txtTitle"), start + QStringLiteral("/sub") + today);
+    }
+
+    void startsInAFolderNamedInAnotherEncoding()
+    {
+        const QByteArray odd = QFile::encodeName(m_root->path()) + "/odd-\xff";
+        QVERIFY(::mkdir(odd.constData(), 0755) == 0 && ::mkdir(odd + "/sub", 0755) == 0);
+        QVERIFY(openWindow(0, odd));
+        click("cmdCopy");
+        QVERIFY(message().isEmpty());
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("\r\n'+ sub\t0\t")
+                                                               + QDate::currentDate().toString("M/d/yyyy") + "\r\n"));
+        m_window.reset();
+        QDir::setCurrent(QDir::tempPath()); // QTemporaryDir cannot remove a name it cannot decode
+        QVERIFY(::rmdir(odd + "/sub") == 0 && ::rmdir(odd.constData()) == 0);
     }
 
     void layoutFollowsTheWindow_data()
@@ -353,14 +371,95 @@ private slots:
         QCOMPARE(text("lblPath"), QString());
     }
 
+    void unusableStoredValueIsReported_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("row"); // the folder's row as copied
+        QTest::newRow("check state 7: its default")
+            << "Print Files" << "7" << "\"Print Files\" held \"7\"" << "'+ sub\t";
+        QTest::newRow("a 100,000-character mark: its first 1,000")
+            << "Directory Indicator" << QString(100000, u'x') << "held 100,000 characters; the first 1,000 are used"
+            << QString(1000, u'x') + " sub\t";
+    }
     void unusableStoredValueIsReported()
     {
-        QSettings(settingsFileName(), QSettings::NativeFormat).setValue("Settings/Print Files", "7");
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, told);
+        QFETCH(QString, row);
+        QVERIFY(make(m_root->filePath(QStringLiteral("sub")), -1));
+        QSettings(settingsFileName(), QSettings::NativeFormat).setValue("Settings/" + key, stored);
         QVERIFY(openWindow());
         QString shown;
         QVERIFY(QTest::qWaitFor([&] { return !(shown = message()).isEmpty(); }));
-        QVERIFY(shown.contains(QStringLiteral("\"Print Files\" held \"7\"")));
+        QVERIFY2(shown.contains(told), qPrintable(shown));
         QVERIFY(control<QAbstractButton>("chkFiles")->isChecked());
+        click("cmdCopy");
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY(copied.contains(QStringLiteral("\r\n") + row) && !copied.contains(u'x' + row));
+    }
+
+    // A settings file turned against the program: the copy still happens,
+    // one message names the file, and a file that cannot be read is kept.
+    void brokenSettingsNeverStopACopy_data()
+    {
+        QTest::addColumn<QString>("broken");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("read-only file") << "file" << "will not be remembered";
+        QTest::newRow("read-only folder") << "folder" << "will not be remembered";
+        QTest::newRow("a file in place of the folder") << "in place" << "is not a folder";
+        QTest::newRow("junk, beside an earlier copy") << "junk" << "It is kept as";
+    }
+    void brokenSettingsNeverStopACopy()
+    {
+        QFETCH(QString, broken);
+        QFETCH(QString, told);
+        const QString file = settingsFileName();
+        const QString folder = QFileInfo(file).path();
+        const QByteArray junk("[Settings\nPrint%20Files=0\n\xff");
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile out(path);
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+        };
+        QVERIFY(QDir(folder).removeRecursively());
+        const auto restore = qScopeGuard([folder] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::remove(folder);
+            QDir(folder).removeRecursively();
+        });
+        if (broken == QLatin1String("in place"))
+            QVERIFY(write(folder, "a file"));
+        else
+            QVERIFY(QDir().mkpath(folder));
+        if (broken == QLatin1String("junk"))
+            QVERIFY(write(file + ".bad", "earlier") && write(file, junk));
+        if (broken == QLatin1String("file"))
+            QVERIFY(write(file, "[Settings]\n") && QFile::setPermissions(file, QFile::ReadOwner));
+        if (broken == QLatin1String("folder"))
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const ReadLikeAUser user;
+        QVERIFY(openWindow());
+        for (int copy = 1; copy <= 2; ++copy) {
+            click("cmdCopy");
+            QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Sub-Directories\t")));
+            QGuiApplication::clipboard()->setText(Sentinel);
+            // One message, at the load or at the first copy; none after.
+            QString shown;
+            if (copy == 1) {
+                QVERIFY(QTest::qWaitFor([&] { return !(shown = message()).isEmpty(); }));
+                QVERIFY2(shown.contains(file) && shown.contains(told), qPrintable(shown));
+            }
+            QVERIFY(message().isEmpty());
+        }
+        if (broken == QLatin1String("junk")) {
+            QFile earlier(file + ".bad"), kept(file + ".bad.2");
+            QVERIFY(earlier.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll() + kept.readAll(), "earlier" + junk);
+            // What could be read of it was used, and is stored afresh.
+            QCOMPARE(QSettings(file, QSettings::NativeFormat).value("Settings/Print Files"), "0");
+        }
     }
 
     void optionsStoredOnlyByPreviewAndCopy_data()
@@ -391,6 +490,66 @@ private slots:
             now << store.value(QStringLiteral("Settings/") + QLatin1String(key)).toString();
         const bool stores = command != QLatin1String("Print");
         QCOMPARE(now, stores ? QStringList({"0", "7", "-1", ""}) : QStringList({"1", "1", "0", "+"}));
+    }
+
+    // Neither "Print Preview" nor "Print" freezes the window on a print
+    // server that never answers, and "Print" says which server it is.
+    void silentPrintServer()
+    {
+        QTcpServer server; // takes connections, never answers
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const QString silent = QStringLiteral("127.0.0.1:%1").arg(server.serverPort());
+        const QByteArray printer = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", silent.toLatin1());
+        DocumentOutput::setServerSilenceLimit(std::chrono::seconds(1));
+        const auto restore = qScopeGuard([printer] {
+            printer.isNull() ? qunsetenv("CUPS_SERVER") : qputenv("CUPS_SERVER", printer);
+            DocumentOutput::setServerSilenceLimit(std::chrono::seconds(15));
+        });
+        QVERIFY(openWindow());
+        m_window->buildSession()->setProgressDelay(0);
+        QElapsedTimer clock;
+        qint64 live = -1;
+        bool stripShown = false;
+        QTimer::singleShot(0, m_window.get(), [&] { live = clock.elapsed(); });
+        clock.start();
+        click("cmdPrint");
+        QVERIFY2(live >= 0 && live < 2000, qPrintable(QString::number(live)));
+        verifyState(true);
+        const QString paper = control("lblPrnt")->toolTip();
+        QVERIFY2(paper.startsWith("Letter paper") && paper.contains(silent + " does not answer"), qPrintable(paper));
+        QTimer::singleShot(0, m_window.get(), [&] { stripShown = control("buildProgress")->isVisible(); });
+        click("cmdPrint");
+        QVERIFY(stripShown);
+        QCOMPARE(message(), QStringLiteral("The print server %1 does not answer.").arg(silent));
+        verifyState(true);
+    }
+
+    // Columns wider than the paper are told, every one of them by name.
+    void widthsPastThePaperAreTold_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told"); // the end of the message
+        QTest::newRow("1e400: the others beyond the edge")
+            << "txtDirCol" << "1e400"
+            << "Sub-Directories 10000000000\u2026, Size (KB) 1000, Date 1000 twips, where there is room for 9,360 "
+               "between the margins. Cut at the paper's edge: Sub-Directories. Beyond it, and not shown: Size (KB), "
+               "Date. Narrower widths bring them onto the page.";
+        QTest::newRow("99999999 for the date")
+            << "txtDateCol" << "99999999" << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
+    }
+    void widthsPastThePaperAreTold()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
+        QVERIFY(openWindow());
+        control<QLineEdit>(box)->setText(typed);
+        click("cmdPrint");
+        verifyState(true);
+        const QString shown = message();
+        QVERIFY2(shown.endsWith(told), qPrintable(shown));
     }
 
     void workedExampleCopiedAndPreviewed()

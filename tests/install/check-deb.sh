@@ -16,7 +16,7 @@ deb=$work/foliotrace_1.5.1_$(dpkg --print-architecture).deb
 
 # shlibdeps found the Qt libraries; the print fonts are added by hand.
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6widgets6 libqt6printsupport6 fonts-liberation2; do
+for package in libqt6widgets6 libcups2 fonts-liberation2; do
     [[ $depends =~ (^|, )$package( |,|$) ]] || fail "Depends lacks $package: $depends"
 done
 

@@ -328,6 +328,11 @@ private slots:
         QCOMPARE(fs.openNow(), 0);
         // Once the first build is over, the next one runs.
         QCOMPARE(build(fs, optionsFor(QStringLiteral("/r"))).rows.size(), 5);
+        // One that outgrows its bound stops and lets go of what it held.
+        ListingOptions small = optionsFor(QStringLiteral("/r"), QStringLiteral("5"));
+        small.maxBytes = 300;
+        QVERIFY_THROWS_EXCEPTION(ListingTooLarge, buildListing(small, "|", ";", fs, listing));
+        QVERIFY(listing.ListBody == ";" && listing.rows.isEmpty() && fs.openNow() == 0);
     }
 };
 

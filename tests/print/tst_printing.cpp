@@ -89,6 +89,16 @@ private slots:
             checkPdf(pdf);
     }
 
+    void paperOfTheDefaultPrinter()
+    {
+        run(QStringLiteral("lpadmin"), {"-p", "foliotrace-test", "-o", "media-default=iso_a4_210x297mm"});
+        const auto reset =
+            qScopeGuard([] { run(QStringLiteral("lpadmin"), {"-p", "foliotrace-test", "-R", "media-default"}); });
+        const PreviewSurface::Paper paper = PreviewSurface::defaultPaper();
+        QCOMPARE(paper.size.id(), QPageSize::A4);
+        QCOMPARE(paper.note, QStringLiteral("A4 paper, the default printer's (foliotrace-test)."));
+    }
+
     void failuresNameTheirCause_data()
     {
         QTest::addColumn<int>("cause");

@@ -74,7 +74,7 @@ private slots:
         QFETCH(bool, reported);
         FakeControls controls;
         controls.values = QStringList{"2", "0", "1", " 7 ", "-1", "", "@Invalid()", "\"x\"", "1, 2", "\\"};
-        SaveValuesToRegistry(controls);
+        QVERIFY(SaveValuesToRegistry(controls).isEmpty());
         if (!key.isEmpty())
             QSettings(settingsFileName(), QSettings::NativeFormat).setValue(QStringLiteral("Settings/") + key, text);
         QStringList expected = controls.values;
@@ -100,7 +100,23 @@ private slots:
                               "Print%20Files=1", "Print%20Size=0", "SizeColWidth=1000"}));
         // A plain file where the folder should be stops the save, for root too.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file.fileName() + QStringLiteral("/c"));
-        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, SaveValuesToRegistry(typed));
+        QVERIFY(SaveValuesToRegistry(typed).failure.contains(QStringLiteral(" is a file")));
+    }
+
+    void unreadableFileIsKeptAsideBeforeASave()
+    {
+        QFile junk(settingsFileName());
+        QVERIFY(QDir().mkpath(QFileInfo(junk).path()) && junk.open(QIODevice::WriteOnly) && junk.write("[[[\n") == 4);
+        junk.close();
+        FakeControls controls;
+        const SettingsSaveReport report = SaveValuesToRegistry(controls);
+        QVERIFY(report.failure.isEmpty() && report.keptAside);
+        QCOMPARE(report.keptAside->copy, settingsFileName() + QStringLiteral(".bad"));
+        QVERIFY(QFile::remove(report.keptAside->copy));
+        FakeControls loaded;
+        loaded.values.fill(QStringLiteral("?"));
+        QVERIFY(GetValuesFromRegistry(loaded).isEmpty());
+        QCOMPARE(loaded.values, controls.values);
     }
 
     void checkBoxesUseTheStoredNumbering()
