@@ -78,7 +78,7 @@ public:
                 throw DeviceRefused();
             done += written;
         }
-        m_text.clear();
+        m_text.resize(0);   // keeps the room; clear() would give it back
     }
 
 private:
@@ -130,6 +130,15 @@ public:
     qint64 bytes(qsizetype i) const { return size ? details(i).bytes : Unknown; }
     qint64 modified(qsizetype i) const { return date ? details(i).modified : Unknown; }
     QStringView sizeCell(qsizetype i) const { return size ? listing.cell(row(i), 1) : QStringView(); }
+    // Files installed together share their time, so the last one is kept.
+    const QString &time(qint64 seconds) const
+    {
+        if (seconds != m_lastTime || m_lastTimeText.isEmpty()) {
+            m_lastTime = seconds;
+            m_lastTimeText = ListingExport::isoDateTime(seconds);
+        }
+        return m_lastTimeText;
+    }
     // Folders whose rows enclose row i's are closed until parent is the innermost open one.
     template<typename Close>
     void closeUntil(std::vector<qsizetype> &open, qsizetype parent, Close close) const
@@ -144,6 +153,10 @@ public:
     const ListingOptions &options;
     const bool size;
     const bool date;
+
+private:
+    mutable qint64 m_lastTime = 0;
+    mutable QString m_lastTimeText;
 };
 
 QLatin1StringView noteName(ListingNote note)
@@ -192,7 +205,7 @@ void writeCsv(const Entries &e, Sink &sink)
         appendCsvField(out, e.sizeCell(i));
         out += u',';
         if (e.modified(i) != Unknown)
-            out += ListingExport::isoDateTime(e.modified(i));
+            out += e.time(e.modified(i));
         out += u',';
         out += noteName(e.row(i).note);
         out += u"\r\n";
@@ -223,13 +236,6 @@ void appendJsonString(QString &out, QStringView text)
     out += u'"';
 }
 
-void appendJsonTime(QString &out, qint64 seconds)
-{
-    if (seconds == Unknown)
-        out += u"null";
-    else
-        appendJsonString(out, ListingExport::isoDateTime(seconds));
-}
 
 // One entry's fields; a folder's "children" array is left open.
 void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
@@ -242,8 +248,10 @@ void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
     if (e.size)
         append(out, {u", \"size\": ", e.bytes(i) == Unknown ? QStringLiteral("null") : QString::number(e.bytes(i))});
     if (e.date) {
-        out += u", \"modified\": ";
-        appendJsonTime(out, e.modified(i));
+        if (e.modified(i) == Unknown)
+            out += u", \"modified\": null";
+        else
+            append(out, {u", \"modified\": \"", e.time(e.modified(i)), u"\""});
     }
     const QLatin1StringView note = noteName(e.row(i).note);
     if (note.isEmpty())
