@@ -236,7 +236,6 @@ void appendJsonString(QString &out, QStringView text)
     out += u'"';
 }
 
-
 // One entry's fields; a folder's "children" array is left open.
 void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
 {
@@ -312,7 +311,7 @@ void writeJson(const ListingExport::Request &request, const Entries &e, const QD
             open.push_back(i);
         sink.rowDone();
     }
-    e.closeUntil(open, -2, close);
+    e.closeUntil(open, -2, close);   // no row has parent -2: closes them all
     out += first ? u"],\n  \"problems\": [" : u"\n  ],\n  \"problems\": [";
     for (qsizetype i = 0; i < e.listing.problems.size(); ++i) {
         const ListingProblem &problem = e.listing.problems.at(i);

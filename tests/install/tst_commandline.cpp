@@ -13,6 +13,13 @@
 
 using Action = CommandLine::Request::Action;
 
+static bool matchesWhole(const QString &pattern, const QString &text)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern), QRegularExpression::DotMatchesEverythingOption)
+        .match(text)
+        .hasMatch();
+}
+
 static QByteArray currentFolder()
 {
     char path[PATH_MAX];
@@ -108,44 +115,42 @@ void TestCommandLine::startsAsAsked()
     QString said = request.text;
     if (request.folder)
         said = CommandLine::enterFolder(*request.folder);
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(text),
-                                     QRegularExpression::DotMatchesEverythingOption);
-    QVERIFY2(pattern.match(said).hasMatch(), qPrintable(said));
+    QVERIFY2(matchesWhole(text, said), qPrintable(said));
     QCOMPARE(currentFolder(), m_root + entered);
 }
 
 // The program itself, as a script runs it: no display, its own settings.
 void TestCommandLine::runsWithoutWindow_data()
 {
-    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("stored");      // the settings file's [Settings], or none
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("output");      // patterns for standard output and error
     QTest::addColumn<QString>("error");
 
-    const QByteArrayList csv{"--export", "-", "--format", "csv", "--no-date"};
+    const QStringList csv{"--export", "-", "--format", "csv", "--no-date"};
     const QString header = QStringLiteral("Level,Kind,Name,Path,Size \\(bytes\\),Size \\(KB\\),Modified,Note\r\n");
-    QTest::newRow("CSV to standard output") << csv + QByteArrayList{"plain"} << "" << 0
+    QTest::newRow("CSV to standard output") << csv + QStringList{"plain"} << "" << 0
                                             << header + "0,file,a\\.txt,a\\.txt,3,0,,\r\n" << "";
-    QTest::newRow("stored options apply") << csv + QByteArrayList{"plain"} << "Print Size=0" << 0
+    QTest::newRow("stored options apply") << csv + QStringList{"plain"} << "Print Size=0" << 0
                                           << header + "0,file,a\\.txt,a\\.txt,,,,\r\n" << "";
-    QTest::newRow("given ones win, and are not stored") << csv + QByteArrayList{"--size", "plain"} << "Print Size=0"
+    QTest::newRow("given ones win, and are not stored") << csv + QStringList{"--size", "plain"} << "Print Size=0"
                                                         << 0 << header + "0,file,a\\.txt,a\\.txt,3,0,,\r\n" << "";
-    QTest::newRow("PDF without a display") << QByteArrayList{"--export", "out.pdf", "plain"} << "" << 0 << "" << "";
-    QTest::newRow("to the default printer") << QByteArrayList{"--print", "plain"} << "" << 0 << "" << "";
-    QTest::newRow("missing folder") << QByteArrayList{"--export", "-", "nowhere"} << "" << 2 << ""
+    QTest::newRow("PDF without a display") << QStringList{"--export", "out.pdf", "plain"} << "" << 0 << "" << "";
+    QTest::newRow("to the default printer") << QStringList{"--print", "plain"} << "" << 0 << "" << "";
+    QTest::newRow("missing folder") << QStringList{"--export", "-", "nowhere"} << "" << 2 << ""
                                     << "foliotrace: \"nowhere\" does not exist\n";
-    QTest::newRow("a file as the folder") << QByteArrayList{"--print", "file.txt"} << "" << 2 << ""
+    QTest::newRow("a file as the folder") << QStringList{"--print", "file.txt"} << "" << 2 << ""
                                           << "foliotrace: \"file\\.txt\" is not a folder\n";
-    QTest::newRow("unwritable output") << QByteArrayList{"--export", "/nonexistent/x.csv", "plain"} << "" << 1 << ""
+    QTest::newRow("unwritable output") << QStringList{"--export", "/nonexistent/x.csv", "plain"} << "" << 1 << ""
                                        << "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n";
-    QTest::newRow("unknown option") << QByteArrayList{"--frobnicate", "plain"} << "" << 2 << ""
+    QTest::newRow("unknown option") << QStringList{"--frobnicate", "plain"} << "" << 2 << ""
                                     << "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*";
 }
 
 void TestCommandLine::runsWithoutWindow()
 {
-    QFETCH(QByteArrayList, arguments);
+    QFETCH(QStringList, arguments);
     QFETCH(QString, stored);
     QFETCH(int, status);
     QFETCH(QString, output);
@@ -168,26 +173,19 @@ void TestCommandLine::runsWithoutWindow()
         jobs.remove(job);
     QProcess program;
     program.setProcessEnvironment(environment);
-    QStringList decoded;
-    for (const QByteArray &argument : arguments)
-        decoded << QString::fromLocal8Bit(argument);
-    program.start(QStringLiteral(FOLIOTRACE_PROGRAM), decoded);
+    program.start(QStringLiteral(FOLIOTRACE_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(60000));
 
     const QString said = QString::fromLocal8Bit(program.readAllStandardError());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QVERIFY2(program.exitCode() == status, qPrintable(said));
-    const auto matches = [](const QString &pattern, const QString &text) {
-        return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                                  QRegularExpression::DotMatchesEverythingOption).match(text).hasMatch();
-    };
-    QVERIFY2(matches(error, said), qPrintable(said));
+    QVERIFY2(matchesWhole(error, said), qPrintable(said));
     const QString written = QString::fromUtf8(program.readAllStandardOutput());
-    QVERIFY2(matches(output, written), qPrintable(written));
-    if (arguments.contains("--print") && status == 0)   // the private scheduler keeps the job as a PDF
+    QVERIFY2(matchesWhole(output, written), qPrintable(written));
+    if (arguments.contains(u"--print") && status == 0)   // the private scheduler keeps the job as a PDF
         QTRY_VERIFY_WITH_TIMEOUT(!jobs.entryList({QStringLiteral("job-*.pdf")}).isEmpty(), 30000);
     QFile pdf(QStringLiteral("out.pdf"));
-    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains("out.pdf"));
+    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains(u"out.pdf"));
     // The command line never stores anything.
     QFile after(settings);
     QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(), stored.isEmpty() ? QByteArray() : settingsText);
