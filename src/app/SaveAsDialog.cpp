@@ -24,7 +24,8 @@ std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &sugges
     dialog.selectFile(suggestedName + u'.' + ListingExport::name(format));
     dialog.selectNameFilter(ListingExport::fileFilter(format));
     dialog.setDefaultSuffix(ListingExport::name(format));
-    // The extension follows the type as the user switches it.
+    // The extension follows the type as the user switches it: Qt's own
+    // dialog changes the name itself, a desktop's native one may not.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
         const qsizetype chosen = filters.indexOf(filter);
         if (chosen < 0)

@@ -98,24 +98,22 @@ class TestFrmMain : public QObject
         return QTest::qWaitForWindowActive(m_window.get());
     }
     // Answers the next file dialog: the folder and type it opened on, then
-    // the type chosen and a name typed without extension (none: cancel).
-    void answerSaveAs(const QString &type, const QString &path, QStringList *opened)
+    // the folder and the type chosen for the name it suggests (none: cancel).
+    void answerSaveAs(const QString &type, const QString &folder, QStringList *opened)
     {
         QTimer::singleShot(0, m_window.get(), [=] {
             QFileDialog *dialog = nullptr;
             QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
             *opened = QStringList{dialog->directory().path(), dialog->selectedNameFilter()};
-            if (path.isEmpty())
+            if (folder.isEmpty())
                 return dialog->reject();
+            dialog->setDirectory(folder);
             auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
             // Chosen by a key, as a user would, from the type next to it.
             const int chosen = types->findText(type);
             types->setCurrentIndex(chosen == 0 ? 1 : chosen - 1);
             QTest::keyClick(types, chosen == 0 ? Qt::Key_Up : Qt::Key_Down);
-            dialog->setDirectory(QFileInfo(path).path());
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            name->setText(QFileInfo(path).fileName());
-            QTest::keyClick(name, Qt::Key_Return);
+            QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
         });
     }
     void answerIntro(int button)
@@ -404,13 +402,14 @@ private slots:
         const QString page = text("lblPrnt");
         click("chkSize");
         QStringList opened;
-        answerSaveAs(type, out + QStringLiteral("/saved"), &opened);
+        answerSaveAs(type, out, &opened);
         if (preview)
             QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         else
             click("cmdSaveAs");
 
-        QFile saved(out + QStringLiteral("/saved.") + type.section(u'.', 1, 1).chopped(1));
+        // Named after the folder, with the extension of the type last chosen.
+        QFile saved(out + QStringLiteral("/top.") + type.section(u'.', 1, 1).chopped(1));
         QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(saved.fileName()));
         QVERIFY(saved.readAll().startsWith(starts));
         QCOMPARE(opened.value(0), QDir::homePath()); // nothing remembered yet
