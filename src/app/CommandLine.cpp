@@ -158,10 +158,12 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
     }
     if (parser.isSet(options.widths)) {
         const QStringList widths = parser.value(options.widths).split(u',');
+        // Digits with at most one point: what the width boxes read in full.
         const auto isWidth = [](const QString &text) {
             const QString width = text.trimmed();
+            const auto allowed = [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); };
             return width.count(u'.') <= 1 && width.size() > width.count(u'.')
-                   && std::all_of(width.begin(), width.end(), [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
+                   && std::all_of(width.begin(), width.end(), allowed);
         };
         if (widths.size() != 3 || !std::all_of(widths.begin(), widths.end(), isWidth))
             return tr("--widths takes three widths in twips, as 4000,1000,1000, not \"%1\"")

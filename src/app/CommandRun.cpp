@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 
@@ -27,6 +28,19 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("CommandLine", text);
 }
+
+// Ctrl+C, a hang-up or a kill while the walk runs: the build stops at its
+// next yield, so that the half-made output file is removed on the way out.
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+extern "C" void noteStopSignal(int signal)
+{
+    g_stopSignal = signal;
+}
+
+struct Interrupted
+{
+};
 
 void report(const QString &line)
 {
@@ -113,7 +127,11 @@ void run(const Request &request, const QByteArray &folder)
     const auto build = [&](const ListingOptions &options, const QString &cSeperator,
                            const QString &rSeperator) -> const ListingText & {
         buildListing(options, cSeperator, rSeperator, *fileSystem, listing,
-                     [&progress](const ListingProgress &now) { progress.show(now); });
+                     [&progress](const ListingProgress &now) {
+                         if (g_stopSignal)
+                             throw Interrupted();
+                         progress.show(now);
+                     });
         progress.clear();
         return listing;
     };
@@ -149,9 +167,17 @@ ExitStatus runWithoutWindow(const Request &request)
         std::fputs(problem.toLocal8Bit().constData(), stderr);
         return ExitStatus::BadArguments;
     }
+    struct sigaction stop{};
+    stop.sa_handler = noteStopSignal;
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &stop, nullptr);
     try {
         run(request, folder);
         return ExitStatus::Success;
+    } catch (const Interrupted &) {
+        // Ended by the signal after all, as the shell expects.
+        std::signal(g_stopSignal, SIG_DFL);
+        std::raise(g_stopSignal);
     } catch (const UserError &error) {
         report(error.message());
     } catch (const std::exception &error) {

@@ -54,7 +54,8 @@ void setIdentity()
 // in (no XDG_RUNTIME_DIR, say) would only bury the one line that matters.
 void keepOurMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg || (context.category && std::strncmp(context.category, "foliotrace", 10) == 0))
+    const bool ours = context.category && std::strncmp(context.category, "foliotrace", 10) == 0;
+    if (ours || type == QtCriticalMsg || type == QtFatalMsg)
         std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
 }
 

@@ -100,7 +100,8 @@ void TestCommandLine::startsAsAsked_data()
         {{"--export", "x.csv", "--widths", "4000,1000", "plain"}, "--widths takes three widths in twips, .*"},
     };
     for (const auto &[arguments, problem] : refused)
-        QTest::newRow(problem) << arguments << Action::Refuse << QStringLiteral("foliotrace: %1\nUsage: .*").arg(problem) << QByteArray();
+        QTest::newRow(problem) << arguments << Action::Refuse
+                               << QStringLiteral("foliotrace: %1\nUsage: .*").arg(problem) << QByteArray();
 }
 
 void TestCommandLine::startsAsAsked()
@@ -188,7 +189,8 @@ void TestCommandLine::runsWithoutWindow()
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains(u"out.pdf"));
     // The command line never stores anything.
     QFile after(settings);
-    QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(), stored.isEmpty() ? QByteArray() : settingsText);
+    QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(),
+             stored.isEmpty() ? QByteArray() : settingsText);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
