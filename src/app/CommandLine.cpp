@@ -1,13 +1,19 @@
 #include "app/CommandLine.h"
 
+#include "settings/OptionControls.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace CommandLine {
@@ -18,12 +24,45 @@ QString tr(const char *text)
     return QCoreApplication::translate("CommandLine", text);
 }
 
+QCommandLineOption valued(const char *name, const char *description, const char *valueName)
+{
+    return QCommandLineOption(QString::fromLatin1(name), tr(description), QString::fromLatin1(valueName));
+}
+
+QCommandLineOption flag(const char *name, const char *description)
+{
+    return QCommandLineOption(QString::fromLatin1(name), tr(description));
+}
+
 struct Options
 {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            tr("Show this help and exit.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help and exit.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                tr("Show the version and exit.")};
+    QCommandLineOption exportFile = valued("export", "Write the listing to FILE (- for standard output) "
+                                                     "without a window.", "FILE");
+    QCommandLineOption format = valued("format", "The format of FILE: pdf, csv, html, json or txt "
+                                                 "(else FILE's extension).", "FORMAT");
+    QCommandLineOption print = flag("print", "Send the listing to the default printer without a window.");
+    QCommandLineOption depth = valued("depth", "List N levels of sub-folders.", "N");
+    QCommandLineOption files = flag("files", "List the files too.");
+    QCommandLineOption noFiles = flag("no-files", "List the folders only.");
+    QCommandLineOption size = flag("size", "Show the size column.");
+    QCommandLineOption noSize = flag("no-size", "Hide the size column.");
+    QCommandLineOption date = flag("date", "Show the date column.");
+    QCommandLineOption noDate = flag("no-date", "Hide the date column.");
+    QCommandLineOption grid = valued("grid", "Grid lines: none, rows, top-bottom or all.", "STYLE");
+    QCommandLineOption dirMark = valued("dir-mark", "The mark in front of folder names.", "TEXT");
+    QCommandLineOption fileMark = valued("file-mark", "The mark in front of file names.", "TEXT");
+    QCommandLineOption title = valued("title", "The title above the table.", "TEXT");
+    QCommandLineOption widths = valued("widths", "The three column widths in twips.", "NAME,SIZE,DATE");
+
+    // The ones that shape a listing, which only --export and --print make.
+    QList<const QCommandLineOption *> listing() const
+    {
+        return {&format, &depth, &files, &noFiles, &size, &noSize, &date, &noDate,
+                &grid,   &dirMark, &fileMark, &title, &widths};
+    }
 };
 
 // QApplication's own options (and the X11 platform's), which it takes from
@@ -60,6 +99,10 @@ void declareOptions(QCommandLineParser &parser, const Options &options)
            "or copies it to the clipboard."));
     parser.addOption(options.help);
     parser.addOption(options.version);
+    parser.addOption(options.exportFile);
+    parser.addOption(options.print);
+    for (const QCommandLineOption *option : options.listing())
+        parser.addOption(*option);
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  tr("The folder to list; the current folder when none is given."),
                                  QStringLiteral("[FOLDER]"));
@@ -78,7 +121,136 @@ Request refuse(const QString &problem, const QString &usage)
     return reply(Request::Action::Refuse, QStringLiteral("foliotrace: %1\n%2\n").arg(problem, usage));
 }
 
+// A check value from a pair of switches; a problem when both are given.
+QString readSwitch(const QCommandLineParser &parser, const QCommandLineOption &on, const QCommandLineOption &off,
+                   std::optional<int> &value)
+{
+    if (parser.isSet(on) && parser.isSet(off))
+        return tr("--%1 and --%2 contradict each other").arg(on.names().first(), off.names().first());
+    if (parser.isSet(on) || parser.isSet(off))
+        value = parser.isSet(on) ? 1 : 0;
+    return {};
+}
+
+// The options that shape the listing; the first problem, or empty.
+QString readOverrides(const QCommandLineParser &parser, const Options &options, OptionOverrides &out)
+{
+    for (const QString &problem : {readSwitch(parser, options.files, options.noFiles, out.files),
+                                   readSwitch(parser, options.size, options.noSize, out.size),
+                                   readSwitch(parser, options.date, options.noDate, out.date)}) {
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (parser.isSet(options.depth)) {
+        const QString depth = parser.value(options.depth);
+        bool ok = false;
+        if (depth.isEmpty() || !(depth.front() >= u'0' && depth.front() <= u'9') || depth.toUInt(&ok) < 1 || !ok)
+            return tr("--depth takes a whole number from 1 up, not \"%1\"").arg(depth);
+        out.depth = depth;
+    }
+    if (parser.isSet(options.grid)) {
+        const QStringList styles{QStringLiteral("none"), QStringLiteral("rows"), QStringLiteral("top-bottom"),
+                                 QStringLiteral("all")};
+        const qsizetype grid = styles.indexOf(parser.value(options.grid).toLower());
+        if (grid < 0)
+            return tr("--grid takes none, rows, top-bottom or all, not \"%1\"").arg(parser.value(options.grid));
+        out.grid = int(grid);
+    }
+    if (parser.isSet(options.widths)) {
+        const QStringList widths = parser.value(options.widths).split(u',');
+        // Digits with at most one point: what the width boxes read in full.
+        const auto isWidth = [](const QString &text) {
+            const QString width = text.trimmed();
+            const auto allowed = [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); };
+            return width.count(u'.') <= 1 && width.size() > width.count(u'.')
+                   && std::all_of(width.begin(), width.end(), allowed);
+        };
+        if (widths.size() != 3 || !std::all_of(widths.begin(), widths.end(), isWidth))
+            return tr("--widths takes three widths in twips, as 4000,1000,1000, not \"%1\"")
+                .arg(parser.value(options.widths));
+        out.widths = {widths[0].trimmed(), widths[1].trimmed(), widths[2].trimmed()};
+    }
+    for (auto [option, value] : {std::pair{&options.dirMark, &out.dirMark}, std::pair{&options.fileMark, &out.fileMark},
+                                 std::pair{&options.title, &out.title}}) {
+        if (parser.isSet(*option))
+            *value = parser.value(*option);
+    }
+    return {};
+}
+
+// --export FILE or --print; the first problem, or empty.
+QString readOutput(const QCommandLineParser &parser, const Options &options, Request &request)
+{
+    const bool exporting = parser.isSet(options.exportFile);
+    if (exporting && parser.isSet(options.print))
+        return tr("give --export or --print, not both");
+    if (!exporting && !parser.isSet(options.print)) {
+        for (const QCommandLineOption *option : options.listing()) {
+            if (parser.isSet(*option))
+                return tr("--%1 needs --export or --print").arg(option->names().first());
+        }
+        return {};
+    }
+    request.action = exporting ? Request::Action::Export : Request::Action::Print;
+    if (parser.positionalArguments().isEmpty())
+        return tr("give the folder to list");
+    if (!exporting) {
+        if (parser.isSet(options.format))
+            return tr("--format needs --export");
+        return readOverrides(parser, options, request.overrides);
+    }
+    request.exportFile = parser.value(options.exportFile);
+    const bool toOutput = request.exportFile == QLatin1String("-");
+    const QString formatText = parser.value(options.format);
+    std::optional<ListingExport::Format> format = parser.isSet(options.format)
+                                                      ? ListingExport::formatNamed(formatText)
+                                                      : ListingExport::formatOfFile(request.exportFile);
+    if (!format && parser.isSet(options.format))
+        return tr("--format takes pdf, csv, html, json or txt, not \"%1\"").arg(formatText);
+    if (!format && !toOutput)
+        return tr("cannot tell the format of \"%1\" by its name; give --format").arg(request.exportFile);
+    request.format = format.value_or(ListingExport::Format::Text);
+    if (toOutput && request.format == ListingExport::Format::Pdf)
+        return tr("a PDF cannot go to standard output; give a file name");
+    return readOverrides(parser, options, request.overrides);
+}
+
+QString folderProblem(const QByteArray &folder, int error)
+{
+    const QString shown = QString::fromLocal8Bit(folder);
+    QString problem;
+    if (error == ENOENT)
+        problem = tr("\"%1\" does not exist").arg(shown);
+    else if (error == ENOTDIR)
+        problem = tr("\"%1\" is not a folder").arg(shown);
+    else
+        problem = tr("cannot open \"%1\": %2").arg(shown, QString::fromLocal8Bit(std::strerror(error)));
+    return QStringLiteral("foliotrace: %1\n").arg(problem);
+}
+
 } // namespace
+
+void OptionOverrides::applyTo(OptionControls &controls) const
+{
+    for (auto [check, value] : {std::pair{OptionCheck::Files, files}, std::pair{OptionCheck::Size, size},
+                                std::pair{OptionCheck::Date, date}}) {
+        if (value)
+            controls.setCheckValue(check, *value);
+    }
+    if (depth)
+        controls.setDepthText(*depth);
+    if (grid)
+        controls.setGridListIndex(*grid);
+    if (dirMark)
+        controls.setOptionText(OptionText::DirIndicator, *dirMark);
+    if (fileMark)
+        controls.setOptionText(OptionText::FileIndicator, *fileMark);
+    if (widths) {
+        controls.setOptionText(OptionText::DirColWidth, widths->at(0));
+        controls.setOptionText(OptionText::SizeColWidth, widths->at(1));
+        controls.setOptionText(OptionText::DateColWidth, widths->at(2));
+    }
+}
 
 Request parse(const QList<QByteArray> &arguments)
 {
@@ -91,7 +263,9 @@ Request parse(const QList<QByteArray> &arguments)
     declareOptions(parser, options);
     // In place of the help text's first line, which names the program by
     // whatever path started it.
-    const QString usage = tr("Usage: foliotrace [options] [FOLDER]");
+    const QString usage = tr("Usage: foliotrace [options] [FOLDER]\n"
+                             "       foliotrace --export FILE [options] FOLDER\n"
+                             "       foliotrace --print [options] FOLDER");
     if (!parser.parse(decoded))
         return refuse(parser.errorText(), usage);
     if (parser.isSet(options.help))
@@ -104,6 +278,8 @@ Request parse(const QList<QByteArray> &arguments)
     if (folders.size() > 1)
         return refuse(tr("give one folder at most"), usage);
     Request request;
+    if (const QString problem = readOutput(parser, options, request); !problem.isEmpty())
+        return refuse(problem, usage);
     request.platformGiven = parser.isSet(QStringLiteral("platform"));
     if (!folders.isEmpty()) {
         // Taken from the argument it was decoded from, so a name that is no
@@ -118,16 +294,21 @@ QString enterFolder(const QByteArray &folder)
 {
     if (::chdir(folder.constData()) == 0)
         return {};
-    const int error = errno;
-    const QString shown = QString::fromLocal8Bit(folder);
-    QString problem;
-    if (error == ENOENT)
-        problem = tr("\"%1\" does not exist").arg(shown);
-    else if (error == ENOTDIR)
-        problem = tr("\"%1\" is not a folder").arg(shown);
-    else
-        problem = tr("cannot open \"%1\": %2").arg(shown, QString::fromLocal8Bit(std::strerror(error)));
-    return QStringLiteral("foliotrace: %1\n").arg(problem);
+    return folderProblem(folder, errno);
+}
+
+QString resolveFolder(const QByteArray &folder, QByteArray &absolute)
+{
+    char resolved[PATH_MAX];
+    struct stat info;
+    if (!::realpath(folder.constData(), resolved))
+        return folderProblem(folder, errno);
+    if (::stat(resolved, &info) != 0)
+        return folderProblem(folder, errno);
+    if (!S_ISDIR(info.st_mode))
+        return folderProblem(folder, ENOTDIR);
+    absolute = resolved;
+    return {};
 }
 
 } // namespace CommandLine

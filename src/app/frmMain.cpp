@@ -9,6 +9,7 @@
 #include "app/OptionSet.h"
 #include "app/PreviewPlacement.h"
 #include "app/PrintTitle.h"
+#include "app/SaveAsDialog.h"
 #include "app/WindowMessage.h"
 #include "Twips.h"
 #include "clipboard/ClipboardExport.h"
@@ -18,6 +19,7 @@
 #include "help/frmIntro.h"
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
+#include "print/ListingExport.h"
 #include "print/PreviewSurface.h"
 #include "print/PrintComposer.h"
 #include "print/WaitCursor.h"
@@ -26,12 +28,15 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDate>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -62,7 +67,11 @@ frmMain::frmMain(QWidget *parent)
     createPreviewSurface();
     createBuildProgress();
     m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
-    resize(twipsToPixels(QRect(QPoint(), m_layout->formTwips()), this).size());
+    // Wide enough to show "Save As…", which stands right of the page controls.
+    QRect opening(QPoint(), m_layout->formTwips());
+    const QRect saveAs = m_layout->twips(m_ui->cmdSaveAs);
+    opening.setWidth(std::max(opening.width(), saveAs.x() + saveAs.width() + saveAs.y()));
+    resize(twipsToPixels(opening, this).size());
     m_ui->Dir1->openStartFolder();
     rememberOpenedFolder();
     connectHandlers();
@@ -118,6 +127,9 @@ void frmMain::connectHandlers()
     connect(m_ui->cmdNextPage, &QAbstractButton::clicked, this, &frmMain::cmdNextPage_Click);
     connect(m_ui->cmdPrevPage, &QAbstractButton::clicked, this, &frmMain::cmdPrevPage_Click);
     connect(m_ui->cmdCopy, &QAbstractButton::clicked, this, &frmMain::cmdCopy_Click);
+    connect(m_ui->cmdSaveAs, &QAbstractButton::clicked, this, &frmMain::cmdSaveAs_Click);
+    // Ctrl+S also where the window is too narrow to show the button.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &frmMain::cmdSaveAs_Click);
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
@@ -143,6 +155,7 @@ void frmMain::createBuildProgress()
     connect(m_session, &BuildSession::runningChanged, this, [this](bool running) {
         m_ui->cmdPrint->setEnabled(!running);
         m_ui->cmdCopy->setEnabled(!running);
+        m_ui->cmdSaveAs->setEnabled(!running);
     });
 }
 
@@ -369,15 +382,49 @@ QString frmMain::storeOptions()
     return settingsSaveReportMessage(report);
 }
 
+void frmMain::cmdSaveAs_Click()
+{
+    if (m_session->isRunning())
+        return;
+    const QString folderName = QFileInfo(m_ui->lblPath->text()).fileName();
+    const std::optional<SaveAsChoice> choice =
+        askSaveAsFile(this, folderName.isEmpty() ? QStringLiteral("listing") : folderName);
+    if (!choice)
+        return;
+    // Stored as "Copy" stores them; a store that fails stops nothing.
+    const QString storeNote = storeOptions();
+    const bool saved = runSteps([this, &choice] {
+        ListingExport::Request request{choice->format, m_options->listingOptions(), m_ui->txtTitle->text(),
+                                       m_ui->cboGrid->currentText()};
+        request.options.dirIndicator = m_ui->txtDirI->text();
+        request.options.fileIndicator = m_ui->txtFileI->text();
+        const auto build = [this](const ListingOptions &options, const QString &cSeperator,
+                                  const QString &rSeperator) -> const ListingText & {
+            DirIndicator = options.dirIndicator;
+            FileIndicator = options.fileIndicator;
+            buildWith(options, cSeperator, rSeperator);
+            return Listing;
+        };
+        ListingExport::save(request, build, choice->fileName);
+    });
+    if (!storeNote.isEmpty())
+        showFailure(storeNote);
+    if (saved)
+        showUnreadReport(this, Listing);
+}
+
 void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
 {
-    WaitCursor hourglass;
-
     // One reading of the options; later edits do not reach this build.
     ListingOptions options = m_options->listingOptions();
     options.dirIndicator = DirIndicator;
     options.fileIndicator = FileIndicator;
+    buildWith(options, cSeperator, rSeperator);
+}
 
+void frmMain::buildWith(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator)
+{
+    WaitCursor hourglass;
     if (!m_fileSystem)
         m_fileSystem = createFileSystemObject();
 

@@ -14,6 +14,7 @@
 //   DesignLayout, PreviewPlacement  the .ui geometry at the screen's
 //                            resolution, and the preview surface's place
 //   PrintTitle               the title rule
+//   print/ListingExport, SaveAsDialog  "Save As…": the listing as a file
 // The window reads its controls, calls that logic and reports failures; no
 // exception leaves a handler.
 
@@ -30,6 +31,7 @@
 class BuildProgressStrip;
 class DesignLayout;
 class FileSystemObject;
+struct ListingOptions;
 class OptionSet;
 class PreviewSurface;
 class QMenu;
@@ -73,6 +75,9 @@ public:
     void cmdNextPage_Click();
     void cmdPrevPage_Click();
     void cmdCopy_Click();
+    // "Save As…" and Ctrl+S, in both states: the listing as a file of a
+    // type chosen in a file dialog.
+    void cmdSaveAs_Click();
     void cmdCancel_Click();
     // Folder chain: drive -> folder list -> path label -> title
     void Drive1_Change();
@@ -119,6 +124,8 @@ private:
     // The start-up window, modal; what the user chose there.
     int showIntro();
     void showPageLabel();
+    // A build with these options into Listing, run in the build session.
+    void buildWith(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator);
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<OptionSet> m_options;

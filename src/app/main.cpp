@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CommandRun.h"
 #include "app/frmMain.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 Q_LOGGING_CATEGORY(lcApp, "foliotrace.app")
@@ -41,6 +43,39 @@ private:
     }
 };
 
+void setIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Foliotrace"));
+    QCoreApplication::setApplicationName(QStringLiteral("Foliotrace"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FOLIOTRACE_VERSION));
+}
+
+// A script reads standard error: Qt's own notes about the desktop it runs
+// in (no XDG_RUNTIME_DIR, say) would only bury the one line that matters.
+void keepOurMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool ours = context.category && std::strncmp(context.category, "foliotrace", 10) == 0;
+    if (ours || type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
+}
+
+// No window, and no display needed: pages are composed on Qt's offscreen
+// platform unless one was asked for; the text formats need no platform at all.
+CommandLine::ExitStatus runHeadless(const CommandLine::Request &request, int &argc, char **argv)
+{
+    if (!request.platformGiven && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepOurMessages);
+    if (runNeedsWidgets(request)) {
+        QApplication app(argc, argv);
+        setIdentity();
+        return runWithoutWindow(request);
+    }
+    QCoreApplication app(argc, argv);
+    setIdentity();
+    return runWithoutWindow(request);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -60,6 +95,9 @@ int main(int argc, char *argv[])
     case Request::Action::Refuse:
         std::fputs(qPrintable(request.text), stderr);
         return int(ExitStatus::BadArguments);
+    case Request::Action::Export:
+    case Request::Action::Print:
+        return int(runHeadless(request, argc, argv));
     case Request::Action::StartWindow:
         break;
     }
@@ -82,9 +120,7 @@ int main(int argc, char *argv[])
     }
 
     Application app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Foliotrace"));
-    QApplication::setApplicationName(QStringLiteral("Foliotrace"));
-    QApplication::setApplicationVersion(QStringLiteral(FOLIOTRACE_VERSION));
+    setIdentity();
     // Ties the window to the installed desktop entry (its icon on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brambleworks.Foliotrace"));
 

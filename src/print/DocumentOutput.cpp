@@ -96,6 +96,10 @@ void DocumentOutput::writePdf(const PreviewDocument &document, const QString &fi
         throwWriteFailure(fileName, file.errorString());
     if (!painted)
         throwWriteFailure(fileName, tr("the PDF could not be completed"));
+    // Qt 6.4's commit() takes a short last write (a full disk) for success;
+    // a flush first fails on it, and a second one gives the system's reason.
+    if (!file.flush() && !file.flush())
+        throwWriteFailure(fileName, file.errorString());
     if (!file.commit())
         throwWriteFailure(fileName, file.errorString());
 }

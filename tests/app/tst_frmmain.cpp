@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -102,6 +103,25 @@ class TestFrmMain : public QObject
         m_window->show();
         return QTest::qWaitForWindowActive(m_window.get());
     }
+    // Answers the next file dialog: the folder and type it opened on, then
+    // the folder and the type chosen for the name it suggests (none: cancel).
+    void answerSaveAs(const QString &type, const QString &folder, QStringList *opened)
+    {
+        QTimer::singleShot(0, m_window.get(), [=] {
+            QFileDialog *dialog = nullptr;
+            QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+            *opened = QStringList{dialog->directory().path(), dialog->selectedNameFilter()};
+            if (folder.isEmpty())
+                return dialog->reject();
+            dialog->setDirectory(folder);
+            auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+            // Chosen by a key, as a user would, from the type next to it.
+            const int chosen = types->findText(type);
+            types->setCurrentIndex(chosen == 0 ? 1 : chosen - 1);
+            QTest::keyClick(types, chosen == 0 ? Qt::Key_Up : Qt::Key_Down);
+            QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
+        });
+    }
     void answerIntro(int button)
     {
         auto *timer = new QTimer(m_window.get());
@@ -188,7 +208,8 @@ private slots:
     {
         QVERIFY(make(m_root->filePath(QStringLiteral("sub")), -1));
         QVERIFY(openWindow());
-        QCOMPARE(m_window->size(), twipsToPixels(QRect(0, 0, 9900, 6945), m_window.get()).size());
+        // As high as designed, and wide enough for every control (Save As too).
+        QCOMPARE(m_window->height(), twipsToPixels(6945, m_window->logicalDpiY()));
         FormChecks::verifyLayout(m_window.get(), {"lblPath", "lblPrnt"});
         QStringList shown;
         for (const char *name : {"chkFiles", "chkSize", "chkDate", "cboLevel", "cboGrid", "txtDirI", "txtFileI",
@@ -302,7 +323,7 @@ private slots:
         QTest::addColumn<QStringList>("order");
         QStringList options{"Drive1", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdCancel", "cmdPrint",
                             "cboLevel", "cmdPrevPage", "cmdNextPage", "cboGrid", "cmdHelp", "Label2", "chkFiles",
-                            "cmdCopy", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol"};
+                            "cmdCopy", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol", "cmdSaveAs"};
         QTest::newRow("Hide Print Preview: back to Print Preview, not on to Exit")
             << "main" << true << "cmdHide" << "cmdPrint" << options;
         options.insert(5, QStringLiteral("cmdHide"));
@@ -605,6 +626,58 @@ private slots:
         QVERIFY(box->text().startsWith(QStringLiteral("One entry could not be read")));
         QVERIFY(box->text().contains(QStringLiteral("\"+\"")) && box->text().contains(QStringLiteral("\"?\"")));
         QCOMPARE(box->detailedText(), top + QStringLiteral("/locked: Permission denied"));
+        QFile::setPermissions(top + QStringLiteral("/locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void saveAsInBothStates_data()
+    {
+        QTest::addColumn<bool>("preview"); // from the Preview state, by Ctrl+S
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QByteArray>("starts");
+        QTest::newRow("Options state, button, CSV") << false << "CSV table (*.csv)" << QByteArray("Level,Kind,Name");
+        QTest::newRow("Preview state, Ctrl+S, PDF") << true << "PDF document (*.pdf)" << QByteArray("%PDF-");
+    }
+    void saveAsInBothStates()
+    {
+        QFETCH(bool, preview);
+        QFETCH(QString, type);
+        QFETCH(QByteArray, starts);
+        const QString top = m_root->filePath(QStringLiteral("top"));
+        const QString out = m_root->filePath(QStringLiteral("out"));
+        QVERIFY(make(top + QStringLiteral("/locked"), -1) && make(top + QStringLiteral("/a.txt"), 2048) && make(out, -1));
+        QVERIFY(QFile::setPermissions(top + QStringLiteral("/locked"), {}));
+        const ReadLikeAUser user;
+        QVERIFY(openWindow());
+        openFolder(QStringLiteral("top"));
+        if (preview) {
+            click("cmdPrint");
+            QVERIFY(QTest::qWaitFor([this] { return !message().isEmpty(); })); // what it could not read
+        }
+        const QString page = text("lblPrnt");
+        click("chkSize");
+        QStringList opened;
+        answerSaveAs(type, out, &opened);
+        if (preview)
+            QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        else
+            click("cmdSaveAs");
+
+        // Named after the folder, with the extension of the type last chosen.
+        QFile saved(out + QStringLiteral("/top.") + type.section(u'.', 1, 1).chopped(1));
+        QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(saved.fileName()));
+        QVERIFY(saved.readAll().startsWith(starts));
+        QCOMPARE(opened.value(0), QDir::homePath()); // nothing remembered yet
+        QString told;
+        QVERIFY(QTest::qWaitFor([&] { return !(told = message()).isEmpty(); }));
+        QVERIFY2(told.startsWith(QStringLiteral("One entry could not be read")), qPrintable(told));
+        verifyState(preview);
+        QCOMPARE(text("lblPrnt"), page); // the preview keeps its document
+        QSettings store(settingsFileName(), QSettings::NativeFormat);
+        QCOMPARE(store.value("Settings/Print Size"), "0");
+        // The next Save As opens where this one saved, on its type.
+        answerSaveAs(QString(), QString(), &opened);
+        click("cmdSaveAs");
+        QCOMPARE(opened, QStringList({out, type}));
         QFile::setPermissions(top + QStringLiteral("/locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 

@@ -1,0 +1,187 @@
+#include "app/CommandRun.h"
+
+#include "app/PrintTitle.h"
+#include "listing/FileSystemObject.h"
+#include "listing/ListingBuilder.h"
+#include "listing/ListingText.h"
+#include "settings/OptionStore.h"
+#include "settings/OptionValues.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+#include <exception>
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+using CommandLine::ExitStatus;
+using CommandLine::Request;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// Ctrl+C, a hang-up or a kill while the walk runs: the build stops at its
+// next yield, so that the half-made output file is removed on the way out.
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+extern "C" void noteStopSignal(int signal)
+{
+    g_stopSignal = signal;
+}
+
+struct Interrupted
+{
+};
+
+void report(const QString &line)
+{
+    std::fputs(QStringLiteral("foliotrace: %1\n").arg(line).toLocal8Bit().constData(), stderr);
+}
+
+// Entries so far and the folder being read, on one line of the terminal
+// that standard error is; nothing at all when it is not a terminal.
+class TerminalProgress
+{
+public:
+    TerminalProgress() : m_terminal(::isatty(STDERR_FILENO) == 1) { m_sinceStart.start(); }
+    ~TerminalProgress() { clear(); }
+    TerminalProgress(const TerminalProgress &) = delete;
+    TerminalProgress &operator=(const TerminalProgress &) = delete;
+
+    void show(const ListingProgress &progress)
+    {
+        // A listing done in a moment shows nothing; a long one a line a tenth of a second.
+        if (!m_terminal || m_sinceStart.elapsed() < 500 || (m_sinceShown.isValid() && m_sinceShown.elapsed() < 100))
+            return;
+        m_sinceShown.start();
+        QString line = tr("%L1 entries, reading %2").arg(progress.entriesListed).arg(progress.currentFolder);
+        winsize size{};
+        const int columns = ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 20 ? size.ws_col : 80;
+        if (line.size() >= columns)
+            line = line.first(columns / 2 - 1) + u'\u2026' + line.last(columns - columns / 2 - 1);
+        std::fputs(("\r\x1b[K" + line).toLocal8Bit().constData(), stderr);
+        m_shown = true;
+    }
+    void clear()
+    {
+        if (m_shown)
+            std::fputs("\r\x1b[K", stderr);
+        m_shown = false;
+    }
+
+private:
+    const bool m_terminal;
+    bool m_shown = false;
+    QElapsedTimer m_sinceStart;
+    QElapsedTimer m_sinceShown;
+};
+
+// The stored options with the given ones over them, as one export request.
+ListingExport::Request listingRequest(const Request &request, const QByteArray &folder)
+{
+    OptionValues values;
+    const SettingsLoadReport loaded = GetValuesFromRegistry(values);
+    for (const ReplacedSetting &setting : loaded.replaced) {
+        report(tr("the stored option \"%1\" held \"%2\"; \"%3\" is used instead")
+                   .arg(setting.key, setting.storedText, setting.defaultText));
+    }
+    request.overrides.applyTo(values);
+
+    ListingExport::Request out;
+    out.format = request.format;
+    ListingOptions &options = out.options;
+    options.path = QFile::decodeName(folder);
+    options.nativePath = folder;
+    options.printFiles = values.checkValue(OptionCheck::Files);
+    options.printSize = values.checkValue(OptionCheck::Size);
+    options.printDate = values.checkValue(OptionCheck::Date);
+    options.depthText = values.depthText();
+    options.dirIndicator = values.optionText(OptionText::DirIndicator);
+    options.fileIndicator = values.optionText(OptionText::FileIndicator);
+    options.dirColWidth = values.optionText(OptionText::DirColWidth);
+    options.sizeColWidth = values.optionText(OptionText::SizeColWidth);
+    options.dateColWidth = values.optionText(OptionText::DateColWidth);
+    out.title = request.overrides.title.value_or(printTitle(options.path, QDate::currentDate()));
+    // The grid list's items; a stored -1 leaves the field empty, as in the window.
+    const QStringList grids{QStringLiteral("None"), QStringLiteral("Rows"), QStringLiteral("Top & Bottom"),
+                            QStringLiteral("All")};
+    out.gridText = grids.value(values.gridListIndex());
+    return out;
+}
+
+void run(const Request &request, const QByteArray &folder)
+{
+    const ListingExport::Request exportRequest = listingRequest(request, folder);
+    const std::unique_ptr<FileSystemObject> fileSystem = createFileSystemObject();
+    ListingText listing;
+    TerminalProgress progress;
+    const auto build = [&](const ListingOptions &options, const QString &cSeperator,
+                           const QString &rSeperator) -> const ListingText & {
+        buildListing(options, cSeperator, rSeperator, *fileSystem, listing,
+                     [&progress](const ListingProgress &now) {
+                         if (g_stopSignal)
+                             throw Interrupted();
+                         progress.show(now);
+                     });
+        progress.clear();
+        return listing;
+    };
+    if (request.action == Request::Action::Print) {
+        ListingExport::print(exportRequest, build);
+    } else if (request.exportFile == QLatin1String("-")) {
+        QFile output;
+        if (!output.open(stdout, QIODevice::WriteOnly))
+            throw UserError(tr("cannot write to standard output: %1").arg(output.errorString()));
+        ListingExport::save(exportRequest, build, tr("standard output"), &output);
+    } else {
+        ListingExport::save(exportRequest, build, request.exportFile);
+    }
+    // Listed all the same, so no failure; but a script's user should know.
+    const qsizetype unread = listing.problems.size();
+    if (unread > 0) {
+        report(unread == 1 ? tr("one entry could not be read in full; it is marked \"?\" or \"+\"")
+                           : tr("%L1 entries could not be read in full; they are marked \"?\" or \"+\"").arg(unread));
+    }
+}
+
+} // namespace
+
+bool runNeedsWidgets(const Request &request)
+{
+    return request.action == Request::Action::Print || request.format == ListingExport::Format::Pdf;
+}
+
+ExitStatus runWithoutWindow(const Request &request)
+{
+    QByteArray folder;
+    if (const QString problem = CommandLine::resolveFolder(request.folder.value_or("."), folder); !problem.isEmpty()) {
+        std::fputs(problem.toLocal8Bit().constData(), stderr);
+        return ExitStatus::BadArguments;
+    }
+    struct sigaction stop{};
+    stop.sa_handler = noteStopSignal;
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &stop, nullptr);
+    try {
+        run(request, folder);
+        return ExitStatus::Success;
+    } catch (const Interrupted &) {
+        // Ended by the signal after all, as the shell expects.
+        std::signal(g_stopSignal, SIG_DFL);
+        std::raise(g_stopSignal);
+    } catch (const UserError &error) {
+        report(error.message());
+    } catch (const std::exception &error) {
+        report(QString::fromLocal8Bit(error.what()));
+    }
+    return ExitStatus::Failed;
+}

@@ -1,0 +1,50 @@
+#include "app/SaveAsDialog.h"
+
+#include "settings/ExportSettings.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &suggestedName)
+{
+    using Format = ListingExport::Format;
+    const SaveAsMemory memory = loadSaveAsMemory();
+    const Format format = ListingExport::formatNamed(memory.type).value_or(Format::Pdf);
+    const QString folder = QFileInfo(memory.folder).isDir() ? memory.folder : QDir::homePath();
+
+    QFileDialog dialog(parent, QFileDialog::tr("Save As"));
+    dialog.setObjectName(QStringLiteral("saveAsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (Format each : ListingExport::Formats)
+        filters.append(ListingExport::fileFilter(each));
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(folder);
+    dialog.selectFile(suggestedName + u'.' + ListingExport::name(format));
+    dialog.selectNameFilter(ListingExport::fileFilter(format));
+    dialog.setDefaultSuffix(ListingExport::name(format));
+    // The extension follows the type as the user switches it: Qt's own
+    // dialog changes the name itself, a desktop's native one may not.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
+        const qsizetype chosen = filters.indexOf(filter);
+        if (chosen < 0)
+            return;
+        const QString extension = ListingExport::name(ListingExport::Formats[chosen]);
+        dialog.setDefaultSuffix(extension);
+        const QFileInfo typed(dialog.selectedFiles().value(0));
+        if (!typed.fileName().isEmpty() && ListingExport::formatOfFile(typed.fileName()))
+            dialog.selectFile(typed.completeBaseName() + u'.' + extension);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+
+    // A name typed with another type's extension is saved in that type: a
+    // file's name never says something other than what it holds.
+    const QString fileName = dialog.selectedFiles().constFirst();
+    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+    const SaveAsChoice choice{fileName, ListingExport::formatOfFile(QFileInfo(fileName).fileName())
+                                            .value_or(chosen >= 0 ? ListingExport::Formats[chosen] : format)};
+    rememberSaveAs({QFileInfo(choice.fileName).absolutePath(), ListingExport::name(choice.format)});
+    return choice;
+}

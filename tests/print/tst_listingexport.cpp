@@ -1,0 +1,267 @@
+// Every format of "Save As…" read back by a reader of its own kind, on names
+// that break naive writers; and a save that fails leaves the old file.
+
+#include "PrintTestSupport.h"
+#include "listing/FakeFileSystem.h"
+
+#include "listing/ListingBuilder.h"
+#include "print/ListingExport.h"
+#include "print/PrintError.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <csignal>
+#include <ctime>
+
+#include <sys/resource.h>
+
+using Format = ListingExport::Format;
+
+namespace {
+
+const FileTime Stamp{std::chrono::seconds(984'009'600)};   // 2001-03-08T00:00:00Z
+
+// RFC 4180 as a spreadsheet reads it, with the given separator.
+QList<QStringList> parseDelimited(const QString &text, QChar separator)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (quoted && c == u'"' && next == u'"')
+            field += text[++i];
+        else if (c == u'"' && (quoted || field.isEmpty()))
+            quoted = !quoted;
+        else if (quoted || (c != separator && !(c == u'\r' && next == u'\n')))
+            field += c;
+        else {
+            row << std::exchange(field, QString());
+            if (c == u'\r') {
+                rows << std::exchange(row, QStringList());
+                ++i;
+            }
+        }
+    }
+    return rows;
+}
+
+// A first cell without its indentation and mark (default marks, or the
+// clipboard's "'+" and "'-").
+QString nameInCell(QString cell)
+{
+    cell.remove(QRegularExpression(QStringLiteral("^ *'?(\\+ |-  )")));
+    return cell;
+}
+
+} // namespace
+
+class TestListingExport : public QObject
+{
+    Q_OBJECT
+
+    FakeFileSystem m_files;
+    ListingText m_listing;
+    QTemporaryDir m_dir;
+    QStringList m_names;   // every entry of the tree, as shown
+    QStringList m_paths;   // relative paths, from the formats that have them
+
+    ListingExport::Request request(Format format) const
+    {
+        ListingExport::Request request;
+        request.format = format;
+        request.options.path = QStringLiteral("/top");
+        request.options.depthText = QStringLiteral("3");
+        request.title = QStringLiteral("Names that <break> & \"quote\"");
+        request.gridText = QStringLiteral("All");
+        return request;
+    }
+    ListingExport::Build build()
+    {
+        return [this](const ListingOptions &options, const QString &c, const QString &r) -> const ListingText & {
+            buildListing(options, c, r, m_files, m_listing);
+            return m_listing;
+        };
+    }
+    QString save(Format format, const QString &name)
+    {
+        const QString file = m_dir.filePath(name);
+        ListingExport::save(request(format), build(), file);
+        return file;
+    }
+
+    // Each reader gives back the names it finds, and where it says what could not be read.
+    void readCsv(const QByteArray &bytes, QStringList &names, QString &unread)
+    {
+        const QList<QStringList> rows = parseDelimited(QString::fromUtf8(bytes), u',');
+        QCOMPARE(rows.value(0).join(u'|'), "Level|Kind|Name|Path|Size (bytes)|Size (KB)|Modified|Note");
+        for (const QStringList &row : rows.sliced(1)) {
+            QCOMPARE(row.size(), 8);
+            for (const QString &cell : {row[2], row[3]})   // nothing a spreadsheet would run
+                QVERIFY2(!QStringLiteral("=+-@\t\r").contains(cell.front()), qPrintable(cell));
+            if (row[1] == u"file" && !row[6].isEmpty())
+                QCOMPARE(QDateTime::fromString(row[6], Qt::ISODate).toSecsSinceEpoch(), Stamp.time_since_epoch().count());
+            names << row[2].sliced(row[2].startsWith(u'\'') && QStringLiteral("=+-@").contains(row[2].mid(1, 1)) ? 1 : 0);
+            m_paths << row[3];
+            if (row[7] == u"unreadable")
+                unread += row[3];
+        }
+    }
+    void readJson(const QByteArray &bytes, QStringList &names, QString &unread)
+    {
+        QJsonParseError error;
+        const QJsonObject top = QJsonDocument::fromJson(bytes, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        std::function<void(const QJsonArray &, const QString &)> walk = [&](const QJsonArray &entries, const QString &at) {
+            for (const QJsonValue &entry : entries) {
+                const QString name = entry[u"name"].toString();
+                names << name;
+                // The exact bytes of a name that is no text.
+                if (entry[u"name_bytes"].isString())
+                    QCOMPARE(QFile::decodeName(QByteArray::fromBase64(entry[u"name_bytes"].toString().toLatin1())), name);
+                m_paths << at + name;
+                walk(entry[u"children"].toArray(), at + name + u'/');
+            }
+        };
+        walk(top[u"children"].toArray(), QString());
+        for (const QJsonValue &problem : top[u"problems"].toArray())
+            unread += problem[u"path"].toString();
+    }
+    void readHtml(const QByteArray &bytes, QStringList &names, QString &unread)
+    {
+        QXmlStreamReader html(bytes);
+        while (!html.atEnd()) {
+            if (html.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            QVERIFY(html.name() != u"script");
+            const QString classes = html.attributes().value(QStringLiteral("class")).toString();
+            if (html.name() == u"span" && classes == u"c0")
+                names << nameInCell(html.readElementText());
+            else if (html.name() == u"p")
+                unread += html.readElementText();
+        }
+        QVERIFY2(!html.hasError(), qPrintable(html.errorString()));
+        QCOMPARE(names.takeFirst(), QStringLiteral("Sub-Directories"));
+    }
+    void readText(const QByteArray &bytes, QStringList &names, QString &unread)
+    {
+        const QList<QStringList> lines = parseDelimited(QString::fromUtf8(bytes), u'\t');
+        const qsizetype end = lines.indexOf(QStringList{QString()}, 3);   // the empty line before the report
+        for (const QStringList &line : lines.sliced(3, end - 3))
+            names << nameInCell(line[0]);
+        for (const QStringList &line : lines.sliced(end + 1))
+            unread += line.join(u'\t');
+    }
+    void readPdf(const QString &file, QStringList &names, QString &unread)
+    {
+        const QString text = runTool(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        for (const QString &name : m_names) {
+            if (text.contains(name))
+                names << name;
+        }
+        unread = text.section(QStringLiteral("Not read in full"), 1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Half an hour off UTC: an offset written as whole hours would show.
+        qputenv("TZ", "Asia/Kolkata");
+        tzset();
+        m_files.addFolder("/top", Stamp);
+        const QList<QByteArray> files{"a,b.txt", "say \"hi\".txt", "line\nbreak", "<script>alert(1)", "a & b;c|d",
+                                      "=SUM(A1)", "-rf", "@home", "+1"};
+        for (const QByteArray &name : files)
+            m_files.addFile("/top/" + name, 1536, Stamp);
+        for (const QByteArray &folder : {QByteArray("/top/caf\xe9"), QByteArray("/top/Docs"),
+                                         QByteArray("/top/Docs/Old"), QByteArray("/top/locked")})
+            m_files.addFolder(folder, Stamp);
+        m_files.addFile("/top/caf\xe9/inner.txt", 10, Stamp);
+        m_files.addFile("/top/Docs/Old/x.txt", 2048, Stamp);
+        m_files.failOn("/top/locked", FakeFileSystem::Failure::Read);
+        for (const QByteArray &name : files + QList<QByteArray>{"caf\xe9", "inner.txt", "Docs", "Old", "x.txt", "locked"})
+            m_names << QFile::decodeName(name);
+        m_names.sort();
+    }
+
+    void readsBack_data()
+    {
+        QTest::addColumn<Format>("format");
+        for (Format format : ListingExport::Formats)
+            QTest::newRow(qPrintable(ListingExport::name(format))) << format;
+    }
+    void readsBack()
+    {
+        QFETCH(Format, format);
+        const QString file = save(format, QStringLiteral("listing.") + ListingExport::name(format));
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QStringList names;
+        QString unread;
+        switch (format) {
+        case Format::Csv: readCsv(bytes, names, unread); break;
+        case Format::Json: readJson(bytes, names, unread); break;
+        case Format::Html: readHtml(bytes, names, unread); break;
+        case Format::Text: readText(bytes, names, unread); break;
+        case Format::Pdf: readPdf(file, names, unread); break;
+        }
+        names.sort();
+        QCOMPARE(names, m_names);
+        const bool nested = format == Format::Csv || format == Format::Json;
+        QCOMPARE(m_paths.contains(QStringLiteral("Docs/Old/x.txt")), nested);
+        m_paths.clear();
+        QVERIFY2(unread.contains(QStringLiteral("locked")), qPrintable(unread));
+    }
+
+    void failedSaveLeavesTheFile_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("CSV: the disk takes no more") << Format::Csv << "file size limit";
+        QTest::newRow("PDF: the disk takes no more") << Format::Pdf << "file size limit";
+        QTest::newRow("JSON: the folder to list is gone") << Format::Json << "no folder";
+    }
+    void failedSaveLeavesTheFile()
+    {
+        QFETCH(Format, format);
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("kept"));
+        QFile earlier(file);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+
+        ListingExport::Request asked = request(format);
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const auto restore = qScopeGuard([limit] { setrlimit(RLIMIT_FSIZE, &limit); });
+        if (failure == u"no folder")
+            asked.options.path = QStringLiteral("/gone");
+        else
+            limit.rlim_cur = 512;   // the kernel refuses a write past it (EFBIG), root's too
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        try {
+            ListingExport::save(asked, build(), file);
+            QFAIL("saved");
+        } catch (const UserError &error) {
+            const bool written = failure != u"no folder";
+            QVERIFY2(error.message().contains(written ? file : QStringLiteral("/gone")), qPrintable(error.message()));
+        }
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kept")});
+    }
+};
+
+QTEST_MAIN(TestListingExport)
+#include "tst_listingexport.moc"
