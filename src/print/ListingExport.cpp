@@ -195,9 +195,9 @@ void writeCsv(const Entries &e, Sink &sink)
         QString path = parent >= 0 ? folderPaths[size_t(parent)] + u'/' + name : name;
         out += QString::number(e.row(i).level);
         out += e.isFolder(i) ? u",folder," : u",file,";
-        appendCsvField(out, ListingExport::spreadsheetSafe(name));
+        appendCsvField(out, formulaSafeCell(name));
         out += u',';
-        appendCsvField(out, ListingExport::spreadsheetSafe(path));
+        appendCsvField(out, formulaSafeCell(path));
         out += u',';
         if (e.bytes(i) != Unknown)
             out += QString::number(e.bytes(i));
@@ -507,23 +507,6 @@ std::optional<ListingExport::Format> ListingExport::formatOfFile(QStringView fil
 QString ListingExport::fileFilter(Format format)
 {
     return tr(info(format).filter);
-}
-
-QString ListingExport::spreadsheetSafe(const QString &cell)
-{
-    if (cell.isEmpty())
-        return cell;
-    switch (cell.front().unicode()) {
-    case u'=':
-    case u'+':
-    case u'-':
-    case u'@':
-    case u'\t':
-    case u'\r':
-        return u'\'' + cell;
-    default:
-        return cell;
-    }
 }
 
 QString ListingExport::isoDateTime(qint64 secondsSinceEpoch)

@@ -60,9 +60,6 @@ public:
     static bool write(const Request &request, const ListingText &listing, const QDateTime &listedAt,
                       QIODevice &out);
 
-    // A cell a spreadsheet would run as a formula (it starts with = + - @,
-    // a tab or a carriage return) gets a leading apostrophe.
-    static QString spreadsheetSafe(const QString &cell);
     // Local time as ISO 8601 with its UTC offset: 2001-03-07T12:00:00+01:00.
     static QString isoDateTime(qint64 secondsSinceEpoch);
 };
