@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <system_error>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -18,6 +21,34 @@ using Handle = FileSystemObject::Handle;
 // Listed file entries the readers may hold ahead of the build; past this they
 // read only what the build is waiting for.
 constexpr qsizetype kReadAhead = qsizetype(1) << 18;
+// Readers a build starts with. On a warm cache reading is CPU work that two
+// cores share with the window; more readers would only starve it. A reader
+// that had to wait for the disk starts one more, up to the component's
+// count, so a cold disk or a share gets many reads in flight.
+constexpr int kFirstReaders = 2;
+
+// Whether reading took the thread off the CPU to wait (the disk, a share)
+// for a millisecond or more, rather than being short of CPU time.
+class DiskWait
+{
+public:
+    DiskWait() : m_switches(voluntarySwitches()), m_start(std::chrono::steady_clock::now()) {}
+    bool waited() const
+    {
+        return voluntarySwitches() > m_switches
+               && std::chrono::steady_clock::now() - m_start >= std::chrono::milliseconds(1);
+    }
+
+private:
+    static long voluntarySwitches()
+    {
+        struct rusage usage;
+        return ::getrusage(RUSAGE_THREAD, &usage) == 0 ? usage.ru_nvcsw : 0;
+    }
+
+    long m_switches;
+    std::chrono::steady_clock::time_point m_start;
+};
 
 qint64 saturatingAdd(qint64 a, qint64 b)
 {
@@ -83,12 +114,20 @@ FolderTree::FolderTree(FileSystemObject &fileSystem, const QByteArray &path, Pla
     }
     m_root->handle = handle;
     m_root->state = State::Queued;
+    std::lock_guard lock(m_mutex);
+    for (int i = 0; i < kFirstReaders; ++i)
+        addReader();
+}
+
+// With the lock held. No more threads to be had: fewer readers, or none,
+// and then the build reads for itself.
+void FolderTree::addReader()
+{
+    if (m_stop || int(m_readers.size()) >= m_fs.readerThreads())
+        return;
     try {
-        for (int i = 0; i < m_fs.readerThreads(); ++i)
-            m_readers.emplace_back([this] { readerLoop(); });
-    } catch (...) {
-        // No more threads to be had: fewer readers, or none, and then the
-        // build reads for itself.
+        m_readers.emplace_back([this] { readerLoop(); });
+    } catch (const std::system_error &) {
     }
 }
 
@@ -198,8 +237,9 @@ void FolderTree::readerLoop()
             return;
         Node *node = pop();
         lock.unlock();
+        bool waited = false;
         try {
-            readNode(node, m_readerBeat);
+            waited = readNode(node, m_readerBeat);
         } catch (const Stopped &) {
             return;
         } catch (...) {
@@ -213,16 +253,19 @@ void FolderTree::readerLoop()
             return;
         }
         lock.lock();
+        if (waited && m_idle == 0 && !m_queue.empty())
+            addReader();
     }
 }
 
-void FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
+bool FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
 {
     int error = 0;
+    const DiskWait disk;
     const Handle handle = node->parent ? openNode(node, error) : node->handle;
     if (handle < 0) {
         fail(node, FileSystemError::Operation::OpenFolder, error);
-        return;
+        return disk.waited();
     }
     // The top folder's handle stays with the tree; others pass to publish().
     auto closeOnThrow = qScopeGuard([&] {
@@ -231,15 +274,16 @@ void FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
     });
     FolderEntries entries;
     error = m_fs.readFolder(handle, entries, beat);
+    const bool waited = disk.waited();
     if (error) {
         fail(node, FileSystemError::Operation::ReadFolder, error);
-        return;
+        return waited;
     }
     // A folder mounted again below itself would make the walk endless.
     for (const Node *up = node->parent; up && entries.inode; up = up->parent) {
         if (up->inode == entries.inode && up->device == entries.device) {
             fail(node, FileSystemError::Operation::ReadFolder, LoopError);
-            return;
+            return waited;
         }
     }
     node->device = entries.device;
@@ -247,6 +291,7 @@ void FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
     attach(node, std::move(entries));
     closeOnThrow.dismiss();
     publish(node, handle);
+    return waited;
 }
 
 FileSystemObject::Handle FolderTree::openNode(Node *node, int &error)

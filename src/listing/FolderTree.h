@@ -105,7 +105,9 @@ private:
     Node *pop();
     void readerLoop();
     void wait(Node &node, bool complete);
-    void readNode(Node *node, const FileSystemObject::Beat &beat);
+    // True when the read had to wait for the disk.
+    bool readNode(Node *node, const FileSystemObject::Beat &beat);
+    void addReader();
     FileSystemObject::Handle openNode(Node *node, int &error);
     FileSystemObject::Handle reopen(Node *folder, int &error);
     void attach(Node *node, FolderEntries &&entries);
