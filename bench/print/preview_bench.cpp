@@ -157,7 +157,8 @@ int run(const Arguments &args)
     Clock::time_point buildEnd;
     const ListingOptions &options = args.options;
     const PrintComposer::WindowValues window{QStringLiteral("Rows"), options.path,
-                                             QStringLiteral("Listing of ") + options.path, options.dirIndicator};
+                                             QStringLiteral("Listing of ") + options.path, options.dirIndicator,
+                                             options.fileIndicator};
     PreviewSurface vsp1;
     PrintComposer::SendPrintData(vsp1, window, [&](const QString &cSeperator, const QString &rSeperator)
                                      -> const ListingText & {

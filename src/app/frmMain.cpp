@@ -438,7 +438,7 @@ void frmMain::buildWith(const ListingOptions &options, const QString &cSeperator
 void frmMain::SendPrintData()
 {
     const PrintComposer::WindowValues values{m_ui->cboGrid->currentText(), m_ui->lblPath->text(),
-                                             m_ui->txtTitle->text(), DirIndicator};
+                                             m_ui->txtTitle->text(), DirIndicator, FileIndicator};
     auto creatString = [this](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
         CreatString(cSeperator, rSeperator);
         return Listing;

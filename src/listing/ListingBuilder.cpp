@@ -230,18 +230,6 @@ private:
         }
     }
 
-    static qsizetype indentOf(ListingRowKind kind, int level)
-    {
-        if (kind == ListingRowKind::Folder)
-            return 4 * qsizetype(level - 1);
-        switch (level) {
-        case 0: return 0;
-        case 1: return 2;
-        case 2: return 5;
-        default: return 4 * qsizetype(level - 1) + 6;
-        }
-    }
-
     qsizetype appendRow(const RowValues &values, qsizetype parentRow)
     {
         QString &body = m_out.ListBody;
@@ -252,7 +240,7 @@ private:
         row.level = quint8(std::min(values.level, int(std::numeric_limits<quint8>::max())));
         row.note = values.note;
 
-        ListingFormat::appendBlanks(body, indentOf(values.kind, values.level));
+        ListingFormat::appendBlanks(body, ListingFormat::indentOf(values.kind, values.level));
         body += folder ? m_options.dirIndicator : m_options.fileIndicator;
         ListingFormat::appendBlanks(body, folder ? 1 : 2);
         const qsizetype nameStart = body.size() - row.offset;

@@ -92,6 +92,18 @@ void appendBlanks(QString &out, qsizetype count)
     }
 }
 
+qsizetype indentOf(ListingRowKind kind, int level)
+{
+    if (kind == ListingRowKind::Folder)
+        return 4 * qsizetype(level - 1);
+    switch (level) {
+    case 0: return 0;
+    case 1: return 2;
+    case 2: return 5;
+    default: return 4 * qsizetype(level - 1) + 6;
+    }
+}
+
 QStringList problemLines(const ListingText &listing, qsizetype limit)
 {
     const qsizetype count = listing.problems.size();

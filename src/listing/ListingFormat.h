@@ -37,6 +37,10 @@ void appendName(QString &out, QByteArrayView nativeName);
 
 void appendBlanks(QString &out, qsizetype count);
 
+// The blanks in front of a row's mark: folders 0, 4, 8, ... by level; the
+// selected folder's files 0, then 2, 5, and four a level further from 14.
+qsizetype indentOf(ListingRowKind kind, int level);
+
 // The report of what a build could not read: "PATH: reason" per problem, at
 // most limit of them, then "… and N more" when there are more.
 QStringList problemLines(const ListingText &listing, qsizetype limit = 1000);

@@ -469,7 +469,7 @@ void writeHtml(const ListingExport::Request &request, const Entries &e, const QD
 void compose(PreviewSurface &surface, const ListingExport::Request &request, const ListingExport::Build &build)
 {
     const PrintComposer::WindowValues values{request.gridText, request.options.path, request.title,
-                                             request.options.dirIndicator};
+                                             request.options.dirIndicator, request.options.fileIndicator};
     PrintComposer::SendPrintData(surface, values,
                                  [&](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
                                      return build(request.options, cSeperator, rSeperator);

@@ -53,7 +53,9 @@ void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle 
     style.pointSize = mark == dirIndicator ? 10 : 8;
 }
 
-qsizetype nameStart(QStringView firstCell, ListingRowKind kind, QStringView dirIndicator)
+namespace {
+
+qsizetype guessedNameStart(QStringView firstCell, ListingRowKind kind, QStringView dirIndicator)
 {
     const auto blanksAt = [](QStringView text) {
         qsizetype n = 0;
@@ -73,6 +75,23 @@ qsizetype nameStart(QStringView firstCell, ListingRowKind kind, QStringView dirI
         && firstCell.sliced(indent).startsWith(dirIndicator))
         return std::min(indent + dirIndicator.size() + 1, firstCell.size());
     return blanks;
+}
+
+} // namespace
+
+qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator,
+                    QStringView fileIndicator)
+{
+    const bool folder = row.kind == ListingRowKind::Folder;
+    const QStringView mark = folder ? dirIndicator : fileIndicator;
+    // A row's level saturates at 255; below that the builder's rule holds.
+    if (row.level < std::numeric_limits<decltype(row.level)>::max()) {
+        const qsizetype indent = ListingFormat::indentOf(row.kind, row.level);
+        const qsizetype start = indent + mark.size() + (folder ? 1 : 2);
+        if (indent >= 0 && start <= firstCell.size() && firstCell.sliced(indent).startsWith(mark))
+            return start;
+    }
+    return guessedNameStart(firstCell, row.kind, dirIndicator);
 }
 
 QString pageLabel(int shownPage, int pageTotal)
@@ -156,8 +175,8 @@ void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString
         vsp1_BeforeTableText(text, dirIndicator, style);
     };
     // Kept by the document for painting: its own copy of the mark.
-    const auto nameAt = [mark = dirIndicator](const ListingRow &row, QStringView cell) {
-        return nameStart(cell, row.kind, mark);
+    const auto nameAt = [dir = dirIndicator, file = window.fileIndicator](const ListingRow &row, QStringView cell) {
+        return nameStart(cell, row, dir, file);
     };
     vsp1.AppendTable(listing, rowStyle, nameAt, yield);
     appendReport(vsp1, listing);

@@ -7,6 +7,7 @@
 #include <optional>
 
 struct ListingText;
+struct ListingRow;
 enum class ListingRowKind : quint8;
 struct TextStyle;
 class PreviewSurface;
@@ -22,6 +23,7 @@ struct WindowValues
     QString pathCaption;     // caption of lblPath
     QString titleText;       // text of txtTitle
     QString dirIndicator;    // the DirIndicator field, as the preview command set it
+    QString fileIndicator;   // the FileIndicator field
 };
 
 // Runs CreatString with these separators and gives back the listing it
@@ -46,11 +48,12 @@ std::optional<int> gridStyleFor(const QString &gridText);
 void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle &style);
 
 // Where the name begins in a row's first cell (indentation, the row's mark,
-// one or two blanks, the name). Exact for folder rows, whose mark is known
-// here; in a file row the name follows the first two blanks after the
-// indentation. Where the split is uncertain it never falls after the
-// name's start, except with a mark of blanks only, which no name can move.
-qsizetype nameStart(QStringView firstCell, ListingRowKind kind, QStringView dirIndicator);
+// one or two blanks, the name), from the row's kind and level and the two
+// marks. A cell that does not read so (a level past what a row records)
+// is split where it can be told: after a folder's mark, or after the first
+// two blanks past a file row's indentation.
+qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator,
+                    QStringView fileIndicator);
 
 // When the listing's columns reach past the right margin of vsp1's paper:
 // one message naming every column's width and the room there is, and the

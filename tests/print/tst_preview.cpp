@@ -137,7 +137,7 @@ private slots:
     {
         m_vsp1 = new PreviewSurface;
         m_vsp1->setPageSize(QPageSize(QPageSize::Letter));
-        m_window = {"None", "/home/ann/Docs", "Listing of Docs", "+"};
+        m_window = {"None", "/home/ann/Docs", "Listing of Docs", "+", "-"};
         m_listing = makeListing({{LongName, "2", "3/7/2001"}, {"    + Old", "12", "1/2/2001"}});
         m_failBuild = nullptr;
     }
@@ -382,17 +382,19 @@ private slots:
 
     void namesReorderOnlyThemselves_data()
     {
-        QTest::addColumn<QString>("mark");      // the folder mark
+        QTest::addColumn<QString>("mark");      // the row's own mark
         QTest::addColumn<bool>("folder");
+        QTest::addColumn<int>("level");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<int>("nameStart");
 
-        QTest::newRow("Hebrew file name") << "+" << false << "     -  \u05e9\u05dc\u05d5\u05dd.txt" << 8;
+        QTest::newRow("Hebrew file name") << "-" << false << 2 << "     -  \u05e9\u05dc\u05d5\u05dd.txt" << 8;
         QTest::newRow("Hebrew folder under a Hebrew mark")
-            << "\u05d0" << true << "    \u05d0 \u05e9\u05dc\u05d5\u05dd" << 6;
-        QTest::newRow("override under a Hebrew mark") << " \u05d0" << true << " \u05d0 \u202eabc.txt" << 3;
-        QTest::newRow("name closing the isolate itself") << "\u05d0" << true << "\u05d0 \u2069\u202eabc" << 2;
-        QTest::newRow("mark of blanks") << "  " << true << "     \u05d0\u05d1" << 5;
+            << "\u05d0" << true << 2 << "    \u05d0 \u05e9\u05dc\u05d5\u05dd" << 6;
+        QTest::newRow("override under a Hebrew mark") << " \u05d0" << true << 1 << " \u05d0 \u202eabc.txt" << 3;
+        QTest::newRow("name closing the isolate itself") << "\u05d0" << true << 1 << "\u05d0 \u2069\u202eabc" << 2;
+        QTest::newRow("mark of blanks") << "  " << true << 1 << "   \u05d0\u05d1" << 3;
+        QTest::newRow("file mark holding two blanks") << "a  \u05d0" << false << 1 << "  a  \u05d0  \u05d1\u05d2" << 8;
     }
 
     // Left of where the name begins, the row looks the same with the name
@@ -401,16 +403,22 @@ private slots:
     {
         QFETCH(QString, mark);
         QFETCH(bool, folder);
+        QFETCH(int, level);
         QFETCH(QString, cell);
         QFETCH(int, nameStart);
 
         const auto kind = folder ? ListingRowKind::Folder : ListingRowKind::File;
-        QCOMPARE(PrintComposer::nameStart(cell, kind, mark), nameStart);
-        m_window.dirIndicator = mark;
+        const QString other = folder ? QStringLiteral("-") : QStringLiteral("+");
+        QCOMPARE(PrintComposer::nameStart(cell, ListingRow{0, {}, kind, quint8(level)}, folder ? mark : other,
+                                          folder ? other : mark),
+                 nameStart);
+        m_window.dirIndicator = folder ? mark : other;
+        m_window.fileIndicator = folder ? other : mark;
         const QTemporaryDir dir;
         const auto render = [&](const QString &firstCell) {
             m_listing = makeListing({{firstCell, "1", "3/7/2001"}});
             m_listing.rows[0].kind = kind;
+            m_listing.rows[0].level = quint8(level);
             compose();
             QImage screen((m_vsp1->document().pageSizeTwips() / 10).toSize(), QImage::Format_Grayscale8);
             screen.fill(Qt::white);

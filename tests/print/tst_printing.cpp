@@ -56,7 +56,7 @@ private slots:
         for (int i = 0; i < 250; ++i)
             rows.append({QStringLiteral("  -  entry %1").arg(i), QString::number(i), "3/7/2001"});
         m_listing = makeListing(rows);
-        PrintComposer::SendPrintData(m_vsp1, {"All", "/home/ann/Docs", "Listing of Docs", "+"},
+        PrintComposer::SendPrintData(m_vsp1, {"All", "/home/ann/Docs", "Listing of Docs", "+", "-"},
                                      [this](const QString &, const QString &) -> const ListingText & {
                                          return m_listing;
                                      });
