@@ -41,4 +41,9 @@ headless 0 'Usage: .*foliotrace \[options\] \[FOLDER\]' --help
 headless 2 "Unknown option 'frobnicate'" --frobnicate
 headless 2 '"/nonexistent/folder" does not exist' /nonexistent/folder
 headless 1 'no display available' "$prefix"
+# A listing written by the installed program, of its own shared folder.
+listing=$(mktemp --suffix=.csv)
+trap 'rm -f "$listing"' EXIT
+headless 0 '^$' --export "$listing" --depth 1 "$prefix/share/foliotrace"
+grep -q '^0,file,Foliotrace.HLP,Foliotrace.HLP,[0-9]' "$listing" || fail "the export lacks the help file: $(cat "$listing")"
 echo "check-install: $prefix is complete"
