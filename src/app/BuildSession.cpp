@@ -1,6 +1,7 @@
 #include "app/BuildSession.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 
 namespace {
 
@@ -80,6 +81,12 @@ void BuildSession::yield()
     }
     if (m_cancelRequested)
         throw Cancelled();
+}
+
+void BuildSession::disableWhileRunning(const QList<QWidget *> &commands)
+{
+    for (QWidget *command : commands)
+        connect(this, &BuildSession::runningChanged, command, [command](bool running) { command->setEnabled(!running); });
 }
 
 void BuildSession::cancel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -12,6 +13,8 @@
 //
 //     BuildSession::Scope running(session);   // the build commands go off
 //     for (...) { ...; session.yield(); }      // or hand [&] { session.yield(); } on
+class QWidget;
+
 class BuildSession : public QObject
 {
     Q_OBJECT
@@ -59,6 +62,9 @@ public:
 
     // Asks the running work to stop at its next yield; nothing when idle.
     void cancel();
+
+    // The commands that start a run are off while one runs, however it ends.
+    void disableWhileRunning(const QList<QWidget *> &commands);
 
 signals:
     void runningChanged(bool running);

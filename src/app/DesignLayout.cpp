@@ -2,8 +2,12 @@
 
 #include "Twips.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 #include <limits>
 
@@ -40,6 +44,17 @@ void DesignLayout::record(QWidget *parent)
         if (isPlainContainer(child))
             record(child);
     }
+}
+
+QSize DesignLayout::formTwipsShowing(const QWidget *control) const
+{
+    const QRect drawn = twips(control);
+    return QSize(std::max(m_formTwips.width(), drawn.x() + drawn.width() + drawn.y()), m_formTwips.height());
+}
+
+QString DesignLayout::shownCaption(const QAbstractButton *button)
+{
+    return button->text().replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
 }
 
 QRect DesignLayout::twips(const QWidget *control) const

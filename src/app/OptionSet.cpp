@@ -39,6 +39,14 @@ ListingOptions OptionSet::listingOptions() const
     return options;
 }
 
+ListingExport::Request OptionSet::exportRequest(ListingExport::Format format) const
+{
+    ListingExport::Request request{format, listingOptions(), m_ui->txtTitle->text(), m_ui->cboGrid->currentText()};
+    request.options.dirIndicator = optionText(OptionText::DirIndicator);
+    request.options.fileIndicator = optionText(OptionText::FileIndicator);
+    return request;
+}
+
 int OptionSet::checkValue(OptionCheck check) const
 {
     return ::checkValue(checkBox(m_ui, check));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listing/ListingOptions.h"
+#include "print/ListingExport.h"
 #include "settings/OptionControls.h"
 
 namespace Ui {
@@ -19,6 +20,8 @@ public:
     // One reading of the options for a build, the indicators left at their
     // defaults (the command sets them).
     ListingOptions listingOptions() const;
+    // The same with the marks as typed, the title and the grid, for a file.
+    ListingExport::Request exportRequest(ListingExport::Format format) const;
 
     int checkValue(OptionCheck check) const override;
     void setCheckValue(OptionCheck check, int value) override;

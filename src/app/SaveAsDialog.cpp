@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &suggestedName)
+std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &listedFolder)
 {
+    const QString folderName = QFileInfo(listedFolder).fileName();
+    const QString suggestedName = folderName.isEmpty() ? QStringLiteral("listing") : folderName;
     using Format = ListingExport::Format;
     const SaveAsMemory memory = loadSaveAsMemory();
     const Format format = ListingExport::formatNamed(memory.type).value_or(Format::Pdf);

@@ -28,7 +28,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDate>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -36,24 +35,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
+#include <functional>
 #include <utility>
-
-namespace {
-
-// A caption as the user reads it: the "&" that marks its Alt key's letter is
-// no part of it ("&&" stands for one "&").
-QString shownCaption(const QAbstractButton *button)
-{
-    QString caption = button->text();
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == u'&')
-            caption.remove(i, 1);
-    }
-    return caption;
-}
-
-} // namespace
 
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
@@ -68,10 +51,7 @@ frmMain::frmMain(QWidget *parent)
     createBuildProgress();
     m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
     // Wide enough to show "Save As…", which stands right of the page controls.
-    QRect opening(QPoint(), m_layout->formTwips());
-    const QRect saveAs = m_layout->twips(m_ui->cmdSaveAs);
-    opening.setWidth(std::max(opening.width(), saveAs.x() + saveAs.width() + saveAs.y()));
-    resize(twipsToPixels(opening, this).size());
+    resize(twipsToPixels(QRect(QPoint(), m_layout->formTwipsShowing(m_ui->cmdSaveAs)), this).size());
     m_ui->Dir1->openStartFolder();
     rememberOpenedFolder();
     connectHandlers();
@@ -152,11 +132,7 @@ void frmMain::createBuildProgress()
     m_buildProgress = new BuildProgressStrip(m_session, this);
     // Only one build at a time: the commands that start one are off until
     // it ends, however it ends.
-    connect(m_session, &BuildSession::runningChanged, this, [this](bool running) {
-        m_ui->cmdPrint->setEnabled(!running);
-        m_ui->cmdCopy->setEnabled(!running);
-        m_ui->cmdSaveAs->setEnabled(!running);
-    });
+    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs});
 }
 
 bool frmMain::Form_Load()
@@ -181,8 +157,11 @@ bool frmMain::Form_Load()
     m_ui->cboLevel->setCurrentIndex(0);
 
     // 5. The stored options. Values that could not be applied are reported
-    //    once the window is up.
-    runSteps([this] { m_loadReport = GetValuesFromRegistry(*m_options); });
+    //    once the window is up (the timer fires in the event loop).
+    runSteps([this] {
+        if (const QString text = settingsLoadReportMessage(GetValuesFromRegistry(*m_options)); !text.isEmpty())
+            QTimer::singleShot(0, this, [this, text] { showFailure(text); });
+    });
     return true;
 }
 
@@ -203,12 +182,6 @@ void frmMain::showEvent(QShowEvent *event)
             m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
             followWindowSize();
         });
-        // Stored values that could not be used, told once, over the window.
-        if (!m_loadReport.isEmpty()) {
-            QTimer::singleShot(0, this, [this] {
-                showFailure(settingsLoadReportMessage(std::exchange(m_loadReport, SettingsLoadReport())));
-            });
-        }
     }
 }
 
@@ -269,19 +242,15 @@ void frmMain::cmdPrint_Click()
     // A click queued while a build runs starts nothing.
     if (m_session->isRunning())
         return;
-    if (shownCaption(m_ui->cmdPrint) == tr("Print Preview")) {
-        // 1. Store the options; a store that fails stops nothing.
-        const QString storeNote = storeOptions();
-        // 2.-3. Take the marks as typed, compose. A failure leaves the
-        //       window in the Options state.
-        const bool composed = runSteps([this] {
+    if (DesignLayout::shownCaption(m_ui->cmdPrint) == tr("Print Preview")) {
+        // 1.-3. Store the options, take the marks as typed, compose. A
+        //       failure leaves the window in the Options state.
+        const bool composed = runStoringCommand([this] {
             DirIndicator = m_ui->txtDirI->text();
             FileIndicator = m_ui->txtFileI->text();
             // A cancelled or failed one puts the earlier document back.
             SendPrintData();
         });
-        if (!storeNote.isEmpty())
-            showFailure(storeNote);
         if (!composed)
             return;
         // 4. Let pending window events run.
@@ -328,18 +297,15 @@ void frmMain::cmdHide_Click()
     m_ui->cmdPrint->setText(tr("&Print Preview"));
 }
 
+// The surface keeps the page within the document; before any document
+// there is no page to go to.
 void frmMain::cmdNextPage_Click()
 {
-    // Before any document there is nothing to page.
-    if (vsp1->PageTotal() < 1)
-        return;
     vsp1->ShownPage(vsp1->ShownPage() + 1);
 }
 
 void frmMain::cmdPrevPage_Click()
 {
-    if (vsp1->PageTotal() < 1)
-        return;
     vsp1->ShownPage(vsp1->ShownPage() - 1);
 }
 
@@ -352,10 +318,8 @@ void frmMain::cmdCopy_Click()
 {
     if (m_session->isRunning())
         return;
-    // 1. The options are stored whether or not the rest succeeds, and a
-    //    store that fails stops nothing.
-    const QString storeNote = storeOptions();
-    const bool copied = runSteps([this] {
+    // 1. The options are stored whether or not the rest succeeds.
+    const bool copied = runStoringCommand([this] {
         // 2.-4. The marks as typed, with a lone "+" / "-" kept as text for
         //       spreadsheets.
         DirIndicator = clipboardDirIndicator(m_ui->txtDirI->text());
@@ -367,48 +331,35 @@ void frmMain::cmdCopy_Click()
         putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing),
                        QGuiApplication::clipboard());
     });
-    if (!storeNote.isEmpty())
-        showFailure(storeNote);
     if (copied)
         showUnreadReport(this, Listing);
 }
 
-QString frmMain::storeOptions()
+bool frmMain::runStoringCommand(const std::function<void()> &steps)
 {
+    // A store that fails stops nothing; one that cannot be written stays
+    // so, and is told once per run, after the command.
     SettingsSaveReport report = SaveValuesToRegistry(*m_options);
-    // A store that cannot be written stays so: told once per run.
     if (!report.failure.isEmpty() && std::exchange(m_storeFailureTold, true))
         report.failure.clear();
-    return settingsSaveReportMessage(report);
+    const bool completed = runSteps(steps);
+    if (const QString note = settingsSaveReportMessage(report); !note.isEmpty())
+        showFailure(note);
+    return completed;
 }
 
 void frmMain::cmdSaveAs_Click()
 {
     if (m_session->isRunning())
         return;
-    const QString folderName = QFileInfo(m_ui->lblPath->text()).fileName();
-    const std::optional<SaveAsChoice> choice =
-        askSaveAsFile(this, folderName.isEmpty() ? QStringLiteral("listing") : folderName);
+    const std::optional<SaveAsChoice> choice = askSaveAsFile(this, m_ui->lblPath->text());
     if (!choice)
         return;
-    // Stored as "Copy" stores them; a store that fails stops nothing.
-    const QString storeNote = storeOptions();
-    const bool saved = runSteps([this, &choice] {
-        ListingExport::Request request{choice->format, m_options->listingOptions(), m_ui->txtTitle->text(),
-                                       m_ui->cboGrid->currentText()};
-        request.options.dirIndicator = m_ui->txtDirI->text();
-        request.options.fileIndicator = m_ui->txtFileI->text();
-        const auto build = [this](const ListingOptions &options, const QString &cSeperator,
-                                  const QString &rSeperator) -> const ListingText & {
-            DirIndicator = options.dirIndicator;
-            FileIndicator = options.fileIndicator;
-            buildWith(options, cSeperator, rSeperator);
-            return Listing;
-        };
-        ListingExport::save(request, build, choice->fileName);
+    // Stored as "Copy" stores them.
+    const bool saved = runStoringCommand([this, &choice] {
+        ListingExport::save(m_options->exportRequest(choice->format),
+                            std::bind_front(&frmMain::buildWith, this), choice->fileName);
     });
-    if (!storeNote.isEmpty())
-        showFailure(storeNote);
     if (saved)
         showUnreadReport(this, Listing);
 }
@@ -422,9 +373,12 @@ void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
     buildWith(options, cSeperator, rSeperator);
 }
 
-void frmMain::buildWith(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator)
+const ListingText &frmMain::buildWith(const ListingOptions &options, const QString &cSeperator,
+                                      const QString &rSeperator)
 {
     WaitCursor hourglass;
+    DirIndicator = options.dirIndicator;
+    FileIndicator = options.fileIndicator;
     if (!m_fileSystem)
         m_fileSystem = createFileSystemObject();
 
@@ -433,13 +387,14 @@ void frmMain::buildWith(const ListingOptions &options, const QString &cSeperator
                  [this](const ListingProgress &progress) {
                      m_session->yield(progress.entriesListed, progress.entriesUnread, progress.currentFolder);
                  });
+    return Listing;
 }
 
 void frmMain::SendPrintData()
 {
     const PrintComposer::WindowValues values{m_ui->cboGrid->currentText(), m_ui->lblPath->text(),
                                              m_ui->txtTitle->text(), DirIndicator, FileIndicator};
-    auto creatString = [this](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
+    const auto creatString = [this](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
         CreatString(cSeperator, rSeperator);
         return Listing;
     };

@@ -114,18 +114,20 @@ private:
     void setPathCaption(const QString &caption);
     void rememberOpenedFolder();
     void showFailure(const QString &text);
-    // Stores the options for "Print Preview" and "Copy"; what to tell the
-    // user comes back, empty when all went well.
-    QString storeOptions();
     // Runs one command's steps; a failure stops them where it happens and is
     // reported. False when the steps did not all run.
     bool runSteps(const std::function<void()> &steps);
+    // The same for "Print Preview", "Copy" and "Save As…", which store the
+    // ten options first.
+    bool runStoringCommand(const std::function<void()> &steps);
     void createBuildProgress();
     // The start-up window, modal; what the user chose there.
     int showIntro();
     void showPageLabel();
-    // A build with these options into Listing, run in the build session.
-    void buildWith(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator);
+    // A build with these options (their marks become the indicator fields)
+    // into Listing, run in the build session.
+    const ListingText &buildWith(const ListingOptions &options, const QString &cSeperator,
+                                 const QString &rSeperator);
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<OptionSet> m_options;
@@ -136,7 +138,6 @@ private:
 
     // One component for the window's life, made at the first build.
     std::unique_ptr<FileSystemObject> m_fileSystem;
-    SettingsLoadReport m_loadReport;
     bool m_storeFailureTold = false;
 
     BuildSession *m_session = nullptr;
