@@ -41,8 +41,7 @@ inline ListingText makeListing(const QList<QStringList> &rows, int columns = 3)
     return listing;
 }
 
-// What paintPage draws on a page, in twips: text runs with their font's
-// pixel size (points x 20) and weight, and lines.
+// What paintPage draws on a page, in twips: text runs with pixel size (points x 20) and weight; lines.
 struct DrawnPage : PageCanvas
 {
     struct Text
