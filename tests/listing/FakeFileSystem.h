@@ -7,8 +7,7 @@
 #include <map>
 #include <mutex>
 
-// A file-system component for tests: the tree is whatever the test adds,
-// enumerated in the order it was added, and any entry can be made to fail.
+// A file-system component for tests: the tree the test adds, enumerated in that order; any entry can fail.
 class FakeFileSystem : public FileSystemObject
 {
 public:

@@ -104,12 +104,13 @@ private slots:
     }
 
     // As nobody the kernel refuses a folder without permissions, and the details in one that cannot
-    // be searched. A link is a file of its own length; a name not UTF-8 is shown replaced, yet opened.
+    // be searched. A link is a file of its own length, a hidden file is listed, and a name not UTF-8
+    // is shown replaced, yet opened.
     void kernelRefusals()
     {
         const QByteArray sel = root();
         QVERIFY(makeFolders(sel, {"/locked", "/no\xff", "/no\xff/sub"}) && makeFile(sel + "/ok.txt", 1024)
-                && makeFile(sel + "/no\xff/f", 1) && symlink("..", sel + "/up") == 0);
+                && makeFile(sel + "/.h", 0) && makeFile(sel + "/no\xff/f", 1) && symlink("..", sel + "/up") == 0);
         QVERIFY(chmod(sel, 0755) == 0 && chmod(sel + "/locked", 0) == 0 && chmod(sel + "/no\xff", 0644) == 0);
         int channel[2];
         QCOMPARE(pipe(channel), 0);
@@ -133,9 +134,10 @@ private slots:
         QVERIFY(chmod(sel + "/locked", 0755) == 0 && chmod(sel + "/no\xff", 0755) == 0);
         QCOMPARE(status, 0);
         const QString top = QFile::decodeName(sel), denied = QStringLiteral(": Permission denied");
-        QCOMPARE(lines, QStringList({"-  ok.txt|1", "-  up|0", "+ locked|? (unreadable)", "+ no\ufffd|0+ (incomplete)",
-                                     "    + sub|? (unreadable)", "  -  f|? (unreadable)", top + "/locked" + denied,
-                                     top + "/no\ufffd/sub" + denied, top + "/no\ufffd/f" + denied}));
+        QCOMPARE(lines, QStringList({"-  .h|0", "-  ok.txt|1", "-  up|0", "+ locked|? (unreadable)",
+                                     "+ no\ufffd|0+ (incomplete)", "    + sub|? (unreadable)", "  -  f|? (unreadable)",
+                                     top + "/locked" + denied, top + "/no\ufffd/sub" + denied,
+                                     top + "/no\ufffd/f" + denied}));
     }
 
     void mounts()
