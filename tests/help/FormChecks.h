@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QTest>
 
-// A shown form as the user sees it, in the fonts installed: no caption cut
-// off, no control's text or body running into a sibling's.
+// A shown form as the user sees it, in the fonts installed: no caption cut off, none running into another.
 namespace FormChecks {
 
 // A label's text where its alignment puts it; any other control's box.
@@ -37,8 +36,7 @@ inline bool captionCut(const QWidget *control)
                   > button->contentsRect().width();
 }
 
-// The named, visible controls of parent; fixedText names the ones whose
-// text the program changes at will (a path, a page number).
+// The named, visible controls of parent; fixedText names those whose text the program changes (path, page).
 inline void verifyLayout(const QWidget *parent, const QStringList &fixedText = {})
 {
     QList<QWidget *> controls;
