@@ -1,5 +1,7 @@
+#include "app/BuildProgressStrip.h"
 #include "app/BuildSession.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -29,6 +31,8 @@ private slots:
         QFETCH(bool, eventsRun);
         QFETCH(bool, progressShown);
         BuildSession session;
+        QWidget window;
+        const BuildProgressStrip strip(&session, &window);
         session.setYieldInterval(interval);
         session.setProgressDelay(delay);
         QSignalSpy progress(&session, &BuildSession::progress);
@@ -49,6 +53,8 @@ private slots:
         QCOMPARE(cancelled, cancelInEvent);
         const QList<QVariantList> shown{{qsizetype(42), qsizetype(3), QStringLiteral("/srv/a")}};
         QCOMPARE(progress, progressShown ? shown : QList<QVariantList>());
+        const QString told = window.findChild<QLabel *>(QStringLiteral("buildProgressText"))->text();
+        QCOMPARE(told.startsWith("42 entries listed, 3 could not be read. Reading "), progressShown);
     }
 
     void runsNestAndCancelLastsOneRun()
@@ -71,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBuildSession)
+QTEST_MAIN(TestBuildSession)
 #include "tst_buildsession.moc"
