@@ -15,9 +15,9 @@ using Action = CommandLine::Request::Action;
 
 static bool matchesWhole(const QString &pattern, const QString &text)
 {
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern), QRegularExpression::DotMatchesEverythingOption)
-        .match(text)
-        .hasMatch();
+    const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    return whole.match(text).hasMatch();
 }
 
 static QByteArray currentFolder()
@@ -31,167 +31,155 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    QByteArray m_root;
+
 private slots:
-    void initTestCase();
     // QTemporaryDir cannot remove a name that is no valid text.
     void cleanupTestCase() { QVERIFY(::rmdir(m_root + "/caf\xe9") == 0); }
     void cleanup() { QFile::remove(m_root + "/out.pdf"); }
     void init() { QVERIFY(::chdir(m_root.constData()) == 0); }
-    void startsAsAsked_data();
-    void startsAsAsked();
-    void runsWithoutWindow_data();
-    void runsWithoutWindow();
 
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_root;
-};
-
-void TestCommandLine::initTestCase()
-{
-    QVERIFY(::chdir(QFile::encodeName(m_dir.path()).constData()) == 0);
-    m_root = currentFolder();
-    for (const QByteArray name : {"plain", "caf\xe9", "-x"})
-        QVERIFY(::mkdir(m_root + '/' + name, 0700) == 0);
-    QFile file(QStringLiteral("file.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QFile listed(QStringLiteral("plain/a.txt"));
-    QVERIFY(listed.open(QIODevice::WriteOnly) && listed.write("abc") == 3);
-}
-
-void TestCommandLine::startsAsAsked_data()
-{
-    QTest::addColumn<QByteArrayList>("arguments");
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<QString>("text");  // a pattern for the whole text
-    QTest::addColumn<QByteArray>("entered");  // the current folder after, under the root
-
-    QTest::newRow("no folder: stays in the current one") << QByteArrayList{} << Action::StartWindow << "" << QByteArray();
-    QTest::newRow("a folder is entered") << QByteArrayList{"plain"} << Action::StartWindow << "" << QByteArray("/plain");
-    QTest::newRow("a name that is no valid UTF-8 keeps its bytes")
-        << QByteArrayList{"caf\xe9"} << Action::StartWindow << "" << QByteArray("/caf\xe9");
-    QTest::newRow("after --, a folder named like an option")
-        << QByteArrayList{"--", "-x"} << Action::StartWindow << "" << QByteArray("/-x");
-    QTest::newRow("Qt's own options pass on to Qt")
-        << QByteArrayList{"-style", "fusion", "-reverse", "plain"} << Action::StartWindow << "" << QByteArray("/plain");
-    QTest::newRow("missing folder") << QByteArrayList{"nowhere"} << Action::StartWindow
-                                    << "foliotrace: \"nowhere\" does not exist\n" << QByteArray();
-    QTest::newRow("a file as the folder") << QByteArrayList{"file.txt"} << Action::StartWindow
-                                          << "foliotrace: \"file\\.txt\" is not a folder\n" << QByteArray();
-    QTest::newRow("--version") << QByteArrayList{"--version", "plain"} << Action::Answer
-                               << "Foliotrace 1\\.5\\.1\n" << QByteArray();
-    QTest::newRow("-h lists the options") << QByteArrayList{"-h"} << Action::Answer
-                                          << "Usage: \\S+ \\[options\\] \\[FOLDER\\]\n.*--version.*" << QByteArray();
-    QTest::newRow("unknown option, with the usage")
-        << QByteArrayList{"--frobnicate", "plain"} << Action::Refuse
-        << "foliotrace: Unknown option 'frobnicate'\\.\nUsage: \\S+ \\[options\\] \\[FOLDER\\]\n.*--export FILE.*" << QByteArray();
-    QTest::newRow("two folders") << QByteArrayList{"plain", "nowhere"} << Action::Refuse
-                                 << "foliotrace: give one folder at most\nUsage: .*\n" << QByteArray();
-    const QList<std::pair<QByteArrayList, const char *>> refused{
-        {{"--depth", "2", "plain"}, "--depth needs --export or --print"},
-        {{"--export", "x.csv", "--print", "plain"}, "give --export or --print, not both"},
-        {{"--export", "x.csv"}, "give the folder to list"},
-        {{"--export", "x.doc", "plain"}, "cannot tell the format of \"x\\.doc\" by its name; give --format"},
-        {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, csv, html, json or txt, not \"xls\""},
-        {{"--export", "-", "--format", "pdf", "plain"}, "a PDF cannot go to standard output; give a file name"},
-        {{"--print", "--files", "--no-files", "plain"}, "--files and --no-files contradict each other"},
-        {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 up, not \"0\""},
-        {{"--export", "x.csv", "--grid", "dotted", "plain"}, "--grid takes none, rows, top-bottom or all, not \"dotted\""},
-        {{"--export", "x.csv", "--widths", "4000,1000", "plain"}, "--widths takes three widths in twips, .*"},
-    };
-    for (const auto &[arguments, problem] : refused)
-        QTest::newRow(problem) << arguments << Action::Refuse
-                               << QStringLiteral("foliotrace: %1\nUsage: .*").arg(problem) << QByteArray();
-}
-
-void TestCommandLine::startsAsAsked()
-{
-    QFETCH(QByteArrayList, arguments);
-    QFETCH(Action, action);
-    QFETCH(QString, text);
-    QFETCH(QByteArray, entered);
-
-    const CommandLine::Request request = CommandLine::parse(QByteArrayList{"foliotrace"} + arguments);
-    QCOMPARE(request.action, action);
-    QString said = request.text;
-    if (request.folder)
-        said = CommandLine::enterFolder(*request.folder);
-    QVERIFY2(matchesWhole(text, said), qPrintable(said));
-    QCOMPARE(currentFolder(), m_root + entered);
-}
-
-// The program itself, as a script runs it: no display, its own settings.
-void TestCommandLine::runsWithoutWindow_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("stored");      // the settings file's [Settings], or none
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("output");      // patterns for standard output and error
-    QTest::addColumn<QString>("error");
-
-    const QStringList csv{"--export", "-", "--format", "csv", "--no-date"};
-    const QString header = QStringLiteral("Level,Kind,Name,Path,Size \\(bytes\\),Size \\(KB\\),Modified,Note\r\n");
-    QTest::newRow("CSV to standard output") << csv + QStringList{"plain"} << "" << 0
-                                            << header + "0,file,a\\.txt,a\\.txt,3,0,,\r\n" << "";
-    QTest::newRow("stored options apply") << csv + QStringList{"plain"} << "Print Size=0" << 0
-                                          << header + "0,file,a\\.txt,a\\.txt,,,,\r\n" << "";
-    QTest::newRow("given ones win, and are not stored") << csv + QStringList{"--size", "plain"} << "Print Size=0"
-                                                        << 0 << header + "0,file,a\\.txt,a\\.txt,3,0,,\r\n" << "";
-    QTest::newRow("PDF without a display") << QStringList{"--export", "out.pdf", "plain"} << "" << 0 << "" << "";
-    QTest::newRow("to the default printer") << QStringList{"--print", "plain"} << "" << 0 << "" << "";
-    QTest::newRow("missing folder") << QStringList{"--export", "-", "nowhere"} << "" << 2 << ""
-                                    << "foliotrace: \"nowhere\" does not exist\n";
-    QTest::newRow("a file as the folder") << QStringList{"--print", "file.txt"} << "" << 2 << ""
-                                          << "foliotrace: \"file\\.txt\" is not a folder\n";
-    QTest::newRow("unwritable output") << QStringList{"--export", "/nonexistent/x.csv", "plain"} << "" << 1 << ""
-                                       << "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n";
-    QTest::newRow("unknown option") << QStringList{"--frobnicate", "plain"} << "" << 2 << ""
-                                    << "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*";
-}
-
-void TestCommandLine::runsWithoutWindow()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, stored);
-    QFETCH(int, status);
-    QFETCH(QString, output);
-    QFETCH(QString, error);
-
-    QTemporaryDir config;
-    const QString settings = config.filePath(QStringLiteral("Foliotrace/Foliotrace.conf"));
-    const QByteArray settingsText = "[Settings]\n" + stored.toUtf8() + '\n';
-    if (!stored.isEmpty()) {
-        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Foliotrace")));
-        QFile file(settings);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settingsText) == settingsText.size());
+    void initTestCase()
+    {
+        QVERIFY(::chdir(QFile::encodeName(m_dir.path()).constData()) == 0);
+        m_root = currentFolder();
+        for (const QByteArray name : {"plain", "caf\xe9", "-x"})
+            QVERIFY(::mkdir(m_root + '/' + name, 0700) == 0);
+        QFile file(QStringLiteral("file.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QFile listed(QStringLiteral("plain/a.txt"));
+        QVERIFY(listed.open(QIODevice::WriteOnly) && listed.write("abc") == 3);
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
-    for (const QString &job : jobs.entryList({QStringLiteral("job-*")}))
-        jobs.remove(job);
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(FOLIOTRACE_PROGRAM), arguments);
-    QVERIFY(program.waitForFinished(60000));
 
-    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(program.exitCode() == status, qPrintable(said));
-    QVERIFY2(matchesWhole(error, said), qPrintable(said));
-    const QString written = QString::fromUtf8(program.readAllStandardOutput());
-    QVERIFY2(matchesWhole(output, written), qPrintable(written));
-    if (arguments.contains(u"--print") && status == 0)   // the private scheduler keeps the job as a PDF
-        QTRY_VERIFY_WITH_TIMEOUT(!jobs.entryList({QStringLiteral("job-*.pdf")}).isEmpty(), 30000);
-    QFile pdf(QStringLiteral("out.pdf"));
-    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains(u"out.pdf"));
-    // The command line never stores anything.
-    QFile after(settings);
-    QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(),
-             stored.isEmpty() ? QByteArray() : settingsText);
-}
+    void startsAsAsked_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("text");       // a pattern for the whole text
+        QTest::addColumn<QByteArray>("entered"); // the current folder after, under the root
+        const auto row = [](const char *name, const QByteArrayList &arguments, Action action, const QString &text,
+                            const QByteArray &entered = {}) {
+            QTest::newRow(name) << arguments << action << text << entered;
+        };
+        const Action start = Action::StartWindow;
+        row("no folder: stays in the current one", {}, start, "");
+        row("a folder is entered", {"plain"}, start, "", "/plain");
+        row("a name that is no valid UTF-8 keeps its bytes", {"caf\xe9"}, start, "", "/caf\xe9");
+        row("after --, a folder named like an option", {"--", "-x"}, start, "", "/-x");
+        row("Qt's own options pass on to Qt", {"-style", "fusion", "-reverse", "plain"}, start, "", "/plain");
+        row("missing folder", {"nowhere"}, start, "foliotrace: \"nowhere\" does not exist\n");
+        row("a file as the folder", {"file.txt"}, start, "foliotrace: \"file\\.txt\" is not a folder\n");
+        row("-h lists the options", {"-h"}, Action::Answer, "Usage: \\S+ \\[options\\] \\[FOLDER\\]\n.*--version.*");
+        row("unknown option, with the usage", {"--frobnicate", "plain"}, Action::Refuse,
+            "foliotrace: Unknown option 'frobnicate'\\.\nUsage: \\S+ \\[options\\] \\[FOLDER\\]\n.*--export FILE.*");
+        row("two folders", {"plain", "nowhere"}, Action::Refuse, "foliotrace: give one folder at most\nUsage: .*\n");
+        const QList<std::pair<QByteArrayList, const char *>> refused{
+            {{"--depth", "2", "plain"}, "--depth needs --export or --print"},
+            {{"--export", "x.csv", "--print", "plain"}, "give --export or --print, not both"},
+            {{"--export", "x.csv"}, "give the folder to list"},
+            {{"--export", "x.doc", "plain"}, "cannot tell the format of \"x\\.doc\" by its name; give --format"},
+            {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, csv, html, json or txt, not \"xls\""},
+            {{"--export", "-", "--format", "pdf", "plain"}, "a PDF cannot go to standard output; give a file name"},
+            {{"--print", "--files", "--no-files", "plain"}, "--files and --no-files contradict each other"},
+            {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 up, not \"0\""},
+            {{"--export", "x.csv", "--grid", "x", "plain"}, "--grid takes none, rows, top-bottom or all, not \"x\""},
+            {{"--export", "x.csv", "--widths", "4000,1000", "plain"}, "--widths takes three widths in twips, .*"},
+        };
+        for (const auto &[arguments, problem] : refused)
+            row(problem, arguments, Action::Refuse, QStringLiteral("foliotrace: %1\nUsage: .*").arg(problem));
+    }
+
+    void startsAsAsked()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(Action, action);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, entered);
+
+        const CommandLine::Request request = CommandLine::parse(QByteArrayList{"foliotrace"} + arguments);
+        QCOMPARE(request.action, action);
+        QString said = request.text;
+        if (request.folder)
+            said = CommandLine::enterFolder(*request.folder);
+        QVERIFY2(matchesWhole(text, said), qPrintable(said));
+        QCOMPARE(currentFolder(), m_root + entered);
+    }
+
+    // The program itself, as a script runs it: no display, its own settings.
+    void runsWithoutWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("stored"); // the settings file's [Settings], or none
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // patterns for standard output and error
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char *name, const QStringList &arguments, const QString &stored, int status,
+                            const QString &output, const QString &error = {}) {
+            QTest::newRow(name) << arguments << stored << status << output << error;
+        };
+        const QStringList csv{"--export", "-", "--format", "csv", "--no-date", "plain"};
+        const QString header = "Level,Kind,Name,Path,Size \\(bytes\\),Size \\(KB\\),Modified,Note\r\n";
+        const QString listed = header + "0,file,a\\.txt,a\\.txt,3,0,,\r\n";
+        row("CSV to standard output", csv, "", 0, listed);
+        row("stored options apply", csv, "Print Size=0", 0, header + "0,file,a\\.txt,a\\.txt,,,,\r\n");
+        row("given ones win, not stored", QStringList{"--size", "--depth", "2"} + csv, "Print Size=0", 0, listed);
+        row("JSON names the grid given", {"--export", "-", "--format", "json", "--grid", "rows", "plain"}, "", 0,
+            ".*\"grid\": \"Rows\".*");
+        row("PDF without a display", {"--export", "out.pdf", "plain"}, "", 0, "");
+        row("to the default printer", {"--print", "plain"}, "", 0, "");
+        row("missing folder", {"--export", "-", "nowhere"}, "", 2, "", "foliotrace: \"nowhere\" does not exist\n");
+        row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
+        row("unwritable output", {"--export", "/nonexistent/x.csv", "plain"}, "", 1, "",
+            "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n");
+        row("unknown option", {"--frobnicate", "plain"}, "", 2, "",
+            "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*");
+    }
+
+    void runsWithoutWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, stored);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+
+        QTemporaryDir config;
+        const QString settings = config.filePath(QStringLiteral("Foliotrace/Foliotrace.conf"));
+        const QByteArray settingsText = "[Settings]\n" + stored.toUtf8() + '\n';
+        if (!stored.isEmpty()) {
+            QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Foliotrace")));
+            QFile file(settings);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settingsText) == settingsText.size());
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
+        for (const QString &job : jobs.entryList({QStringLiteral("job-*")}))
+            jobs.remove(job);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(FOLIOTRACE_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+
+        const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == status, qPrintable(said));
+        QVERIFY2(matchesWhole(error, said), qPrintable(said));
+        const QString written = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(matchesWhole(output, written), qPrintable(written));
+        if (arguments.contains(u"--print") && status == 0)   // the private scheduler keeps the job as a PDF
+            QTRY_VERIFY_WITH_TIMEOUT(!jobs.entryList({QStringLiteral("job-*.pdf")}).isEmpty(), 30000);
+        QFile pdf(QStringLiteral("out.pdf"));
+        QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains(u"out.pdf"));
+        // The command line never stores anything.
+        QFile after(settings);
+        QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(),
+                 stored.isEmpty() ? QByteArray() : settingsText);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"
