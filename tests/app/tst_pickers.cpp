@@ -21,7 +21,7 @@ private slots:
     {
         QDir root(m_tree.path());
         QVERIFY(root.mkpath(QStringLiteral("top/open/beta")) && root.mkpath(QStringLiteral("top/open/.hidden")));
-        QVERIFY(root.mkpath(QStringLiteral("top/away")) && QFile::link(QStringLiteral("../away"), root.filePath("top/open/link")));
+        QVERIFY(root.mkpath(QStringLiteral("top/away")) && QFile::link("../away", root.filePath("top/open/link")));
         m_open = QFile::encodeName(QDir(root.filePath(QStringLiteral("top/open"))).canonicalPath());
     }
 

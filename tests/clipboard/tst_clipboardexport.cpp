@@ -32,10 +32,10 @@ private slots:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("unread");      // a path the build could not read, if any
-        QTest::newRow("apostrophe, comma and pipe need no quotes") << "'+ it's, a|b;c" << "'+ it's, a|b;c" << QByteArray();
+        QTest::newRow("apostrophe, comma and pipe: no quotes") << "'+ it's, a|b;c" << "'+ it's, a|b;c" << QByteArray();
         QTest::newRow("a quote is doubled inside quotes") << "a\"b" << "\"a\"\"b\"" << QByteArray();
         QTest::newRow("tab") << "a\tb" << "\"a\tb\"" << QByteArray();
-        QTest::newRow("line feed, and an unread folder after an empty line") << "a\nb" << "\"a\nb\"" << QByteArray("/r/x");
+        QTest::newRow("line feed; an unread folder after an empty line") << "a\nb" << "\"a\nb\"" << QByteArray("/r/x");
         QTest::newRow("unread path holding a tab") << "a" << "a" << QByteArray("/r/a\tb");
         // Formulas: whatever mark or name puts one of = + - @ tab CR first.
         QTest::newRow("mark \"- \"") << "-   1+1" << "'-   1+1" << QByteArray();
@@ -65,7 +65,7 @@ private slots:
         QString report;
         if (!unread.isEmpty()) {
             listing.problems.append({unread, QStringLiteral("Permission denied")});
-            report = QStringLiteral("\r\n") + clipboardCell(QString::fromUtf8(unread) + QStringLiteral(": Permission denied"))
+            report = "\r\n" + clipboardCell(QString::fromUtf8(unread) + QStringLiteral(": Permission denied"))
                      + QStringLiteral("\r\n");
         }
         QCOMPARE(clipboardText(cell, listing),

@@ -13,8 +13,6 @@ class FakeControls : public OptionControls
 {
 public:
     QStringList values{"0", "0", "0", "1", "0", "+", "-", "4000", "1000", "1000"}; // as designed
-    QString path;
-    QStringList calls;
 
     int checkValue(OptionCheck check) const override { return values.at(int(check)).toInt(); }
     void setCheckValue(OptionCheck check, int value) override { values[int(check)] = QString::number(value); }
@@ -24,9 +22,9 @@ public:
     void setGridListIndex(int index) override { values[4] = QString::number(index); }
     QString optionText(OptionText field) const override { return values.at(5 + int(field)); }
     void setOptionText(OptionText field, const QString &text) override { values[5 + int(field)] = text; }
-    QString pathCaption() const override { return path; }
-    void setFolderListPath(const QString &to) override { calls << QStringLiteral("Dir1.Path=") + to; }
-    void setDriveListDrive(const QString &to) override { calls << QStringLiteral("Drive1.Drive=") + to; }
+    QString pathCaption() const override { return {}; }
+    void setFolderListPath(const QString &) override {}
+    void setDriveListDrive(const QString &) override {}
 };
 
 class TestSettings : public QObject
@@ -40,17 +38,6 @@ private slots:
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
         QFile::remove(settingsFileName());
-    }
-
-    void firstRunGivesDefaults()
-    {
-        FakeControls controls;
-        controls.path = QStringLiteral("/srv/data");
-        QVERIFY(GetValuesFromRegistry(controls).isEmpty());
-        QCOMPARE(controls.values, QStringList({"1", "1", "1", "1", "0", "+", "-", "4000", "1000", "1000"}));
-        // Then the lists are pointed at the path, folder list first.
-        QCOMPARE(controls.calls, QStringList({"Dir1.Path=/srv/data", "Drive1.Drive=/srv/data"}));
-        QVERIFY(!QFile::exists(settingsFileName())); // reading creates nothing
     }
 
     void savedValuesLoad_data()
@@ -83,16 +70,23 @@ private slots:
         const SettingsLoadReport report = GetValuesFromRegistry(controls);
         QCOMPARE(controls.values, expected);
         QCOMPARE(report.replaced.size(), int(reported));
-        QCOMPARE(settingsLoadReportMessage(report).contains(u'"' + key + QStringLiteral("\" held \"") + text), reported);
+        QCOMPARE(settingsLoadReportMessage(report).contains('"' + key + "\" held \"" + text), reported);
     }
 
+    // Over a file that cannot be read, which is set aside first: the text
+    // other tools and older copies read.
     void storedAsTextUnderTheirKeys()
     {
-        // What other tools and older copies read.
+        QFile file(settingsFileName());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) && file.write("[[[\n") == 4);
+        file.close();
         FakeControls typed;
         typed.values = QStringList{"1", "0", "2", "7", "-1", "+", "-", "4000", "1000", "1000"};
-        SaveValuesToRegistry(typed);
-        QFile file(settingsFileName());
+        const SettingsSaveReport report = SaveValuesToRegistry(typed);
+        QVERIFY(report.failure.isEmpty() && report.keptAside);
+        QFile kept(report.keptAside->copy);
+        QCOMPARE(kept.fileName(), file.fileName() + ".bad");
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "[[[\n");
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts),
                  QStringList({"[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
@@ -101,22 +95,6 @@ private slots:
         // A plain file where the folder should be stops the save, for root too.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file.fileName() + QStringLiteral("/c"));
         QVERIFY(SaveValuesToRegistry(typed).failure.contains(QStringLiteral(" is a file")));
-    }
-
-    void unreadableFileIsKeptAsideBeforeASave()
-    {
-        QFile junk(settingsFileName());
-        QVERIFY(QDir().mkpath(QFileInfo(junk).path()) && junk.open(QIODevice::WriteOnly) && junk.write("[[[\n") == 4);
-        junk.close();
-        FakeControls controls;
-        const SettingsSaveReport report = SaveValuesToRegistry(controls);
-        QVERIFY(report.failure.isEmpty() && report.keptAside);
-        QCOMPARE(report.keptAside->copy, settingsFileName() + QStringLiteral(".bad"));
-        QVERIFY(QFile::remove(report.keptAside->copy));
-        FakeControls loaded;
-        loaded.values.fill(QStringLiteral("?"));
-        QVERIFY(GetValuesFromRegistry(loaded).isEmpty());
-        QCOMPARE(loaded.values, controls.values);
     }
 
     void checkBoxesUseTheStoredNumbering()

@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the column format, table text, page text and
-// number parsers: no crash, no hang, no read outside the text (ASan), widths
-// in range, and a number read back from its plain form unchanged.
+// Feeds arbitrary bytes to the column format, table text, page text and number parsers: no crash, no
+// hang, no read outside the text (ASan), widths in range, a number read back from its plain form unchanged.
 #include "listing/NumberText.h"
 #include "print/TableText.h"
 
