@@ -190,7 +190,7 @@ private slots:
         m_files.addFolder("/top", Stamp);
         // Names that break writers: separators, markup, formulas, line breaks, other scripts.
         const QList<QByteArray> files{"a,b.txt", "say \"hi\".txt", "line\nbreak", "<script>alert(1)", "a & b;c|d",
-                                      "=SUM(A1)", "-rf", "@home", "+1", "a (b) \\c) (",
+                                      "=SUM(A1)", "-rf", "@home", "+1", "File (b) \\c) (",
                                       "\u00c5ngstr\u00f6m \u00c4\u00d6", "\u0424\u0430\u0439\u043b \u03a6\u03ac",
                                       "e\u0301t\u00e9", "\u05e9\u05dc\u05d5\u05dd"};
         for (const QByteArray &name : files)

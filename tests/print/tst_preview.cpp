@@ -121,8 +121,8 @@ private slots:
         m_vsp1 = new PreviewSurface;
         m_vsp1->setPageSize(QPageSize(QPageSize::Letter));
         m_window = {"None", "/home/ann/Docs", "Listing of Docs", "+", "-"};
-        // A date cell of letters built of others (A and ¨): ink in the PDF too.
-        m_listing = makeListing({{LongName, "2", "3/7/2001"}, {"    + Old", "12", "\u00c4\u00d6\u00dc"}});
+        // A date cell of letters built of others (W and ^) found nowhere else on the page: ink in the PDF too.
+        m_listing = makeListing({{LongName, "2", "3/7/2001"}, {"    + Old", "12", "\u0174\u0176"}});
         m_failBuild = nullptr;
     }
 
