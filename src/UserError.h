@@ -10,10 +10,7 @@
 class UserError : public std::runtime_error
 {
 public:
-    explicit UserError(const QString &message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
+    explicit UserError(const QString &message) : std::runtime_error(message.toStdString()) {}
 
     QString message() const { return QString::fromStdString(what()); }
 };

@@ -47,7 +47,8 @@ namespace {
 int usage()
 {
     std::fputs("usage: app-bench [FOLDER] [--depth TEXT]\n"
-               "       app-bench --make-tree DIR --entries N\n", stderr);
+               "       app-bench --make-tree DIR --entries N\n",
+               stderr);
     return 2;
 }
 
@@ -179,7 +180,7 @@ int main(int argc, char *argv[])
     qint64 maxGapStartNs = 0;
     // Every stretch over 30 ms, to tell the walk's from the layout's.
     constexpr qint64 LongGapNs = 30'000'000;
-    std::vector<std::pair<qint64, qint64>> longGaps;   // length, start
+    std::vector<std::pair<qint64, qint64>> longGaps; // length, start
     // The last tick that saw the listing grow: where the walk ends and the
     // layout begins, as the event loop sees it.
     qint64 lastBuildingTickNs = 0;

@@ -36,7 +36,7 @@ struct Settings
     bool print = false;
     bool cold = false;
     int rounds = 3;
-    int readers = -1;             // the component's own choice
+    int readers = -1; // the component's own choice
     QByteArray makeTree;
     qint64 entries = 0;
 };
@@ -53,7 +53,7 @@ int usage()
 
 struct Timed
 {
-    double seconds = -1;          // -1 when it could not run or failed
+    double seconds = -1; // -1 when it could not run or failed
     double peakRssMb = 0;
 };
 
@@ -78,9 +78,8 @@ Timed runTimed(const std::vector<std::string> &argv)
         _exit(127);
     }
     int status = 0;
-    struct rusage usage {};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    struct rusage usage = {};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {}
     Timed timed;
     timed.peakRssMb = double(usage.ru_maxrss) / 1024.0;
     // du exits 1 when something could not be read; that still timed a walk.
@@ -102,9 +101,8 @@ bool parse(int argc, char **argv, Settings &s)
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char *next = i + 1 < argc ? argv[i + 1] : nullptr;
-        const bool takesValue = arg == "--depth" || arg == "--dir-mark" || arg == "--file-mark"
-                                || arg == "--rounds" || arg == "--readers" || arg == "--make-tree"
-                                || arg == "--entries";
+        const bool takesValue = arg == "--depth" || arg == "--dir-mark" || arg == "--file-mark" || arg == "--rounds"
+                                || arg == "--readers" || arg == "--make-tree" || arg == "--entries";
         if (takesValue && !next)
             return false;
         if (takesValue)
@@ -241,13 +239,12 @@ void printListing(const ListingText &listing)
         writeUtf8(QLatin1String("! ") + QFile::decodeName(problem.path) + QLatin1String(": ") + problem.reason);
 }
 
-void printFigures(const ListingText &listing, const FileSystemCounters &counters, qint64 yields, double wall,
-                  double du)
+void printFigures(const ListingText &listing, const FileSystemCounters &counters, qint64 yields, double wall, double du)
 {
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
-    const double listingMb = double(listing.ListFormat.size() + listing.ListHeader.size()
-                                    + listing.ListBody.size()) * double(sizeof(QChar)) / (1024.0 * 1024.0);
+    const double listingMb = double(listing.ListFormat.size() + listing.ListHeader.size() + listing.ListBody.size())
+                             * double(sizeof(QChar)) / (1024.0 * 1024.0);
     std::printf("entries_listed: %lld\n", static_cast<long long>(listing.rows.size()));
     std::printf("entries_unread: %lld\n", static_cast<long long>(listing.problems.size()));
     std::printf("entries_stated: %lld\n", static_cast<long long>(counters.entriesStated));

@@ -57,8 +57,8 @@ int pdfPages(const QString &file)
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {file});
     info.waitForFinished(-1);
-    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                                              .match(QString::fromUtf8(info.readAllStandardOutput()));
+    const QRegularExpressionMatch pages
+        = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput()));
     return pages.hasMatch() ? pages.captured(1).toInt() : 0;
 }
 
@@ -91,8 +91,8 @@ PdfFigures enscriptToPdf(const QString &textFile, const QString &pdfFile, const 
     QProcess pipeline;
     const auto start = Clock::now();
     const QString script = QStringLiteral("set -o pipefail; enscript -q -M \"$1\" -p - \"$2\" | ps2pdf - \"$3\"");
-    pipeline.start(QStringLiteral("bash"), {QStringLiteral("-c"), script, QStringLiteral("bash"), media, textFile,
-                                            pdfFile});
+    pipeline.start(QStringLiteral("bash"),
+                   {QStringLiteral("-c"), script, QStringLiteral("bash"), media, textFile, pdfFile});
     if (!pipeline.waitForFinished(-1) || pipeline.exitCode() != 0)
         throw std::runtime_error("enscript | ps2pdf failed: " + pipeline.readAllStandardError().toStdString());
     return {seconds(start), pdfPages(pdfFile), QFileInfo(pdfFile).size()};
@@ -103,8 +103,7 @@ void printYardstick(const ListingText &listing, const PreviewSurface &vsp1, cons
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("listing.txt"));
     writeListingText(listing, text);
-    const PdfFigures gs = enscriptToPdf(text, dir.filePath(QStringLiteral("enscript.pdf")),
-                                        vsp1.document().pageSize());
+    const PdfFigures gs = enscriptToPdf(text, dir.filePath(QStringLiteral("enscript.pdf")), vsp1.document().pageSize());
     std::printf("gs_s: %.3f\n", gs.seconds);
     std::printf("gs_pages: %d\n", gs.pages);
     std::printf("ratio_vs_gs: %.3f\n", gs.seconds > 0 ? ours.seconds / gs.seconds : 0.0);
@@ -160,25 +159,25 @@ int run(const Arguments &args)
                                              QStringLiteral("Listing of ") + options.path, options.dirIndicator,
                                              options.fileIndicator};
     PreviewSurface vsp1;
-    PrintComposer::SendPrintData(vsp1, window, [&](const QString &cSeperator, const QString &rSeperator)
-                                     -> const ListingText & {
-        const auto start = Clock::now();
-        buildListing(options, cSeperator, rSeperator, *fileSystem, listing);
-        buildEnd = Clock::now();
-        buildSeconds = std::chrono::duration<double>(buildEnd - start).count();
-        return listing;
-    });
+    PrintComposer::SendPrintData(vsp1, window,
+                                 [&](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
+                                     const auto start = Clock::now();
+                                     buildListing(options, cSeperator, rSeperator, *fileSystem, listing);
+                                     buildEnd = Clock::now();
+                                     buildSeconds = std::chrono::duration<double>(buildEnd - start).count();
+                                     return listing;
+                                 });
     const double layoutSeconds = seconds(buildEnd);
     const double firstPageMs = firstPageMilliseconds(vsp1);
 
     QTemporaryDir tempDir;
-    const QString pdfFile = args.pdfFile.isEmpty() ? tempDir.filePath(QStringLiteral("preview-bench.pdf"))
-                                                   : args.pdfFile;
+    const QString pdfFile
+        = args.pdfFile.isEmpty() ? tempDir.filePath(QStringLiteral("preview-bench.pdf")) : args.pdfFile;
     const auto pdfStart = Clock::now();
     DocumentOutput::writePdf(vsp1.document(), pdfFile);
     const PdfFigures ours{seconds(pdfStart), vsp1.PageTotal(), QFileInfo(pdfFile).size()};
 
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("rows: %lld\n", static_cast<long long>(listing.rows.size()));
     std::printf("pages: %d\n", ours.pages);

@@ -25,8 +25,7 @@ BuildSession::Scope::~Scope()
 
 BuildSession::BuildSession(QObject *parent)
     : QObject(parent), m_yieldIntervalMs(DefaultYieldIntervalMs), m_progressDelayMs(DefaultProgressDelayMs)
-{
-}
+{}
 
 BuildSession::~BuildSession() = default;
 
@@ -86,7 +85,8 @@ void BuildSession::yield()
 void BuildSession::disableWhileRunning(const QList<QWidget *> &commands)
 {
     for (QWidget *command : commands)
-        connect(this, &BuildSession::runningChanged, command, [command](bool running) { command->setEnabled(!running); });
+        connect(this, &BuildSession::runningChanged, command,
+                [command](bool running) { command->setEnabled(!running); });
 }
 
 void BuildSession::cancel()

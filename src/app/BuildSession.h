@@ -23,8 +23,7 @@ public:
     // Not a std::exception: handlers that report failures must not take a
     // cancel for one.
     class Cancelled
-    {
-    };
+    {};
 
     // Keeps the session running for as long as it lives. Scopes nest; the
     // run ends with the outermost one, however it is left.

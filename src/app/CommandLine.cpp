@@ -37,12 +37,15 @@ QCommandLineOption flag(const char *name, const char *description)
 struct Options
 {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               tr("Show the version and exit.")};
-    QCommandLineOption exportFile = valued("export", "Write the listing to FILE (- for standard output) "
-                                                     "without a window.", "FILE");
-    QCommandLineOption format = valued("format", "The format of FILE: pdf, csv, html, json or txt "
-                                                 "(else FILE's extension).", "FORMAT");
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, tr("Show the version and exit.")};
+    QCommandLineOption exportFile = valued("export",
+                                           "Write the listing to FILE (- for standard output) "
+                                           "without a window.",
+                                           "FILE");
+    QCommandLineOption format = valued("format",
+                                       "The format of FILE: pdf, csv, html, json or txt "
+                                       "(else FILE's extension).",
+                                       "FORMAT");
     QCommandLineOption print = flag("print", "Send the listing to the default printer without a window.");
     QCommandLineOption depth = valued("depth", "List N levels of sub-folders.", "N");
     QCommandLineOption files = flag("files", "List the files too.");
@@ -60,19 +63,20 @@ struct Options
     // The ones that shape a listing, which only --export and --print make.
     QList<const QCommandLineOption *> listing() const
     {
-        return {&format, &depth, &files, &noFiles, &size, &noSize, &date, &noDate,
-                &grid,   &dirMark, &fileMark, &title, &widths};
+        return {&format, &depth, &files,   &noFiles,  &size,  &noSize, &date,
+                &noDate, &grid,  &dirMark, &fileMark, &title, &widths};
     }
 };
 
 // QApplication's own options (and the X11 platform's), which it takes from
 // the same command line once the window starts: accepted here, unlisted.
 // Qt's old aliases -title and -icon are left out: --title is ours to give.
+// clang-format off
 const char *const kQtOptionsWithValue[] = {
     "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
     "qwindowtitle", "qwindowicon", "session", "style", "stylesheet",
-    "display", "name", "visual", "qmljsdebugger",
-};
+    "display", "name", "visual", "qmljsdebugger"};
+// clang-format on
 const char *const kQtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
 
 void declareQtOptions(QCommandLineParser &parser)
@@ -94,9 +98,8 @@ void declareQtOptions(QCommandLineParser &parser)
 void declareOptions(QCommandLineParser &parser, const Options &options)
 {
     declareQtOptions(parser);
-    parser.setApplicationDescription(
-        tr("Lists a folder tree as a paginated print preview, prints it, "
-           "or copies it to the clipboard."));
+    parser.setApplicationDescription(tr("Lists a folder tree as a paginated print preview, prints it, "
+                                        "or copies it to the clipboard."));
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.exportFile);

@@ -21,11 +21,11 @@ enum class ExitStatus { Success = 0, Failed = 1, BadArguments = 2 };
 // Options given for one listing; the others keep their stored values.
 struct OptionOverrides
 {
-    std::optional<int> files;          // check values, 0 or 1
+    std::optional<int> files; // check values, 0 or 1
     std::optional<int> size;
     std::optional<int> date;
-    std::optional<QString> depth;      // a whole number from 1 up
-    std::optional<int> grid;           // position in the grid list, 0..3
+    std::optional<QString> depth; // a whole number from 1 up
+    std::optional<int> grid;      // position in the grid list, 0..3
     std::optional<QString> dirMark;
     std::optional<QString> fileMark;
     std::optional<QString> title;
@@ -38,11 +38,11 @@ struct OptionOverrides
 struct Request
 {
     enum class Action {
-        StartWindow,  // the program as usual, on folder
-        Export,       // the listing of folder into exportFile, no window
-        Print,        // the listing of folder to the default printer, no window
-        Answer,       // text for standard output, then exit 0 (--help, --version)
-        Refuse,       // text for standard error, then exit 2
+        StartWindow, // the program as usual, on folder
+        Export,      // the listing of folder into exportFile, no window
+        Print,       // the listing of folder to the default printer, no window
+        Answer,      // text for standard output, then exit 0 (--help, --version)
+        Refuse,      // text for standard error, then exit 2
     };
     Action action = Action::StartWindow;
     QString text;

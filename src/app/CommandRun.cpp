@@ -39,8 +39,7 @@ extern "C" void noteStopSignal(int signal)
 }
 
 struct Interrupted
-{
-};
+{};
 
 void report(const QString &line)
 {
@@ -126,12 +125,11 @@ void run(const Request &request, const QByteArray &folder)
     TerminalProgress progress;
     const auto build = [&](const ListingOptions &options, const QString &cSeperator,
                            const QString &rSeperator) -> const ListingText & {
-        buildListing(options, cSeperator, rSeperator, *fileSystem, listing,
-                     [&progress](const ListingProgress &now) {
-                         if (g_stopSignal)
-                             throw Interrupted();
-                         progress.show(now);
-                     });
+        buildListing(options, cSeperator, rSeperator, *fileSystem, listing, [&progress](const ListingProgress &now) {
+            if (g_stopSignal)
+                throw Interrupted();
+            progress.show(now);
+        });
         progress.clear();
         return listing;
     };
@@ -167,7 +165,7 @@ ExitStatus runWithoutWindow(const Request &request)
         std::fputs(problem.toLocal8Bit().constData(), stderr);
         return ExitStatus::BadArguments;
     }
-    struct sigaction stop{};
+    struct sigaction stop = {};
     stop.sa_handler = noteStopSignal;
     for (int signal : {SIGINT, SIGTERM, SIGHUP})
         sigaction(signal, &stop, nullptr);

@@ -10,7 +10,7 @@
 struct StepsOutcome
 {
     bool completed = false;
-    QString failure;   // what to tell the user; empty when completed or cancelled
+    QString failure; // what to tell the user; empty when completed or cancelled
 };
 
 // Runs steps, catching whatever they throw; no exception leaves it. The

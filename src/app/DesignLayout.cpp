@@ -16,20 +16,17 @@ namespace {
 QRect designTwips(const QRect &designPixels)
 {
     constexpr int k = DesignLayout::TwipsPerDesignPixel;
-    return QRect(designPixels.x() * k, designPixels.y() * k, designPixels.width() * k,
-                 designPixels.height() * k);
+    return QRect(designPixels.x() * k, designPixels.y() * k, designPixels.width() * k, designPixels.height() * k);
 }
 
 bool isPlainContainer(const QWidget *widget)
 {
-    return widget->metaObject() == &QWidget::staticMetaObject
-           || widget->metaObject() == &QFrame::staticMetaObject;
+    return widget->metaObject() == &QWidget::staticMetaObject || widget->metaObject() == &QFrame::staticMetaObject;
 }
 
 } // namespace
 
-DesignLayout::DesignLayout(QWidget *form)
-    : m_form(form), m_formTwips(designTwips(QRect(QPoint(), form->size())).size())
+DesignLayout::DesignLayout(QWidget *form) : m_form(form), m_formTwips(designTwips(QRect(QPoint(), form->size())).size())
 {
     record(form);
 }

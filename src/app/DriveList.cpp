@@ -31,11 +31,10 @@ bool isUserVolume(const QByteArray &fileSystemType, const QByteArray &mountPoint
             return false;
     }
     static const QList<QByteArray> pseudo{
-        "autofs", "binfmt_misc", "bpf", "cgroup", "cgroup2", "configfs", "debugfs",
-        "devpts", "devtmpfs", "efivarfs", "fusectl", "hugetlbfs", "mqueue", "nsfs",
-        "proc", "pstore", "ramfs", "rpc_pipefs", "securityfs", "selinuxfs", "squashfs",
-        "sysfs", "tmpfs", "tracefs", "overlay", "fuse.gvfsd-fuse", "fuse.portal",
-        "fuse.lxcfs", "none"};
+        "autofs",   "binfmt_misc",     "bpf",         "cgroup",     "cgroup2",  "configfs", "debugfs", "devpts",
+        "devtmpfs", "efivarfs",        "fusectl",     "hugetlbfs",  "mqueue",   "nsfs",     "proc",    "pstore",
+        "ramfs",    "rpc_pipefs",      "securityfs",  "selinuxfs",  "squashfs", "sysfs",    "tmpfs",   "tracefs",
+        "overlay",  "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs", "none"};
     return !fileSystemType.isEmpty() && !pseudo.contains(fileSystemType);
 }
 
@@ -66,8 +65,7 @@ qsizetype holding(const QList<Volume> &volumes, const QByteArray &nativePath)
     qsizetype best = -1;
     for (qsizetype i = 0; i < volumes.size(); ++i) {
         const QByteArray &mountPoint = volumes.at(i).mountPoint;
-        if (isUnder(nativePath, mountPoint)
-            && (best < 0 || mountPoint.size() > volumes.at(best).mountPoint.size()))
+        if (isUnder(nativePath, mountPoint) && (best < 0 || mountPoint.size() > volumes.at(best).mountPoint.size()))
             best = i;
     }
     return best;
@@ -83,8 +81,7 @@ QString displayName(const Volume &volume)
 
 } // namespace Volumes
 
-DriveList::DriveList(QWidget *parent)
-    : QComboBox(parent)
+DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
     connect(this, &QComboBox::currentIndexChanged, this, &DriveList::onIndexChanged);
     setVolumes(Volumes::userVolumes());
@@ -122,7 +119,7 @@ bool DriveList::setDrive(const QString &drive)
     }
     if (index < 0)
         return false;
-    setCurrentIndex(int(index));  // emits through onIndexChanged when it moves
+    setCurrentIndex(int(index)); // emits through onIndexChanged when it moves
     return true;
 }
 

@@ -9,8 +9,8 @@
 // A mounted volume a user would pick from.
 struct Volume
 {
-    QByteArray mountPoint;         // native path
-    QString name;                  // volume label, may be empty
+    QByteArray mountPoint; // native path
+    QString name;          // volume label, may be empty
     QByteArray fileSystemType;
 };
 
@@ -27,7 +27,7 @@ QList<Volume> userVolumes();
 qsizetype holding(const QList<Volume> &volumes, const QByteArray &nativePath);
 // "/media/usb  [STICK]", or the mount point alone for a volume without a label.
 QString displayName(const Volume &volume);
-}
+} // namespace Volumes
 
 // The drive list: one entry per volume. Each volume remembers the last folder
 // opened on it in this run; picking it again leads back there.
@@ -76,6 +76,6 @@ private:
     void selectSilently(qsizetype index);
 
     QList<Volume> m_volumes;
-    QHash<QByteArray, QByteArray> m_lastFolder;   // mount point -> folder
+    QHash<QByteArray, QByteArray> m_lastFolder; // mount point -> folder
     bool m_silent = false;
 };

@@ -106,8 +106,7 @@ QList<QByteArray> subFolders(const QByteArray &cleanPath)
 
 } // namespace FolderPaths
 
-FolderList::FolderList(QWidget *parent)
-    : QTreeWidget(parent)
+FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setRootIsDecorated(false);
@@ -139,8 +138,7 @@ void FolderList::openStartFolder()
                 setNativePath(folder);
                 return;
             }
-        } catch (const FileSystemError &) {
-        }
+        } catch (const FileSystemError &) {}
     }
 }
 

@@ -19,7 +19,7 @@ QByteArray lastComponent(const QByteArray &cleanPath);
 // The visible sub-folders of a folder (hidden "." names left out), sorted by
 // name for display. Throws FileSystemError when the folder cannot be read.
 QList<QByteArray> subFolders(const QByteArray &cleanPath);
-}
+} // namespace FolderPaths
 
 // The folder list: the ancestors of the open folder, the open folder, then
 // its sub-folders, each level indented one step further. Opening an entry

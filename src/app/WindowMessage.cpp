@@ -40,14 +40,14 @@ void showUnreadReport(QWidget *parent, const ListingText &listing)
     if (listing.problems.isEmpty())
         return;
     const qsizetype count = listing.problems.size();
-    const QString text =
-        (count == 1 ? QMessageBox::tr("One entry could not be read in full; the listing holds everything else.")
-                    : QMessageBox::tr("%L1 entries could not be read in full; the listing holds everything else.")
-                          .arg(count))
-        + QStringLiteral("\n\n")
-        + QMessageBox::tr("\"?\" stands for a size or a date that could not be read. A size followed by "
-                          "\"+\", such as 1,235+, is the total of what could be read in a folder that "
-                          "holds more.")
-        + QStringLiteral("\n\n") + QMessageBox::tr("The entries are listed under Show Details.");
+    const QString text
+        = (count == 1 ? QMessageBox::tr("One entry could not be read in full; the listing holds everything else.")
+                      : QMessageBox::tr("%L1 entries could not be read in full; the listing holds everything else.")
+                            .arg(count))
+          + QStringLiteral("\n\n")
+          + QMessageBox::tr("\"?\" stands for a size or a date that could not be read. A size followed by "
+                            "\"+\", such as 1,235+, is the total of what could be read in a folder that "
+                            "holds more.")
+          + QStringLiteral("\n\n") + QMessageBox::tr("The entries are listed under Show Details.");
     showWindowMessage(parent, QMessageBox::Information, text, ListingFormat::problemLines(listing).join(u'\n'));
 }

@@ -38,8 +38,7 @@
 #include <functional>
 #include <utility>
 
-frmMain::frmMain(QWidget *parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
+frmMain::frmMain(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
 {
     m_ui->setupUi(this);
     m_options = std::make_unique<OptionSet>(m_ui.get());
@@ -328,8 +327,7 @@ void frmMain::cmdCopy_Click()
         //    touched.
         CreatString(QStringLiteral("\t"), QStringLiteral("\r\n"));
         // 6.-7. The title is read now, after the build.
-        putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing),
-                       QGuiApplication::clipboard());
+        putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing), QGuiApplication::clipboard());
     });
     if (copied)
         showUnreadReport(this, Listing);
@@ -357,8 +355,8 @@ void frmMain::cmdSaveAs_Click()
         return;
     // Stored as "Copy" stores them.
     const bool saved = runStoringCommand([this, &choice] {
-        ListingExport::save(m_options->exportRequest(choice->format),
-                            std::bind_front(&frmMain::buildWith, this), choice->fileName);
+        ListingExport::save(m_options->exportRequest(choice->format), std::bind_front(&frmMain::buildWith, this),
+                            choice->fileName);
     });
     if (saved)
         showUnreadReport(this, Listing);
@@ -383,10 +381,9 @@ const ListingText &frmMain::buildWith(const ListingOptions &options, const QStri
         m_fileSystem = createFileSystemObject();
 
     BuildSession::Scope running(*m_session);
-    buildListing(options, cSeperator, rSeperator, *m_fileSystem, Listing,
-                 [this](const ListingProgress &progress) {
-                     m_session->yield(progress.entriesListed, progress.entriesUnread, progress.currentFolder);
-                 });
+    buildListing(options, cSeperator, rSeperator, *m_fileSystem, Listing, [this](const ListingProgress &progress) {
+        m_session->yield(progress.entriesListed, progress.entriesUnread, progress.currentFolder);
+    });
     return Listing;
 }
 
@@ -401,9 +398,8 @@ void frmMain::SendPrintData()
     // The walk and the table's layout are one run: the window stays live
     // through both, and Cancel in either puts the earlier document back.
     BuildSession::Scope running(*m_session);
-    PrintComposer::SendPrintData(*vsp1, values, creatString, [this] {
-        m_session->yield(Listing.rows.size(), Listing.problems.size(), QString());
-    });
+    PrintComposer::SendPrintData(*vsp1, values, creatString,
+                                 [this] { m_session->yield(Listing.rows.size(), Listing.problems.size(), QString()); });
 }
 
 bool frmMain::runSteps(const std::function<void()> &steps)

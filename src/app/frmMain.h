@@ -94,7 +94,6 @@ public:
 
     PreviewSurface *previewSurface() const { return vsp1; }
 
-
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -126,8 +125,7 @@ private:
     void showPageLabel();
     // A build with these options (their marks become the indicator fields)
     // into Listing, run in the build session.
-    const ListingText &buildWith(const ListingOptions &options, const QString &cSeperator,
-                                 const QString &rSeperator);
+    const ListingText &buildWith(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator);
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<OptionSet> m_options;

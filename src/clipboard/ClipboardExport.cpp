@@ -49,7 +49,12 @@ bool startsLikeFormula(QStringView cell)
     if (first == cell.size())
         return false;
     switch (cell[first].unicode()) {
-    case u'=': case u'+': case u'-': case u'@': case u'\t': case u'\r':
+    case u'=':
+    case u'+':
+    case u'-':
+    case u'@':
+    case u'\t':
+    case u'\r':
         return true;
     default:
         return false;

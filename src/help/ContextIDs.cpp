@@ -18,8 +18,7 @@ const char kShortcutName[] = "helpContextShortcut";
 class ViewerRequestHandler : public HelpRequestHandler
 {
 public:
-    void helpRequest(QWidget *ownerWindow, const QString &helpFile, HelpCommand command,
-                     int data) override
+    void helpRequest(QWidget *ownerWindow, const QString &helpFile, HelpCommand command, int data) override
     {
         switch (command) {
         case HelpCommand::Contents:
@@ -95,8 +94,8 @@ QString locateHelpFile(const QString &programFolder)
         return beside;
     // FOLIOTRACE_HELP_FROM_PROGRAM: the install's help folder relative to
     // its program folder, so a relocated install still finds it.
-    const QString installed = helpFilePath(
-        QDir::cleanPath(programFolder + u'/' + QStringLiteral(FOLIOTRACE_HELP_FROM_PROGRAM)));
+    const QString installed
+        = helpFilePath(QDir::cleanPath(programFolder + u'/' + QStringLiteral(FOLIOTRACE_HELP_FROM_PROGRAM)));
     return QFileInfo::exists(installed) ? installed : beside;
 }
 
@@ -144,8 +143,7 @@ void setHelpContextId(QWidget *window, int contextId)
     auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1), window);
     shortcut->setObjectName(QLatin1String(kShortcutName));
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, window,
-                     [window] { ShowHelpContext(helpContextId(window)); });
+    QObject::connect(shortcut, &QShortcut::activated, window, [window] { ShowHelpContext(helpContextId(window)); });
 }
 
 int helpContextId(const QWidget *window)

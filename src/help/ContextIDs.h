@@ -17,8 +17,7 @@ class HelpRequestHandler
 public:
     virtual ~HelpRequestHandler() = default;
     // data: the context number for HelpCommand::Context, otherwise 0.
-    virtual void helpRequest(QWidget *ownerWindow, const QString &helpFile,
-                             HelpCommand command, int data) = 0;
+    virtual void helpRequest(QWidget *ownerWindow, const QString &helpFile, HelpCommand command, int data) = 0;
 };
 
 namespace ContextIDs {

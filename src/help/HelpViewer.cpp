@@ -7,9 +7,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-HelpViewer::HelpViewer(QWidget *parent)
-    : QWidget(parent, Qt::Window)
-    , m_browser(new QTextBrowser(this))
+HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this))
 {
     setWindowTitle(tr("Foliotrace Help"));
     setWindowIcon(::windowIcon());
@@ -50,8 +48,7 @@ void HelpViewer::display(const QString &helpFile, int contextId)
                        "<p>The help file <b>%1</b> could not be opened: %2.</p>"
                        "<p>It belongs in the folder that holds the program. "
                        "Installing Foliotrace again puts it back.</p>")
-                        .arg(QDir::toNativeSeparators(helpFile).toHtmlEscaped(),
-                             file.errorString().toHtmlEscaped()));
+                        .arg(QDir::toNativeSeparators(helpFile).toHtmlEscaped(), file.errorString().toHtmlEscaped()));
     } else {
         const QString html = QString::fromUtf8(file.readAll());
         const QString anchor = topicAnchor(contextId);

@@ -13,10 +13,7 @@ namespace {
 class WebLinkAccessible : public QAccessibleWidget
 {
 public:
-    explicit WebLinkAccessible(WebLinkLabel *label)
-        : QAccessibleWidget(label, QAccessible::Link)
-    {
-    }
+    explicit WebLinkAccessible(WebLinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -41,8 +38,7 @@ QAccessibleInterface *webLinkAccessible(const QString &className, QObject *objec
 
 } // namespace
 
-WebLinkLabel::WebLinkLabel(QWidget *parent)
-    : QLabel(parent)
+WebLinkLabel::WebLinkLabel(QWidget *parent) : QLabel(parent)
 {
     static const bool accessibleAsLink = (QAccessible::installFactory(&webLinkAccessible), true);
     Q_UNUSED(accessibleAsLink);
@@ -61,8 +57,7 @@ void WebLinkLabel::mousePressEvent(QMouseEvent *event)
 void WebLinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     // A click is a press and release on the label, like a button's.
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)

@@ -47,13 +47,11 @@ void fitCaption(QLabel *label)
 
 } // namespace
 
-frmIntro::frmIntro(QWidget *parent)
-    : QDialog(parent)
-    , m_ui(std::make_unique<Ui::frmIntro>())
+frmIntro::frmIntro(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::frmIntro>())
 {
     m_ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(::windowIcon());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -75,8 +73,8 @@ frmIntro::~frmIntro() = default;
 
 void frmIntro::applyFonts()
 {
-    for (QLabel *label : {m_ui->Label1_0, m_ui->Label1_1, m_ui->Label1_2, m_ui->Label1_3,
-                          m_ui->Label1_4, m_ui->Label1_5, m_ui->Label1_6})
+    for (QLabel *label : {m_ui->Label1_0, m_ui->Label1_1, m_ui->Label1_2, m_ui->Label1_3, m_ui->Label1_4,
+                          m_ui->Label1_5, m_ui->Label1_6})
         setLabelFont(label, 9.75);
     setLabelFont(m_ui->Label2, 12, QColor(0, 0, 255));
     setLabelFont(m_ui->lblVersion, 11.25, QColor(255, 0, 0));
@@ -87,11 +85,10 @@ void frmIntro::placeControls()
     const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *control : controls) {
         const QRect design = control->geometry();
-        control->setGeometry(twipsToPixels(QRect(design.x() * kTwipsPerDesignPixel,
-                                                 design.y() * kTwipsPerDesignPixel,
-                                                 design.width() * kTwipsPerDesignPixel,
-                                                 design.height() * kTwipsPerDesignPixel),
-                                           this));
+        control->setGeometry(
+            twipsToPixels(QRect(design.x() * kTwipsPerDesignPixel, design.y() * kTwipsPerDesignPixel,
+                                design.width() * kTwipsPerDesignPixel, design.height() * kTwipsPerDesignPixel),
+                          this));
     }
     fitCaption(m_ui->Label2);
     fitCaption(m_ui->lblVersion);
@@ -118,9 +115,12 @@ QString frmIntro::versionText()
 QPushButton *frmIntro::cmdOK(int index) const
 {
     switch (index) {
-    case 0: return m_ui->cmdOK_0;
-    case 1: return m_ui->cmdOK_1;
-    default: return nullptr;
+    case 0:
+        return m_ui->cmdOK_0;
+    case 1:
+        return m_ui->cmdOK_1;
+    default:
+        return nullptr;
     }
 }
 

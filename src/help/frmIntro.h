@@ -6,7 +6,9 @@
 
 class QLabel;
 class QPushButton;
-namespace Ui { class frmIntro; }
+namespace Ui {
+class frmIntro;
+}
 
 // The start-up window: product, version, the maker's lines and web link,
 // the terms of use, and "I Agree" / "Exit". The main window shows it

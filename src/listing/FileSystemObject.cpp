@@ -61,9 +61,10 @@ FileSystemError::FileSystemError(Operation operation, QByteArray path, int error
 
 FileSystemError::FileSystemError(Operation operation, QByteArray path, QString reason)
     : UserError(describe(operation, path, reason))
-    , m_operation(operation), m_path(std::move(path)), m_reason(std::move(reason))
-{
-}
+    , m_operation(operation)
+    , m_path(std::move(path))
+    , m_reason(std::move(reason))
+{}
 
 QString FileSystemError::describe(Operation operation, const QByteArray &path, const QString &reason)
 {

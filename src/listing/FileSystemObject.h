@@ -37,7 +37,7 @@ public:
 
     Operation operation() const { return m_operation; }
     QByteArray path() const { return m_path; }
-    int errorCode() const { return m_errorCode; }    // errno, 0 when the reason is a text only
+    int errorCode() const { return m_errorCode; } // errno, 0 when the reason is a text only
     QString reason() const { return m_reason; }
 
     // For the user, e.g. Cannot open folder "/data/x": Permission denied
@@ -53,8 +53,26 @@ private:
 // File systems whose mount points a walk lists but does not enter: their
 // entries are the kernel's own state, not stored files.
 enum class VirtualFileSystem : quint8 {
-    None, Proc, Sysfs, Cgroup, Cgroup2, Devpts, Debugfs, Tracefs, Securityfs, Pstore, Bpf, Configfs,
-    Mqueue, Hugetlbfs, Fusectl, BinfmtMisc, Efivarfs, Autofs, RpcPipefs, Nsfs
+    None,
+    Proc,
+    Sysfs,
+    Cgroup,
+    Cgroup2,
+    Devpts,
+    Debugfs,
+    Tracefs,
+    Securityfs,
+    Pstore,
+    Bpf,
+    Configfs,
+    Mqueue,
+    Hugetlbfs,
+    Fusectl,
+    BinfmtMisc,
+    Efivarfs,
+    Autofs,
+    RpcPipefs,
+    Nsfs
 };
 
 // The type of a file system by its statfs magic number; None for any other.
@@ -65,13 +83,13 @@ QLatin1StringView virtualFileSystemName(VirtualFileSystem type);
 // One entry of a folder as read.
 struct FolderEntry
 {
-    qint64 size = 0;              // bytes; a link its own length; a folder 0
-    qint64 modified = 0;          // seconds since the epoch
-    qsizetype nameOffset = 0;     // into FolderEntries::names, NUL-terminated there
-    quint16 nameLength = 0;       // a name is at most 255 bytes
-    qint16 error = 0;             // errno of reading the details, 0 when they were read
+    qint64 size = 0;          // bytes; a link its own length; a folder 0
+    qint64 modified = 0;      // seconds since the epoch
+    qsizetype nameOffset = 0; // into FolderEntries::names, NUL-terminated there
+    quint16 nameLength = 0;   // a name is at most 255 bytes
+    qint16 error = 0;         // errno of reading the details, 0 when they were read
     bool folder = false;
-    VirtualFileSystem mounted = VirtualFileSystem::None;   // a folder where such a file system is mounted
+    VirtualFileSystem mounted = VirtualFileSystem::None; // a folder where such a file system is mounted
 };
 
 struct FolderEntries
@@ -90,14 +108,14 @@ struct FolderEntries
 // What one build cost, for the benchmark.
 struct FileSystemCounters
 {
-    qint64 entriesStated = 0;     // entries whose details were read
-    qint64 foldersRead = 0;       // folders enumerated
+    qint64 entriesStated = 0; // entries whose details were read
+    qint64 foldersRead = 0;   // folders enumerated
 };
 
 class FileSystemObject
 {
 public:
-    using Handle = int;           // an open folder, in the component's own numbering; -1 for none
+    using Handle = int; // an open folder, in the component's own numbering; -1 for none
     using Beat = std::function<void()>;
 
     virtual ~FileSystemObject() = default;

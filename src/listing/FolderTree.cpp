@@ -92,16 +92,19 @@ bool later(const Node *a, const Node *b)
 
 } // namespace
 
-FolderTree::FolderTree(FileSystemObject &fileSystem, const QByteArray &path, Plan plan,
-                       FileSystemObject::Beat beat)
-    : m_fs(fileSystem), m_plan(plan), m_beat(std::move(beat)),
-      m_builderBeat([this] { throttledBeat(); }),
-      m_readerBeat([this] {
-          if (m_stop.load(std::memory_order_relaxed))
-              throw Stopped{};
-      }),
-      m_interval(fileSystem.heartbeatInterval()), m_lastBeat(std::chrono::steady_clock::now()),
-      m_budget(fileSystem.handleBudget()), m_rootPath(path)
+FolderTree::FolderTree(FileSystemObject &fileSystem, const QByteArray &path, Plan plan, FileSystemObject::Beat beat)
+    : m_fs(fileSystem)
+    , m_plan(plan)
+    , m_beat(std::move(beat))
+    , m_builderBeat([this] { throttledBeat(); })
+    , m_readerBeat([this] {
+        if (m_stop.load(std::memory_order_relaxed))
+            throw Stopped{};
+    })
+    , m_interval(fileSystem.heartbeatInterval())
+    , m_lastBeat(std::chrono::steady_clock::now())
+    , m_budget(fileSystem.handleBudget())
+    , m_rootPath(path)
 {
     const Handle handle = m_fs.GetFolder(path);
     try {
@@ -127,8 +130,7 @@ void FolderTree::addReader()
         return;
     try {
         m_readers.emplace_back([this] { readerLoop(); });
-    } catch (const std::system_error &) {
-    }
+    } catch (const std::system_error &) {}
 }
 
 FolderTree::~FolderTree()
@@ -183,9 +185,8 @@ void FolderTree::waitComplete(Node &node)
 void FolderTree::wait(Node &node, bool complete)
 {
     std::unique_lock lock(m_mutex);
-    const auto ready = [&] {
-        return complete ? node.complete : node.state != State::Queued && node.state != State::Reading;
-    };
+    const auto ready
+        = [&] { return complete ? node.complete : node.state != State::Queued && node.state != State::Reading; };
     while (!ready()) {
         if (m_failure)
             std::rethrow_exception(m_failure);
@@ -229,9 +230,8 @@ void FolderTree::readerLoop()
     std::unique_lock lock(m_mutex);
     for (;;) {
         ++m_idle;
-        m_work.wait(lock, [this] {
-            return m_stop || (!m_queue.empty() && (m_retained < kReadAhead || m_buildWaiting));
-        });
+        m_work.wait(lock,
+                    [this] { return m_stop || (!m_queue.empty() && (m_retained < kReadAhead || m_buildWaiting)); });
         --m_idle;
         if (m_stop)
             return;

@@ -28,24 +28,26 @@ public:
     // What the build lists: which folders it has to read.
     struct Plan
     {
-        int levels = 1;           // folder levels listed
-        bool files = true;        // file rows listed
-        bool sizes = true;        // every folder's subtree total wanted
+        int levels = 1;    // folder levels listed
+        bool files = true; // file rows listed
+        bool sizes = true; // every folder's subtree total wanted
     };
 
     enum class State : quint8 {
-        Unneeded,                 // the build never needs its contents
-        NotEntered,               // a virtual file system's mount point, left alone
-        Queued, Reading, Read,
-        Failed                    // could not be opened or enumerated
+        Unneeded,   // the build never needs its contents
+        NotEntered, // a virtual file system's mount point, left alone
+        Queued,
+        Reading,
+        Read,
+        Failed // could not be opened or enumerated
     };
 
     struct Node
     {
         Node *parent = nullptr;
-        QByteArrayView name;      // into the parent's names; the selected folder's own for the top
-        quint32 index = 0;        // among the parent's folders
-        int level = 0;            // 0 for the selected folder
+        QByteArrayView name; // into the parent's names; the selected folder's own for the top
+        quint32 index = 0;   // among the parent's folders
+        int level = 0;       // 0 for the selected folder
         // From the parent's reading.
         qint64 modified = 0;
         qint16 statError = 0;
@@ -56,23 +58,23 @@ public:
         int readError = 0;
         // Once Read, until the build releases the folder.
         QByteArray names;
-        std::vector<FolderEntry> files;   // below the listed depth only the failed ones
-        std::vector<Node *> folders;      // owned
+        std::vector<FolderEntry> files; // below the listed depth only the failed ones
+        std::vector<Node *> folders;    // owned
         qint64 filesTotal = 0;
         bool filesIncomplete = false;
 
         // Once complete (everything the build needs below is read or failed).
         bool complete = false;
-        qint64 total = 0;                 // bytes of what could be read
-        bool incomplete = false;          // something in the subtree could not be read
-        QList<ListingProblem> problemsBelow;   // at or below the listed depth: the unlisted part's
+        qint64 total = 0;                    // bytes of what could be read
+        bool incomplete = false;             // something in the subtree could not be read
+        QList<ListingProblem> problemsBelow; // at or below the listed depth: the unlisted part's
 
-        quint64 device = 0;               // once Read: the folder's identity, to tell a loop
+        quint64 device = 0; // once Read: the folder's identity, to tell a loop
         quint64 inode = 0;
         FileSystemObject::Handle handle = -1;
-        int handleUsers = 0;              // sub-folders still to open through it, and pins
-        FileSystemObject::Handle through = -1;   // the parent's handle it is opened through, while Reading
-        int pending = 0;                  // queued sub-folders not complete yet
+        int handleUsers = 0;                   // sub-folders still to open through it, and pins
+        FileSystemObject::Handle through = -1; // the parent's handle it is opened through, while Reading
+        int pending = 0;                       // queued sub-folders not complete yet
     };
 
     // Opens the selected folder (throws FileSystemError when it cannot) and
@@ -98,7 +100,8 @@ public:
     QString notEnteredReason(const Node &node) const;
 
 private:
-    struct Stopped {};
+    struct Stopped
+    {};
 
     bool needsRead(int level) const;
     void push(Node *node);
@@ -133,13 +136,13 @@ private:
     Node *m_root = nullptr;
 
     std::mutex m_mutex;
-    std::condition_variable m_work;       // readers: something to read, or stop
-    std::condition_variable m_done;       // the build: a folder was read or completed
-    std::vector<Node *> m_queue;          // a heap, earliest in listing order on top
-    int m_held = 0;                       // handles kept for sub-folders
-    qsizetype m_retained = 0;             // listed file entries read but not yet released
+    std::condition_variable m_work; // readers: something to read, or stop
+    std::condition_variable m_done; // the build: a folder was read or completed
+    std::vector<Node *> m_queue;    // a heap, earliest in listing order on top
+    int m_held = 0;                 // handles kept for sub-folders
+    qsizetype m_retained = 0;       // listed file entries read but not yet released
     bool m_buildWaiting = false;
-    int m_idle = 0;                       // readers waiting for work
+    int m_idle = 0; // readers waiting for work
     std::exception_ptr m_failure;
     std::atomic<bool> m_stop{false};
     std::vector<std::thread> m_readers;

@@ -66,26 +66,30 @@ struct RowValues
 class Builder
 {
 public:
-    Builder(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator,
-            ListingText &out, const ListingYield &yield)
-        : m_options(options), m_columnSeparator(cSeperator), m_rowSeparator(rSeperator), m_out(out),
-          m_yield(yield), m_printFiles(options.printFiles == 1), m_printSize(options.printSize == 1),
-          m_printDate(options.printDate == 1), m_levels(ListingFormat::depthLevels(options.depthText)),
-          m_maxBytes(options.maxBytes > 0 ? options.maxBytes : listingSizeBound())
-    {
-    }
+    Builder(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator, ListingText &out,
+            const ListingYield &yield)
+        : m_options(options)
+        , m_columnSeparator(cSeperator)
+        , m_rowSeparator(rSeperator)
+        , m_out(out)
+        , m_yield(yield)
+        , m_printFiles(options.printFiles == 1)
+        , m_printSize(options.printSize == 1)
+        , m_printDate(options.printDate == 1)
+        , m_levels(ListingFormat::depthLevels(options.depthText))
+        , m_maxBytes(options.maxBytes > 0 ? options.maxBytes : listingSizeBound())
+    {}
 
     void run(FileSystemObject &fileSystem)
     {
         RunningBuild running(fileSystem, m_out);
         const QStringList headings = writeHeader();
 
-        const QByteArray nativePath = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path)
-                                                                     : m_options.nativePath;
-        m_progress.currentFolder = m_options.nativePath.isEmpty() ? m_options.path
-                                                                  : QFile::decodeName(m_options.nativePath);
-        FolderTree tree(fileSystem, nativePath, {m_levels, m_printFiles, m_printSize},
-                        [this] { reportProgress(); });
+        const QByteArray nativePath
+            = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path) : m_options.nativePath;
+        m_progress.currentFolder
+            = m_options.nativePath.isEmpty() ? m_options.path : QFile::decodeName(m_options.nativePath);
+        FolderTree tree(fileSystem, nativePath, {m_levels, m_printFiles, m_printSize}, [this] { reportProgress(); });
         Node &root = tree.root();
         tree.waitRead(root);
         if (root.state == State::Failed)
@@ -131,9 +135,9 @@ private:
     struct Frame
     {
         Node *node;
-        qsizetype row;            // the folder's row; -1 for the selected folder
-        QString display;          // its path as shown in the progress
-        size_t next = 0;          // sub-folder whose block comes next
+        qsizetype row;   // the folder's row; -1 for the selected folder
+        QString display; // its path as shown in the progress
+        size_t next = 0; // sub-folder whose block comes next
     };
 
     // The selected folder's files, then each folder's row, the blocks of its
@@ -341,8 +345,7 @@ ListingTooLarge::ListingTooLarge(qint64 boundBytes, qsizetype rows)
                                             "smaller folder or shorter marks.")
                     .arg(boundBytes / (1024 * 1024))
                     .arg(rows))
-{
-}
+{}
 
 qint64 listingSizeBound()
 {

@@ -12,8 +12,8 @@ class FileSystemObject;
 struct ListingProgress
 {
     qsizetype entriesListed = 0;
-    qsizetype entriesUnread = 0;     // problems met so far
-    QString currentFolder;           // display form of the folder being read
+    qsizetype entriesUnread = 0; // problems met so far
+    QString currentFolder;       // display form of the folder being read
 };
 
 // A listing bigger than the machine can hold: the build stops instead of
@@ -44,6 +44,5 @@ using ListingYield = std::function<void(const ListingProgress &)>;
 // on the same component or into the same listing throws std::logic_error
 // without touching anything. A listing that outgrows its bound throws
 // ListingTooLarge and is left empty.
-void buildListing(const ListingOptions &options, const QString &cSeperator,
-                  const QString &rSeperator, FileSystemObject &fileSystem,
-                  ListingText &out, const ListingYield &yield = {});
+void buildListing(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator,
+                  FileSystemObject &fileSystem, ListingText &out, const ListingYield &yield = {});

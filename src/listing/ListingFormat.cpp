@@ -56,8 +56,8 @@ QString shortDateText(const QDate &date, const QLocale &locale)
 
 QString readWidth(const QString &text)
 {
-    const std::optional<NumberText::Decimal> number = NumberText::read(
-        text, {.skipped = u" \t\n", .sign = true, .fraction = true, .exponent = true});
+    const std::optional<NumberText::Decimal> number
+        = NumberText::read(text, {.skipped = u" \t\n", .sign = true, .fraction = true, .exponent = true});
     return number ? number->plain() : QStringLiteral("0");
 }
 
@@ -97,10 +97,14 @@ qsizetype indentOf(ListingRowKind kind, int level)
     if (kind == ListingRowKind::Folder)
         return 4 * qsizetype(level - 1);
     switch (level) {
-    case 0: return 0;
-    case 1: return 2;
-    case 2: return 5;
-    default: return 4 * qsizetype(level - 1) + 6;
+    case 0:
+        return 0;
+    case 1:
+        return 2;
+    case 2:
+        return 5;
+    default:
+        return 4 * qsizetype(level - 1) + 6;
     }
 }
 
@@ -119,8 +123,7 @@ QStringList problemLines(const ListingText &listing, qsizetype limit)
     return lines;
 }
 
-SizeCellWriter::SizeCellWriter(const QLocale &locale)
-    : m_locale(locale), m_group(locale.groupSeparator())
+SizeCellWriter::SizeCellWriter(const QLocale &locale) : m_locale(locale), m_group(locale.groupSeparator())
 {
     // The fast path writes digits itself; it must agree with what the locale writes.
     const QString grouped = QLatin1String("1") + m_group + QLatin1String("234") + m_group + QLatin1String("567");
@@ -160,10 +163,7 @@ void SizeCellWriter::append(QString &out, qint64 bytes) const
     }
 }
 
-DateCellWriter::DateCellWriter(const QLocale &locale)
-    : m_separator(dateSeparator(locale))
-{
-}
+DateCellWriter::DateCellWriter(const QLocale &locale) : m_separator(dateSeparator(locale)) {}
 
 QString DateCellWriter::dateSeparator(const QLocale &locale)
 {
@@ -214,10 +214,9 @@ void DateCellWriter::append(QString &out, FileTime time)
         const time_t lastT = time_t(start + 86399);
         struct tm first;
         struct tm last;
-        cacheDay = localtime_r(&startT, &first) && localtime_r(&lastT, &last)
-                   && first.tm_gmtoff == local.tm_gmtoff && last.tm_gmtoff == local.tm_gmtoff
-                   && first.tm_mday == local.tm_mday && last.tm_mday == local.tm_mday && first.tm_hour == 0
-                   && first.tm_min == 0 && first.tm_sec == 0;
+        cacheDay = localtime_r(&startT, &first) && localtime_r(&lastT, &last) && first.tm_gmtoff == local.tm_gmtoff
+                   && last.tm_gmtoff == local.tm_gmtoff && first.tm_mday == local.tm_mday
+                   && last.tm_mday == local.tm_mday && first.tm_hour == 0 && first.tm_min == 0 && first.tm_sec == 0;
     } else {
         // Beyond the C library's range: QDateTime still knows the calendar.
         const QDate date = QDateTime::fromSecsSinceEpoch(seconds).date();

@@ -55,7 +55,7 @@ public:
 private:
     QLocale m_locale;
     QString m_group;
-    bool m_plainDigits = false;     // the locale writes ASCII digits grouped by threes
+    bool m_plainDigits = false; // the locale writes ASCII digits grouped by threes
 };
 
 // month/day/four-digit year in the local time zone, with the locale's date separator.

@@ -20,25 +20,25 @@ enum class ListingRowKind : quint8 { Folder, File };
 // Why a row's cells are not the whole truth.
 enum class ListingNote : quint8 {
     None,
-    Incomplete,       // a folder whose total lacks something below it: "1,235+"
-    Unreadable,       // an entry whose contents or details could not be read: "?"
-    NotEntered        // the mount point of a virtual file system, left alone
+    Incomplete, // a folder whose total lacks something below it: "1,235+"
+    Unreadable, // an entry whose contents or details could not be read: "?"
+    NotEntered  // the mount point of a virtual file system, left alone
 };
 
 struct ListingRow
 {
-    qsizetype offset = 0;        // first character of the row's first cell in ListBody
-    qint32 cellLength[3] = {};   // lengths of the row's cells, in column order; unused columns stay 0
+    qsizetype offset = 0;      // first character of the row's first cell in ListBody
+    qint32 cellLength[3] = {}; // lengths of the row's cells, in column order; unused columns stay 0
     ListingRowKind kind = ListingRowKind::File;
-    quint8 level = 0;            // 0 for the selected folder's files, 1.. for deeper entries
+    quint8 level = 0; // 0 for the selected folder's files, 1.. for deeper entries
     ListingNote note = ListingNote::None;
 };
 
 // Something the build could not read, or did not enter.
 struct ListingProblem
 {
-    QByteArray path;             // native full path
-    QString reason;              // the system's reason, or why it was not entered
+    QByteArray path; // native full path
+    QString reason;  // the system's reason, or why it was not entered
 };
 
 // A row's raw values, for exports; kept only when ListingOptions::keepDetails is set.
@@ -46,10 +46,10 @@ struct ListingRowDetails
 {
     static constexpr qint64 Unknown = std::numeric_limits<qint64>::min();
 
-    qint64 bytes = Unknown;      // a folder: what could be read of its subtree (with sizes on)
-    qint64 modified = Unknown;   // seconds since the epoch
-    qsizetype parent = -1;       // row of the folder that holds it; -1 for the selected folder
-    qint32 nameStart = 0;        // where the name starts in the first cell
+    qint64 bytes = Unknown;    // a folder: what could be read of its subtree (with sizes on)
+    qint64 modified = Unknown; // seconds since the epoch
+    qsizetype parent = -1;     // row of the folder that holds it; -1 for the selected folder
+    qint32 nameStart = 0;      // where the name starts in the first cell
 };
 
 struct ListingText
@@ -63,11 +63,11 @@ struct ListingText
     // are then already the new ones.
     QString columnSeparator;
     QString rowSeparator;
-    QStringList headings;        // "Sub-Directories", then "Size (KB)" and/or "Date" as present
-    QList<ListingRow> rows;      // in listing order, one per row of ListBody
+    QStringList headings;             // "Sub-Directories", then "Size (KB)" and/or "Date" as present
+    QList<ListingRow> rows;           // in listing order, one per row of ListBody
     QList<ListingProblem> problems;   // in listing order; one below the listed depth comes with its listed ancestor
     QList<ListingRowDetails> details; // one per row, or none
-    QHash<qsizetype, QByteArray> nativeNames;   // row -> exact name bytes, for names that are not valid UTF-8
+    QHash<qsizetype, QByteArray> nativeNames; // row -> exact name bytes, for names that are not valid UTF-8
 
     int columnCount() const { return int(headings.size()); }
 

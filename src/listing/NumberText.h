@@ -13,19 +13,19 @@ namespace NumberText {
 
 struct Grammar
 {
-    QStringView skipped;        // characters ignored wherever they stand
-    bool sign = false;          // one leading '+' or '-'
-    bool fraction = false;      // '.' and fraction digits, with or without integer digits
-    bool exponent = false;      // 'e', 'E', 'd' or 'D', an optional sign and digits
+    QStringView skipped;   // characters ignored wherever they stand
+    bool sign = false;     // one leading '+' or '-'
+    bool fraction = false; // '.' and fraction digits, with or without integer digits
+    bool exponent = false; // 'e', 'E', 'd' or 'D', an optional sign and digits
 };
 
 // A number as read, exactly: ±0.digits × 10^point.
 struct Decimal
 {
     bool negative = false;
-    QString digits;             // no leading or trailing zeros; empty for zero
+    QString digits; // no leading or trailing zeros; empty for zero
     qint64 point = 0;
-    bool complete = false;      // the reading went to the end of the text
+    bool complete = false; // the reading went to the end of the text
 
     // Plain decimal, no exponent, no surplus zeros: "4000.5", "0.015", "-20", "0".
     QString plain() const;

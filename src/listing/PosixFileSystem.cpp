@@ -41,8 +41,8 @@ VirtualFileSystem mountedType(int folder, const char *name)
     if (fd < 0)
         return VirtualFileSystem::None;
     struct statfs info;
-    const VirtualFileSystem type = ::fstatfs(fd, &info) == 0 ? virtualFileSystem(qint64(info.f_type))
-                                                             : VirtualFileSystem::None;
+    const VirtualFileSystem type
+        = ::fstatfs(fd, &info) == 0 ? virtualFileSystem(qint64(info.f_type)) : VirtualFileSystem::None;
     ::close(fd);
     return type;
 }

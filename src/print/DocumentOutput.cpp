@@ -22,8 +22,9 @@ void requirePages(const PreviewDocument &document, const char *message)
 
 [[noreturn]] void throwWriteFailure(const QString &fileName, const QString &reason)
 {
-    throw PrintError(PrintError::Cause::OutputFailed, DocumentOutput::tr("Cannot write the file %1: %2.")
-                                                           .arg(QDir::toNativeSeparators(fileName), reason));
+    throw PrintError(
+        PrintError::Cause::OutputFailed,
+        DocumentOutput::tr("Cannot write the file %1: %2.").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 constexpr qreal TwipsPerPoint = 20;
@@ -32,8 +33,7 @@ constexpr qreal TwipsPerPoint = 20;
 class PdfCanvas : public PageCanvas
 {
 public:
-    PdfCanvas(PdfWriter &writer, const PreviewDocument &document)
-        : m_writer(writer)
+    PdfCanvas(PdfWriter &writer, const PreviewDocument &document) : m_writer(writer)
     {
         for (int i = 0; i < document.fontCount(); ++i)
             m_fonts.push_back(writer.addFont(document.font(i).font(), TwipsPerPoint));
@@ -52,7 +52,7 @@ public:
 
 private:
     PdfWriter &m_writer;
-    std::vector<int> m_fonts;      // the writer's font for each of the document's
+    std::vector<int> m_fonts; // the writer's font for each of the document's
 };
 
 std::chrono::milliseconds s_serverSilenceLimit(15000);
@@ -117,9 +117,11 @@ void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document, const
             progress(status);
     };
     // Asked first, so that a missing printer is told before the work of the PDF.
-    const QByteArray queue = PrintServer(s_serverSilenceLimit, [&tell] {
-                                 tell(tr("Waiting for the print server %1\u2026").arg(PrintServer::name()));
-                             }).defaultQueue().name;
+    const QByteArray queue
+        = PrintServer(s_serverSilenceLimit,
+                      [&tell] { tell(tr("Waiting for the print server %1\u2026").arg(PrintServer::name())); })
+              .defaultQueue()
+              .name;
     const QString printer = QString::fromLocal8Bit(queue);
 
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/foliotrace-XXXXXX.pdf"));
@@ -132,6 +134,7 @@ void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document, const
     if (!painted || !pdf.flush() || !pdf.seek(0))
         throwWriteFailure(pdf.fileName(), pdf.errorString());
 
-    PrintServer(s_serverSilenceLimit, [&] { tell(tr("Sending the document to %1\u2026").arg(printer)); })
-        .print(queue, pdf, title(document).toUtf8());
+    PrintServer(s_serverSilenceLimit, [&] {
+        tell(tr("Sending the document to %1\u2026").arg(printer));
+    }).print(queue, pdf, title(document).toUtf8());
 }

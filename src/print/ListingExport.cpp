@@ -47,14 +47,14 @@ const FormatInfo &info(Format format)
 
 [[noreturn]] void failWrite(const QString &fileName, const QString &reason)
 {
-    throw PrintError(PrintError::Cause::OutputFailed, ListingExport::tr("Cannot write the file %1: %2.")
-                                                          .arg(QDir::toNativeSeparators(fileName), reason));
+    throw PrintError(
+        PrintError::Cause::OutputFailed,
+        ListingExport::tr("Cannot write the file %1: %2.").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 // Thrown by Sink when the device refuses a write.
 struct DeviceRefused
-{
-};
+{};
 
 // Text gathered row by row and written as UTF-8 in large pieces, so that a
 // listing of a million rows never stands in memory twice.
@@ -78,7 +78,7 @@ public:
                 throw DeviceRefused();
             done += written;
         }
-        m_text.resize(0);   // keeps the room; clear() would give it back
+        m_text.resize(0); // keeps the room; clear() would give it back
     }
 
 private:
@@ -162,10 +162,14 @@ private:
 QLatin1StringView noteName(ListingNote note)
 {
     switch (note) {
-    case ListingNote::Incomplete: return QLatin1StringView("incomplete");
-    case ListingNote::Unreadable: return QLatin1StringView("unreadable");
-    case ListingNote::NotEntered: return QLatin1StringView("not entered");
-    case ListingNote::None: break;
+    case ListingNote::Incomplete:
+        return QLatin1StringView("incomplete");
+    case ListingNote::Unreadable:
+        return QLatin1StringView("unreadable");
+    case ListingNote::NotEntered:
+        return QLatin1StringView("not entered");
+    case ListingNote::None:
+        break;
     }
     return QLatin1StringView();
 }
@@ -221,11 +225,16 @@ void appendJsonString(QString &out, QStringView text)
     QString escaped;
     appendEscaped(out, text, [&escaped](QChar c) -> QStringView {
         switch (c.unicode()) {
-        case u'"': return u"\\\"";
-        case u'\\': return u"\\\\";
-        case u'\n': return u"\\n";
-        case u'\r': return u"\\r";
-        case u'\t': return u"\\t";
+        case u'"':
+            return u"\\\"";
+        case u'\\':
+            return u"\\\\";
+        case u'\n':
+            return u"\\n";
+        case u'\r':
+            return u"\\r";
+        case u'\t':
+            return u"\\t";
         default:
             if (c.unicode() >= 0x20)
                 return {};
@@ -273,9 +282,9 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
     field(u"listed", ListingExport::isoDateTime(listedAt.toSecsSinceEpoch()));
     field(u"title", request.title);
     const auto on = [](int check) { return check == 1 ? QStringLiteral("true") : QStringLiteral("false"); };
-    append(out, {u"  \"options\": {\"depth\": ", QString::number(ListingFormat::depthLevels(o.depthText)),
-                 u", \"files\": ", on(o.printFiles), u", \"size\": ", on(o.printSize), u", \"date\": ",
-                 on(o.printDate), u", \"grid\": "});
+    append(out,
+           {u"  \"options\": {\"depth\": ", QString::number(ListingFormat::depthLevels(o.depthText)), u", \"files\": ",
+            on(o.printFiles), u", \"size\": ", on(o.printSize), u", \"date\": ", on(o.printDate), u", \"grid\": "});
     appendJsonString(out, request.gridText);
     out += u", \"dir_mark\": ";
     appendJsonString(out, o.dirIndicator);
@@ -290,8 +299,8 @@ void writeJson(const ListingExport::Request &request, const Entries &e, const QD
 {
     QString &out = sink.text();
     appendJsonHead(out, request, listedAt);
-    std::vector<qsizetype> open;   // folders whose children are being written
-    bool first = true;             // nothing written yet in the innermost array
+    std::vector<qsizetype> open; // folders whose children are being written
+    bool first = true;           // nothing written yet in the innermost array
     const auto indent = [&] { ListingFormat::appendBlanks(out, 4 + 2 * qsizetype(open.size())); };
     const auto close = [&] {
         if (!first) {
@@ -311,7 +320,7 @@ void writeJson(const ListingExport::Request &request, const Entries &e, const QD
             open.push_back(i);
         sink.rowDone();
     }
-    e.closeUntil(open, -2, close);   // no row has parent -2: closes them all
+    e.closeUntil(open, -2, close); // no row has parent -2: closes them all
     out += first ? u"],\n  \"problems\": [" : u"\n  ],\n  \"problems\": [";
     for (qsizetype i = 0; i < e.listing.problems.size(); ++i) {
         const ListingProblem &problem = e.listing.problems.at(i);
@@ -332,16 +341,23 @@ void appendHtml(QString &out, QStringView text)
     QString picture;
     appendEscaped(out, text, [&picture](QChar c) -> QStringView {
         switch (c.unicode()) {
-        case u'&': return u"&amp;";
-        case u'<': return u"&lt;";
-        case u'>': return u"&gt;";
-        case u'"': return u"&quot;";
+        case u'&':
+            return u"&amp;";
+        case u'<':
+            return u"&lt;";
+        case u'>':
+            return u"&gt;";
+        case u'"':
+            return u"&quot;";
         case u'\t':
         case u'\n':
-        case u'\r': return {};
-        case 0x7f: return u"\u2421";
+        case u'\r':
+            return {};
+        case 0x7f:
+            return u"\u2421";
         case 0xfffe:
-        case 0xffff: return u"\ufffd";
+        case 0xffff:
+            return u"\ufffd";
         default:
             if (c.unicode() >= 0x20)
                 return {};
@@ -520,23 +536,31 @@ QString ListingExport::isoDateTime(qint64 secondsSinceEpoch)
     const long minutes = std::labs(offset) % 60;
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld", local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                  offset < 0 ? '-' : '+', hours, minutes);
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, offset < 0 ? '-' : '+',
+                  hours, minutes);
     return QString::fromLatin1(text);
 }
 
-bool ListingExport::write(const Request &request, const ListingText &listing, const QDateTime &listedAt,
-                          QIODevice &out)
+bool ListingExport::write(const Request &request, const ListingText &listing, const QDateTime &listedAt, QIODevice &out)
 {
     const Entries entries(request, listing);
     Sink sink(out);
     try {
         switch (request.format) {
-        case Format::Csv: writeCsv(entries, sink); break;
-        case Format::Html: writeHtml(request, entries, listedAt, sink); break;
-        case Format::Json: writeJson(request, entries, listedAt, sink); break;
-        case Format::Text: sink.text() = clipboardText(request.title, listing); break;
-        case Format::Pdf: throw std::logic_error("a PDF is composed, not written from the listing");
+        case Format::Csv:
+            writeCsv(entries, sink);
+            break;
+        case Format::Html:
+            writeHtml(request, entries, listedAt, sink);
+            break;
+        case Format::Json:
+            writeJson(request, entries, listedAt, sink);
+            break;
+        case Format::Text:
+            sink.text() = clipboardText(request.title, listing);
+            break;
+        case Format::Pdf:
+            throw std::logic_error("a PDF is composed, not written from the listing");
         }
         sink.flush();
     } catch (const DeviceRefused &) {
@@ -556,7 +580,7 @@ void ListingExport::save(const Request &request, const Build &build, const QStri
         if (stream)
             throw std::logic_error("a PDF goes to a file");
         file.cancelWriting();
-        file.commit();     // removes the unused temporary file; writePdf saves through its own
+        file.commit(); // removes the unused temporary file; writePdf saves through its own
         PreviewSurface surface;
         compose(surface, request, build);
         DocumentOutput::writePdf(surface.document(), fileName);

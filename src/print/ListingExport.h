@@ -37,9 +37,9 @@ public:
     struct Request
     {
         Format format = Format::Csv;
-        ListingOptions options;     // path and marks included, as the user gave them
+        ListingOptions options; // path and marks included, as the user gave them
         QString title;
-        QString gridText;           // as the grid list holds it: "None", "Rows", "Top & Bottom", "All"
+        QString gridText; // as the grid list holds it: "None", "Rows", "Top & Bottom", "All"
     };
 
     // Builds the listing for these options with these separators and gives
@@ -49,16 +49,14 @@ public:
 
     // Builds the listing once and writes it to fileName. With stream, writes
     // there instead (text formats only; fileName then only names it in messages).
-    static void save(const Request &request, const Build &build, const QString &fileName,
-                     QIODevice *stream = nullptr);
+    static void save(const Request &request, const Build &build, const QString &fileName, QIODevice *stream = nullptr);
 
     // The document "Print" would send, to the default printer.
     static void print(const Request &request, const Build &build);
 
     // A text format of a listing built already, with keepDetails, from
     // request.options. False when the device refused a write.
-    static bool write(const Request &request, const ListingText &listing, const QDateTime &listedAt,
-                      QIODevice &out);
+    static bool write(const Request &request, const ListingText &listing, const QDateTime &listedAt, QIODevice &out);
 
     // Local time as ISO 8601 with its UTC offset: 2001-03-07T12:00:00+01:00.
     static QString isoDateTime(qint64 secondsSinceEpoch);

@@ -45,8 +45,7 @@ QString isolatedText(QStringView text, qsizetype isolateFrom)
 }
 
 PainterCanvas::PainterCanvas(QPainter &painter, const PreviewDocument &document)
-    : m_painter(painter)
-    , m_document(document)
+    : m_painter(painter), m_document(document)
 {
     m_painter.save();
     // QPainter's default is to guess each text's direction from its first

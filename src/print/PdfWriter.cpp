@@ -81,7 +81,7 @@ void appendGlyphString(QByteArray &out, QByteArrayView glyphs)
     *p++ = '(';
     for (char c : glyphs) {
         if (c == '\r') {
-            *p++ = '\\';      // a bare CR would be read as a line end
+            *p++ = '\\'; // a bare CR would be read as a line end
             *p++ = 'r';
             continue;
         }
@@ -130,11 +130,11 @@ constexpr quint32 NeedsLayout = 0xFFFFFFFF;
 struct PdfWriter::Face
 {
     QRawFont raw;
-    QByteArray name;                        // "/F1"
-    int object = 0;                         // the Type0 font, written by finish()
+    QByteArray name; // "/F1"
+    int object = 0;  // the Type0 font, written by finish()
     bool trueType = false;
-    std::vector<bool> used;                 // by glyph number
-    QHash<quint32, char32_t> unicodeOf;     // for the ToUnicode map
+    std::vector<bool> used;             // by glyph number
+    QHash<quint32, char32_t> unicodeOf; // for the ToUnicode map
     // Per BMP character: NotLookedUp, NeedsLayout, or 1 + its glyph.
     std::vector<quint32> glyphOf = std::vector<quint32>(0x10000, NotLookedUp);
 
@@ -162,8 +162,7 @@ struct PdfWriter::Face
     }
 };
 
-PdfWriter::PdfWriter(QIODevice *device)
-    : m_device(device)
+PdfWriter::PdfWriter(QIODevice *device) : m_device(device)
 {
     write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
     m_pagesObject = newObject();
@@ -201,8 +200,7 @@ void PdfWriter::writeStream(int object, const QByteArray &data, const QByteArray
     // what FlateDecode reads.
     const QByteArray packed = qCompress(data, 6).mid(4);
     startObject(object);
-    write("<</Length " + QByteArray::number(packed.size()) + "/Filter/FlateDecode" + extraDictionary
-          + ">>stream\n");
+    write("<</Length " + QByteArray::number(packed.size()) + "/Filter/FlateDecode" + extraDictionary + ">>stream\n");
     write(packed);
     write("\nendstream\nendobj\n");
 }
@@ -474,11 +472,11 @@ void PdfWriter::writeFace(Face &face)
     writeStream(fontFile, program, "/Length1 " + QByteArray::number(program.size()));
     const int descriptor = newObject();
     startObject(descriptor);
-    write("<</Type/FontDescriptor/FontName/" + baseFont + "/Flags 32/FontBBox[" + number(m.xMin * perThousand)
-          + ' ' + number(m.yMin * perThousand) + ' ' + number(m.xMax * perThousand) + ' '
-          + number(m.yMax * perThousand) + "]/ItalicAngle 0/Ascent " + number(m.ascent * perThousand)
-          + "/Descent " + number(m.descent * perThousand) + "/CapHeight " + number(m.ascent * perThousand)
-          + "/StemV 80/FontFile2 " + QByteArray::number(fontFile) + " 0 R>>\nendobj\n");
+    write("<</Type/FontDescriptor/FontName/" + baseFont + "/Flags 32/FontBBox[" + number(m.xMin * perThousand) + ' '
+          + number(m.yMin * perThousand) + ' ' + number(m.xMax * perThousand) + ' ' + number(m.yMax * perThousand)
+          + "]/ItalicAngle 0/Ascent " + number(m.ascent * perThousand) + "/Descent " + number(m.descent * perThousand)
+          + "/CapHeight " + number(m.ascent * perThousand) + "/StemV 80/FontFile2 " + QByteArray::number(fontFile)
+          + " 0 R>>\nendobj\n");
 
     QByteArray widths = "[";
     for (quint32 g : used) {
@@ -510,9 +508,9 @@ bool PdfWriter::finish()
     write(fonts + ">>>>\nendobj\n");
 
     startObject(m_pagesObject);
-    QByteArray pages = "<</Type/Pages/Count " + QByteArray::number(qsizetype(m_pageObjects.size()))
-                       + "/Resources " + QByteArray::number(m_resourcesObject) + " 0 R/MediaBox[0 0 "
-                       + number(m_firstPageSize.width()) + ' ' + number(m_firstPageSize.height()) + "]/Kids[";
+    QByteArray pages = "<</Type/Pages/Count " + QByteArray::number(qsizetype(m_pageObjects.size())) + "/Resources "
+                       + QByteArray::number(m_resourcesObject) + " 0 R/MediaBox[0 0 " + number(m_firstPageSize.width())
+                       + ' ' + number(m_firstPageSize.height()) + "]/Kids[";
     for (int page : m_pageObjects)
         pages += QByteArray::number(page) + " 0 R ";
     write(pages + "]>>\nendobj\n");
@@ -522,8 +520,8 @@ bool PdfWriter::finish()
     write("<</Type/Catalog/Pages " + QByteArray::number(m_pagesObject) + " 0 R>>\nendobj\n");
     const int info = newObject();
     startObject(info);
-    write("<</Title" + utf16Hex(m_title) + "/Creator" + utf16Hex(m_creator) + "/Producer"
-          + utf16Hex(m_creator) + ">>\nendobj\n");
+    write("<</Title" + utf16Hex(m_title) + "/Creator" + utf16Hex(m_creator) + "/Producer" + utf16Hex(m_creator)
+          + ">>\nendobj\n");
 
     const qint64 xref = m_offset;
     const QByteArray size = QByteArray::number(qsizetype(m_objectOffsets.size()) + 1);
@@ -534,7 +532,7 @@ bool PdfWriter::finish()
                             : QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     }
     write(table);
-    write("trailer\n<</Size " + size + "/Root " + QByteArray::number(catalog) + " 0 R/Info "
-          + QByteArray::number(info) + " 0 R>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
+    write("trailer\n<</Size " + size + "/Root " + QByteArray::number(catalog) + " 0 R/Info " + QByteArray::number(info)
+          + " 0 R>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
     return !m_failed;
 }

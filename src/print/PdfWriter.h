@@ -56,8 +56,8 @@ private:
     struct FontUse
     {
         int face;
-        qreal size;              // points
-        QFont font;              // for the layout of text the simple path cannot take
+        qreal size; // points
+        QFont font; // for the layout of text the simple path cannot take
         qreal unitsPerPoint;
     };
 
@@ -76,7 +76,7 @@ private:
     QIODevice *m_device;
     bool m_failed = false;
     qint64 m_offset = 0;
-    std::vector<qint64> m_objectOffsets;     // by object number - 1; -1 until written
+    std::vector<qint64> m_objectOffsets; // by object number - 1; -1 until written
     QString m_title;
     QString m_creator;
 
@@ -93,10 +93,10 @@ private:
     QByteArray m_graphics;
     int m_currentFace = -1;
     qreal m_currentSize = 0;
-    qreal m_lineX = 0;           // start of the current text line, PDF coordinates
+    qreal m_lineX = 0; // start of the current text line, PDF coordinates
     qreal m_lineY = 0;
-    qreal m_originX = 0;         // where the graphics' coordinates start, PDF coordinates
+    qreal m_originX = 0; // where the graphics' coordinates start, PDF coordinates
     qreal m_originY = 0;
-    qreal m_lineWidth = -1;      // the graphics' pen width, < 0 until set
-    QByteArray m_glyphs;         // the run being set, kept to reuse its memory
+    qreal m_lineWidth = -1; // the graphics' pen width, < 0 until set
+    QByteArray m_glyphs;    // the run being set, kept to reuse its memory
 };

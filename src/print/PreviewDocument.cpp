@@ -11,8 +11,8 @@ using TableText::Rows;
 
 namespace {
 
-constexpr int MaxPointSize = 1000;     // keeps pixel sizes (points x 20) well inside int
-constexpr qreal GridPenWidth = 15;     // three quarters of a point
+constexpr int MaxPointSize = 1000; // keeps pixel sizes (points x 20) well inside int
+constexpr qreal GridPenWidth = 15; // three quarters of a point
 // Rows laid out between yields: some tens of microseconds, so the yield's
 // own cost stays out of sight and the caller still gets its turn in time.
 constexpr qsizetype RowsPerYield = 64;
@@ -24,9 +24,7 @@ bool isHighSurrogateAt(QStringView text, qsizetype i)
 
 } // namespace
 
-MeasuredFont::MeasuredFont(const TextStyle &style)
-    : m_font(style.face)
-    , m_metrics(m_font)
+MeasuredFont::MeasuredFont(const TextStyle &style) : m_font(style.face), m_metrics(m_font)
 {
     m_font.setPixelSize(std::clamp(style.pointSize, 1, MaxPointSize) * 20);
     m_font.setBold(style.bold);
@@ -72,7 +70,7 @@ int wrapText(QStringView text, qreal width, const MeasuredFont &font,
     qsizetype pos = 0;
     while (pos < n) {
         qreal used = 0;
-        qsizetype breakAt = -1;       // a blank after some content on this line
+        qsizetype breakAt = -1; // a blank after some content on this line
         bool content = false;
         qsizetype i = pos;
         while (i < n) {
@@ -119,11 +117,11 @@ struct PreviewDocument::Paragraph
 
 struct PreviewDocument::Table
 {
-    std::vector<qreal> columnX;       // left edge of each column, relative to the table
+    std::vector<qreal> columnX; // left edge of each column, relative to the table
     std::vector<qreal> columnWidth;
     std::vector<bool> rightAligned;
     qreal width = 0;
-    qreal left = 0;                   // relative to the text area
+    qreal left = 0; // relative to the text area
     int grid = 0;
     Rows heading;
     Rows body;
@@ -226,9 +224,8 @@ void PreviewDocument::appendParagraph(const QString &text, const TextStyle &styl
     for (qsizetype from = 0;;) {
         const qsizetype end = text.indexOf(u'\n', from);
         const QStringView line = QStringView(text).sliced(from, (end < 0 ? text.size() : end) - from);
-        wrapText(line, contentWidth(), f, [&para, from](qsizetype start, qsizetype length) {
-            para.lines.emplace_back(from + start, length);
-        });
+        wrapText(line, contentWidth(), f,
+                 [&para, from](qsizetype start, qsizetype length) { para.lines.emplace_back(from + start, length); });
         if (end < 0)
             break;
         from = end + 1;
@@ -275,8 +272,8 @@ TextStyle PreviewDocument::styleOfRow(QStringView rowText, const TableSetup &set
     return style;
 }
 
-void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading, Rows body,
-                                  const TableSetup &setup, const RowStyle &rowStyle, const Yield &yield)
+void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading, Rows body, const TableSetup &setup,
+                                  const RowStyle &rowStyle, const Yield &yield)
 {
     Table table;
     QList<ColumnSpec> cols = columns;
@@ -352,8 +349,8 @@ void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowSt
     }
 }
 
-void PreviewDocument::paintPageText(PageCanvas &canvas, const QString &text, int fontIdx,
-                                    qreal baseline, int page) const
+void PreviewDocument::paintPageText(PageCanvas &canvas, const QString &text, int fontIdx, qreal baseline,
+                                    int page) const
 {
     if (text.isEmpty() || fontIdx < 0)
         return;
@@ -370,8 +367,8 @@ void PreviewDocument::paintPageText(PageCanvas &canvas, const QString &text, int
         canvas.drawText(QPointF(m_pageTwips.width() - Margin - f.advance(right), baseline), right, fontIdx, -1);
 }
 
-void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Rows &rows,
-                               qsizetype row, int fontIdx, qreal top) const
+void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Rows &rows, qsizetype row, int fontIdx,
+                               qreal top) const
 {
     const MeasuredFont &f = font(fontIdx);
     const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
@@ -388,8 +385,8 @@ void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Row
             const QStringView line = text.sliced(start, length);
             const QPointF at(right ? x + w - CellPaddingX - f.advance(line) : x + CellPaddingX, y);
             // A name wrapped onto several lines is an isolate on each of them.
-            const qsizetype from = isolateFrom < 0 || isolateFrom >= start + length
-                                       ? -1 : std::max(isolateFrom, start) - start;
+            const qsizetype from
+                = isolateFrom < 0 || isolateFrom >= start + length ? -1 : std::max(isolateFrom, start) - start;
             canvas.drawText(at, line, fontIdx, from);
             y += f.lineHeight();
         });
@@ -436,7 +433,7 @@ void PreviewDocument::paintSlice(PageCanvas &canvas, const Slice &slice) const
     }
 
     const Table &t = m_tables[size_t(block.index)];
-    std::vector<qreal> edges;       // top of every row painted, then the bottom of the last
+    std::vector<qreal> edges; // top of every row painted, then the bottom of the last
     qreal y = Margin + slice.top;
     if (slice.withHeading) {
         for (qsizetype r = 0; r < t.heading.rowCount(); ++r) {

@@ -46,14 +46,14 @@ private:
     QFontMetricsF m_metrics;
     qreal m_ascent = 0;
     qreal m_lineHeight = 0;
-    mutable std::vector<float> m_bmp;   // advance per BMP code unit, < 0 until measured
+    mutable std::vector<float> m_bmp; // advance per BMP code unit, < 0 until measured
 };
 
 class PreviewDocument
 {
 public:
     // Page furniture fixed by the house layout.
-    static constexpr int Margin = 1440;          // one inch on every side
+    static constexpr int Margin = 1440; // one inch on every side
     // Narrow, so that a date such as 5/14/2026 on a 10 pt folder row still
     // fits the default 1000-twip date column on one line.
     static constexpr int CellPaddingX = 30;
@@ -74,11 +74,11 @@ public:
 
     struct TableSetup
     {
-        int gridStyle = 0;          // GridFlag bits
+        int gridStyle = 0; // GridFlag bits
         // Twips that must remain below the heading on the page the table
         // starts on, else the table starts on a fresh page.
         int keepWithHeading = 0;
-        int left = Margin;          // twips from the paper's left edge
+        int left = Margin; // twips from the paper's left edge
         TextStyle style;
     };
 
@@ -93,9 +93,8 @@ public:
     const QString &headerText() const { return m_header; }
     const QString &footerText() const { return m_footer; }
     void appendParagraph(const QString &text, const TextStyle &style);
-    void appendTable(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                     TableText::Rows body, const TableSetup &setup, const RowStyle &rowStyle = {},
-                     const Yield &yield = {});
+    void appendTable(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading, TableText::Rows body,
+                     const TableSetup &setup, const RowStyle &rowStyle = {}, const Yield &yield = {});
 
     // Ends the document: an empty document still has one page for its header and footer.
     void finish();
@@ -121,11 +120,11 @@ private:
     struct Table;
     struct Slice
     {
-        int block;          // index into m_blocks
-        qsizetype first;    // first line or body row
+        int block;       // index into m_blocks
+        qsizetype first; // first line or body row
         qsizetype count;
-        bool withHeading;   // a table slice that starts with the heading rows
-        int top;            // twips from the top of the text area
+        bool withHeading; // a table slice that starts with the heading rows
+        int top;          // twips from the top of the text area
     };
     struct Block
     {
@@ -146,8 +145,8 @@ private:
     void layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle, const Yield &yield);
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
     void paintSlice(PageCanvas &canvas, const Slice &slice) const;
-    void paintRow(PageCanvas &canvas, const Table &table, const TableText::Rows &rows,
-                  qsizetype row, int fontIdx, qreal top) const;
+    void paintRow(PageCanvas &canvas, const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx,
+                  qreal top) const;
     // edges: the top of every row painted, then the bottom of the last.
     void paintGrid(PageCanvas &canvas, const Table &table, const std::vector<qreal> &edges) const;
     void paintPageText(PageCanvas &canvas, const QString &text, int fontIdx, qreal baseline, int page) const;
@@ -161,7 +160,7 @@ private:
     std::vector<Block> m_blocks;
     std::vector<Slice> m_slices;
     std::vector<qsizetype> m_pageFirstSlice;
-    qreal m_y = 0;            // cursor within the current page's text area
+    qreal m_y = 0; // cursor within the current page's text area
     QString m_header;
     QString m_footer;
     int m_headerFont = -1;

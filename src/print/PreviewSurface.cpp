@@ -22,21 +22,19 @@
 #include <utility>
 
 namespace {
-constexpr int Gap = 16;     // grey border around the page, in pixels
+constexpr int Gap = 16; // grey border around the page, in pixels
 }
 
 // Shows the surface's current page, scaled, on a grey backdrop.
 class PageView : public QAbstractScrollArea
 {
 public:
-    explicit PageView(PreviewSurface *surface)
-        : QAbstractScrollArea(surface)
-        , m_surface(surface)
+    explicit PageView(PreviewSurface *surface) : QAbstractScrollArea(surface), m_surface(surface)
     {
         setFrameShape(QFrame::NoFrame);
         setFocusPolicy(Qt::StrongFocus);
         viewport()->setAutoFillBackground(false);
-        setContextMenuPolicy(Qt::NoContextMenu);    // the surface offers its own menu
+        setContextMenuPolicy(Qt::NoContextMenu); // the surface offers its own menu
     }
 
     void refresh()
@@ -60,8 +58,7 @@ protected:
         if (page < 1)
             return;
         const QSizeF size = pagePixels();
-        const qreal x = std::max<qreal>(Gap, (viewport()->width() - size.width()) / 2)
-                        - horizontalScrollBar()->value();
+        const qreal x = std::max<qreal>(Gap, (viewport()->width() - size.width()) / 2) - horizontalScrollBar()->value();
         const qreal y = Gap - verticalScrollBar()->value();
         const QRectF target(QPointF(x, y), size);
         painter.fillRect(target.translated(3, 3), QColor(80, 80, 80));
@@ -105,8 +102,7 @@ private:
             scale = (vp.width() - 2 * Gap) / twips.width();
             break;
         case PreviewSurface::ZoomMode::FitPage:
-            scale = std::min((vp.width() - 2 * Gap) / twips.width(),
-                             (vp.height() - 2 * Gap) / twips.height());
+            scale = std::min((vp.width() - 2 * Gap) / twips.width(), (vp.height() - 2 * Gap) / twips.height());
             break;
         case PreviewSurface::ZoomMode::Percent:
             scale = physical * m_surface->zoomPercent() / 100.0;
@@ -120,9 +116,7 @@ private:
 };
 
 PreviewSurface::PreviewSurface(QWidget *parent)
-    : QWidget(parent)
-    , m_document(std::make_unique<PreviewDocument>())
-    , m_view(new PageView(this))
+    : QWidget(parent), m_document(std::make_unique<PreviewDocument>()), m_view(new PageView(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -151,14 +145,13 @@ PreviewSurface::Paper PreviewSurface::defaultPaper()
         problem = error.message();
     }
     const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                     : QPageSize::A4);
+                                                                                    : QPageSize::A4);
     return {size, tr("%1 paper, this locale's usual size. %2").arg(size.key(), problem)};
 }
 
 void PreviewSurface::BeginDocument()
 {
-    m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()),
-                          m_shownPage};
+    m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()), m_shownPage};
     const Paper paper = m_pageSizeOverride ? Paper{*m_pageSizeOverride, {}} : defaultPaper();
     m_paperNote = paper.note;
     m_document->clear(paper.size);
@@ -214,8 +207,8 @@ void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableTe
             return mayReorder(first) ? nameStart(row, first) : -1;
         };
     }
-    appendRows(columns, std::move(heading), TableText::Rows(listing, cells, std::move(isolateFrom)),
-               beforeTableText, yield);
+    appendRows(columns, std::move(heading), TableText::Rows(listing, cells, std::move(isolateFrom)), beforeTableText,
+               yield);
 }
 
 void PreviewSurface::appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
@@ -303,8 +296,7 @@ void PreviewSurface::contextMenuEvent(QContextMenuEvent *event)
 
 void PreviewSurface::saveAsPdfInteractively()
 {
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save as PDF"), QString(),
-                                                          tr("PDF files (*.pdf)"));
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save as PDF"), QString(), tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
     try {

@@ -134,9 +134,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    void appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                    TableText::Rows body, const BeforeTableText &beforeTableText,
-                    const PreviewDocument::Yield &yield = {});
+    void appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading, TableText::Rows body,
+                    const BeforeTableText &beforeTableText, const PreviewDocument::Yield &yield = {});
     // Shows page and tells so, also when only the document under it changed.
     void showPage(int page);
     void saveAsPdfInteractively();

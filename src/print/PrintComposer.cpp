@@ -20,7 +20,7 @@ namespace {
 
 qint32 toInt32(double value)
 {
-    const double rounded = std::nearbyint(value);    // halves to even in the default mode
+    const double rounded = std::nearbyint(value); // halves to even in the default mode
     if (!std::isfinite(rounded) || rounded < std::numeric_limits<qint32>::min()
         || rounded > std::numeric_limits<qint32>::max())
         throw std::overflow_error("table setup value out of range");
@@ -49,7 +49,7 @@ void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle 
     qsizetype first = 0;
     while (first < text.size() && text[first] == u' ')
         ++first;
-    const QStringView mark = text.mid(first, 1);     // empty when nothing but spaces
+    const QStringView mark = text.mid(first, 1); // empty when nothing but spaces
     style.pointSize = mark == dirIndicator ? 10 : 8;
 }
 
@@ -79,8 +79,7 @@ qsizetype guessedNameStart(QStringView firstCell, ListingRowKind kind, QStringVi
 
 } // namespace
 
-qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator,
-                    QStringView fileIndicator)
+qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator, QStringView fileIndicator)
 {
     const bool folder = row.kind == ListingRowKind::Folder;
     const QStringView mark = folder ? dirIndicator : fileIndicator;
@@ -123,7 +122,8 @@ QString widthWarning(const PreviewSurface &vsp1, const ListingText &listing)
     if (cut.isEmpty() && beyond.isEmpty())
         return {};
     QString text = tr("The columns are wider than the paper: %1 twips, where there is room for %L2 between "
-                      "the margins.").arg(widths.join(QStringLiteral(", ")))
+                      "the margins.")
+                       .arg(widths.join(QStringLiteral(", ")))
                        .arg(qRound(std::max<qreal>(room, 0)));
     if (!cut.isEmpty())
         text += u' ' + tr("Cut at the paper's edge: %1.").arg(cut.join(QStringLiteral(", ")));
@@ -171,9 +171,8 @@ void compose(PreviewSurface &vsp1, const WindowValues &window, const CreatString
     const ListingText &listing = creatString(QStringLiteral("|"), QStringLiteral(";"));
 
     const QString &dirIndicator = window.dirIndicator;
-    const auto rowStyle = [&dirIndicator](QStringView text, TextStyle &style) {
-        vsp1_BeforeTableText(text, dirIndicator, style);
-    };
+    const auto rowStyle
+        = [&dirIndicator](QStringView text, TextStyle &style) { vsp1_BeforeTableText(text, dirIndicator, style); };
     // Kept by the document for painting: its own copy of the mark.
     const auto nameAt = [dir = dirIndicator, file = window.fileIndicator](const ListingRow &row, QStringView cell) {
         return nameStart(cell, row, dir, file);

@@ -19,17 +19,16 @@ namespace PrintComposer {
 // What the composition reads from the main window, taken when it starts.
 struct WindowValues
 {
-    QString gridText;        // text of cboGrid
-    QString pathCaption;     // caption of lblPath
-    QString titleText;       // text of txtTitle
-    QString dirIndicator;    // the DirIndicator field, as the preview command set it
-    QString fileIndicator;   // the FileIndicator field
+    QString gridText;      // text of cboGrid
+    QString pathCaption;   // caption of lblPath
+    QString titleText;     // text of txtTitle
+    QString dirIndicator;  // the DirIndicator field, as the preview command set it
+    QString fileIndicator; // the FileIndicator field
 };
 
 // Runs CreatString with these separators and gives back the listing it
 // built. Throws what the build throws; the composition lets it through.
-using CreatString =
-    std::function<const ListingText &(const QString &cSeperator, const QString &rSeperator)>;
+using CreatString = std::function<const ListingText &(const QString &cSeperator, const QString &rSeperator)>;
 
 // Shows the hourglass while it runs and puts the pointer back however it
 // ends; anything thrown (by the build, or by yield, which runs every few
@@ -52,8 +51,7 @@ void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle 
 // marks. A cell that does not read so (a level past what a row records)
 // is split where it can be told: after a folder's mark, or after the first
 // two blanks past a file row's indentation.
-qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator,
-                    QStringView fileIndicator);
+qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator, QStringView fileIndicator);
 
 // When the listing's columns reach past the right margin of vsp1's paper:
 // one message naming every column's width and the room there is, and the

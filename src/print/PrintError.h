@@ -7,18 +7,14 @@ class PrintError : public UserError
 {
 public:
     enum class Cause {
-        NoDocument,        // nothing composed yet
-        NoDefaultPrinter,  // no queue to send to, or no print server to ask
-        ServerSilent,      // the print server took the connection and then said nothing
-        JobRefused,        // the print server did not take the job
-        OutputFailed,      // the PDF could not be written
+        NoDocument,       // nothing composed yet
+        NoDefaultPrinter, // no queue to send to, or no print server to ask
+        ServerSilent,     // the print server took the connection and then said nothing
+        JobRefused,       // the print server did not take the job
+        OutputFailed,     // the PDF could not be written
     };
 
-    PrintError(Cause cause, const QString &message)
-        : UserError(message)
-        , m_cause(cause)
-    {
-    }
+    PrintError(Cause cause, const QString &message) : UserError(message), m_cause(cause) {}
 
     Cause cause() const { return m_cause; }
 

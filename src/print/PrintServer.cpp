@@ -64,8 +64,8 @@ PrintServer::PrintServer(std::chrono::milliseconds silence, Waiting waiting)
     cupsSetServer(nullptr);
     for (;;) {
         const Clock::time_point tried = Clock::now();
-        m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              int(ConnectTry.count()), nullptr);
+        m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, int(ConnectTry.count()),
+                              nullptr);
         if (m_http)
             break;
         if (Clock::now() - tried < ConnectTry / 2) {
@@ -117,9 +117,9 @@ void PrintServer::print(const QByteArray &queue, QIODevice &pdf, const QByteArra
     m_wait->heard();
     const int job = cupsCreateJob(m_http, queue.constData(), title.constData(), 0, nullptr);
     if (job == 0) {
-        fail(PrintError::Cause::JobRefused, tr("The printer %1 did not accept the job: %2")
-                                                .arg(QString::fromLocal8Bit(queue),
-                                                     QString::fromLocal8Bit(cupsLastErrorString())));
+        fail(PrintError::Cause::JobRefused,
+             tr("The printer %1 did not accept the job: %2")
+                 .arg(QString::fromLocal8Bit(queue), QString::fromLocal8Bit(cupsLastErrorString())));
     }
     try {
         sendDocument(queue, job, pdf, title);
@@ -129,8 +129,7 @@ void PrintServer::print(const QByteArray &queue, QIODevice &pdf, const QByteArra
             try {
                 const PrintServer again(CancelLimit);
                 cupsCancelJob2(again.m_http, queue.constData(), job, 0);
-            } catch (const PrintError &) {
-            }
+            } catch (const PrintError &) {}
         }
         throw;
     }

@@ -42,7 +42,7 @@ public:
     struct Queue
     {
         QByteArray name;
-        QByteArray media;   // its default paper ("iso_a4_210x297mm"); empty when it names none
+        QByteArray media; // its default paper ("iso_a4_210x297mm"); empty when it names none
     };
     // The default queue, as lp would choose it. Throws PrintError.
     Queue defaultQueue();

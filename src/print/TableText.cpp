@@ -16,8 +16,8 @@ bool isBlank(QChar c)
 
 int readWidth(QStringView entry)
 {
-    const std::optional<NumberText::Decimal> width =
-        NumberText::read(entry, {.skipped = u" \t\n\r", .sign = true, .fraction = true});
+    const std::optional<NumberText::Decimal> width
+        = NumberText::read(entry, {.skipped = u" \t\n\r", .sign = true, .fraction = true});
     if (!width || width->negative)
         return 0;
     return int(width->rounded(0, MaxColumnWidth));
@@ -54,10 +54,13 @@ QList<ColumnSpec> parseColumnFormat(QStringView format)
 }
 
 Rows::Rows(const ListingText &listing, int columns, IsolateFrom isolateFrom)
-    : m_text(listing.ListBody), m_listed(true), m_listingRows(listing.rows), m_columns(std::clamp(columns, 1, 3)),
-      m_separatorSize(listing.columnSeparator.size()), m_isolateFrom(std::move(isolateFrom))
-{
-}
+    : m_text(listing.ListBody)
+    , m_listed(true)
+    , m_listingRows(listing.rows)
+    , m_columns(std::clamp(columns, 1, 3))
+    , m_separatorSize(listing.columnSeparator.size())
+    , m_isolateFrom(std::move(isolateFrom))
+{}
 
 QStringView Rows::cell(qsizetype row, int column) const
 {
@@ -95,8 +98,8 @@ qsizetype Rows::isolateFrom(qsizetype row) const
     return m_listed && m_isolateFrom ? m_isolateFrom(m_listingRows[row], cell(row, 0)) : -1;
 }
 
-Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow,
-               QStringView columnSeparator, QStringView rowSeparator)
+Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow, QStringView columnSeparator,
+               QStringView rowSeparator)
 {
     Rows rows;
     rows.setText(text);

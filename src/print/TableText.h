@@ -23,7 +23,7 @@ inline constexpr int MaxColumns = 1024;
 
 struct ColumnSpec
 {
-    int width = 0;               // twips, 0..MaxColumnWidth
+    int width = 0; // twips, 0..MaxColumnWidth
     bool rightAligned = false;
 };
 
@@ -85,8 +85,8 @@ private:
 // row, so no text is dropped. A text that does not end with the row
 // separator still yields its last row. With skipOpeningEmptyRow, an empty
 // first row (the body's opening separator) is not a row.
-Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow,
-               QStringView columnSeparator = u"|", QStringView rowSeparator = u";");
+Rows parseRows(const QString &text, int columnCount, bool skipOpeningEmptyRow, QStringView columnSeparator = u"|",
+               QStringView rowSeparator = u";");
 
 struct PageTextParts
 {

@@ -64,8 +64,8 @@ std::vector<quint32> glyphOffsets(const QRawFont &font, quint16 glyphCount)
     return offsets;
 }
 
-void addComponents(const QByteArray &glyf, quint32 start, quint32 end, quint16 glyphCount,
-                   std::set<quint32> &used, std::vector<quint32> &pending)
+void addComponents(const QByteArray &glyf, quint32 start, quint32 end, quint16 glyphCount, std::set<quint32> &used,
+                   std::vector<quint32> &pending)
 {
     if (end <= start || end - start < 10 || s16(glyf, start) >= 0)
         return;
@@ -138,8 +138,7 @@ QByteArray assemble(const std::map<QByteArray, QByteArray> &tables)
 
 bool hasTrueTypeOutlines(const QRawFont &font)
 {
-    return !font.fontTable("glyf").isEmpty() && !font.fontTable("loca").isEmpty()
-           && !font.fontTable("head").isEmpty();
+    return !font.fontTable("glyf").isEmpty() && !font.fontTable("loca").isEmpty() && !font.fontTable("head").isEmpty();
 }
 
 std::vector<quint16> advances(const QRawFont &font)
@@ -192,8 +191,8 @@ QByteArray subset(const QRawFont &font, std::set<quint32> &used)
     keptGlyphs(glyf, offsets, used, tables["glyf"], tables["loca"]);
     QByteArray head = font.fontTable("head");
     if (head.size() >= 54) {
-        qToBigEndian<quint32>(0, head.data() + 8);      // checkSumAdjustment: optional for embedding
-        qToBigEndian<qint16>(1, head.data() + 50);      // the new loca has long offsets
+        qToBigEndian<quint32>(0, head.data() + 8); // checkSumAdjustment: optional for embedding
+        qToBigEndian<qint16>(1, head.data() + 50); // the new loca has long offsets
     }
     tables["head"] = head;
     for (const char *tag : {"hhea", "hmtx", "maxp", "cvt ", "fpgm", "prep"}) {

@@ -46,9 +46,12 @@ public:
 inline int checkValueFromState(Qt::CheckState state)
 {
     switch (state) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
     }
     return 0;
 }
@@ -57,8 +60,11 @@ inline int checkValueFromState(Qt::CheckState state)
 inline Qt::CheckState checkStateFromValue(int value)
 {
     switch (value) {
-    case 1: return Qt::Checked;
-    case 2: return Qt::PartiallyChecked;
-    default: return Qt::Unchecked;
+    case 1:
+        return Qt::Checked;
+    case 2:
+        return Qt::PartiallyChecked;
+    default:
+        return Qt::Unchecked;
     }
 }

@@ -49,10 +49,8 @@ struct TextKey
 };
 
 const TextKey kTextKeys[] = {
-    {kDirectoryIndicator, OptionText::DirIndicator, "+"},
-    {kFileIndicator, OptionText::FileIndicator, "-"},
-    {kDirectoryColWidth, OptionText::DirColWidth, "4000"},
-    {kSizeColWidth, OptionText::SizeColWidth, "1000"},
+    {kDirectoryIndicator, OptionText::DirIndicator, "+"},  {kFileIndicator, OptionText::FileIndicator, "-"},
+    {kDirectoryColWidth, OptionText::DirColWidth, "4000"}, {kSizeColWidth, OptionText::SizeColWidth, "1000"},
     {kDateColWidth, OptionText::DateColWidth, "1000"},
 };
 
@@ -63,8 +61,7 @@ QString tr(const char *text)
 
 std::unique_ptr<QSettings> openStore()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       kOrganisation, kApplication);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
 }
 
 // Values are always written as text, but a file edited by hand can hold a
@@ -170,21 +167,22 @@ QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool lo
     const QString file = QDir::toNativeSeparators(fileName);
     if (kept.copy.isEmpty())
         return tr("The settings file %1 could not be read, nor be set aside (%2). It is left as it is, "
-                  "and the options will not be remembered.").arg(file, kept.failure);
+                  "and the options will not be remembered.")
+            .arg(file, kept.failure);
     const QString copy = QDir::toNativeSeparators(kept.copy);
     return loading ? tr("The settings file %1 could not be read. It is kept as %2; what could be read of it "
                         "is used, and the options are stored afresh at the next Print Preview or Copy.")
                          .arg(file, copy)
                    : tr("The settings file %1 could not be read. It is kept as %2, and the options were "
-                        "stored afresh.").arg(file, copy);
+                        "stored afresh.")
+                         .arg(file, copy);
 }
 
 } // namespace
 
 std::optional<int> parseStoredWholeNumber(const QString &text)
 {
-    const std::optional<NumberText::Decimal> number =
-        NumberText::read(text.trimmed(), {.skipped = {}, .sign = true});
+    const std::optional<NumberText::Decimal> number = NumberText::read(text.trimmed(), {.skipped = {}, .sign = true});
     return number ? number->exactInt() : std::nullopt;
 }
 
@@ -202,8 +200,8 @@ SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls)
         store.reset();
         const KeptAside kept = keepAside(report.fileName);
         if (kept.copy.isEmpty()) {
-            report.failure = tr("the file could not be read, nor be set aside (%1), so it is left as it is")
-                                 .arg(kept.failure);
+            report.failure
+                = tr("the file could not be read, nor be set aside (%1), so it is left as it is").arg(kept.failure);
             return report;
         }
         report.keptAside = kept;
@@ -240,15 +238,16 @@ SettingsLoadReport GetValuesFromRegistry(OptionControls &controls)
     for (const CheckKey &entry : kCheckKeys)
         controls.setCheckValue(entry.check, readNumber(*store, entry.key, 1, 0, 2, report));
 
-    applyText(kDirectoryLevels, readText(*store, kDirectoryLevels, QStringLiteral("1")),
-              [&] { return controls.depthText(); }, [&](const QString &text) { controls.setDepthText(text); },
-              report);
+    applyText(
+        kDirectoryLevels, readText(*store, kDirectoryLevels, QStringLiteral("1")), [&] { return controls.depthText(); },
+        [&](const QString &text) { controls.setDepthText(text); }, report);
     controls.setGridListIndex(readNumber(*store, kGridLines, 0, -1, 3, report));
 
     for (const TextKey &entry : kTextKeys) {
-        applyText(entry.key, readText(*store, entry.key, QString::fromLatin1(entry.defaultText)),
-                  [&] { return controls.optionText(entry.field); },
-                  [&](const QString &text) { controls.setOptionText(entry.field, text); }, report);
+        applyText(
+            entry.key, readText(*store, entry.key, QString::fromLatin1(entry.defaultText)),
+            [&] { return controls.optionText(entry.field); },
+            [&](const QString &text) { controls.setOptionText(entry.field, text); }, report);
     }
     store.reset();
     // What could be read of it is in the controls now.
@@ -274,7 +273,9 @@ QString settingsLoadReportMessage(const SettingsLoadReport &report)
         lines << tr("Some stored options could not be used as they were:") << QString();
         for (const ReplacedSetting &item : report.replaced) {
             lines << (item.cut ? tr("\u2022 \"%1\" held %L2 characters; the first %L3 are used.")
-                                     .arg(item.key).arg(item.storedText.size()).arg(item.defaultText.size())
+                                     .arg(item.key)
+                                     .arg(item.storedText.size())
+                                     .arg(item.defaultText.size())
                                : tr("\u2022 \"%1\" held \"%2\"; \"%3\" is used instead.")
                                      .arg(item.key, shown(item.storedText), item.defaultText));
         }
@@ -290,7 +291,8 @@ QString settingsSaveReportMessage(const SettingsSaveReport &report)
         lines << keptAsideMessage(report.fileName, *report.keptAside, false);
     if (!report.failure.isEmpty()) {
         lines << tr("The options could not be saved to %1: %2. They will not be remembered when Foliotrace "
-                    "closes.").arg(QDir::toNativeSeparators(report.fileName), report.failure);
+                    "closes.")
+                     .arg(QDir::toNativeSeparators(report.fileName), report.failure);
     }
     return lines.join(QStringLiteral("\n\n"));
 }

@@ -16,18 +16,18 @@
 // earlier copy), so nothing the user had is lost.
 struct KeptAside
 {
-    QString copy;       // where the file now is; empty when it could not be moved
-    QString failure;    // why it could not be moved
+    QString copy;    // where the file now is; empty when it could not be moved
+    QString failure; // why it could not be moved
 };
 
 // One stored value the load could not apply as it was: replaced by its
 // default, or cut to what the control holds.
 struct ReplacedSetting
 {
-    QString key;           // e.g. "Print Files"
-    QString storedText;    // what the store held, unchanged
-    QString defaultText;   // what was applied instead
-    bool cut = false;      // defaultText is the start of a text too long for the control
+    QString key;         // e.g. "Print Files"
+    QString storedText;  // what the store held, unchanged
+    QString defaultText; // what was applied instead
+    bool cut = false;    // defaultText is the start of a text too long for the control
 };
 
 // What a load replaced, and a file it had to keep aside, for the window to
@@ -36,7 +36,7 @@ struct SettingsLoadReport
 {
     QList<ReplacedSetting> replaced;
     QString fileName;
-    std::optional<KeptAside> keptAside;    // set when the file could not be parsed
+    std::optional<KeptAside> keptAside; // set when the file could not be parsed
 
     bool isEmpty() const { return replaced.isEmpty() && !keptAside; }
 };
@@ -45,7 +45,7 @@ struct SettingsLoadReport
 struct SettingsSaveReport
 {
     QString fileName;
-    QString failure;                       // why the values did not land; empty when they did
+    QString failure; // why the values did not land; empty when they did
     std::optional<KeptAside> keptAside;
 
     bool isEmpty() const { return failure.isEmpty() && !keptAside; }
