@@ -32,11 +32,14 @@ constexpr int kFirstReaders = 2;
 class DiskWait
 {
 public:
-    DiskWait() : m_switches(voluntarySwitches()), m_start(std::chrono::steady_clock::now()) {}
+    // Asking costs two calls to the kernel, so a subtree's reads ask in turns.
+    explicit DiskWait(bool asked = true)
+        : m_switches(asked ? voluntarySwitches() : -1), m_start(std::chrono::steady_clock::now())
+    {}
     bool waited() const
     {
-        return voluntarySwitches() > m_switches
-               && std::chrono::steady_clock::now() - m_start >= std::chrono::milliseconds(1);
+        return m_switches >= 0 && std::chrono::steady_clock::now() - m_start >= std::chrono::milliseconds(1)
+               && voluntarySwitches() > m_switches;
     }
 
 private:
@@ -104,6 +107,7 @@ FolderTree::FolderTree(FileSystemObject &fileSystem, const QByteArray &path, Pla
     , m_interval(fileSystem.heartbeatInterval())
     , m_lastBeat(std::chrono::steady_clock::now())
     , m_budget(fileSystem.handleBudget())
+    , m_localDepth(std::clamp(m_budget / std::max(2 * fileSystem.readerThreads(), 1), 2, 64))
     , m_rootPath(path)
 {
     const Handle handle = m_fs.GetFolder(path);
@@ -279,19 +283,171 @@ bool FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
         fail(node, FileSystemError::Operation::ReadFolder, error);
         return waited;
     }
-    // A folder mounted again below itself would make the walk endless.
-    for (const Node *up = node->parent; up && entries.inode; up = up->parent) {
-        if (up->inode == entries.inode && up->device == entries.device) {
-            fail(node, FileSystemError::Operation::ReadFolder, LoopError);
-            return waited;
-        }
+    if (loops(node, entries)) {
+        fail(node, FileSystemError::Operation::ReadFolder, LoopError);
+        return waited;
     }
     node->device = entries.device;
     node->inode = entries.inode;
     attach(node, std::move(entries));
     closeOnThrow.dismiss();
-    publish(node, handle);
+    if (!waited && node->level > m_plan.levels)
+        readBelow(node, handle, beat);
+    else
+        publish(node, handle);
     return waited;
+}
+
+// A folder mounted again below itself would make the walk endless.
+bool FolderTree::loops(const Node *node, const FolderEntries &entries) const
+{
+    for (const Node *up = node->parent; up && entries.inode; up = up->parent) {
+        if (up->inode == entries.inode && up->device == entries.device)
+            return true;
+    }
+    return false;
+}
+
+// A folder of an unlisted subtree one reader walks, with the handle its
+// sub-folders are opened through.
+struct FolderTree::Frame
+{
+    Node *node;
+    Handle handle;
+    size_t next = 0;
+    bool pinned = false;   // the handle is the node's, shared with readers handed a sub-folder
+    bool shared = false;   // something below completes on another reader
+    bool handsOff = false; // its read waited for the disk: its sub-folders go to the queue
+};
+
+// The subtree below an unlisted folder, read here depth first: handing
+// each folder through the queue and the lock costs more than reading it.
+// Only its total and its problems come out. Sub-folders go to the queue
+// when a read waits for the disk, so other readers overlap theirs, and
+// past this reader's share of handles.
+void FolderTree::readBelow(Node *top, Handle handle, const FileSystemObject::Beat &beat)
+{
+    std::vector<Frame> frames;
+    auto closeOnThrow = qScopeGuard([&] {
+        for (const Frame &frame : frames) {
+            if (!frame.pinned)
+                m_fs.closeFolder(frame.handle);
+        }
+    });
+    {
+        std::lock_guard lock(m_mutex);
+        if (top->through >= 0)
+            unpin(top->parent);
+        top->state = State::Read;
+        top->pending = 1; // its frame's, until the walk below it ends
+    }
+    frames.push_back({top, handle});
+    while (!frames.empty()) {
+        Frame &frame = frames.back();
+        if (frame.next == frame.node->folders.size()) {
+            endFrame(frames, top);
+            continue;
+        }
+        Node *child = frame.node->folders[frame.next++];
+        if (child->mounted != VirtualFileSystem::None) {
+            child->state = State::NotEntered;
+            child->complete = true;
+        } else if (frame.handsOff || int(frames.size()) >= m_localDepth) {
+            handOff(frame, child);
+        } else if (readLocal(frame, child, beat, frames)) {
+            frames.back().handsOff = true;
+        }
+    }
+    closeOnThrow.dismiss();
+}
+
+// Reads child, then its frame goes on top; a failed read finishes it at
+// once. True when the read waited for the disk.
+bool FolderTree::readLocal(Frame &parent, Node *child, const FileSystemObject::Beat &beat, std::vector<Frame> &frames)
+{
+    thread_local quint32 reads = 0;
+    const DiskWait disk(++reads % 8 == 1);
+    int error = 0;
+    FileSystemError::Operation at = FileSystemError::Operation::OpenFolder;
+    const Handle handle = m_fs.openFolder(parent.handle, child->name.data(), error);
+    if (handle >= 0) {
+        auto closeOnThrow = qScopeGuard([&] { m_fs.closeFolder(handle); });
+        FolderEntries entries;
+        at = FileSystemError::Operation::ReadFolder;
+        error = m_fs.readFolder(handle, entries, beat);
+        if (!error && loops(child, entries))
+            error = LoopError;
+        if (!error) {
+            child->device = entries.device;
+            child->inode = entries.inode;
+            attach(child, std::move(entries));
+            child->state = State::Read;
+            child->pending = 1;
+            frames.push_back({child, handle});
+            closeOnThrow.dismiss();
+            return disk.waited();
+        }
+    }
+    child->state = State::Failed;
+    child->failedAt = at;
+    child->readError = error;
+    finish(child);
+    return false;
+}
+
+// child goes to the queue, opened through the parent's handle, which the
+// parent's node holds from now on.
+void FolderTree::handOff(Frame &parent, Node *child)
+{
+    std::lock_guard lock(m_mutex);
+    if (!parent.pinned) {
+        parent.node->handle = parent.handle;
+        parent.node->handleUsers = 1; // the frame's own
+        ++m_held;
+        parent.pinned = true;
+    }
+    ++parent.node->handleUsers;
+    ++parent.node->pending;
+    parent.shared = true;
+    child->state = State::Queued;
+    push(child);
+    if (m_idle > 0)
+        m_work.notify_one();
+    else
+        addReader();
+}
+
+// The walk below the frame's folder is done here. Finishes it, unless
+// something handed off below it is still out: then that finishes it, and
+// its parent, in turn, when it completes.
+void FolderTree::endFrame(std::vector<Frame> &frames, Node *top)
+{
+    const Frame frame = frames.back();
+    frames.pop_back();
+    Node *node = frame.node;
+    if (!frame.pinned)
+        m_fs.closeFolder(frame.handle);
+    if (!frame.shared && node != top) {
+        node->pending = 0;
+        finish(node);
+        return;
+    }
+    std::lock_guard lock(m_mutex);
+    if (frame.pinned)
+        unpin(node);
+    if (--node->pending > 0) {
+        if (node != top) {
+            ++node->parent->pending;
+            frames.back().shared = true;
+        }
+        return;
+    }
+    if (node != top) {
+        finish(node);
+        return;
+    }
+    completeUpward(top);
+    wakeBuild();
 }
 
 FileSystemObject::Handle FolderTree::openNode(Node *node, int &error)
@@ -348,11 +504,16 @@ void FolderTree::unpin(Node *node)
 void FolderTree::attach(Node *node, FolderEntries &&entries)
 {
     std::vector<FolderEntry> &list = entries.entries;
-    NameOrder::sort(list.begin(), list.end(), [&entries](const FolderEntry &entry) {
+    const bool unlisted = node->level > m_plan.levels;
+    // Below the listed depth only folders and failed files keep a place, so
+    // only those need the name order; most entries there are files.
+    const auto kept
+        = unlisted ? std::partition(list.begin(), list.end(), [](const FolderEntry &e) { return e.folder || e.error; })
+                   : list.end();
+    NameOrder::sort(list.begin(), kept, [&entries](const FolderEntry &entry) {
         return QByteArrayView(entries.name(entry), entry.nameLength);
     });
     node->names = std::move(entries.names);
-    const bool unlisted = node->level > m_plan.levels;
     const auto folders = std::count_if(list.begin(), list.end(), [](const FolderEntry &e) { return e.folder; });
     node->folders.reserve(size_t(folders));
     for (const FolderEntry &entry : list) {

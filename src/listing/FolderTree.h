@@ -108,8 +108,15 @@ private:
     Node *pop();
     void readerLoop();
     void wait(Node &node, bool complete);
-    // True when the read had to wait for the disk.
+    // True when the read had to wait for the disk. Below an unlisted folder
+    // that did not, the rest of its subtree is read on the same thread.
     bool readNode(Node *node, const FileSystemObject::Beat &beat);
+    struct Frame;
+    void readBelow(Node *top, FileSystemObject::Handle handle, const FileSystemObject::Beat &beat);
+    bool readLocal(Frame &parent, Node *child, const FileSystemObject::Beat &beat, std::vector<Frame> &frames);
+    void handOff(Frame &parent, Node *child);
+    void endFrame(std::vector<Frame> &frames, Node *top);
+    bool loops(const Node *node, const FolderEntries &entries) const;
     void addReader();
     FileSystemObject::Handle openNode(Node *node, int &error);
     FileSystemObject::Handle reopen(Node *folder, int &error);
@@ -132,6 +139,7 @@ private:
     const std::chrono::milliseconds m_interval;
     std::chrono::steady_clock::time_point m_lastBeat;
     const int m_budget;
+    const int m_localDepth; // handles one reader may hold for a subtree it reads itself
     QByteArray m_rootPath;
     Node *m_root = nullptr;
 

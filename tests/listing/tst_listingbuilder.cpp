@@ -202,7 +202,7 @@ private slots:
 
     void unreadableParts_data()
     {
-        QTest::addColumn<QStringList>("failures");   // "kind path"
+        QTest::addColumn<QStringList>("failures");   // "kind path", or "depth N" for other than 3
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QStringList>("problems");
 
@@ -229,6 +229,11 @@ private slots:
             << QStringList{"-  r.txt|1" + d, "+ A|3+" + inc, "    + B|1+" + inc, "        + C|1+" + inc,
                            "              -  c.txt|1" + d, "     -  b.txt|?|?" + unr}
             << QStringList{"/t/A/B/C/D" + denied, "/t/A/B/b.txt" + denied};
+        // An unlisted subtree is read in one go, its deeper folders handed on past a reader's handles.
+        QTest::newRow("two below the listed depth") << QStringList{"depth 2", "open /t/A/B/C/D"}
+            << QStringList{"-  r.txt|1" + d, "+ A|4+" + inc, "    + B|2+" + inc} << QStringList{"/t/A/B/C/D" + denied};
+        QTest::newRow("three below the listed depth") << QStringList{"depth 1", "read /t/A/B/C/D"}
+            << QStringList{"-  r.txt|1" + d, "+ A|4+" + inc, "  -  a.txt|2" + d} << QStringList{"/t/A/B/C/D" + denied};
         QTest::newRow("details of a listed folder: date unknown, size whole") << QStringList{"details /t/A/B"}
             << QStringList{"-  r.txt|1" + d, "+ A|5" + d, "    + B|3|?" + unr} << QStringList{"/t/A/B" + denied};
         QTest::newRow("vanished entries are left out, not reported")
@@ -254,9 +259,12 @@ private slots:
             addChain(fs, "/t", "ABCD", {1, 2, 1, 1, 1}, noon(2001, 3, 7),
                      mounted.value(0).mid(5).toUtf8());
             static const QStringList kinds{"open", "read", "details", "vanish"};
-            for (const QString &failure : failures)
-                fs.failOn(failure.section(u' ', 1).toUtf8(), Failure(kinds.indexOf(failure.section(u' ', 0, 0))));
-            const ListingText listing = build(fs, optionsFor(QStringLiteral("/t"), QStringLiteral("3")));
+            for (const QString &failure : failures) {
+                if (const qsizetype kind = kinds.indexOf(failure.section(u' ', 0, 0)); kind >= 0)
+                    fs.failOn(failure.section(u' ', 1).toUtf8(), Failure(kind));
+            }
+            const QString depth = failures.filter(QStringLiteral("depth ")).value(0, QStringLiteral("depth 3")).mid(6);
+            const ListingText listing = build(fs, optionsFor(QStringLiteral("/t"), depth));
 
             QCOMPARE(shownRows(listing).mid(0, rows.size()), rows);
             QCOMPARE(ListingFormat::problemLines(listing), problems);
