@@ -90,13 +90,18 @@ struct FolderEntry
     qint16 error = 0;         // errno of reading the details, 0 when they were read
     bool folder = false;
     VirtualFileSystem mounted = VirtualFileSystem::None; // a folder where such a file system is mounted
+    // A folder's identity as its parent's reading saw it, 0 and 0 where unknown.
+    quint64 device = 0;
+    quint64 inode = 0;
 };
 
 struct FolderEntries
 {
     QByteArray names;
     std::vector<FolderEntry> entries;
-    // The folder read, as the system knows it (0 and 0 where there is no such thing).
+    // The folder read, as the system knows it (0 and 0 where there is no such
+    // thing). A caller that knows it already, from the parent's reading,
+    // sets it before the read, which then need not ask again.
     quint64 device = 0;
     quint64 inode = 0;
 

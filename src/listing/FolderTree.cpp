@@ -271,12 +271,15 @@ bool FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
         fail(node, FileSystemError::Operation::OpenFolder, error);
         return disk.waited();
     }
-    // The top folder's handle stays with the tree; others pass to publish().
-    auto closeOnThrow = qScopeGuard([&] {
-        if (node->parent)
+    // The top folder's handle stays with the tree; others pass on when read,
+    // or are closed here. Once failed, the node may be gone.
+    auto closeOnThrow = qScopeGuard([this, handle, own = node->parent != nullptr] {
+        if (own)
             m_fs.closeFolder(handle);
     });
     FolderEntries entries;
+    entries.device = node->device;
+    entries.inode = node->inode;
     error = m_fs.readFolder(handle, entries, beat);
     const bool waited = disk.waited();
     if (error) {
@@ -373,6 +376,8 @@ bool FolderTree::readLocal(Frame &parent, Node *child, const FileSystemObject::B
     if (handle >= 0) {
         auto closeOnThrow = qScopeGuard([&] { m_fs.closeFolder(handle); });
         FolderEntries entries;
+        entries.device = child->device;
+        entries.inode = child->inode;
         at = FileSystemError::Operation::ReadFolder;
         error = m_fs.readFolder(handle, entries, beat);
         if (!error && loops(child, entries))
@@ -526,6 +531,8 @@ void FolderTree::attach(Node *node, FolderEntries &&entries)
             child->modified = entry.modified;
             child->statError = entry.error;
             child->mounted = entry.mounted;
+            child->device = entry.device;
+            child->inode = entry.inode;
             node->folders.push_back(child);
             continue;
         }

@@ -22,6 +22,8 @@
 // A folder the build will not list (below the listed depth) is folded into
 // its parent as soon as its subtree is read: a total, whether something was
 // missing, and the problems met, so memory follows the listed part only.
+// Such a subtree is read by one thread in one go, unless a read waits for
+// the disk: then its sub-folders go to the queue, for reads to overlap.
 class FolderTree
 {
 public:
@@ -69,7 +71,7 @@ public:
         bool incomplete = false;             // something in the subtree could not be read
         QList<ListingProblem> problemsBelow; // at or below the listed depth: the unlisted part's
 
-        quint64 device = 0; // once Read: the folder's identity, to tell a loop
+        quint64 device = 0; // the folder's identity, from the parent's reading or its own; to tell a loop
         quint64 inode = 0;
         FileSystemObject::Handle handle = -1;
         int handleUsers = 0;                   // sub-folders still to open through it, and pins

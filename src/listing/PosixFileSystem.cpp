@@ -61,6 +61,10 @@ bool readEntry(int folder, dev_t device, const char *name, unsigned char type, F
     }
     entry.folder = S_ISDIR(st.st_mode);
     entry.size = entry.folder ? 0 : qint64(st.st_size);
+    if (entry.folder) {
+        entry.device = quint64(st.st_dev);
+        entry.inode = quint64(st.st_ino);
+    }
     entry.modified = st.st_mtim.tv_sec;
     if (entry.folder && st.st_dev != device)
         entry.mounted = mountedType(folder, name);
@@ -136,11 +140,15 @@ FileSystemObject::Handle PosixFileSystem::openFolder(Handle parent, const char *
 
 int PosixFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &beat)
 {
-    struct stat self;
-    if (::fstat(folder, &self) != 0)
-        return errno;
-    out.device = quint64(self.st_dev);
-    out.inode = quint64(self.st_ino);
+    // Asked only when the caller does not know it: a call per folder is a
+    // good part of a warm walk's time.
+    if (out.inode == 0) {
+        struct stat self;
+        if (::fstat(folder, &self) != 0)
+            return errno;
+        out.device = quint64(self.st_dev);
+        out.inode = quint64(self.st_ino);
+    }
     std::vector<Listed> listed;
     if (const int error = enumerate(folder, out.names, listed, beat))
         return error;
@@ -156,7 +164,7 @@ int PosixFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &b
         FolderEntry entry;
         entry.nameOffset = item.nameOffset;
         entry.nameLength = item.nameLength;
-        if (readEntry(folder, self.st_dev, out.names.constData() + item.nameOffset, item.type, entry))
+        if (readEntry(folder, dev_t(out.device), out.names.constData() + item.nameOffset, item.type, entry))
             out.entries.push_back(entry);
     }
     m_stated.fetch_add(qint64(listed.size()), std::memory_order_relaxed);
