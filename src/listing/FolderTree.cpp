@@ -277,22 +277,12 @@ bool FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
         if (own)
             m_fs.closeFolder(handle);
     });
-    FolderEntries entries;
-    entries.device = node->device;
-    entries.inode = node->inode;
-    error = m_fs.readFolder(handle, entries, beat);
+    error = readInto(node, handle, beat);
     const bool waited = disk.waited();
     if (error) {
         fail(node, FileSystemError::Operation::ReadFolder, error);
         return waited;
     }
-    if (loops(node, entries)) {
-        fail(node, FileSystemError::Operation::ReadFolder, LoopError);
-        return waited;
-    }
-    node->device = entries.device;
-    node->inode = entries.inode;
-    attach(node, std::move(entries));
     closeOnThrow.dismiss();
     if (!waited && node->level > m_plan.levels)
         readBelow(node, handle, beat);
@@ -301,14 +291,24 @@ bool FolderTree::readNode(Node *node, const FileSystemObject::Beat &beat)
     return waited;
 }
 
-// A folder mounted again below itself would make the walk endless.
-bool FolderTree::loops(const Node *node, const FolderEntries &entries) const
+// Reads an open folder into node: its identity, then its entries in name
+// order. 0, or the errno that stopped it (LoopError for a folder mounted
+// again below itself, which would make the walk endless).
+int FolderTree::readInto(Node *node, Handle handle, const FileSystemObject::Beat &beat)
 {
+    FolderEntries entries;
+    entries.device = node->device;
+    entries.inode = node->inode;
+    if (const int error = m_fs.readFolder(handle, entries, beat))
+        return error;
     for (const Node *up = node->parent; up && entries.inode; up = up->parent) {
         if (up->inode == entries.inode && up->device == entries.device)
-            return true;
+            return LoopError;
     }
-    return false;
+    node->device = entries.device;
+    node->inode = entries.inode;
+    attach(node, std::move(entries));
+    return 0;
 }
 
 // A folder of an unlisted subtree one reader walks, with the handle its
@@ -352,14 +352,12 @@ void FolderTree::readBelow(Node *top, Handle handle, const FileSystemObject::Bea
             continue;
         }
         Node *child = frame.node->folders[frame.next++];
-        if (child->mounted != VirtualFileSystem::None) {
-            child->state = State::NotEntered;
-            child->complete = true;
-        } else if (frame.handsOff || int(frames.size()) >= m_localDepth) {
+        if (leftUnentered(child))
+            continue;
+        if (frame.handsOff || int(frames.size()) >= m_localDepth)
             handOff(frame, child);
-        } else if (readLocal(frame, child, beat, frames)) {
+        else if (readLocal(frame, child, beat, frames))
             frames.back().handsOff = true;
-        }
     }
     closeOnThrow.dismiss();
 }
@@ -375,17 +373,9 @@ bool FolderTree::readLocal(Frame &parent, Node *child, const FileSystemObject::B
     const Handle handle = m_fs.openFolder(parent.handle, child->name.data(), error);
     if (handle >= 0) {
         auto closeOnThrow = qScopeGuard([&] { m_fs.closeFolder(handle); });
-        FolderEntries entries;
-        entries.device = child->device;
-        entries.inode = child->inode;
         at = FileSystemError::Operation::ReadFolder;
-        error = m_fs.readFolder(handle, entries, beat);
-        if (!error && loops(child, entries))
-            error = LoopError;
+        error = readInto(child, handle, beat);
         if (!error) {
-            child->device = entries.device;
-            child->inode = entries.inode;
-            attach(child, std::move(entries));
             child->state = State::Read;
             child->pending = 1;
             frames.push_back({child, handle});
@@ -393,9 +383,7 @@ bool FolderTree::readLocal(Frame &parent, Node *child, const FileSystemObject::B
             return disk.waited();
         }
     }
-    child->state = State::Failed;
-    child->failedAt = at;
-    child->readError = error;
+    markFailed(child, at, error);
     finish(child);
     return false;
 }
@@ -556,10 +544,7 @@ void FolderTree::publish(Node *node, Handle handle)
     for (Node *child : node->folders) {
         if (!needsRead(child->level)) {
             child->complete = true;
-        } else if (child->mounted != VirtualFileSystem::None) {
-            child->state = State::NotEntered;
-            child->complete = true;
-        } else {
+        } else if (!leftUnentered(child)) {
             child->state = State::Queued;
             push(child);
             ++queued;
@@ -593,14 +578,29 @@ void FolderTree::wakeBuild()
         m_done.notify_all();
 }
 
+// A virtual file system's mount point is listed, not entered: complete at once.
+bool FolderTree::leftUnentered(Node *child)
+{
+    if (child->mounted == VirtualFileSystem::None)
+        return false;
+    child->state = State::NotEntered;
+    child->complete = true;
+    return true;
+}
+
+void FolderTree::markFailed(Node *node, FileSystemError::Operation at, int error)
+{
+    node->state = State::Failed;
+    node->failedAt = at;
+    node->readError = error;
+}
+
 void FolderTree::fail(Node *node, FileSystemError::Operation at, int error)
 {
     std::lock_guard lock(m_mutex);
     if (node->through >= 0)
         unpin(node->parent);
-    node->state = State::Failed;
-    node->failedAt = at;
-    node->readError = error;
+    markFailed(node, at, error);
     completeUpward(node);
     wakeBuild();
 }

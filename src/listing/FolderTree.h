@@ -118,7 +118,9 @@ private:
     bool readLocal(Frame &parent, Node *child, const FileSystemObject::Beat &beat, std::vector<Frame> &frames);
     void handOff(Frame &parent, Node *child);
     void endFrame(std::vector<Frame> &frames, Node *top);
-    bool loops(const Node *node, const FolderEntries &entries) const;
+    int readInto(Node *node, FileSystemObject::Handle handle, const FileSystemObject::Beat &beat);
+    static bool leftUnentered(Node *child);
+    static void markFailed(Node *node, FileSystemError::Operation at, int error);
     void addReader();
     FileSystemObject::Handle openNode(Node *node, int &error);
     FileSystemObject::Handle reopen(Node *folder, int &error);
