@@ -165,6 +165,7 @@ private slots:
         row("JSON names the grid given", {"--export", "-", "--format", "json", "--grid", "rows", "plain"}, "", 0,
             ".*\"grid\": \"Rows\".*");
         row("PDF without a display", {"--export", "out.pdf", "plain"}, "", 0, "");
+        row("PDF with a platform named but no display", {"-platform", "xcb", "--export", "out.pdf", "plain"}, "", 0, "");
         row("to the default printer", {"--print", "plain"}, "", 0, "");
         row("missing folder", {"--export", "-", "nowhere"}, "", 2, "", "foliotrace: \"nowhere\" does not exist\n");
         row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
