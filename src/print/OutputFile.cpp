@@ -371,7 +371,13 @@ void OutputFile::commit()
 void OutputFile::copyIn()
 {
     const off_t size = ::lseek(m_fd, 0, SEEK_END);
-    int error = size < 0 ? errno : 0;
+    if (size < 0)
+        fail(errno);
+    // Room first where the file system can promise it: a full disk then
+    // fails with the file untouched.
+    if (::fallocate(m_linkedFd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && (errno == ENOSPC || errno == EDQUOT))
+        fail(errno);
+    int error = 0;
     char block[Chunk];
     for (off_t at = 0; !error && at < size;) {
         const ssize_t got = ::pread(m_fd, block, sizeof block, at);
