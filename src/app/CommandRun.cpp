@@ -4,6 +4,7 @@
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingText.h"
+#include "print/OutputFile.h"
 #include "settings/OptionStore.h"
 #include "settings/OptionValues.h"
 
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -29,21 +31,32 @@ QString tr(const char *text)
     return QCoreApplication::translate("CommandLine", text);
 }
 
-// Ctrl+C, a hang-up or a kill while the walk runs: the build stops at its
-// next yield, so that the half-made output file is removed on the way out.
-volatile std::sig_atomic_t g_stopSignal = 0;
+// Whether standard error's last line is the progress line, for a stop
+// signal to take it down.
+std::atomic<bool> g_progressShown{false};
 
-extern "C" void noteStopSignal(int signal)
+void clearProgressLine()
 {
-    g_stopSignal = signal;
+    if (g_progressShown.load() && ::write(STDERR_FILENO, "\r\x1b[K", 4) < 0) {}
 }
 
-struct Interrupted
-{};
+// A file's name in a message must not steer the terminal either.
+void writeError(const QString &text)
+{
+    QByteArray bytes = text.toLocal8Bit();
+    if (::isatty(STDERR_FILENO) == 1) {
+        TerminalText escapes(true);
+        QByteArray shown;
+        escapes.append(shown, bytes);
+        escapes.finish(shown);
+        bytes = shown;
+    }
+    std::fputs(bytes.constData(), stderr);
+}
 
 void report(const QString &line)
 {
-    std::fputs(QStringLiteral("foliotrace: %1\n").arg(line).toLocal8Bit().constData(), stderr);
+    writeError(QStringLiteral("foliotrace: %1\n").arg(line));
 }
 
 // Entries so far and the folder being read, on one line of the terminal
@@ -62,19 +75,24 @@ public:
         if (!m_terminal || m_sinceStart.elapsed() < 500 || (m_sinceShown.isValid() && m_sinceShown.elapsed() < 100))
             return;
         m_sinceShown.start();
-        QString line = tr("%L1 entries, reading %2").arg(progress.entriesListed).arg(progress.currentFolder);
+        QString line = tr("%L1 entries, reading %2")
+                           .arg(progress.entriesListed)
+                           .arg(TerminalText::visible(progress.currentFolder));
         winsize size{};
         const int columns = ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 20 ? size.ws_col : 80;
         if (line.size() >= columns)
             line = line.first(columns / 2 - 1) + u'\u2026' + line.last(columns - columns / 2 - 1);
         std::fputs(("\r\x1b[K" + line).toLocal8Bit().constData(), stderr);
+        std::fflush(stderr);
         m_shown = true;
+        g_progressShown.store(true);
     }
     void clear()
     {
         if (m_shown)
             std::fputs("\r\x1b[K", stderr);
         m_shown = false;
+        g_progressShown.store(false);
     }
 
 private:
@@ -125,24 +143,15 @@ void run(const Request &request, const QByteArray &folder)
     TerminalProgress progress;
     const auto build = [&](const ListingOptions &options, const QString &cSeperator,
                            const QString &rSeperator) -> const ListingText & {
-        buildListing(options, cSeperator, rSeperator, *fileSystem, listing, [&progress](const ListingProgress &now) {
-            if (g_stopSignal)
-                throw Interrupted();
-            progress.show(now);
-        });
+        buildListing(options, cSeperator, rSeperator, *fileSystem, listing,
+                     [&progress](const ListingProgress &now) { progress.show(now); });
         progress.clear();
         return listing;
     };
-    if (request.action == Request::Action::Print) {
+    if (request.action == Request::Action::Print)
         ListingExport::print(exportRequest, build);
-    } else if (request.exportFile == QLatin1String("-")) {
-        QFile output;
-        if (!output.open(stdout, QIODevice::WriteOnly))
-            throw UserError(tr("cannot write to standard output: %1").arg(output.errorString()));
-        ListingExport::save(exportRequest, build, tr("standard output"), &output);
-    } else {
+    else
         ListingExport::save(exportRequest, build, request.exportFile);
-    }
     // Listed all the same, so no failure; but a script's user should know.
     const qsizetype unread = listing.problems.size();
     if (unread > 0) {
@@ -162,20 +171,16 @@ ExitStatus runWithoutWindow(const Request &request)
 {
     QByteArray folder;
     if (const QString problem = CommandLine::resolveFolder(request.folder.value_or("."), folder); !problem.isEmpty()) {
-        std::fputs(problem.toLocal8Bit().constData(), stderr);
+        writeError(problem);
         return ExitStatus::BadArguments;
     }
-    struct sigaction stop = {};
-    stop.sa_handler = noteStopSignal;
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(signal, &stop, nullptr);
+    // Ctrl+C, a hang-up or a kill ends the run at once, wherever it is (a
+    // walk, a FIFO that no one reads yet, the print server), by the signal
+    // as the shell expects, and leaves no half-made output file.
+    OutputFile::endOnSignals({SIGINT, SIGTERM, SIGHUP}, clearProgressLine);
     try {
         run(request, folder);
         return ExitStatus::Success;
-    } catch (const Interrupted &) {
-        // Ended by the signal after all, as the shell expects.
-        std::signal(g_stopSignal, SIG_DFL);
-        std::raise(g_stopSignal);
     } catch (const UserError &error) {
         report(error.message());
     } catch (const std::exception &error) {

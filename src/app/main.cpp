@@ -7,8 +7,10 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcApp, "foliotrace.app")
 
@@ -50,28 +52,50 @@ void setIdentity()
     QCoreApplication::setApplicationVersion(QStringLiteral(FOLIOTRACE_VERSION));
 }
 
+// Set while Qt starts without a window: a failure then is one line and
+// status 1, not an abort.
+bool g_starting = false;
+
 // A script reads standard error: Qt's own notes about the desktop it runs
 // in (no XDG_RUNTIME_DIR, say) would only bury the one line that matters.
 void keepOurMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    if (type == QtFatalMsg && g_starting) {
+        const QString reason = message.section(u'\n', 0, 0);
+        std::fputs(qPrintable(QStringLiteral("foliotrace: cannot start: %1\n").arg(reason)), stderr);
+        std::_Exit(int(CommandLine::ExitStatus::Failed));
+    }
     const bool ours = context.category && std::strncmp(context.category, "foliotrace", 10) == 0;
     if (ours || type == QtCriticalMsg || type == QtFatalMsg)
         std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
 }
 
-// No window, and no display needed: pages are composed on Qt's offscreen
-// platform unless one was asked for; the text formats need no platform at all.
-CommandLine::ExitStatus runHeadless(const CommandLine::Request &request, int &argc, char **argv)
+// No window, and no display needed, whatever the environment or -platform
+// says: pages are composed on Qt's offscreen platform, and the text formats
+// need no platform at all.
+CommandLine::ExitStatus runHeadless(const CommandLine::Request &request, int argc, char **argv)
 {
-    if (!request.platformGiven && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::vector<char *> arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if ((argument == "-platform" || argument == "--platform") && i + 1 < argc)
+            ++i;
+        else
+            arguments.push_back(argv[i]);
+    }
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
     qInstallMessageHandler(keepOurMessages);
+    g_starting = true;
     if (runNeedsWidgets(request)) {
-        QApplication app(argc, argv);
+        QApplication app(count, arguments.data());
+        g_starting = false;
         setIdentity();
         return runWithoutWindow(request);
     }
-    QCoreApplication app(argc, argv);
+    QCoreApplication app(count, arguments.data());
+    g_starting = false;
     setIdentity();
     return runWithoutWindow(request);
 }

@@ -1,5 +1,6 @@
 #include "print/DocumentOutput.h"
 
+#include "print/OutputFile.h"
 #include "print/PageCanvas.h"
 #include "print/PdfWriter.h"
 #include "print/PreviewDocument.h"
@@ -7,10 +8,14 @@
 #include "print/PrintServer.h"
 
 #include <QDir>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QFile>
 
+#include <cerrno>
+#include <cstdlib>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,13 +23,6 @@ void requirePages(const PreviewDocument &document, const char *message)
 {
     if (document.pageCount() < 1)
         throw PrintError(PrintError::Cause::NoDocument, DocumentOutput::tr(message));
-}
-
-[[noreturn]] void throwWriteFailure(const QString &fileName, const QString &reason)
-{
-    throw PrintError(
-        PrintError::Cause::OutputFailed,
-        DocumentOutput::tr("Cannot write the file %1: %2.").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 constexpr qreal TwipsPerPoint = 20;
@@ -57,6 +55,28 @@ private:
 
 std::chrono::milliseconds s_serverSilenceLimit(15000);
 
+// A temporary file without a name, so that nothing is left however the
+// program ends; false with errno set when there is none.
+bool openNameless(QFile &file)
+{
+    const QByteArray folder = QFile::encodeName(QDir::tempPath());
+    int fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+        // A file system without O_TMPFILE: named for a moment only.
+        QByteArray name = folder + "/foliotrace-XXXXXX";
+        fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd >= 0)
+            ::unlink(name.constData());
+    }
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 // Writes every page into device as PDF; false when the device refused a
 // write. pageDone, if given, is told each page as it is written.
 bool renderPdf(const PreviewDocument &document, QIODevice &device, const std::function<void(int)> &pageDone = {})
@@ -87,21 +107,16 @@ QString DocumentOutput::title(const PreviewDocument &document)
 void DocumentOutput::writePdf(const PreviewDocument &document, const QString &fileName)
 {
     requirePages(document, QT_TR_NOOP("There is no document to save."));
-    // Destroyed without commit(), the save file removes what it wrote.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throwWriteFailure(fileName, file.errorString());
-    const bool painted = renderPdf(document, file);
-    if (file.error() != QFileDevice::NoError)
-        throwWriteFailure(fileName, file.errorString());
-    if (!painted)
-        throwWriteFailure(fileName, tr("the PDF could not be completed"));
-    // Qt 6.4's commit() takes a short last write (a full disk) for success;
-    // a flush first fails on it, and a second one gives the system's reason.
-    if (!file.flush() && !file.flush())
-        throwWriteFailure(fileName, file.errorString());
-    if (!file.commit())
-        throwWriteFailure(fileName, file.errorString());
+    OutputFile file(fileName);
+    writePdf(document, file);
+    file.commit();
+}
+
+void DocumentOutput::writePdf(const PreviewDocument &document, OutputFile &file)
+{
+    requirePages(document, QT_TR_NOOP("There is no document to save."));
+    if (!renderPdf(document, file))
+        file.throwFailure(tr("the PDF could not be completed"));
 }
 
 void DocumentOutput::setServerSilenceLimit(std::chrono::milliseconds limit)
@@ -124,15 +139,19 @@ void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document, const
               .name;
     const QString printer = QString::fromLocal8Bit(queue);
 
-    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/foliotrace-XXXXXX.pdf"));
-    if (!pdf.open())
-        throwWriteFailure(pdf.fileTemplate(), pdf.errorString());
+    const auto failCopy = [](const QString &reason) {
+        throw PrintError(PrintError::Cause::OutputFailed, tr("Cannot write the copy for the printer in %1: %2.")
+                                                              .arg(QDir::toNativeSeparators(QDir::tempPath()), reason));
+    };
+    QFile pdf;
+    if (!openNameless(pdf))
+        failCopy(qt_error_string(errno));
     const int pages = document.pageCount();
     const bool painted = renderPdf(document, pdf, [&](int page) {
         tell(tr("Preparing page %L1 of %L2 for %3\u2026").arg(page).arg(pages).arg(printer));
     });
     if (!painted || !pdf.flush() || !pdf.seek(0))
-        throwWriteFailure(pdf.fileName(), pdf.errorString());
+        failCopy(pdf.errorString());
 
     PrintServer(s_serverSilenceLimit, [&] {
         tell(tr("Sending the document to %1\u2026").arg(printer));

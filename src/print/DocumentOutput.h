@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 
+class OutputFile;
 class PreviewDocument;
 
 // A finished document leaving the program: as a PDF file, or to the default
@@ -21,10 +22,11 @@ public:
     // name when that is empty: the PDF's title and the print job's name.
     static QString title(const PreviewDocument &document);
 
-    // Writes every page to fileName through a temporary file that replaces
-    // it only once complete: a failed write leaves no partial file and an
-    // existing one as it was.
+    // Writes every page to fileName as OutputFile does: a file is replaced
+    // only once complete, a failed write leaves an existing one as it was.
     static void writePdf(const PreviewDocument &document, const QString &fileName);
+    // Writes every page into file, opened already; committing is the caller's.
+    static void writePdf(const PreviewDocument &document, OutputFile &file);
 
     // How far printing has come, for a progress line ("Sending the document
     // to office…"); called often while it waits, and may throw to cancel:

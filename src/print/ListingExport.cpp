@@ -4,15 +4,13 @@
 #include "listing/ListingFormat.h"
 #include "listing/ListingText.h"
 #include "print/DocumentOutput.h"
+#include "print/OutputFile.h"
 #include "print/PreviewSurface.h"
 #include "print/PrintComposer.h"
-#include "print/PrintError.h"
 #include "print/TableText.h"
 
-#include <QDir>
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <ctime>
@@ -43,13 +41,6 @@ const FormatInfo &info(Format format)
 {
     return *std::find_if(std::begin(kFormats), std::end(kFormats),
                          [format](const FormatInfo &i) { return i.format == format; });
-}
-
-[[noreturn]] void failWrite(const QString &fileName, const QString &reason)
-{
-    throw PrintError(
-        PrintError::Cause::OutputFailed,
-        ListingExport::tr("Cannot write the file %1: %2.").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 // Thrown by Sink when the device refuses a write.
@@ -569,21 +560,16 @@ bool ListingExport::write(const Request &request, const ListingText &listing, co
     return true;
 }
 
-void ListingExport::save(const Request &request, const Build &build, const QString &fileName, QIODevice *stream)
+void ListingExport::save(const Request &request, const Build &build, const QString &fileName)
 {
     // Opened before the walk, so that an output that cannot be written
     // fails at once; dropped without commit(), it leaves nothing behind.
-    QSaveFile file(fileName);
-    if (!stream && !file.open(QIODevice::WriteOnly))
-        failWrite(fileName, file.errorString());
+    OutputFile file(fileName);
     if (request.format == Format::Pdf) {
-        if (stream)
-            throw std::logic_error("a PDF goes to a file");
-        file.cancelWriting();
-        file.commit(); // removes the unused temporary file; writePdf saves through its own
         PreviewSurface surface;
         compose(surface, request, build);
-        DocumentOutput::writePdf(surface.document(), fileName);
+        DocumentOutput::writePdf(surface.document(), file);
+        file.commit();
         return;
     }
 
@@ -598,13 +584,9 @@ void ListingExport::save(const Request &request, const Build &build, const QStri
     const QDateTime listedAt = QDateTime::currentDateTime();
     const ListingText &listing = build(used.options, text ? QStringLiteral("\t") : QStringLiteral("|"),
                                        text ? QStringLiteral("\r\n") : QStringLiteral(";"));
-    QIODevice &out = stream ? *stream : file;
-    if (!write(used, listing, listedAt, out))
-        failWrite(fileName, out.errorString());
-    // Qt 6.4's commit() takes a short last write (a full disk) for success;
-    // a flush first fails on it, and a second one gives the system's reason.
-    if (!stream && ((!file.flush() && !file.flush()) || !file.commit()))
-        failWrite(fileName, file.errorString());
+    if (!write(used, listing, listedAt, file))
+        file.throwFailure(tr("the listing could not be written"));
+    file.commit();
 }
 
 void ListingExport::print(const Request &request, const Build &build)

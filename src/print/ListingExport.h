@@ -47,9 +47,9 @@ public:
     using Build = std::function<const ListingText &(const ListingOptions &options, const QString &cSeperator,
                                                     const QString &rSeperator)>;
 
-    // Builds the listing once and writes it to fileName. With stream, writes
-    // there instead (text formats only; fileName then only names it in messages).
-    static void save(const Request &request, const Build &build, const QString &fileName, QIODevice *stream = nullptr);
+    // Builds the listing once and writes it to fileName ("-" for standard
+    // output) as OutputFile does.
+    static void save(const Request &request, const Build &build, const QString &fileName);
 
     // The document "Print" would send, to the default printer.
     static void print(const Request &request, const Build &build);

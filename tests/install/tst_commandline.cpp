@@ -7,11 +7,19 @@
 #include <QTest>
 
 #include <climits>
+#include <csignal>
 
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <pty.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 using Action = CommandLine::Request::Action;
+
+Q_DECLARE_METATYPE(mode_t)
 
 static bool matchesWhole(const QString &pattern, const QString &text)
 {
@@ -24,6 +32,34 @@ static QByteArray currentFolder()
 {
     char path[PATH_MAX];
     return ::getcwd(path, sizeof path) ? QByteArray(path) : QByteArray();
+}
+
+// A run as a script's: no display, the settings under config.
+static QProcessEnvironment scriptEnvironment(const QString &config)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    return environment;
+}
+
+static void runShell(const QString &folder, const QString &commands)
+{
+    QProcess shell;
+    shell.setWorkingDirectory(folder);
+    shell.start(QStringLiteral("sh"), {QStringLiteral("-ec"), commands});
+    QVERIFY(shell.waitForFinished());
+    QVERIFY2(shell.exitCode() == 0, shell.readAllStandardError().constData());
+}
+
+static QByteArray readAll(int fd)
+{
+    QByteArray bytes;
+    char block[4096];
+    for (ssize_t got; (got = ::read(fd, block, sizeof block)) > 0;)
+        bytes.append(block, got);
+    return bytes;
 }
 
 // What main() does before any window: the request, then the folder entered.
@@ -44,8 +80,10 @@ private slots:
     {
         QVERIFY(::chdir(QFile::encodeName(m_dir.path()).constData()) == 0);
         m_root = currentFolder();
-        for (const QByteArray name : {"plain", "caf\xe9", "-x"})
+        ::umask(022);
+        for (const QByteArray name : {"plain", "caf\xe9", "-x", "ctl", "ctl/\x1b]0;PWNED\x07"})
             QVERIFY(::mkdir(m_root + '/' + name, 0700) == 0);
+        QVERIFY(QFile(QFile::decodeName(m_root + "/ctl/\x1b]0;PWNED\x07/bell\x07\xc2\x9b")).open(QIODevice::WriteOnly));
         QFile file(QStringLiteral("file.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QFile listed(QStringLiteral("plain/a.txt"));
@@ -127,6 +165,7 @@ private slots:
         row("JSON names the grid given", {"--export", "-", "--format", "json", "--grid", "rows", "plain"}, "", 0,
             ".*\"grid\": \"Rows\".*");
         row("PDF without a display", {"--export", "out.pdf", "plain"}, "", 0, "");
+        row("PDF with a platform named but no display", {"-platform", "xcb", "--export", "out.pdf", "plain"}, "", 0, "");
         row("to the default printer", {"--print", "plain"}, "", 0, "");
         row("missing folder", {"--export", "-", "nowhere"}, "", 2, "", "foliotrace: \"nowhere\" does not exist\n");
         row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
@@ -152,10 +191,7 @@ private slots:
             QFile file(settings);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settingsText) == settingsText.size());
         }
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(name));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        QProcessEnvironment environment = scriptEnvironment(config.path());
         QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
         for (const QString &job : jobs.entryList({QStringLiteral("job-*")}))
             jobs.remove(job);
@@ -178,6 +214,231 @@ private slots:
         QFile after(settings);
         QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(),
                  stored.isEmpty() ? QByteArray() : settingsText);
+    }
+
+    // What --export does to what its name stands for.
+    void exportTargets_data()
+    {
+        QTest::addColumn<QString>("setup");   // shell commands in a folder of its own
+        QTest::addColumn<QString>("output");  // the --export argument
+        QTest::addColumn<mode_t>("type");     // of out.csv afterwards, not following a link; 0: none
+        QTest::addColumn<QString>("listed");  // names that read as the listing afterwards
+        QTest::addColumn<uint>("mode");       // permission bits and owner of what out.csv names
+        QTest::addColumn<uint>("owner");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char *name, const char *setup, mode_t type, const QString &listed, uint mode,
+                            uint owner, int status = 0, const QString &error = {}) {
+            QTest::newRow(name) << setup << "out.csv" << type << listed << mode << owner << status << error;
+        };
+        const QString full = "foliotrace: Cannot write %1: No space left on device\\.\n";
+        row("a new file", "", S_IFREG, "out.csv", 0644, 0);
+        row("a read-only file of another owner keeps mode and owner",
+            "echo earlier >out.csv; chmod 444 out.csv; chown 12345:12345 out.csv", S_IFREG, "out.csv", 0444, 12345);
+        row("a hard-linked file: both names see the listing", "echo earlier >out.csv; ln out.csv other", S_IFREG,
+            "out.csv other", 0644, 0);
+        row("a link to a file: the file is replaced, the link kept", "echo earlier >file.csv; ln -s file.csv out.csv",
+            S_IFLNK, "out.csv file.csv", 0644, 0);
+        row("a FIFO is written into", "mkfifo out.csv", S_IFIFO, "out.csv", 0644, 0);
+        row("a device node like /dev/null stays one", "mknod -m 666 out.csv c 1 3", S_IFCHR, "", 0666, 0);
+        row("a link to a device node keeps both", "mknod -m 666 null c 1 3; ln -s null out.csv", S_IFLNK, "", 0666, 0);
+        row("a full device: the reason and status 1", "mknod -m 666 out.csv c 1 7", S_IFCHR, "", 0666, 0, 1,
+            full.arg("the file out\\.csv"));
+        QTest::newRow("standard output on a full device: the reason and status 1")
+            << "mknod -m 666 full c 1 7" << "-" << mode_t(0) << "" << 0u << 0u << 1 << full.arg("to standard output");
+    }
+
+    void exportTargets()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, output);
+        QFETCH(mode_t, type);
+        QFETCH(QString, listed);
+        QFETCH(uint, mode);
+        QFETCH(uint, owner);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+
+        QTemporaryDir dir;
+        runShell(dir.path(), setup);
+        const QByteArray out = QFile::encodeName(dir.filePath(QStringLiteral("out.csv")));
+        struct stat before = {};
+        const bool fifo = ::stat(out.constData(), &before) == 0 && S_ISFIFO(before.st_mode);
+        // A reader there already, so that the program's open does not wait.
+        const int reader = fifo ? ::open(out.constData(), O_RDONLY | O_NONBLOCK) : -1;
+        const auto closeReader = qScopeGuard([reader] { ::close(reader); });
+        QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        if (type && !names.contains(u"out.csv")) {
+            names.append(QStringLiteral("out.csv"));
+            names.sort();
+        }
+        QTemporaryDir config;
+        QProcess program;
+        program.setProcessEnvironment(scriptEnvironment(config.path()));
+        program.setWorkingDirectory(dir.path());
+        if (output == u"-")
+            program.setStandardOutputFile(dir.filePath(QStringLiteral("full")), QIODevice::Append);
+        program.start(QStringLiteral(FOLIOTRACE_PROGRAM),
+                      {"--export", output, "--format", "csv", "--no-date", QFile::decodeName(m_root + "/plain")});
+        QVERIFY(program.waitForFinished(60000));
+        const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == status, qPrintable(said));
+        QVERIFY2(matchesWhole(error, said), qPrintable(said));
+
+        // Nothing left beside it, nothing taken away.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), names);
+        struct stat after = {};
+        QCOMPARE(::lstat(out.constData(), &after) == 0 ? after.st_mode & S_IFMT : 0, type);
+        if (type) {
+            QVERIFY(::stat(out.constData(), &after) == 0);
+            QCOMPARE(after.st_mode & 07777, mode);
+            QCOMPARE(after.st_uid, owner);
+            if (S_ISCHR(after.st_mode))
+                QCOMPARE(after.st_rdev, before.st_rdev);
+        }
+        const QByteArray listing = "Level,Kind,Name,Path,Size (bytes),Size (KB),Modified,Note\r\n"
+                                   "0,file,a.txt,a.txt,3,0,,\r\n";
+        for (const QString &name : listed.split(u' ', Qt::SkipEmptyParts)) {
+            QFile file(dir.filePath(name));
+            QVERIFY(fifo || file.open(QIODevice::ReadOnly));
+            QCOMPARE(fifo ? readAll(reader) : file.readAll(), listing);
+        }
+    }
+
+    // A stop signal ends the run where it waits, with the signal's status,
+    // and leaves the folder as it was.
+    void endsOnSignal_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("environment"); // NAME=value, FOLDER for the run's folder
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("temporary"); // sent once a temporary file has appeared
+        const QString plain = QFile::decodeName(m_root + "/plain");
+        const QStringList pdf{"--export", "out.pdf", plain};
+        // Fontconfig reads this FIFO when the first page is composed, after the output is open.
+        const QString fonts = "FONTCONFIG_FILE=FOLDER/fonts.conf";
+        QTest::newRow("SIGTERM waiting for a FIFO's reader")
+            << "mkfifo out.csv" << QStringList{"--export", "out.csv", plain} << "" << SIGTERM << false;
+        QTest::newRow("SIGTERM composing a PDF: the earlier file stays")
+            << "echo earlier >out.pdf; mkfifo fonts.conf" << pdf << fonts << SIGTERM << true;
+        QTest::newRow("SIGINT with a hard-linked file: both names keep it")
+            << "echo earlier >out.pdf; ln out.pdf other; mkfifo fonts.conf" << pdf << fonts << SIGINT << true;
+        QTest::newRow("SIGTERM waiting for a silent print server")
+            << "" << QStringList{"--print", plain} << "TMPDIR=FOLDER" << SIGTERM << false;
+    }
+
+    void endsOnSignal()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, environment);
+        QFETCH(int, signal);
+        QFETCH(bool, temporary);
+
+        QTemporaryDir dir;
+        runShell(dir.path(), setup);
+        QDir folder(dir.path());
+        const auto entries = [&folder] { return folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System); };
+        const QStringList names = entries();
+        QTemporaryDir config;
+        QProcessEnvironment variables = scriptEnvironment(config.path());
+        if (!environment.isEmpty()) {
+            const QString setting = QString(environment).replace(QStringLiteral("FOLDER"), dir.path());
+            variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        }
+        // Takes connections (the system does, unasked) and never answers.
+        const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto closeSilent = qScopeGuard([silent] { ::close(silent); });
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(silent, reinterpret_cast<sockaddr *>(&address), length) == 0 && ::listen(silent, 8) == 0);
+        QVERIFY(::getsockname(silent, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+        variables.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port)));
+        variables.insert(QStringLiteral("XDG_RUNTIME_DIR"), config.path());
+        QProcess program;
+        program.setProcessEnvironment(variables);
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(FOLIOTRACE_PROGRAM), arguments);
+        QVERIFY(program.waitForStarted());
+        if (temporary)
+            QTRY_COMPARE_WITH_TIMEOUT(entries().size(), names.size() + 1, 30000);
+        else
+            QTest::qWait(500);
+        ::kill(pid_t(program.processId()), signal);
+        QVERIFY(program.waitForFinished(5000));
+        QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(program.exitCode(), signal);
+        QCOMPARE(entries(), names);
+        for (const QString &name : names.filter(QRegularExpression(QStringLiteral("^(out.pdf|other)$")))) {
+            QFile kept(folder.filePath(name));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), QByteArray("earlier\n"));
+        }
+    }
+
+    // Names that hold control characters: shown as escapes on a terminal,
+    // kept as they are in a pipe.
+    void controlCharacters_data()
+    {
+        QTest::addColumn<bool>("outputTerminal");
+        QTest::addColumn<bool>("progressTerminal"); // standard error a terminal, a FIFO as the output
+        QTest::addColumn<QByteArray>("expected");   // part of what the terminal or the pipe got
+        QTest::newRow("--export - on a terminal") << true << false << QByteArray("\\e]0;PWNED\\x07/bell\\x07\\u009b");
+        QTest::newRow("--export - into a pipe") << false << false << QByteArray("\x1b]0;PWNED\x07/bell\x07\xc2\x9b");
+        QTest::newRow("the progress line") << false << true << QByteArray("reading " + m_root + "/ctl/\\e]0;PWNED\\x07");
+    }
+
+    void controlCharacters()
+    {
+        QFETCH(bool, outputTerminal);
+        QFETCH(bool, progressTerminal);
+        QFETCH(QByteArray, expected);
+
+        int terminal = -1;
+        int terminalSide = -1;
+        QVERIFY(::openpty(&terminal, &terminalSide, nullptr, nullptr, nullptr) == 0);
+        const auto closeTerminal = qScopeGuard([&] {
+            ::close(terminal);
+            ::close(terminalSide);
+        });
+        termios raw = {};
+        QVERIFY(::tcgetattr(terminalSide, &raw) == 0);
+        ::cfmakeraw(&raw);
+        QVERIFY(::tcsetattr(terminalSide, TCSANOW, &raw) == 0);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("out.csv"));
+        QVERIFY(!progressTerminal || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QTemporaryDir config;
+        QProcess program;
+        program.setProcessEnvironment(scriptEnvironment(config.path()));
+        const int onto = progressTerminal ? STDERR_FILENO : outputTerminal ? STDOUT_FILENO : -1;
+        program.setChildProcessModifier([terminalSide, onto] {
+            if (onto >= 0)
+                ::dup2(terminalSide, onto);
+        });
+        program.start(QStringLiteral(FOLIOTRACE_PROGRAM), {"--export", progressTerminal ? fifo : "-", "--format",
+                                                           "csv", "--no-date", QFile::decodeName(m_root + "/ctl")});
+        QByteArray fromFifo;
+        if (progressTerminal) {
+            // The progress line shows once the run has taken half a second.
+            QTest::qWait(700);
+            QFile reader(fifo);
+            QVERIFY(reader.open(QIODevice::ReadOnly));
+            fromFifo = reader.readAll();
+        }
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(::fcntl(terminal, F_SETFL, O_NONBLOCK) == 0);
+        const QByteArray shown = readAll(terminal);
+        const QByteArray got = onto >= 0 ? shown : program.readAllStandardOutput();
+        QVERIFY2(got.contains(expected), got.constData());
+        // On the terminal no control character but the line ends and the progress line's own.
+        QVERIFY(!QByteArray(shown).replace("\r\x1b[K", "").contains('\x1b'));
+        QVERIFY(!shown.contains('\x07') && !shown.contains("\xc2\x9b"));
+        QVERIFY(!progressTerminal || fromFifo.contains("\x1b]0;PWNED\x07"));
     }
 };
 

@@ -241,19 +241,23 @@ private slots:
     {
         QTest::addColumn<Format>("format");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("CSV: the disk takes no more") << Format::Csv << "file size limit";
-        QTest::newRow("PDF: the disk takes no more") << Format::Pdf << "file size limit";
-        QTest::newRow("JSON: the folder to list is gone") << Format::Json << "no folder";
+        QTest::addColumn<bool>("linked");   // a second name for the file
+        QTest::newRow("CSV: the disk takes no more") << Format::Csv << "file size limit" << false;
+        QTest::newRow("PDF: the disk takes no more") << Format::Pdf << "file size limit" << false;
+        QTest::newRow("JSON: the folder to list is gone") << Format::Json << "no folder" << false;
+        QTest::newRow("hard-linked, CSV: the disk takes no more") << Format::Csv << "file size limit" << true;
     }
     void failedSaveLeavesTheFile()
     {
         QFETCH(Format, format);
         QFETCH(QString, failure);
+        QFETCH(bool, linked);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("kept"));
         QFile earlier(file);
         QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
         earlier.close();
+        QVERIFY(!linked || earlier.link(dir.filePath(QStringLiteral("other"))));
 
         ListingExport::Request asked = request(format);
         rlimit limit{};
@@ -270,11 +274,16 @@ private slots:
             QFAIL("saved");
         } catch (const UserError &error) {
             const bool written = failure != u"no folder";
-            QVERIFY2(error.message().contains(written ? file : QStringLiteral("/gone")), qPrintable(error.message()));
+            const QString named = written ? file + ": " + qt_error_string(EFBIG) : QStringLiteral("/gone");
+            QVERIFY2(error.message().contains(named), qPrintable(error.message()));
         }
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kept")});
+        const QStringList names = linked ? QStringList{"kept", "other"} : QStringList{"kept"};
+        for (const QString &name : names) {
+            QFile kept(dir.filePath(name));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), QByteArray("earlier"));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), names);
     }
 };
 
