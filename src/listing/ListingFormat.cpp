@@ -66,7 +66,7 @@ int depthLevels(const QString &depthText)
     const std::optional<NumberText::Decimal> number = NumberText::read(depthText, {});
     if (!number || !number->complete)
         return 1;
-    return int(number->rounded(1, std::numeric_limits<int>::max()));
+    return int(number->rounded(1, MaxDepth));
 }
 
 void appendName(QString &out, QByteArrayView nativeName)

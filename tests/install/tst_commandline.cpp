@@ -82,7 +82,8 @@ private slots:
             {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, csv, html, json or txt, not \"xls\""},
             {{"--export", "-", "--format", "pdf", "plain"}, "a PDF cannot go to standard output; give a file name"},
             {{"--print", "--files", "--no-files", "plain"}, "--files and --no-files contradict each other"},
-            {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 up, not \"0\""},
+            {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 to 65535, not \"0\""},
+            {{"--export", "x.csv", "--depth", "65536", "plain"}, "--depth takes a whole number from 1 to 65535, not \"65536\""},
             {{"--export", "x.csv", "--grid", "x", "plain"}, "--grid takes none, rows, top-bottom or all, not \"x\""},
             {{"--export", "x.csv", "--widths", "4000,1000", "plain"}, "--widths takes three widths in twips, .*"},
         };
@@ -134,6 +135,8 @@ private slots:
             "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n");
         row("unknown option", {"--frobnicate", "plain"}, "", 2, "",
             "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*");
+        row("a stored depth past 65535 lists 65535", {"--export", "-", "--format", "json", "plain"},
+            "Directory Levels=4294967295", 0, ".*\"depth\": 65535,.*");
     }
 
     void runsWithoutWindow()
