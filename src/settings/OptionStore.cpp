@@ -1,5 +1,6 @@
 #include "settings/OptionStore.h"
 
+#include "listing/ListingFormat.h"
 #include "listing/NumberText.h"
 
 #include <QCoreApplication>
@@ -46,12 +47,15 @@ struct TextKey
     const QString &key;
     OptionText field;
     const char *defaultText;
+    bool width; // else a mark
 };
 
 const TextKey kTextKeys[] = {
-    {kDirectoryIndicator, OptionText::DirIndicator, "+"},  {kFileIndicator, OptionText::FileIndicator, "-"},
-    {kDirectoryColWidth, OptionText::DirColWidth, "4000"}, {kSizeColWidth, OptionText::SizeColWidth, "1000"},
-    {kDateColWidth, OptionText::DateColWidth, "1000"},
+    {kDirectoryIndicator, OptionText::DirIndicator, "+", false},
+    {kFileIndicator, OptionText::FileIndicator, "-", false},
+    {kDirectoryColWidth, OptionText::DirColWidth, "4000", true},
+    {kSizeColWidth, OptionText::SizeColWidth, "1000", true},
+    {kDateColWidth, OptionText::DateColWidth, "1000", true},
 };
 
 QString tr(const char *text)
@@ -114,22 +118,27 @@ int readNumber(const QSettings &store, const QString &key, int defaultValue, int
 {
     const QString defaultText = QString::number(defaultValue);
     const QString text = readText(store, key, defaultText);
-    const std::optional<int> value = parseStoredWholeNumber(text);
+    const std::optional<int> value
+        = text.size() <= StoredTextLimit ? parseStoredWholeNumber(text) : std::optional<int>();
     if (value && *value >= low && *value <= high)
         return *value;
     report.replaced.append({key, text, defaultText});
     return defaultValue;
 }
 
-// A text applied as stored; the control may hold less of it (the marks and
-// the title take at most 1,000 characters), and then says so.
+// A stored text, or its default when usable says it is not one; a mark too
+// long for the store keeps its start, as its box would. The control may
+// hold less again, and then says so.
 template<typename Read, typename Write>
-void applyText(const QString &key, const QString &text, Read read, Write write, SettingsLoadReport &report)
+void applyText(const QString &key, const QString &text, const QString &defaultText, bool usable, bool cutToFit,
+               Read read, Write write, SettingsLoadReport &report)
 {
-    write(text);
+    const bool cut = text.size() > StoredTextLimit && cutToFit;
+    const bool replaced = !cut && (text.size() > StoredTextLimit || !usable);
+    write(cut ? text.first(StoredTextLimit) : replaced ? defaultText : text);
     const QString taken = read();
     if (taken != text)
-        report.replaced.append({key, text, taken, text.startsWith(taken)});
+        report.replaced.append({key, text, taken, !replaced && text.startsWith(taken)});
 }
 
 // QSettings reads its file on first use and then tells a parse failure only
@@ -160,6 +169,24 @@ QString shown(const QString &text)
 {
     constexpr qsizetype Room = 60;
     return text.size() <= Room ? text : text.first(Room - 1) + u'\u2026';
+}
+
+// What became of a stored value, as the window and standard error tell it.
+QString replacedText(const ReplacedSetting &item)
+{
+    if (item.cut) {
+        return tr("\"%1\" held %L2 characters; the first %L3 are used")
+            .arg(item.key)
+            .arg(item.storedText.size())
+            .arg(item.defaultText.size());
+    }
+    if (item.storedText.size() > StoredTextLimit) {
+        return tr("\"%1\" held %L2 characters, more than any option takes; \"%3\" is used instead")
+            .arg(item.key)
+            .arg(item.storedText.size())
+            .arg(item.defaultText);
+    }
+    return tr("\"%1\" held \"%2\"; \"%3\" is used instead").arg(item.key, shown(item.storedText), item.defaultText);
 }
 
 QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool loading)
@@ -238,16 +265,20 @@ SettingsLoadReport GetValuesFromRegistry(OptionControls &controls)
     for (const CheckKey &entry : kCheckKeys)
         controls.setCheckValue(entry.check, readNumber(*store, entry.key, 1, 0, 2, report));
 
+    const QString depthDefault = QStringLiteral("1");
     applyText(
-        kDirectoryLevels, readText(*store, kDirectoryLevels, QStringLiteral("1")), [&] { return controls.depthText(); },
-        [&](const QString &text) { controls.setDepthText(text); }, report);
+        kDirectoryLevels, readText(*store, kDirectoryLevels, depthDefault), depthDefault, true, false,
+        [&] { return controls.depthText(); }, [&](const QString &text) { controls.setDepthText(text); }, report);
     controls.setGridListIndex(readNumber(*store, kGridLines, 0, -1, 3, report));
 
     for (const TextKey &entry : kTextKeys) {
+        const QString defaultText = QString::fromLatin1(entry.defaultText);
+        const QString text = readText(*store, entry.key, defaultText);
         applyText(
-            entry.key, readText(*store, entry.key, QString::fromLatin1(entry.defaultText)),
+            entry.key, text, defaultText,
+            !entry.width || (text.size() <= StoredTextLimit && ListingFormat::isWholeWidth(text)), !entry.width,
             [&] { return controls.optionText(entry.field); },
-            [&](const QString &text) { controls.setOptionText(entry.field, text); }, report);
+            [&](const QString &applied) { controls.setOptionText(entry.field, applied); }, report);
     }
     store.reset();
     // What could be read of it is in the controls now.
@@ -271,17 +302,19 @@ QString settingsLoadReportMessage(const SettingsLoadReport &report)
         if (!lines.isEmpty())
             lines << QString();
         lines << tr("Some stored options could not be used as they were:") << QString();
-        for (const ReplacedSetting &item : report.replaced) {
-            lines << (item.cut ? tr("\u2022 \"%1\" held %L2 characters; the first %L3 are used.")
-                                     .arg(item.key)
-                                     .arg(item.storedText.size())
-                                     .arg(item.defaultText.size())
-                               : tr("\u2022 \"%1\" held \"%2\"; \"%3\" is used instead.")
-                                     .arg(item.key, shown(item.storedText), item.defaultText));
-        }
+        for (const ReplacedSetting &item : report.replaced)
+            lines << tr("\u2022 %1.").arg(replacedText(item));
         lines << QString() << tr("The options are stored again at the next Print Preview or Copy.");
     }
     return lines.join(u'\n');
+}
+
+QStringList settingsLoadNotes(const SettingsLoadReport &report)
+{
+    QStringList notes;
+    for (const ReplacedSetting &item : report.replaced)
+        notes << tr("the stored option %1").arg(replacedText(item));
+    return notes;
 }
 
 QString settingsSaveReportMessage(const SettingsSaveReport &report)

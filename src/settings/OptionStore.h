@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -59,13 +60,19 @@ SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls);
 // Reads the ten values in order and applies each at once (missing keys give
 // their defaults), then points the folder and drive lists at the path
 // caption when it is not empty. A stored value the control cannot take is
-// replaced by its default, one longer than the control holds is cut, and
-// both are listed in the report; the load goes on. A file that cannot be
-// parsed gives what can be read of it and is kept aside.
+// replaced by its default, a mark longer than the control holds is cut, and
+// both are listed in the report; the load goes on. No stored value is taken
+// longer than StoredTextLimit. A file that cannot be parsed gives what can
+// be read of it and is kept aside.
 SettingsLoadReport GetValuesFromRegistry(OptionControls &controls);
+
+// The longest stored value taken: what the marks' boxes hold.
+constexpr qsizetype StoredTextLimit = 1000;
 
 // The texts the window shows; empty when the report is.
 QString settingsLoadReportMessage(const SettingsLoadReport &report);
+// The same as single lines for standard error.
+QStringList settingsLoadNotes(const SettingsLoadReport &report);
 // Names the file and the reason, and says the options will not be remembered.
 QString settingsSaveReportMessage(const SettingsSaveReport &report);
 

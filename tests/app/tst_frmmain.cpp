@@ -396,6 +396,9 @@ private slots:
         QTest::newRow("a 100,000-character mark: its first 1,000")
             << "Directory Indicator" << QString(100000, u'x') << "held 100,000 characters; the first 1,000 are used"
             << QString(1000, u'x') + " sub\t";
+        QTest::newRow("a 100,000-character width: its default")
+            << "DirectoryColWidth" << QString(100000, u'1')
+            << "\"DirectoryColWidth\" held 100,000 characters, more than any option takes; \"4000\" is used" << sub;
         QTest::newRow("read-only file") << "file" << "" << "will not be remembered" << sub;
         QTest::newRow("read-only folder") << "folder" << "" << "will not be remembered" << sub;
         QTest::newRow("a file in place of the folder") << "in place" << "" << "is not a folder" << sub;

@@ -135,8 +135,14 @@ private slots:
             "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n");
         row("unknown option", {"--frobnicate", "plain"}, "", 2, "",
             "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*");
-        row("a stored depth past 65535 lists 65535", {"--export", "-", "--format", "json", "plain"},
-            "Directory Levels=4294967295", 0, ".*\"depth\": 65535,.*");
+        const QStringList json{"--export", "-", "--format", "json", "plain"};
+        row("a stored depth past 65535 lists 65535", json, "Directory Levels=4294967295", 0, ".*\"depth\": 65535,.*");
+        row("an overlong or junk stored width: its default", json,
+            "DirectoryColWidth=" + QString(1001, u'1') + "\nSizeColWidth=0x10", 0,
+            ".*\"widths\": \\[4000, 1000, 1000\\].*",
+            "foliotrace: the stored option \"DirectoryColWidth\" held 1,?001 characters, more than any option takes; "
+            "\"4000\" is used instead\n"
+            "foliotrace: the stored option \"SizeColWidth\" held \"0x10\"; \"1000\" is used instead\n");
     }
 
     void runsWithoutWindow()

@@ -51,6 +51,8 @@ private slots:
         QTest::newRow("blanks and a plus sign around a number") << "Grid Lines" << " +3\t" << 4 << "3" << false;
         QTest::newRow("check state 3: its default, the rest loads") << "Print Files" << "3" << 0 << "1" << true;
         QTest::newRow("grid as item text: its default") << "Grid Lines" << "Rows" << 4 << "0" << true;
+        QTest::newRow("a width of 0x10: its default, not 0") << "DateColWidth" << "0x10" << 9 << "1000" << true;
+        QTest::newRow("a width below zero: its default") << "SizeColWidth" << "-5" << 8 << "1000" << true;
     }
     void savedValuesLoad()
     {
@@ -60,7 +62,7 @@ private slots:
         QFETCH(QString, loads);
         QFETCH(bool, reported);
         FakeControls controls;
-        controls.values = QStringList{"2", "0", "1", " 7 ", "-1", "", "@Invalid()", "\"x\"", "1, 2", "\\"};
+        controls.values = QStringList{"2", "0", "1", " 7 ", "-1", "", "@Invalid() \"x\", 2 \\", "4 000", " 1e3 ", "0.5"};
         QVERIFY(SaveValuesToRegistry(controls).isEmpty());
         if (!key.isEmpty())
             QSettings(settingsFileName(), QSettings::NativeFormat).setValue(QStringLiteral("Settings/") + key, text);
