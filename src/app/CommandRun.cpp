@@ -88,7 +88,8 @@ private:
 ListingExport::Request listingRequest(const Request &request, const QByteArray &folder)
 {
     OptionValues values;
-    for (const QString &note : settingsLoadNotes(GetValuesFromRegistry(values)))
+    // The command line stores nothing: a file it cannot read stays as it is.
+    for (const QString &note : settingsLoadNotes(GetValuesFromRegistry(values, UnparsedFile::LeaveInPlace)))
         report(note);
     request.overrides.applyTo(values);
 

@@ -36,7 +36,7 @@ class TestSettings : public QObject
 private slots:
     void init()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         QFile::remove(settingsFileName());
     }
 
@@ -94,8 +94,10 @@ private slots:
                  QStringList({"[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
                               "DirectoryColWidth=4000", "File%20Indicator=-", "Grid%20Lines=-1", "Print%20Date=2",
                               "Print%20Files=1", "Print%20Size=0", "SizeColWidth=1000"}));
+        QCOMPARE(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"Foliotrace.conf", "Foliotrace.conf.bad"})); // nothing else left beside it
         // A plain file where the folder should be stops the save, for root too.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file.fileName() + QStringLiteral("/c"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(file.fileName() + QStringLiteral("/c")));
         QVERIFY(SaveValuesToRegistry(typed).failure.contains(QStringLiteral(" is a file")));
     }
 
