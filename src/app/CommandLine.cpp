@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "listing/ListingFormat.h"
 #include "settings/OptionControls.h"
 
 #include <QCommandLineOption>
@@ -47,7 +48,9 @@ struct Options
                                        "(else FILE's extension).",
                                        "FORMAT");
     QCommandLineOption print = flag("print", "Send the listing to the default printer without a window.");
-    QCommandLineOption depth = valued("depth", "List N levels of sub-folders.", "N");
+    QCommandLineOption depth{QStringLiteral("depth"),
+                             tr("List N levels of sub-folders, 1 to %1.").arg(ListingFormat::MaxDepth),
+                             QStringLiteral("N")};
     QCommandLineOption files = flag("files", "List the files too.");
     QCommandLineOption noFiles = flag("no-files", "List the folders only.");
     QCommandLineOption size = flag("size", "Show the size column.");
@@ -147,8 +150,11 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
     if (parser.isSet(options.depth)) {
         const QString depth = parser.value(options.depth);
         bool ok = false;
-        if (depth.isEmpty() || !(depth.front() >= u'0' && depth.front() <= u'9') || depth.toUInt(&ok) < 1 || !ok)
-            return tr("--depth takes a whole number from 1 up, not \"%1\"").arg(depth);
+        const bool digits = !depth.isEmpty() && depth.front() >= u'0' && depth.front() <= u'9';
+        const uint levels = depth.toUInt(&ok);
+        if (!digits || !ok || levels < 1 || levels > uint(ListingFormat::MaxDepth))
+            return tr("--depth takes a whole number from 1 to %1, not \"%2\"")
+                .arg(QString::number(ListingFormat::MaxDepth), depth);
         out.depth = depth;
     }
     if (parser.isSet(options.grid)) {

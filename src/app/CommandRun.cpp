@@ -106,11 +106,9 @@ private:
 ListingExport::Request listingRequest(const Request &request, const QByteArray &folder)
 {
     OptionValues values;
-    const SettingsLoadReport loaded = GetValuesFromRegistry(values);
-    for (const ReplacedSetting &setting : loaded.replaced) {
-        report(tr("the stored option \"%1\" held \"%2\"; \"%3\" is used instead")
-                   .arg(setting.key, setting.storedText, setting.defaultText));
-    }
+    // The command line stores nothing: a file it cannot read stays as it is.
+    for (const QString &note : settingsLoadNotes(GetValuesFromRegistry(values, UnparsedFile::LeaveInPlace)))
+        report(note);
     request.overrides.applyTo(values);
 
     ListingExport::Request out;

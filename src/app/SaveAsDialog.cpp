@@ -1,10 +1,13 @@
 #include "app/SaveAsDialog.h"
 
-#include "settings/ExportSettings.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+
+SaveAsMemory SaveAsChoice::memory() const
+{
+    return {QFileInfo(fileName).absolutePath(), ListingExport::name(format)};
+}
 
 std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &listedFolder)
 {
@@ -45,8 +48,6 @@ std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &listed
     // file's name never says something other than what it holds.
     const QString fileName = dialog.selectedFiles().constFirst();
     const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
-    const SaveAsChoice choice{fileName, ListingExport::formatOfFile(QFileInfo(fileName).fileName())
-                                            .value_or(chosen >= 0 ? ListingExport::Formats[chosen] : format)};
-    rememberSaveAs({QFileInfo(choice.fileName).absolutePath(), ListingExport::name(choice.format)});
-    return choice;
+    return SaveAsChoice{fileName, ListingExport::formatOfFile(QFileInfo(fileName).fileName())
+                                      .value_or(chosen >= 0 ? ListingExport::Formats[chosen] : format)};
 }

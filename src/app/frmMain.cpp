@@ -158,7 +158,10 @@ bool frmMain::Form_Load()
     // 5. The stored options. Values that could not be applied are reported
     //    once the window is up (the timer fires in the event loop).
     runSteps([this] {
-        if (const QString text = settingsLoadReportMessage(GetValuesFromRegistry(*m_options)); !text.isEmpty())
+        const SettingsLoadReport report = GetValuesFromRegistry(*m_options);
+        // A file that cannot be read cannot be stored to either: told now, not again at each save.
+        m_storeFailureTold = !report.unreadable.isEmpty();
+        if (const QString text = settingsLoadReportMessage(report); !text.isEmpty())
             QTimer::singleShot(0, this, [this, text] { showFailure(text); });
     });
     return true;
@@ -333,11 +336,11 @@ void frmMain::cmdCopy_Click()
         showUnreadReport(this, Listing);
 }
 
-bool frmMain::runStoringCommand(const std::function<void()> &steps)
+bool frmMain::runStoringCommand(const std::function<void()> &steps, const std::optional<SaveAsMemory> &saveAs)
 {
     // A store that fails stops nothing; one that cannot be written stays
     // so, and is told once per run, after the command.
-    SettingsSaveReport report = SaveValuesToRegistry(*m_options);
+    SettingsSaveReport report = SaveValuesToRegistry(*m_options, saveAs);
     if (!report.failure.isEmpty() && std::exchange(m_storeFailureTold, true))
         report.failure.clear();
     const bool completed = runSteps(steps);
@@ -353,11 +356,13 @@ void frmMain::cmdSaveAs_Click()
     const std::optional<SaveAsChoice> choice = askSaveAsFile(this, m_ui->lblPath->text());
     if (!choice)
         return;
-    // Stored as "Copy" stores them.
-    const bool saved = runStoringCommand([this, &choice] {
-        ListingExport::save(m_options->exportRequest(choice->format), std::bind_front(&frmMain::buildWith, this),
-                            choice->fileName);
-    });
+    // Stored as "Copy" stores them, with where the next Save As starts.
+    const bool saved = runStoringCommand(
+        [this, &choice] {
+            ListingExport::save(m_options->exportRequest(choice->format), std::bind_front(&frmMain::buildWith, this),
+                                choice->fileName);
+        },
+        choice->memory());
     if (saved)
         showUnreadReport(this, Listing);
 }

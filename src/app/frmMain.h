@@ -27,6 +27,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class BuildProgressStrip;
 class DesignLayout;
@@ -118,7 +119,7 @@ private:
     bool runSteps(const std::function<void()> &steps);
     // The same for "Print Preview", "Copy" and "Save As…", which store the
     // ten options first.
-    bool runStoringCommand(const std::function<void()> &steps);
+    bool runStoringCommand(const std::function<void()> &steps, const std::optional<SaveAsMemory> &saveAs = {});
     void createBuildProgress();
     // The start-up window, modal; what the user chose there.
     int showIntro();

@@ -54,11 +54,25 @@ QString shortDateText(const QDate &date, const QLocale &locale)
     return effective.toString(date, shortDateFormatFourDigitYear(effective));
 }
 
+namespace {
+
+std::optional<NumberText::Decimal> readWidthNumber(const QString &text)
+{
+    return NumberText::read(text, {.skipped = u" \t\n", .sign = true, .fraction = true, .exponent = true});
+}
+
+} // namespace
+
 QString readWidth(const QString &text)
 {
-    const std::optional<NumberText::Decimal> number
-        = NumberText::read(text, {.skipped = u" \t\n", .sign = true, .fraction = true, .exponent = true});
+    const std::optional<NumberText::Decimal> number = readWidthNumber(text);
     return number ? number->plain() : QStringLiteral("0");
+}
+
+bool isWholeWidth(const QString &text)
+{
+    const std::optional<NumberText::Decimal> number = readWidthNumber(text);
+    return number && number->complete && !(number->negative && !number->digits.isEmpty());
 }
 
 int depthLevels(const QString &depthText)
@@ -66,7 +80,7 @@ int depthLevels(const QString &depthText)
     const std::optional<NumberText::Decimal> number = NumberText::read(depthText, {});
     if (!number || !number->complete)
         return 1;
-    return int(number->rounded(1, std::numeric_limits<int>::max()));
+    return int(number->rounded(1, MaxDepth));
 }
 
 void appendName(QString &out, QByteArrayView nativeName)

@@ -27,9 +27,17 @@ QString shortDateText(const QDate &date, const QLocale &locale = QLocale());
 // line feeds anywhere skipped, and written back plainly: "4000.50" gives
 // "4000.5", "12 00" "1200", "1,000" "1", "abc" and "" give "0".
 QString readWidth(const QString &text);
+// Whether readWidth takes the whole text, and finds no negative width in
+// it: what a stored width must be.
+bool isWholeWidth(const QString &text);
+
+// The deepest listing there is. The walk opens each folder from its parent,
+// so no path length limits it; this only keeps a typed "4294967295" from
+// meaning something different in the window and on the command line.
+constexpr int MaxDepth = 65535;
 
 // How many folder levels a depth text lists: a whole number N >= 1 of
-// digits only lists N levels, anything else one.
+// digits only lists N levels (MaxDepth at most), anything else one.
 int depthLevels(const QString &depthText);
 
 // Appends a native name decoded for display (QFile::decodeName).

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QSettings;
+
 // What "Save As…" remembers between runs, in a group of its own beside the
 // ten options ("Save As" in the same settings file): the folder it last
 // saved into and the file type last chosen ("pdf", "csv", ...). Empty when
@@ -12,7 +14,9 @@ struct SaveAsMemory
     QString type;
 };
 
+// Read through the options' store, which never waits on the file; empty
+// when it cannot be read.
 SaveAsMemory loadSaveAsMemory();
-// A failure to remember is logged and otherwise ignored: the file itself
-// was saved, and the next dialog merely starts elsewhere.
-void rememberSaveAs(const SaveAsMemory &memory);
+// Written by the options' store (SaveValuesToRegistry), in the same step as
+// the options: a file it cannot parse is set aside first, and told.
+void writeSaveAsMemory(QSettings &store, const SaveAsMemory &memory);

@@ -1,16 +1,27 @@
 #include "settings/OptionStore.h"
 
+#include "listing/ListingFormat.h"
 #include "listing/NumberText.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <tuple>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,12 +57,15 @@ struct TextKey
     const QString &key;
     OptionText field;
     const char *defaultText;
+    bool width; // else a mark
 };
 
 const TextKey kTextKeys[] = {
-    {kDirectoryIndicator, OptionText::DirIndicator, "+"},  {kFileIndicator, OptionText::FileIndicator, "-"},
-    {kDirectoryColWidth, OptionText::DirColWidth, "4000"}, {kSizeColWidth, OptionText::SizeColWidth, "1000"},
-    {kDateColWidth, OptionText::DateColWidth, "1000"},
+    {kDirectoryIndicator, OptionText::DirIndicator, "+", false},
+    {kFileIndicator, OptionText::FileIndicator, "-", false},
+    {kDirectoryColWidth, OptionText::DirColWidth, "4000", true},
+    {kSizeColWidth, OptionText::SizeColWidth, "1000", true},
+    {kDateColWidth, OptionText::DateColWidth, "1000", true},
 };
 
 QString tr(const char *text)
@@ -59,16 +73,67 @@ QString tr(const char *text)
     return QCoreApplication::translate("OptionStore", text);
 }
 
-std::unique_ptr<QSettings> openStore()
+// Opened by its name, the file QSettings gives the organisation and the
+// application: only that one file is read, never the fallbacks beside it.
+std::unique_ptr<QSettings> openStore(const QString &fileName)
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    return std::make_unique<QSettings>(fileName, QSettings::NativeFormat);
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// QSettings opens its file with a plain open(), which waits for ever on a
+// FIFO, and a save would put a regular file in place of whatever stands at
+// the name. So look first, without waiting: empty when the file is a
+// regular file that may be read, or is not there; else why not.
+QString whyUnusable(const QString &fileName)
+{
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        // A file in place of the folder is for the save to explain.
+        return errno == ENOENT || errno == ENOTDIR ? QString() : systemError(errno);
+    }
+    struct stat info = {};
+    const bool known = ::fstat(fd, &info) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!known)
+        return systemError(error);
+    if (S_ISREG(info.st_mode))
+        return {};
+    if (S_ISDIR(info.st_mode))
+        return tr("it is a folder, not a regular file");
+    if (S_ISFIFO(info.st_mode))
+        return tr("it is a named pipe (FIFO), not a regular file");
+    if (S_ISSOCK(info.st_mode))
+        return tr("it is a socket, not a regular file");
+    return tr("it is a device, not a regular file");
+}
+
+// The same for a save, which also leaves alone a file the user made
+// read-only, though its folder would let it be replaced.
+QString whyUnwritable(const QString &fileName)
+{
+    if (QString problem = whyUnusable(fileName); !problem.isEmpty())
+        return problem;
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? QString() : systemError(errno);
+    ::close(fd);
+    return {};
 }
 
 // Values are always written as text, but a file edited by hand can hold a
-// list ("a, b" unquoted); read that back as the text it shows.
-QString readText(const QSettings &store, const QString &key, const QString &defaultText)
+// list ("a, b" unquoted); read that back as the text it shows. Without a
+// store (the file could not be read), every value is its default.
+QString readText(const QSettings *store, const QString &key, const QString &defaultText)
 {
-    const QVariant value = store.value(key, defaultText);
+    if (!store)
+        return defaultText;
+    const QVariant value = store->value(key, defaultText);
     if (value.metaType().id() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
@@ -94,7 +159,7 @@ QString explainWriteFailure(const QString &fileName)
         return tr("%1 is not a regular file").arg(QDir::toNativeSeparators(fileName));
 
     if (QDir().mkpath(folder)) {
-        // The same kind of write QSettings makes: a temporary file beside
+        // The same kind of write a save makes: a temporary file beside
         // the target. Never committed, so the store is left as it was.
         QSaveFile probe(fileName);
         if (!probe.open(QIODevice::WriteOnly))
@@ -109,36 +174,50 @@ QString explainWriteFailure(const QString &fileName)
 
 // A stored whole number within low..high; anything else gives defaultValue
 // and goes into the report with the text the store held.
-int readNumber(const QSettings &store, const QString &key, int defaultValue, int low, int high,
+int readNumber(const QSettings *store, const QString &key, int defaultValue, int low, int high,
                SettingsLoadReport &report)
 {
     const QString defaultText = QString::number(defaultValue);
     const QString text = readText(store, key, defaultText);
-    const std::optional<int> value = parseStoredWholeNumber(text);
+    const std::optional<int> value
+        = text.size() <= StoredTextLimit ? parseStoredWholeNumber(text) : std::optional<int>();
     if (value && *value >= low && *value <= high)
         return *value;
     report.replaced.append({key, text, defaultText});
     return defaultValue;
 }
 
-// A text applied as stored; the control may hold less of it (the marks and
-// the title take at most 1,000 characters), and then says so.
+// A stored text, or its default when usable says it is not one; a mark too
+// long for the store keeps its start, as its box would. The control may
+// hold less again, and then says so.
 template<typename Read, typename Write>
-void applyText(const QString &key, const QString &text, Read read, Write write, SettingsLoadReport &report)
+void applyText(const QString &key, const QString &text, const QString &defaultText, bool usable, bool cutToFit,
+               Read read, Write write, SettingsLoadReport &report)
 {
-    write(text);
+    const bool cut = text.size() > StoredTextLimit && cutToFit;
+    const bool replaced = !cut && (text.size() > StoredTextLimit || !usable);
+    write(cut ? text.first(StoredTextLimit) : replaced ? defaultText : text);
     const QString taken = read();
     if (taken != text)
-        report.replaced.append({key, text, taken, text.startsWith(taken)});
+        report.replaced.append({key, text, taken, !replaced && text.startsWith(taken)});
 }
 
 // QSettings reads its file on first use and then tells a parse failure only
 // through its status; a save then writes the file anew without what it
-// could not parse.
+// could not parse. It keeps a file it has read, and reads it again (and
+// tells again) only once its size or time changed, so the store notes the
+// file that last failed.
 bool cannotParse(QSettings &store)
 {
     store.allKeys();
-    return store.status() == QSettings::FormatError;
+    const QFileInfo file(store.fileName());
+    using Identity = std::tuple<QString, qint64, QDateTime>;
+    const Identity identity{file.absoluteFilePath(), file.size(), file.lastModified()};
+    // Only the thread that runs the window or the command line uses the store.
+    static std::optional<Identity> unparsed;
+    if (store.status() == QSettings::FormatError)
+        unparsed = identity;
+    return unparsed == identity;
 }
 
 KeptAside keepAside(const QString &fileName)
@@ -162,6 +241,24 @@ QString shown(const QString &text)
     return text.size() <= Room ? text : text.first(Room - 1) + u'\u2026';
 }
 
+// What became of a stored value, as the window and standard error tell it.
+QString replacedText(const ReplacedSetting &item)
+{
+    if (item.cut) {
+        return tr("\"%1\" held %L2 characters; the first %L3 are used")
+            .arg(item.key)
+            .arg(item.storedText.size())
+            .arg(item.defaultText.size());
+    }
+    if (item.storedText.size() > StoredTextLimit) {
+        return tr("\"%1\" held %L2 characters, more than any option takes; \"%3\" is used instead")
+            .arg(item.key)
+            .arg(item.storedText.size())
+            .arg(item.defaultText);
+    }
+    return tr("\"%1\" held \"%2\"; \"%3\" is used instead").arg(item.key, shown(item.storedText), item.defaultText);
+}
+
 QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool loading)
 {
     const QString file = QDir::toNativeSeparators(fileName);
@@ -171,7 +268,7 @@ QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool lo
             .arg(file, kept.failure);
     const QString copy = QDir::toNativeSeparators(kept.copy);
     return loading ? tr("The settings file %1 could not be read. It is kept as %2; what could be read of it "
-                        "is used, and the options are stored afresh at the next Print Preview or Copy.")
+                        "is used, and the options are stored afresh at the next Print Preview, Copy or Save As.")
                          .arg(file, copy)
                    : tr("The settings file %1 could not be read. It is kept as %2, and the options were "
                         "stored afresh.")
@@ -188,16 +285,32 @@ std::optional<int> parseStoredWholeNumber(const QString &text)
 
 QString settingsFileName()
 {
-    return openStore()->fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + kOrganisation + u'/'
+           + kApplication + QStringLiteral(".conf");
 }
 
-SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls)
+std::unique_ptr<QSettings> openSettingsToRead()
 {
-    std::unique_ptr<QSettings> store = openStore();
+    const QString fileName = settingsFileName();
+    if (!whyUnusable(fileName).isEmpty())
+        return nullptr;
+    std::unique_ptr<QSettings> store = openStore(fileName);
+    // Noted for a save that follows, which must not write over it.
+    cannotParse(*store);
+    return store;
+}
+
+SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
+{
     SettingsSaveReport report;
-    report.fileName = store->fileName();
-    if (cannotParse(*store)) {
-        store.reset();
+    report.fileName = settingsFileName();
+    if (const QString problem = whyUnwritable(report.fileName); !problem.isEmpty()) {
+        report.failure = problem;
+        return report;
+    }
+    std::unique_ptr<QSettings> earlier = openStore(report.fileName);
+    if (cannotParse(*earlier)) {
+        earlier.reset();
         const KeptAside kept = keepAside(report.fileName);
         if (kept.copy.isEmpty()) {
             report.failure
@@ -205,53 +318,87 @@ SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls)
             return report;
         }
         report.keptAside = kept;
-        store = openStore();
     }
-    store->beginGroup(kGroup);
-    for (const CheckKey &entry : kCheckKeys)
-        store->setValue(entry.key, QString::number(controls.checkValue(entry.check)));
-    store->setValue(kDirectoryLevels, controls.depthText());
-    store->setValue(kGridLines, QString::number(controls.gridListIndex()));
-    for (const TextKey &entry : kTextKeys)
-        store->setValue(entry.key, controls.optionText(entry.field));
-    store->endGroup();
 
-    // The program may be ended at once right after this ("Exit" does not
-    // unload anything), so the values must be on disk now.
-    store->sync();
-    // Only an access error means the write failed; a format error would be
-    // the old text's, read back before writing. A sync that silently wrote
-    // nothing still leaves no file behind.
-    if (store->status() == QSettings::AccessError || !QFileInfo(report.fileName).isFile())
+    // QSettings keeps a write that failed in a cache it shares between all
+    // its objects on one file name, and the next one opened on that name
+    // makes the write itself, over whatever the file holds by then. So it
+    // only ever writes a scratch file of a name of its own; the text made
+    // there replaces the settings file in one step.
+    const QString folder = QFileInfo(report.fileName).absolutePath();
+    QTemporaryFile scratch(folder + QStringLiteral("/.Foliotrace.conf.XXXXXX"));
+    if (!QDir().mkpath(folder) || !scratch.open()) {
         report.failure = explainWriteFailure(report.fileName);
+        return report;
+    }
+    QByteArray text;
+    {
+        QSettings store(scratch.fileName(), QSettings::NativeFormat);
+        // Whatever else the file holds stays in it.
+        for (const QString &key : earlier ? earlier->allKeys() : QStringList())
+            store.setValue(key, earlier->value(key));
+        earlier.reset();
+        store.beginGroup(kGroup);
+        for (const CheckKey &entry : kCheckKeys)
+            store.setValue(entry.key, QString::number(controls.checkValue(entry.check)));
+        store.setValue(kDirectoryLevels, controls.depthText());
+        store.setValue(kGridLines, QString::number(controls.gridListIndex()));
+        for (const TextKey &entry : kTextKeys)
+            store.setValue(entry.key, controls.optionText(entry.field));
+        store.endGroup();
+        if (saveAs)
+            writeSaveAsMemory(store, *saveAs);
+        store.sync();
+        QFile written(scratch.fileName());
+        if (store.status() != QSettings::NoError || !written.open(QIODevice::ReadOnly)) {
+            report.failure = explainWriteFailure(report.fileName);
+            return report;
+        }
+        text = written.readAll();
+    }
+
+    // Replaced whole or not at all, keeping its permissions, through a
+    // symbolic link to wherever the user keeps it. The program may be
+    // ended at once right after this ("Exit" does not unload anything), so
+    // the text must be on disk now, which commit() makes sure of.
+    QSaveFile file(report.fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        report.failure = file.errorString();
     return report;
 }
 
-SettingsLoadReport GetValuesFromRegistry(OptionControls &controls)
+SettingsLoadReport GetValuesFromRegistry(OptionControls &controls, UnparsedFile unparsed)
 {
     SettingsLoadReport report;
-    std::unique_ptr<QSettings> store = openStore();
-    report.fileName = store->fileName();
-    const bool unparsed = cannotParse(*store);
-    store->beginGroup(kGroup);
+    report.fileName = settingsFileName();
+    report.unreadable = whyUnusable(report.fileName);
+    std::unique_ptr<QSettings> store = report.unreadable.isEmpty() ? openStore(report.fileName) : nullptr;
+    if (store) {
+        report.unparsed = cannotParse(*store);
+        store->beginGroup(kGroup);
+    }
 
     for (const CheckKey &entry : kCheckKeys)
-        controls.setCheckValue(entry.check, readNumber(*store, entry.key, 1, 0, 2, report));
+        controls.setCheckValue(entry.check, readNumber(store.get(), entry.key, 1, 0, 2, report));
 
+    const QString depthDefault = QStringLiteral("1");
     applyText(
-        kDirectoryLevels, readText(*store, kDirectoryLevels, QStringLiteral("1")), [&] { return controls.depthText(); },
-        [&](const QString &text) { controls.setDepthText(text); }, report);
-    controls.setGridListIndex(readNumber(*store, kGridLines, 0, -1, 3, report));
+        kDirectoryLevels, readText(store.get(), kDirectoryLevels, depthDefault), depthDefault, true, false,
+        [&] { return controls.depthText(); }, [&](const QString &text) { controls.setDepthText(text); }, report);
+    controls.setGridListIndex(readNumber(store.get(), kGridLines, 0, -1, 3, report));
 
     for (const TextKey &entry : kTextKeys) {
+        const QString defaultText = QString::fromLatin1(entry.defaultText);
+        const QString text = readText(store.get(), entry.key, defaultText);
         applyText(
-            entry.key, readText(*store, entry.key, QString::fromLatin1(entry.defaultText)),
+            entry.key, text, defaultText,
+            !entry.width || (text.size() <= StoredTextLimit && ListingFormat::isWholeWidth(text)), !entry.width,
             [&] { return controls.optionText(entry.field); },
-            [&](const QString &text) { controls.setOptionText(entry.field, text); }, report);
+            [&](const QString &applied) { controls.setOptionText(entry.field, applied); }, report);
     }
     store.reset();
     // What could be read of it is in the controls now.
-    if (unparsed)
+    if (report.unparsed && unparsed == UnparsedFile::SetAside)
         report.keptAside = keepAside(report.fileName);
 
     const QString path = controls.pathCaption();
@@ -265,23 +412,35 @@ SettingsLoadReport GetValuesFromRegistry(OptionControls &controls)
 QString settingsLoadReportMessage(const SettingsLoadReport &report)
 {
     QStringList lines;
+    if (!report.unreadable.isEmpty()) {
+        lines << tr("The settings file %1 cannot be read: %2. It is left as it is; the defaults are used, and "
+                    "the options will not be remembered.")
+                     .arg(QDir::toNativeSeparators(report.fileName), report.unreadable);
+    }
     if (report.keptAside)
         lines << keptAsideMessage(report.fileName, *report.keptAside, true);
     if (!report.replaced.isEmpty()) {
         if (!lines.isEmpty())
             lines << QString();
         lines << tr("Some stored options could not be used as they were:") << QString();
-        for (const ReplacedSetting &item : report.replaced) {
-            lines << (item.cut ? tr("\u2022 \"%1\" held %L2 characters; the first %L3 are used.")
-                                     .arg(item.key)
-                                     .arg(item.storedText.size())
-                                     .arg(item.defaultText.size())
-                               : tr("\u2022 \"%1\" held \"%2\"; \"%3\" is used instead.")
-                                     .arg(item.key, shown(item.storedText), item.defaultText));
-        }
-        lines << QString() << tr("The options are stored again at the next Print Preview or Copy.");
+        for (const ReplacedSetting &item : report.replaced)
+            lines << tr("\u2022 %1.").arg(replacedText(item));
+        lines << QString() << tr("The options are stored again at the next Print Preview, Copy or Save As.");
     }
     return lines.join(u'\n');
+}
+
+QStringList settingsLoadNotes(const SettingsLoadReport &report)
+{
+    const QString file = QDir::toNativeSeparators(report.fileName);
+    QStringList notes;
+    if (!report.unreadable.isEmpty())
+        notes << tr("cannot read the settings file %1: %2; the defaults are used").arg(file, report.unreadable);
+    if (report.unparsed && !report.keptAside)
+        notes << tr("cannot read all of the settings file %1; what could be read of it is used").arg(file);
+    for (const ReplacedSetting &item : report.replaced)
+        notes << tr("the stored option %1").arg(replacedText(item));
+    return notes;
 }
 
 QString settingsSaveReportMessage(const SettingsSaveReport &report)

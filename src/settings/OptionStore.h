@@ -1,17 +1,26 @@
 #pragma once
 
+#include "settings/ExportSettings.h"
 #include "settings/OptionControls.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <memory>
 #include <optional>
 
-// The ten remembered options, kept in the per-user settings store
-// (QSettings, native format, "Foliotrace"/"Foliotrace", group "Settings").
-// On Linux: $XDG_CONFIG_HOME/Foliotrace/Foliotrace.conf.
+class QSettings;
 
-// A settings file QSettings cannot parse is never written over: it is first
+// The ten remembered options, kept in the per-user settings file
+// $XDG_CONFIG_HOME/Foliotrace/Foliotrace.conf (QSettings, native format,
+// group "Settings"), beside what Save As remembers. This is the one place
+// that opens that file.
+//
+// The file is read only when it is a regular file: anything else at its
+// name (a FIFO, a folder, a device, a symbolic-link loop) is reported, the
+// defaults are used, and it is never written over nor moved. A settings
+// file QSettings cannot parse is never written over either: it is first
 // kept aside as Foliotrace.conf.bad (then .bad.2, .bad.3, ..., never over an
 // earlier copy), so nothing the user had is lost.
 struct KeptAside
@@ -30,16 +39,23 @@ struct ReplacedSetting
     bool cut = false;    // defaultText is the start of a text too long for the control
 };
 
-// What a load replaced, and a file it had to keep aside, for the window to
-// show once it is up.
+// What a load replaced, and a file it could not read or had to keep aside,
+// for the window to show once it is up or the command line to tell.
 struct SettingsLoadReport
 {
     QList<ReplacedSetting> replaced;
     QString fileName;
-    std::optional<KeptAside> keptAside; // set when the file could not be parsed
+    QString unreadable;                 // why the file was not read at all; its defaults were used
+    bool unparsed = false;              // the file could be read in part only; that part was used
+    std::optional<KeptAside> keptAside; // where an unparsed file was set aside, when the load did that
 
-    bool isEmpty() const { return replaced.isEmpty() && !keptAside; }
+    bool isEmpty() const { return replaced.isEmpty() && unreadable.isEmpty() && !unparsed; }
 };
+
+// What a load does with a file QSettings cannot parse: the window keeps it
+// aside, as it stores the options afresh soon; the command line, which
+// stores nothing, leaves it where it is.
+enum class UnparsedFile { SetAside, LeaveInPlace };
 
 // What a save did besides storing the values.
 struct SettingsSaveReport
@@ -51,21 +67,33 @@ struct SettingsSaveReport
     bool isEmpty() const { return failure.isEmpty() && !keptAside; }
 };
 
-// Writes the ten values in their fixed order and makes sure they reached
-// the disk before returning. Never throws: whatever the store does, the
-// command that saves goes on, and the report says what to tell.
-SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls);
+// Writes the ten values in their fixed order, with what Save As remembers
+// when given, and makes sure they reached the disk before returning. Never
+// throws: whatever the store does, the command that saves goes on, and the
+// report says what to tell.
+SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls,
+                                        const std::optional<SaveAsMemory> &saveAs = std::nullopt);
 
 // Reads the ten values in order and applies each at once (missing keys give
 // their defaults), then points the folder and drive lists at the path
 // caption when it is not empty. A stored value the control cannot take is
-// replaced by its default, one longer than the control holds is cut, and
-// both are listed in the report; the load goes on. A file that cannot be
-// parsed gives what can be read of it and is kept aside.
-SettingsLoadReport GetValuesFromRegistry(OptionControls &controls);
+// replaced by its default, a mark longer than the control holds is cut, and
+// both are listed in the report; the load goes on. No stored value is taken
+// longer than StoredTextLimit. A file that cannot be parsed gives what can
+// be read of it.
+SettingsLoadReport GetValuesFromRegistry(OptionControls &controls, UnparsedFile unparsed = UnparsedFile::SetAside);
+
+// The settings file opened for reading, for what else it holds; nothing
+// when it cannot be read (an absent file reads as empty).
+std::unique_ptr<QSettings> openSettingsToRead();
+
+// The longest stored value taken: what the marks' boxes hold.
+constexpr qsizetype StoredTextLimit = 1000;
 
 // The texts the window shows; empty when the report is.
 QString settingsLoadReportMessage(const SettingsLoadReport &report);
+// The same as single lines for standard error.
+QStringList settingsLoadNotes(const SettingsLoadReport &report);
 // Names the file and the reason, and says the options will not be remembered.
 QString settingsSaveReportMessage(const SettingsSaveReport &report);
 

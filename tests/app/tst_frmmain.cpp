@@ -384,35 +384,54 @@ private slots:
         QVERIFY(!m_window->isVisible() && control<QComboBox>("cboLevel")->count() == 0 && text("lblPath").isEmpty());
     }
 
-    // Settings turned against the program: the copy happens, one message tells, an unreadable file is kept.
+    // Settings turned against the program: the command happens, one message tells, an unreadable file is kept.
     void unusableSettingsNeverStopACopy_data()
     {
         QTest::addColumn<QString>("broken"); // the key whose value is stored, or how the file is broken
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("first"); // the first command; a copy follows
         QTest::addColumn<QString>("told");
-        QTest::addColumn<QString>("row"); // the folder's row as copied
-        const QString sub = QStringLiteral("'+ sub\t");
-        QTest::newRow("check state 7: its default") << "Print Files" << "7" << "\"Print Files\" held \"7\"" << sub;
+        QTest::addColumn<QString>("row"); // the folder's row as listed
+        const QString sub = QStringLiteral("'+ sub\t"), copy = QStringLiteral("cmdCopy");
+        QTest::newRow("check state 7: its default") << "Print Files" << "7" << copy << "\"Print Files\" held \"7\""
+                                                    << sub;
         QTest::newRow("a 100,000-character mark: its first 1,000")
-            << "Directory Indicator" << QString(100000, u'x') << "held 100,000 characters; the first 1,000 are used"
-            << QString(1000, u'x') + " sub\t";
-        QTest::newRow("read-only file") << "file" << "" << "will not be remembered" << sub;
-        QTest::newRow("read-only folder") << "folder" << "" << "will not be remembered" << sub;
-        QTest::newRow("a file in place of the folder") << "in place" << "" << "is not a folder" << sub;
-        QTest::newRow("junk, beside an earlier copy") << "junk" << "" << "It is kept as" << sub;
+            << "Directory Indicator" << QString(100000, u'x') << copy
+            << "held 100,000 characters; the first 1,000 are used" << QString(1000, u'x') + " sub\t";
+        QTest::newRow("a 100,000-character width: its default")
+            << "DirectoryColWidth" << QString(100000, u'1') << copy
+            << "\"DirectoryColWidth\" held 100,000 characters, more than any option takes; \"4000\" is used" << sub;
+        QTest::newRow("read-only file") << "file" << "" << copy << "will not be remembered" << sub;
+        QTest::newRow("read-only folder") << "folder" << "" << copy << "will not be remembered" << sub;
+        QTest::newRow("a file in place of the folder") << "in place" << "" << copy << "is not a folder" << sub;
+        QTest::newRow("junk, beside an earlier copy") << "junk" << "" << copy << "It is kept as" << sub;
+        QTest::newRow("junk made after the start, then Save As") << "later junk" << "" << "cmdSaveAs"
+                                                                 << "It is kept as" << sub;
+        QTest::newRow("a FIFO in its place, then Save As: left alone")
+            << "fifo" << "" << "cmdSaveAs" << "cannot be read: it is a named pipe (FIFO), not a regular file" << sub;
+        QTest::newRow("a folder in its place: left alone") << "folder in place" << "" << copy
+                                                           << "cannot be read: it is a folder, not a regular" << sub;
+        QTest::newRow("a symbolic-link loop in its place: left alone")
+            << "loop" << "" << copy << "cannot be read: Too many levels of symbolic links" << sub;
     }
     void unusableSettingsNeverStopACopy()
     {
         QFETCH(QString, broken);
         QFETCH(QString, stored);
+        QFETCH(QString, first);
         QFETCH(QString, told);
         QFETCH(QString, row);
         const QString file = settingsFileName();
+        const QByteArray path = QFile::encodeName(file);
         const QString folder = QFileInfo(file).path();
         const QByteArray junk("[Settings\nPrint%20Files=0\n\xff");
         const auto write = [](const QString &path, const QByteArray &bytes) {
             QFile out(path);
             return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+        };
+        const auto contents = [](const QString &path) {
+            QFile in(path);
+            return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
         };
         QVERIFY(make(m_root->filePath(QStringLiteral("sub")), -1) && QDir(folder).removeRecursively());
         const auto restore = qScopeGuard([folder] {
@@ -429,26 +448,45 @@ private slots:
             QVERIFY(write(file, "[Settings]\n") && QFile::setPermissions(file, QFile::ReadOwner));
         if (broken == u"folder")
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(broken != u"fifo" || ::mkfifo(path, 0600) == 0);
+        QVERIFY(broken != u"folder in place" || ::mkdir(path, 0700) == 0);
+        QVERIFY(broken != u"loop" || ::symlink("Foliotrace.conf", path) == 0);
+        struct stat before = {};
+        const bool other = ::lstat(path, &before) == 0 && !S_ISREG(before.st_mode);
         const ReadLikeAUser user;
         QVERIFY(openWindow());
         QCOMPARE(control<QAbstractButton>("chkFiles")->isChecked(), broken != u"junk");
-        for (int copy = 1; copy <= 2; ++copy) {
-            click("cmdCopy");
-            const QString copied = QGuiApplication::clipboard()->text();
-            QVERIFY2(copied.contains("\r\n" + row) && !copied.contains(u'x' + row), qPrintable(copied.left(200)));
-            QGuiApplication::clipboard()->setText(Sentinel);
-            // One message, at the load or at the first copy; none after.
-            const QString shown = copy == 1 ? awaitMessage() : QString();
-            QVERIFY2(copy == 2 || (shown.contains(told) && (!stored.isEmpty() || shown.contains(file))),
-                     qPrintable(shown));
-            QVERIFY(message().isEmpty());
+        QVERIFY(broken != u"later junk" || write(file, junk));
+        QCoreApplication::processEvents(); // the load's message, if it has one
+        QString shown = message();
+        for (const QString &command : {first, QStringLiteral("cmdCopy")}) {
+            QString listed;
+            if (command == u"cmdSaveAs") {
+                QStringList opened;
+                answerSaveAs(QStringLiteral("Text (*.txt)"), m_root->path(), &opened);
+                click(command);
+                listed = QString::fromUtf8(contents(m_root->filePath(QFileInfo(m_root->path()).fileName() + ".txt")));
+            } else {
+                click(command);
+                listed = QGuiApplication::clipboard()->text();
+                QGuiApplication::clipboard()->setText(Sentinel);
+            }
+            QVERIFY2(listed.contains("\r\n" + row) && !listed.contains(u'x' + row), qPrintable(listed.left(200)));
+            // One message, at the load or at the first command; none after.
+            const QString now = shown.isEmpty() ? awaitMessage() : message();
+            QVERIFY2(shown.isEmpty() || now.isEmpty(), qPrintable(now));
+            shown += now;
         }
-        if (broken == u"junk") {
-            QFile earlier(file + ".bad"), kept(file + ".bad.2");
-            QVERIFY(earlier.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
-            QCOMPARE(earlier.readAll() + kept.readAll(), "earlier" + junk);
+        QVERIFY2(shown.contains(told) && (!stored.isEmpty() || shown.contains(file)), qPrintable(shown));
+        if (broken.endsWith(u"junk")) {
+            QCOMPARE(contents(file + ".bad") + contents(file + ".bad.2"), (broken == u"junk" ? "earlier" : "") + junk);
             // What could be read of it was used, and is stored afresh.
-            QCOMPARE(storedValue("Print Files"), "0");
+            QCOMPARE(storedValue("Print Files"), broken == u"junk" ? "0" : "1");
+        }
+        if (other) { // not a file: never read, written over nor moved
+            struct stat after = {};
+            QVERIFY(::lstat(path, &after) == 0 && after.st_ino == before.st_ino && after.st_mode == before.st_mode);
+            QVERIFY(!QFileInfo::exists(file + ".bad"));
         }
     }
 

@@ -28,6 +28,17 @@ static bool matchesWhole(const QString &pattern, const QString &text)
     return whole.match(text).hasMatch();
 }
 
+// What stands at path: its node and kind, and a regular file's text.
+static QByteArray snapshot(const QString &path)
+{
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    QFile file(path);
+    const QByteArray text = S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QByteArray::number(quint64(info.st_ino)) + ' ' + QByteArray::number(info.st_mode) + '\n' + text;
+}
+
 static QByteArray currentFolder()
 {
     char path[PATH_MAX];
@@ -120,7 +131,8 @@ private slots:
             {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, csv, html, json or txt, not \"xls\""},
             {{"--export", "-", "--format", "pdf", "plain"}, "a PDF cannot go to standard output; give a file name"},
             {{"--print", "--files", "--no-files", "plain"}, "--files and --no-files contradict each other"},
-            {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 up, not \"0\""},
+            {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 to 65535, not \"0\""},
+            {{"--export", "x.csv", "--depth", "65536", "plain"}, "--depth takes a whole number from 1 to 65535, not \"65536\""},
             {{"--export", "x.csv", "--grid", "x", "plain"}, "--grid takes none, rows, top-bottom or all, not \"x\""},
             {{"--export", "x.csv", "--widths", "4000,1000", "plain"}, "--widths takes three widths in twips, .*"},
         };
@@ -148,7 +160,7 @@ private slots:
     void runsWithoutWindow_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("stored"); // the settings file's [Settings], or none
+        QTest::addColumn<QString>("stored"); // the settings file's [Settings], its whole text, a FIFO, ...; or none
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output"); // patterns for standard output and error
         QTest::addColumn<QString>("error");
@@ -173,6 +185,25 @@ private slots:
             "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n");
         row("unknown option", {"--frobnicate", "plain"}, "", 2, "",
             "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*");
+        // The settings file is read when it can be, told once when it cannot, and never moved.
+        const QString unread = "foliotrace: cannot read the settings file \\S+/Foliotrace/Foliotrace\\.conf: ";
+        row("a FIFO as the settings file", csv, "<fifo>", 0, listed,
+            unread + "it is a named pipe \\(FIFO\\), not a regular file; the defaults are used\n");
+        row("a folder as the settings file", csv, "<folder>", 0, listed,
+            unread + "it is a folder, not a regular file; the defaults are used\n");
+        row("a symbolic-link loop as the settings file", csv, "<loop>", 0, listed,
+            unread + "Too many levels of symbolic links; the defaults are used\n");
+        row("junk settings: what can be read is used", csv, "[Settings\nPrint%20Size=0\n", 0,
+            header + "0,file,a\\.txt,a\\.txt,,,,\r\n",
+            "foliotrace: cannot read all of the settings file \\S+; what could be read of it is used\n");
+        const QStringList json{"--export", "-", "--format", "json", "plain"};
+        row("a stored depth past 65535 lists 65535", json, "Directory Levels=4294967295", 0, ".*\"depth\": 65535,.*");
+        row("an overlong or junk stored width: its default", json,
+            "DirectoryColWidth=" + QString(1001, u'1') + "\nSizeColWidth=0x10", 0,
+            ".*\"widths\": \\[4000, 1000, 1000\\].*",
+            "foliotrace: the stored option \"DirectoryColWidth\" held 1,?001 characters, more than any option takes; "
+            "\"4000\" is used instead\n"
+            "foliotrace: the stored option \"SizeColWidth\" held \"0x10\"; \"1000\" is used instead\n");
     }
 
     void runsWithoutWindow()
@@ -185,12 +216,20 @@ private slots:
 
         QTemporaryDir config;
         const QString settings = config.filePath(QStringLiteral("Foliotrace/Foliotrace.conf"));
-        const QByteArray settingsText = "[Settings]\n" + stored.toUtf8() + '\n';
-        if (!stored.isEmpty()) {
-            QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Foliotrace")));
+        const QByteArray path = QFile::encodeName(settings);
+        const QByteArray settingsText = stored.startsWith(u'[') ? stored.toLatin1() : "[Settings]\n" + stored.toUtf8() + '\n';
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Foliotrace")));
+        if (stored == u"<fifo>")
+            QVERIFY(::mkfifo(path, 0600) == 0);
+        else if (stored == u"<folder>")
+            QVERIFY(::mkdir(path, 0700) == 0);
+        else if (stored == u"<loop>")
+            QVERIFY(::symlink("Foliotrace.conf", path) == 0);
+        else if (!stored.isEmpty()) {
             QFile file(settings);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settingsText) == settingsText.size());
         }
+        const QByteArray before = snapshot(settings);
         QProcessEnvironment environment = scriptEnvironment(config.path());
         QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
         for (const QString &job : jobs.entryList({QStringLiteral("job-*")}))
@@ -210,10 +249,9 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!jobs.entryList({QStringLiteral("job-*.pdf")}).isEmpty(), 30000);
         QFile pdf(QStringLiteral("out.pdf"));
         QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains(u"out.pdf"));
-        // The command line never stores anything.
-        QFile after(settings);
-        QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(),
-                 stored.isEmpty() ? QByteArray() : settingsText);
+        // The command line never stores anything, nor moves the file.
+        QCOMPARE(snapshot(settings), before);
+        QVERIFY(!QFileInfo::exists(settings + ".bad"));
     }
 
     // What --export does to what its name stands for.

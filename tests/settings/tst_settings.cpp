@@ -36,7 +36,7 @@ class TestSettings : public QObject
 private slots:
     void init()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         QFile::remove(settingsFileName());
     }
 
@@ -51,6 +51,8 @@ private slots:
         QTest::newRow("blanks and a plus sign around a number") << "Grid Lines" << " +3\t" << 4 << "3" << false;
         QTest::newRow("check state 3: its default, the rest loads") << "Print Files" << "3" << 0 << "1" << true;
         QTest::newRow("grid as item text: its default") << "Grid Lines" << "Rows" << 4 << "0" << true;
+        QTest::newRow("a width of 0x10: its default, not 0") << "DateColWidth" << "0x10" << 9 << "1000" << true;
+        QTest::newRow("a width below zero: its default") << "SizeColWidth" << "-5" << 8 << "1000" << true;
     }
     void savedValuesLoad()
     {
@@ -60,7 +62,7 @@ private slots:
         QFETCH(QString, loads);
         QFETCH(bool, reported);
         FakeControls controls;
-        controls.values = QStringList{"2", "0", "1", " 7 ", "-1", "", "@Invalid()", "\"x\"", "1, 2", "\\"};
+        controls.values = QStringList{"2", "0", "1", " 7 ", "-1", "", "@Invalid() \"x\", 2 \\", "4 000", " 1e3 ", "0.5"};
         QVERIFY(SaveValuesToRegistry(controls).isEmpty());
         if (!key.isEmpty())
             QSettings(settingsFileName(), QSettings::NativeFormat).setValue(QStringLiteral("Settings/") + key, text);
@@ -92,8 +94,10 @@ private slots:
                  QStringList({"[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
                               "DirectoryColWidth=4000", "File%20Indicator=-", "Grid%20Lines=-1", "Print%20Date=2",
                               "Print%20Files=1", "Print%20Size=0", "SizeColWidth=1000"}));
+        QCOMPARE(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"Foliotrace.conf", "Foliotrace.conf.bad"})); // nothing else left beside it
         // A plain file where the folder should be stops the save, for root too.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file.fileName() + QStringLiteral("/c"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(file.fileName() + QStringLiteral("/c")));
         QVERIFY(SaveValuesToRegistry(typed).failure.contains(QStringLiteral(" is a file")));
     }
 
