@@ -241,7 +241,7 @@ private:
         ListingRow row;
         row.offset = body.size();
         row.kind = values.kind;
-        row.level = quint8(std::min(values.level, int(std::numeric_limits<quint8>::max())));
+        row.level = values.level;
         row.note = values.note;
 
         ListingFormat::appendBlanks(body, ListingFormat::indentOf(values.kind, values.level));

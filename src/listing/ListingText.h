@@ -30,9 +30,11 @@ struct ListingRow
     qsizetype offset = 0;      // first character of the row's first cell in ListBody
     qint32 cellLength[3] = {}; // lengths of the row's cells, in column order; unused columns stay 0
     ListingRowKind kind = ListingRowKind::File;
-    quint8 level = 0; // 0 for the selected folder's files, 1.. for deeper entries
+    qint32 level = 0; // 0 for the selected folder's files, 1.. for deeper entries; any depth
     ListingNote note = ListingNote::None;
 };
+// A million rows are held at once.
+static_assert(sizeof(ListingRow) <= 32);
 
 // Something the build could not read, or did not enter.
 struct ListingProblem

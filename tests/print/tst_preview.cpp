@@ -394,7 +394,7 @@ private slots:
 
         const auto kind = folder ? ListingRowKind::Folder : ListingRowKind::File;
         const QString other = folder ? QStringLiteral("-") : QStringLiteral("+");
-        QCOMPARE(PrintComposer::nameStart(cell, ListingRow{0, {}, kind, quint8(level)}, folder ? mark : other,
+        QCOMPARE(PrintComposer::nameStart(cell, ListingRow{0, {}, kind, level}, folder ? mark : other,
                                           folder ? other : mark),
                  nameStart);
         m_window.dirIndicator = folder ? mark : other;
@@ -403,7 +403,7 @@ private slots:
         const auto render = [&](const QString &firstCell) {
             m_listing = makeListing({{firstCell, "1", "3/7/2001"}});
             m_listing.rows[0].kind = kind;
-            m_listing.rows[0].level = quint8(level);
+            m_listing.rows[0].level = level;
             compose();
             QImage screen((m_vsp1->document().pageSizeTwips() / 10).toSize(), QImage::Format_Grayscale8);
             screen.fill(Qt::white);
