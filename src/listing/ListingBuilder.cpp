@@ -9,7 +9,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 #include <vector>
 
