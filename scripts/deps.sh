@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     qt6-gtk-platformtheme qt6-image-formats-plugins
-    fonts-liberation2 fontconfig
+    fonts-liberation2 fonts-noto-color-emoji fontconfig
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
     xvfb xauth x11-utils imagemagick xdotool
     clang libclang-rt-14-dev

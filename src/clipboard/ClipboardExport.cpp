@@ -42,23 +42,23 @@ void appendCell(QString &text, QStringView cell)
 
 bool startsLikeFormula(QStringView cell)
 {
-    // Blanks first do not help: spreadsheets trim them before they look.
-    qsizetype first = 0;
-    while (first < cell.size() && cell[first] == u' ')
-        ++first;
-    if (first == cell.size())
-        return false;
-    switch (cell[first].unicode()) {
-    case u'=':
-    case u'+':
-    case u'-':
-    case u'@':
-    case u'\t':
-    case u'\r':
-        return true;
-    default:
-        return false;
+    // White space first does not help: spreadsheets trim it before they
+    // look, a line feed or an ideographic space as well as a blank.
+    for (QChar c : cell) {
+        switch (c.unicode()) {
+        case u'=':
+        case u'+':
+        case u'-':
+        case u'@':
+        case u'\t':
+        case u'\r':
+            return true;
+        default:
+            if (!c.isSpace())
+                return false;
+        }
     }
+    return false;
 }
 
 QString formulaSafeCell(QStringView cell)

@@ -18,7 +18,7 @@ QString clipboardDirIndicator(const QString &typed);
 QString clipboardFileIndicator(const QString &typed);
 
 // A spreadsheet takes a cell that begins with "=", "+", "-", "@", a tab or a
-// carriage return (after any blanks, which it trims) for a formula: a name
+// carriage return (after any white space, which it trims) for a formula: a name
 // such as =cmd|' /C calc'!A0 would run. Such a cell gets an apostrophe in
 // front, which keeps it text and does not show. Every export of cells for
 // spreadsheets applies this one rule.

@@ -646,7 +646,7 @@ void FolderTree::collapse(Node *node)
         problems.append({path(*node), reason(node->readError)});
     for (Node *child : node->folders) {
         if (child->state == State::NotEntered)
-            problems.append({path(*child), notEnteredReason(*child)});
+            problems.append({path(*child), notEnteredReason(*child), ListingNote::NotEntered});
         else
             problems.append(std::move(child->problemsBelow));
         destroy(child);

@@ -9,7 +9,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -201,13 +200,17 @@ private:
         const qsizetype index = appendRow(row, parentRow);
 
         if (notEntered)
-            m_out.problems.append({tree.path(folder), tree.notEnteredReason(folder)});
+            m_out.problems.append({tree.path(folder), tree.notEnteredReason(folder), row.note, index, true});
         else if (failed)
-            m_out.problems.append({tree.path(folder), FolderTree::reason(folder.readError)});
+            m_out.problems.append({tree.path(folder), FolderTree::reason(folder.readError), row.note, index, true});
         else if (folder.statError && m_printDate)
-            m_out.problems.append({tree.path(folder), FolderTree::reason(folder.statError)});
-        if (m_printSize && folder.level == m_levels)
-            m_out.problems.append(folder.problemsBelow);
+            m_out.problems.append({tree.path(folder), FolderTree::reason(folder.statError), row.note, index, true});
+        if (m_printSize && folder.level == m_levels) {
+            for (ListingProblem problem : folder.problemsBelow) {
+                problem.row = index;
+                m_out.problems.append(std::move(problem));
+            }
+        }
         return index;
     }
 
@@ -218,6 +221,7 @@ private:
         const int level = folder.level;
         for (const FolderEntry &file : folder.files) {
             const bool shown = m_printFiles && (m_printSize || m_printDate);
+            qsizetype index = parentRow;
             if (m_printFiles) {
                 RowValues row{ListingRowKind::File, level,
                               QByteArrayView(folder.names.constData() + file.nameOffset, file.nameLength)};
@@ -227,10 +231,11 @@ private:
                 } else if (shown) {
                     row.note = ListingNote::Unreadable;
                 }
-                appendRow(row, parentRow);
+                index = appendRow(row, parentRow);
             }
             if (file.error && (shown || m_printSize))
-                m_out.problems.append({tree.filePath(folder, file), FolderTree::reason(file.error)});
+                m_out.problems.append({tree.filePath(folder, file), FolderTree::reason(file.error),
+                                       ListingNote::Unreadable, index, m_printFiles});
         }
     }
 
@@ -241,7 +246,7 @@ private:
         ListingRow row;
         row.offset = body.size();
         row.kind = values.kind;
-        row.level = quint8(std::min(values.level, int(std::numeric_limits<quint8>::max())));
+        row.level = values.level;
         row.note = values.note;
 
         ListingFormat::appendBlanks(body, ListingFormat::indentOf(values.kind, values.level));
@@ -283,7 +288,7 @@ private:
     void keepDetails(const RowValues &values, qsizetype parentRow, qsizetype nameStart)
     {
         const qsizetype index = m_out.rows.size() - 1;
-        m_out.details.append({values.bytes, values.modified, parentRow, qint32(nameStart)});
+        m_out.details.append({values.bytes, values.modified, parentRow, qint32(nameStart), values.incomplete});
         // A name that does not survive decoding keeps its bytes beside the row.
         if (!NameOrder::isAscii(values.name)) {
             const QByteArray bytes = values.name.toByteArray();

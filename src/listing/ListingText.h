@@ -30,15 +30,22 @@ struct ListingRow
     qsizetype offset = 0;      // first character of the row's first cell in ListBody
     qint32 cellLength[3] = {}; // lengths of the row's cells, in column order; unused columns stay 0
     ListingRowKind kind = ListingRowKind::File;
-    quint8 level = 0; // 0 for the selected folder's files, 1.. for deeper entries
+    qint32 level = 0; // 0 for the selected folder's files, 1.. for deeper entries; any depth
     ListingNote note = ListingNote::None;
 };
+// A million rows are held at once.
+static_assert(sizeof(ListingRow) <= 32);
 
 // Something the build could not read, or did not enter.
 struct ListingProblem
 {
-    QByteArray path; // native full path
-    QString reason;  // the system's reason, or why it was not entered
+    QByteArray path;                            // native full path
+    QString reason;                             // the system's reason, or why it was not entered
+    ListingNote note = ListingNote::Unreadable; // or NotEntered
+    // The row that shows it: the entry's own when ownRow, else that of the
+    // deepest listed folder holding it (-1 for the selected folder).
+    qsizetype row = -1;
+    bool ownRow = false;
 };
 
 // A row's raw values, for exports; kept only when ListingOptions::keepDetails is set.
@@ -50,6 +57,7 @@ struct ListingRowDetails
     qint64 modified = Unknown; // seconds since the epoch
     qsizetype parent = -1;     // row of the folder that holds it; -1 for the selected folder
     qint32 nameStart = 0;      // where the name starts in the first cell
+    bool incomplete = false;   // a folder whose total lacks something below it: "+"
 };
 
 struct ListingText

@@ -110,8 +110,10 @@ qint64 Decimal::rounded(qint64 low, qint64 high) const
         magnitude = magnitude * 10 + digit;
     }
     if (!over && point >= 0 && point < digits.size() && digits[point] >= u'5') {
-        over = magnitude == Max;
-        ++magnitude;
+        if (magnitude == Max)
+            over = true; // a half above the largest: past it, not wrapped round
+        else
+            ++magnitude;
     }
     if (over)
         return negative ? low : high;

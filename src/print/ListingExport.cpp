@@ -179,10 +179,58 @@ void appendCsvField(QString &out, QStringView field)
     out += u'"';
 }
 
+// Each row's note, saying why it shows "?" or "+": its own problem's
+// reason, or how many entries below it could not be read. The note's word
+// comes first, so that what matches "unreadable" or "incomplete" still does.
+std::vector<QString> csvNotes(const Entries &e)
+{
+    std::vector<QString> notes(size_t(e.count()));
+    std::vector<qsizetype> below(size_t(e.count()), 0);
+    for (const ListingProblem &problem : e.listing.problems) {
+        if (problem.row < 0 || problem.row >= e.count())
+            continue;
+        if (problem.ownRow)
+            notes[size_t(problem.row)] = noteName(problem.note) + QLatin1String(": ") + problem.reason;
+        const qsizetype holder = problem.ownRow ? e.details(problem.row).parent : problem.row;
+        if (problem.note == ListingNote::Unreadable && holder >= 0)
+            ++below[size_t(holder)];
+    }
+    // A folder's rows follow it: from the last up, each count reaches its folder.
+    for (qsizetype i = e.count() - 1; i >= 0; --i) {
+        const qsizetype parent = e.details(i).parent;
+        if (parent >= 0)
+            below[size_t(parent)] += below[size_t(i)];
+    }
+    for (qsizetype i = 0; i < e.count(); ++i) {
+        QString &note = notes[size_t(i)];
+        if (note.isEmpty())
+            note = noteName(e.row(i).note);
+        if (!e.details(i).incomplete)
+            continue;
+        const qsizetype n = below[size_t(i)];
+        if (e.row(i).note != ListingNote::Incomplete)
+            note += QLatin1String("; incomplete");
+        note += n == 1 ? QStringLiteral(": 1 entry below could not be read")
+                       : QStringLiteral(": %1 entries below could not be read").arg(n);
+    }
+    return notes;
+}
+
+// A problem's native path from the selected folder on, as the Path column has it.
+QString relativePath(const Entries &e, const QByteArray &path)
+{
+    const QByteArray top = e.options.nativePath.isEmpty() ? QFile::encodeName(e.options.path) : e.options.nativePath;
+    const qsizetype start = top.endsWith('/') ? top.size() : top.size() + 1;
+    if (path.startsWith(top) && path.size() > start && (top.endsWith('/') || path[top.size()] == '/'))
+        return QFile::decodeName(path.sliced(start));
+    return QFile::decodeName(path);
+}
+
 void writeCsv(const Entries &e, Sink &sink)
 {
     QString &out = sink.text();
     out += u"Level,Kind,Name,Path,Size (bytes),Size (KB),Modified,Note\r\n";
+    const std::vector<QString> notes = csvNotes(e);
     std::vector<QString> folderPaths(size_t(e.count()));
     for (qsizetype i = 0; i < e.count(); ++i) {
         const qsizetype parent = e.details(i).parent;
@@ -202,10 +250,24 @@ void writeCsv(const Entries &e, Sink &sink)
         if (e.modified(i) != Unknown)
             out += e.time(e.modified(i));
         out += u',';
-        out += noteName(e.row(i).note);
+        appendCsvField(out, notes[size_t(i)]);
         out += u"\r\n";
         if (e.isFolder(i))
             folderPaths[size_t(i)] = std::move(path);
+        sink.rowDone();
+    }
+    // What has no row of its own (below the listed depth, or a file not listed) follows the rows.
+    for (const ListingProblem &problem : e.listing.problems) {
+        if (problem.ownRow)
+            continue;
+        const QString path = relativePath(e, problem.path);
+        out += u",unread,";
+        appendCsvField(out, formulaSafeCell(path.section(u'/', -1)));
+        out += u',';
+        appendCsvField(out, formulaSafeCell(path));
+        out += u",,,,";
+        appendCsvField(out, noteName(problem.note) + QLatin1String(": ") + problem.reason);
+        out += u"\r\n";
         sink.rowDone();
     }
 }
@@ -236,13 +298,21 @@ void appendJsonString(QString &out, QStringView text)
     out += u'"';
 }
 
+// Beside a name or path that is not valid UTF-8 (and so reads with
+// replacement characters), its exact bytes as base64 under key.
+void appendJsonBytes(QString &out, QStringView key, const QByteArray &bytes)
+{
+    if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+        append(out, {u", \"", key, u"\": \"", QString::fromLatin1(bytes.toBase64()), u"\""});
+}
+
 // One entry's fields; a folder's "children" array is left open.
 void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
 {
     out += u"{\"name\": ";
     appendJsonString(out, e.name(i));
     if (const auto bytes = e.listing.nativeNames.constFind(i); bytes != e.listing.nativeNames.cend())
-        append(out, {u", \"name_bytes\": \"", QString::fromLatin1(bytes->toBase64()), u"\""});
+        appendJsonBytes(out, u"name_bytes", *bytes);
     out += e.isFolder(i) ? u", \"kind\": \"folder\"" : u", \"kind\": \"file\"";
     if (e.size)
         append(out, {u", \"size\": ", e.bytes(i) == Unknown ? QStringLiteral("null") : QString::number(e.bytes(i))});
@@ -268,8 +338,11 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
         appendJsonString(out, value);
         out += u",\n";
     };
-    out += u"{\n";
-    field(u"folder", o.path);
+    out += u"{\n  \"folder\": ";
+    appendJsonString(out, o.path);
+    if (!o.nativePath.isEmpty())
+        appendJsonBytes(out, u"folder_bytes", o.nativePath);
+    out += u",\n";
     field(u"listed", ListingExport::isoDateTime(listedAt.toSecsSinceEpoch()));
     field(u"title", request.title);
     const auto on = [](int check) { return check == 1 ? QStringLiteral("true") : QStringLiteral("false"); };
@@ -317,6 +390,7 @@ void writeJson(const ListingExport::Request &request, const Entries &e, const QD
         const ListingProblem &problem = e.listing.problems.at(i);
         out += i ? u",\n    {\"path\": " : u"\n    {\"path\": ";
         appendJsonString(out, QFile::decodeName(problem.path));
+        appendJsonBytes(out, u"path_bytes", problem.path);
         out += u", \"reason\": ";
         appendJsonString(out, problem.reason);
         out += u'}';

@@ -6,6 +6,8 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QIODevice>
+#include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRawFont>
@@ -94,7 +96,8 @@ void appendGlyphString(QByteArray &out, QByteArrayView glyphs)
 }
 
 // Characters whose glyph can go straight after the one before it: no
-// right-to-left text, no marks to position, no controls.
+// right-to-left text, no marks to position, no controls, no separators
+// (the painter shows none of those, whatever glyph a font has for them).
 bool isSimpleChar(QChar c)
 {
     if (c.isSurrogate() || c.unicode() < 0x20)
@@ -113,7 +116,8 @@ bool isSimpleChar(QChar c)
     }
     const QChar::Category category = c.category();
     return category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining
-           && category != QChar::Mark_Enclosing && category != QChar::Other_Format;
+           && category != QChar::Mark_Enclosing && category != QChar::Other_Format && category != QChar::Separator_Line
+           && category != QChar::Separator_Paragraph;
 }
 
 // Isolate marks change nothing in a run that is left-to-right throughout.
@@ -121,6 +125,11 @@ bool isIsolateMark(QChar c)
 {
     return c.unicode() >= 0x2066 && c.unicode() <= 0x2069;
 }
+
+// Colour glyphs go in as pictures at this resolution, enough for paper,
+// and no larger than this: a colour font's own bitmaps are smaller.
+constexpr qreal GlyphImageDpi = 600;
+constexpr int MaxGlyphImagePixels = 256;
 
 constexpr quint32 NotLookedUp = 0;
 constexpr quint32 NeedsLayout = 0xFFFFFFFF;
@@ -133,6 +142,7 @@ struct PdfWriter::Face
     QByteArray name; // "/F1"
     int object = 0;  // the Type0 font, written by finish()
     bool trueType = false;
+    bool pictures = false;              // no outlines at all: each glyph goes in as a picture
     std::vector<bool> used;             // by glyph number
     QHash<quint32, char32_t> unicodeOf; // for the ToUnicode map
     // Per BMP character: NotLookedUp, NeedsLayout, or 1 + its glyph.
@@ -218,6 +228,10 @@ int PdfWriter::faceFor(const QRawFont &raw)
     face->name = "/F" + QByteArray::number(qsizetype(m_faces.size()) + 1);
     face->object = newObject();
     face->trueType = TrueTypeSubset::hasTrueTypeOutlines(raw);
+    // A font of bitmaps (a colour emoji font). Asking Qt 6.4 for the path
+    // of one of its glyphs would also spoil its advances in every later
+    // layout, the preview's too.
+    face->pictures = !face->trueType && raw.fontTable("CFF ").isEmpty() && raw.fontTable("CFF2").isEmpty();
     m_faces.push_back(std::move(face));
     return int(m_faces.size() - 1);
 }
@@ -316,37 +330,121 @@ void PdfWriter::drawComplex(const QPointF &baseline, QStringView text, qsizetype
     option.setTextDirection(Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
+    // The layout ends a line at each line separator (U+2028), where the
+    // painter sets the text as one line and shows no separator: each line
+    // goes on where the one before it ends.
     layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (line.isValid())
+    qreal x = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(1e6);
+        // The end of a left-to-right line, blanks before the separator included.
+        const qreal advance = line.cursorToX(line.textStart() + line.textLength());
+        line.setPosition(QPointF(x, 0));
+        x += advance;
+    }
     layout.endLayout();
-    if (!line.isValid())
-        return;
     const qreal scale = 1 / use.unitsPerPoint;
-    const qreal ascent = line.ascent();
 
     m_text.append("/Span<</ActualText" + utf16Hex(text) + ">>BDC\n");
-    for (const QGlyphRun &run : layout.glyphRuns()) {
-        const QRawFont raw = run.rawFont();
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        const int faceIndex = faceFor(raw);
-        Face &face = *m_faces[size_t(faceIndex)];
-        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-            const QPointF at(baseline.x() + positions[i].x() * scale,
-                             baseline.y() + (positions[i].y() - ascent) * scale);
-            if (!face.trueType || indexes[i] > 0xFFFF) {
-                // No TrueType outlines to embed: the glyph's outline itself.
-                drawGlyphOutline(raw.pathForGlyph(indexes[i]), at, scale);
-                continue;
-            }
-            face.markUsed(indexes[i]);
-            const char glyph[2] = {char(indexes[i] >> 8), char(indexes[i] & 0xff)};
-            showGlyphs(faceIndex, raw.pixelSize() * scale, at, QByteArrayView(glyph, 2));
-        }
+    for (int l = 0; l < layout.lineCount(); ++l) {
+        const QTextLine line = layout.lineAt(l);
+        for (const QGlyphRun &run : line.glyphRuns())
+            drawGlyphRun(run, QPointF(baseline.x(), baseline.y() - line.ascent() * scale), scale);
     }
     m_text.append("EMC\n");
+}
+
+void PdfWriter::drawGlyphRun(const QGlyphRun &run, const QPointF &origin, qreal scale)
+{
+    const QRawFont raw = run.rawFont();
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    const int faceIndex = faceFor(raw);
+    Face &face = *m_faces[size_t(faceIndex)];
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+        const QPointF at = origin + positions[i] * scale;
+        if (face.pictures) {
+            drawGlyphImage(faceIndex, raw, indexes[i], at, raw.pixelSize() * scale);
+            continue;
+        }
+        if (!face.trueType || indexes[i] > 0xFFFF) {
+            // No TrueType outlines to embed: the glyph's outline itself.
+            drawGlyphOutline(raw.pathForGlyph(indexes[i]), at, scale);
+            continue;
+        }
+        face.markUsed(indexes[i]);
+        const char glyph[2] = {char(indexes[i] >> 8), char(indexes[i] & 0xff)};
+        showGlyphs(faceIndex, raw.pixelSize() * scale, at, QByteArrayView(glyph, 2));
+    }
+}
+
+// One image per glyph and size, however often the glyph is used: a long
+// listing of emoji names stays small.
+void PdfWriter::drawGlyphImage(int face, const QRawFont &raw, quint32 glyph, const QPointF &origin, qreal points)
+{
+    const int pixels = std::clamp(int(std::lround(points * GlyphImageDpi / 72)), 1, MaxGlyphImagePixels);
+    auto [known, added] = m_glyphImages.try_emplace({face, glyph, pixels});
+    if (added)
+        known->second = writeGlyphImage(raw, glyph, pixels);
+    const GlyphImage &image = known->second;
+    if (!image.object)
+        return;
+    const qreal scale = points / pixels;
+    const QRectF box(origin + QPointF(image.box.topLeft()) * scale, QSizeF(image.box.size()) * scale);
+    m_graphics.append("q ");
+    appendNumber(m_graphics, box.width());
+    m_graphics.append(" 0 0 ");
+    appendNumber(m_graphics, box.height());
+    m_graphics.append(' ');
+    appendNumber(m_graphics, box.left() - m_originX);
+    m_graphics.append(' ');
+    appendNumber(m_graphics, m_pageSize.height() - box.bottom() - m_originY);
+    m_graphics.append(" cm /I" + QByteArray::number(image.object) + " Do Q\n");
+}
+
+// The glyph as the painter draws it, in colour, at pixels to the em: an
+// image with its coverage as a soft mask. No object when it shows nothing.
+PdfWriter::GlyphImage PdfWriter::writeGlyphImage(const QRawFont &raw, quint32 glyph, int pixels)
+{
+    QRawFont sized = raw;
+    sized.setPixelSize(pixels);
+    const QRect box = sized.boundingRect(glyph).toAlignedRect();
+    if (box.isEmpty())
+        return {};
+    QImage picture(box.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    QGlyphRun run;
+    run.setRawFont(sized);
+    run.setGlyphIndexes({glyph});
+    run.setPositions({-QPointF(box.topLeft())});
+    painter.drawGlyphRun(QPointF(), run);
+    painter.end();
+    picture.convertTo(QImage::Format_ARGB32);
+
+    QByteArray colour;
+    QByteArray coverage;
+    colour.reserve(3 * box.width() * box.height());
+    coverage.reserve(box.width() * box.height());
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            colour.append(char(qRed(line[x]))).append(char(qGreen(line[x]))).append(char(qBlue(line[x])));
+            coverage.append(char(qAlpha(line[x])));
+        }
+    }
+    if (std::all_of(coverage.begin(), coverage.end(), [](char a) { return a == 0; }))
+        return {};
+    const QByteArray size = "/Width " + QByteArray::number(box.width()) + "/Height " + QByteArray::number(box.height())
+                            + "/BitsPerComponent 8";
+    const int mask = newObject();
+    writeStream(mask, coverage, "/Type/XObject/Subtype/Image/ColorSpace/DeviceGray" + size);
+    const int object = newObject();
+    writeStream(object, colour,
+                "/Type/XObject/Subtype/Image/ColorSpace/DeviceRGB" + size + "/SMask " + QByteArray::number(mask)
+                    + " 0 R");
+    m_imageResources += "/I" + QByteArray::number(object) + ' ' + QByteArray::number(object) + " 0 R";
+    return {object, box};
 }
 
 void PdfWriter::drawGlyphOutline(const QPainterPath &path, const QPointF &origin, qreal scale)
@@ -497,15 +595,18 @@ void PdfWriter::writeFace(Face &face)
 
 bool PdfWriter::finish()
 {
-    QByteArray fonts = "<</Font<<";
+    QByteArray resources = "<</Font<<";
     for (const auto &face : m_faces) {
         if (!face->trueType || std::find(face->used.begin(), face->used.end(), true) == face->used.end())
             continue;
         writeFace(*face);
-        fonts += face->name + ' ' + QByteArray::number(face->object) + " 0 R";
+        resources += face->name + ' ' + QByteArray::number(face->object) + " 0 R";
     }
+    resources += ">>";
+    if (!m_imageResources.isEmpty())
+        resources += "/XObject<<" + m_imageResources + ">>";
     startObject(m_resourcesObject);
-    write(fonts + ">>>>\nendobj\n");
+    write(resources + ">>\nendobj\n");
 
     startObject(m_pagesObject);
     QByteArray pages = "<</Type/Pages/Count " + QByteArray::number(qsizetype(m_pageObjects.size())) + "/Resources "

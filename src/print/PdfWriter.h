@@ -2,14 +2,20 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 class QIODevice;
+class QGlyphRun;
+class QPainterPath;
 class QPointF;
+class QRawFont;
 
 // A PDF writer for text and straight lines, made for long listings. Qt's
 // own PDF engine places every glyph with an operator of its own, which
@@ -20,7 +26,9 @@ class QPointF;
 // Text is set in the font the layout measured with, embedded as a
 // TrueType subset with a ToUnicode map, so the text can be searched and
 // copied. Text in other scripts, right-to-left text and characters from
-// fallback fonts go through Qt's text layout, glyph by glyph.
+// fallback fonts go through Qt's text layout, glyph by glyph; a glyph
+// without outlines (a colour emoji) goes in as a picture, one per glyph
+// and size however often it is used.
 //
 // Coordinates are points from the page's top-left corner.
 class PdfWriter
@@ -61,14 +69,23 @@ private:
         qreal unitsPerPoint;
     };
 
+    struct GlyphImage
+    {
+        int object = 0; // the image; 0 when the glyph shows nothing
+        QRect box;      // where it stands from the glyph's origin, in its pixels
+    };
+
     int newObject();
     void startObject(int object);
     void write(const QByteArray &bytes);
     void writeStream(int object, const QByteArray &data, const QByteArray &extraDictionary = {});
-    int faceFor(const class QRawFont &raw);
+    int faceFor(const QRawFont &raw);
     bool appendSimple(QByteArray &glyphs, Face &face, QStringView text);
     void drawComplex(const QPointF &baseline, QStringView text, qsizetype isolateFrom, const FontUse &use);
-    void drawGlyphOutline(const class QPainterPath &path, const QPointF &origin, qreal scale);
+    void drawGlyphRun(const QGlyphRun &run, const QPointF &origin, qreal scale);
+    void drawGlyphImage(int face, const QRawFont &raw, quint32 glyph, const QPointF &origin, qreal points);
+    GlyphImage writeGlyphImage(const QRawFont &raw, quint32 glyph, int pixels);
+    void drawGlyphOutline(const QPainterPath &path, const QPointF &origin, qreal scale);
     void showGlyphs(int face, qreal size, const QPointF &baseline, QByteArrayView glyphs);
     void writeFace(Face &face);
     int writeToUnicode(const Face &face);
@@ -82,6 +99,8 @@ private:
 
     std::vector<std::unique_ptr<Face>> m_faces;
     std::vector<FontUse> m_fonts;
+    std::map<std::tuple<int, quint32, int>, GlyphImage> m_glyphImages; // by face, glyph and pixels to the em
+    QByteArray m_imageResources;                                       // "/I7 7 0 R" for each image
     std::vector<int> m_pageObjects;
     int m_pagesObject = 0;
     int m_resourcesObject = 0;

@@ -53,44 +53,15 @@ void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle 
     style.pointSize = mark == dirIndicator ? 10 : 8;
 }
 
-namespace {
-
-qsizetype guessedNameStart(QStringView firstCell, ListingRowKind kind, QStringView dirIndicator)
-{
-    const auto blanksAt = [](QStringView text) {
-        qsizetype n = 0;
-        while (n < text.size() && text[n] == u' ')
-            ++n;
-        return n;
-    };
-    const qsizetype blanks = blanksAt(firstCell);
-    if (kind == ListingRowKind::File) {
-        const qsizetype gap = firstCell.indexOf(u"  ", blanks);
-        return gap < 0 ? blanks : gap + 2;
-    }
-    // Only a mark with something besides blanks tells the indentation from
-    // the mark's own leading blanks.
-    const qsizetype indent = blanks - blanksAt(dirIndicator);
-    if (blanksAt(dirIndicator) < dirIndicator.size() && indent >= 0
-        && firstCell.sliced(indent).startsWith(dirIndicator))
-        return std::min(indent + dirIndicator.size() + 1, firstCell.size());
-    return blanks;
-}
-
-} // namespace
-
 qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator, QStringView fileIndicator)
 {
     const bool folder = row.kind == ListingRowKind::Folder;
     const QStringView mark = folder ? dirIndicator : fileIndicator;
-    // A row's level saturates at 255; below that the builder's rule holds.
-    if (row.level < std::numeric_limits<decltype(row.level)>::max()) {
-        const qsizetype indent = ListingFormat::indentOf(row.kind, row.level);
-        const qsizetype start = indent + mark.size() + (folder ? 1 : 2);
-        if (indent >= 0 && start <= firstCell.size() && firstCell.sliced(indent).startsWith(mark))
-            return start;
-    }
-    return guessedNameStart(firstCell, row.kind, dirIndicator);
+    const qsizetype indent = ListingFormat::indentOf(row.kind, row.level);
+    const qsizetype start = indent + mark.size() + (folder ? 1 : 2);
+    if (indent >= 0 && start <= firstCell.size() && firstCell.sliced(indent).startsWith(mark))
+        return start;
+    return firstCell.size();
 }
 
 QString pageLabel(int shownPage, int pageTotal)

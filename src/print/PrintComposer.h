@@ -48,9 +48,8 @@ void vsp1_BeforeTableText(QStringView text, QStringView dirIndicator, TextStyle 
 
 // Where the name begins in a row's first cell (indentation, the row's mark,
 // one or two blanks, the name), from the row's kind and level and the two
-// marks. A cell that does not read so (a level past what a row records)
-// is split where it can be told: after a folder's mark, or after the first
-// two blanks past a file row's indentation.
+// marks. A cell that does not read so (not built with these marks) has no
+// name told apart: its end.
 qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirIndicator, QStringView fileIndicator);
 
 // When the listing's columns reach past the right margin of vsp1's paper:

@@ -561,6 +561,9 @@ private slots:
                "Date. Narrower widths bring them onto the page.";
         QTest::newRow("99999999 for the date")
             << "txtDateCol" << "99999999" << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
+        QTest::newRow("a half past the largest whole number: the widest, not wrapped round to 0")
+            << "txtDateCol" << "9223372036854775807.5"
+            << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
     }
     void widthsPastThePaperAreTold()
     {

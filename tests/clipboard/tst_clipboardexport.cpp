@@ -43,6 +43,8 @@ private slots:
         QTest::newRow("empty mark, name \"@x\", blanks first") << "  @x" << "'  @x" << QByteArray();
         QTest::newRow("name starting with a tab, quoted too") << " \tx" << "\"' \tx\"" << QByteArray();
         QTest::newRow("carriage return") << "\r" << "\"'\r\"" << QByteArray();
+        QTest::newRow("line feed, then \"=\"") << "\n=1" << "\"'\n=1\"" << QByteArray();
+        QTest::newRow("ideographic space, then \"=\"") << "\u3000=1" << "'\u3000=1" << QByteArray();
         QTest::newRow("indented lone mark kept as rewritten") << "    '-  x" << "    '-  x" << QByteArray();
         QTest::newRow("a formula sign later in the cell") << "a=1" << "a=1" << QByteArray();
     }

@@ -117,6 +117,37 @@ private slots:
         QCOMPARE(shownRows(build(fs, options)), expected);
     }
 
+    void deepTrees_data()
+    {
+        QTest::addColumn<QString>("depth");
+        QTest::addColumn<int>("listed");     // folders listed of the 300 in the chain
+
+        QTest::newRow("300 deep, all listed: levels go on past 255") << "300" << 300;
+        QTest::newRow("300 deep, 260 listed: the deepest holds the rest in its size") << "260" << 260;
+    }
+
+    void deepTrees()
+    {
+        QFETCH(QString, depth);
+        QFETCH(int, listed);
+
+        FakeFileSystem fs;
+        QByteArray path = "/deep";
+        fs.addFolder(path);
+        for (int level = 1; level <= 300; ++level)
+            fs.addFolder(path += "/f");
+        fs.addFile(path + "/x", 2048);
+        ListingOptions options = optionsFor(QStringLiteral("/deep"), depth);
+        options.printFiles = options.printDate = 0;
+        const ListingText listing = build(fs, options);
+        QCOMPARE(listing.rows.size(), listed);
+        for (int i = 0; i < listed; ++i) {
+            QCOMPARE(listing.rows[i].level, i + 1);
+            QCOMPARE(listing.cell(listing.rows[i], 0), QString(4 * i, u' ') + "+ f");
+            QCOMPARE(listing.cell(listing.rows[i], 1), u"2");
+        }
+    }
+
     void workedExample_data()
     {
         QTest::addColumn<QString>("depth");

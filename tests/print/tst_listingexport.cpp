@@ -26,6 +26,8 @@ using Format = ListingExport::Format;
 namespace {
 
 const FileTime Stamp{std::chrono::seconds(984'009'600)};   // 2001-03-08T00:00:00Z
+// Below the listed depth, not valid UTF-8, and not readable.
+const char Unlisted[] = "/top/Docs/Old/deep/n\xe4t";
 
 // RFC 4180 as a spreadsheet reads it: unquoted, a line feed ends a row, after a carriage return or not.
 QList<QStringList> parseDelimited(const QString &text, QChar separator)
@@ -103,13 +105,19 @@ class TestListingExport : public QObject
             QCOMPARE(row.size(), 8);
             for (const QString &cell : {row[2], row[3]})   // nothing a spreadsheet would run
                 QVERIFY2(!QStringLiteral("=+-@\t\r").contains(cell.front()), qPrintable(cell));
+            // Every "?" or "+", and every entry without a row of its own, says why after its note's word.
+            const bool unreadRow = row[1] == u"unread";
+            const bool said = row[7].contains(QRegularExpression(QStringLiteral("^(unreadable|incomplete): \\w")));
+            QCOMPARE(said, unreadRow || row[5] == u"?" || row[5].endsWith(u'+'));
+            if (said && (unreadRow || row[4].isEmpty()))   // its size unknown
+                unread += row[3];
+            if (unreadRow)
+                continue;
             const bool guarded = row[2].startsWith(u'\'') && QStringView(u"=+-@").contains(row[2].mid(1, 1));
             names << row[2].sliced(guarded ? 1 : 0);
             if (row[1] == u"file")
                 checkFile(names.last(), row[4].toLongLong(), row[6]);
             m_paths << row[3];
-            if (row[7] == u"unreadable" && row[4].isEmpty())   // its size unknown
-                unread += row[3];
         }
     }
     void readJson(const QByteArray &bytes, QStringList &names, QString &unread)
@@ -131,8 +139,12 @@ class TestListingExport : public QObject
             }
         };
         walk(top[u"children"].toArray(), QString());
-        for (const QJsonValue &problem : top[u"problems"].toArray())
-            unread += problem[u"path"].toString();
+        for (const QJsonValue &problem : top[u"problems"].toArray()) {
+            const QString path = problem[u"path"].toString();
+            unread += path;
+            QCOMPARE(QByteArray::fromBase64(problem[u"path_bytes"].toString().toLatin1()),
+                     path.contains(QChar::ReplacementCharacter) ? QByteArray(Unlisted) : QByteArray());
+        }
     }
     void readHtml(const QByteArray &bytes, QStringList &names, QString &unread)
     {
@@ -195,13 +207,15 @@ private slots:
                                       "e\u0301t\u00e9", "\u05e9\u05dc\u05d5\u05dd"};
         for (const QByteArray &name : files)
             m_files.addFile("/top/" + name, 1536, Stamp);
-        for (const QByteArray &folder : {QByteArray("/top/caf\xe9"), QByteArray("/top/Docs"),
-                                         QByteArray("/top/Docs/Old"), QByteArray("/top/locked")})
+        for (const QByteArray &folder : {QByteArray("/top/caf\xe9"), QByteArray("/top/Docs"), QByteArray("/top/Docs/Old"),
+                                         QByteArray("/top/locked"), QByteArray("/top/Docs/Old/deep"), QByteArray(Unlisted)})
             m_files.addFolder(folder, Stamp);
         m_files.addFile("/top/caf\xe9/inner.txt", 10, Stamp);
         m_files.addFile("/top/Docs/Old/x.txt", 2048, Stamp);
         m_files.failOn("/top/locked", FakeFileSystem::Failure::Read);
-        for (const QByteArray &name : files + QByteArrayList{"caf\xe9", "inner.txt", "Docs", "Old", "x.txt", "locked"})
+        m_files.failOn(Unlisted, FakeFileSystem::Failure::Open);
+        for (const QByteArray &name :
+             files + QByteArrayList{"caf\xe9", "inner.txt", "Docs", "Old", "x.txt", "locked", "deep"})
             m_names << QFile::decodeName(name);
         m_names.sort();
     }
@@ -234,7 +248,8 @@ private slots:
         const bool nested = format == Format::Csv || format == Format::Json;
         QCOMPARE(m_paths.contains(QStringLiteral("Docs/Old/x.txt")), nested);
         m_paths.clear();
-        QVERIFY2(unread.contains(QStringLiteral("locked")), qPrintable(unread));
+        for (const QString &path : {QStringLiteral("locked"), QStringLiteral("Old/deep/n\ufffdt")})
+            QVERIFY2(unread.contains(path), qPrintable(unread));
     }
 
     void failedSaveLeavesTheFile_data()

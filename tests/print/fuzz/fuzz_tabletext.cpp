@@ -1,10 +1,13 @@
 // Feeds arbitrary bytes to the column format, table text, page text and number parsers: no crash, no
-// hang, no read outside the text (ASan), widths in range, a number read back from its plain form unchanged.
+// hang, no read outside the text (ASan), no undefined behaviour (UBSan), widths in range, a number read
+// back from its plain form unchanged and rounded alike whatever the bounds, under every grammar in use.
 #include "listing/NumberText.h"
 #include "print/TableText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 static void check(bool ok)
 {
@@ -38,10 +41,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const TableText::PageTextParts page = TableText::splitPageText(all);
     check(page.left.size() + page.centre.size() + page.right.size() <= all.size());
 
-    const NumberText::Grammar every{u" \t", true, true, true};
-    if (const std::optional<NumberText::Decimal> number = NumberText::read(all, every)) {
-        check(NumberText::read(number->plain(), every)->plain() == number->plain());
-        check(number->rounded(-5, 5) >= -5 && number->rounded(-5, 5) <= 5);
+    // Every grammar numbers are read with: widths as typed, widths in a format, the depth, stored numbers.
+    const NumberText::Grammar grammars[] = {
+        {u" \t\n", true, true, true}, {u" \t\n\r", true, true, false}, {}, {{}, true, false, false}};
+    constexpr qint64 Min = std::numeric_limits<qint64>::min(), Max = std::numeric_limits<qint64>::max();
+    for (const NumberText::Grammar &grammar : grammars) {
+        const std::optional<NumberText::Decimal> number = NumberText::read(all, grammar);
+        if (!number)
+            continue;
+        check(NumberText::read(number->plain(), grammars[0])->plain() == number->plain());
+        const qint64 whole = number->rounded(Min, Max);
+        check(number->rounded(-5, 5) == std::clamp<qint64>(whole, -5, 5));
+        if (const std::optional<int> exact = number->exactInt())
+            check(*exact == whole);
     }
     return 0;
 }
