@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <ctime>
@@ -302,6 +303,54 @@ private slots:
             if (problems.size() > 1)
                 QCOMPARE(ListingFormat::problemLines(listing, 1).last(), QStringLiteral("\u2026 and 1 more"));
             QCOMPARE(fs.openNow(), 0);
+        }
+    }
+
+    // Readers racing over one tree, with handles so few that folders are opened again from the top, and
+    // failures scattered through it: every count of readers gives the listing the build alone gives.
+    void manyReaders_data()
+    {
+        QTest::addColumn<int>("readers");
+        QTest::addColumn<int>("budget");
+        QTest::addColumn<QString>("depth");
+        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << "9";
+        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << "2";
+        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << "1";
+    }
+
+    void manyReaders()
+    {
+        QFETCH(int, readers);
+        QFETCH(int, budget);
+        QFETCH(QString, depth);
+
+        for (const quint32 seed : {1u, 2u, 3u}) {
+            QRandomGenerator random(seed);
+            FakeFileSystem fs;
+            fs.addFolder("/w");
+            // Wide near the top, deep below: the queue hands folders on at every level.
+            QByteArrayList folders{"/w"};
+            for (int i = 0; i < 600; ++i) {
+                const QByteArray parent = folders.at(random.bounded(std::max<int>(0, int(folders.size()) - 40), int(folders.size())));
+                const QByteArray path = parent + '/' + QByteArray::number(i, 36);
+                fs.addFolder(path);
+                folders.append(path);
+                fs.addFile(path + "/f", random.bounded(5000));
+                static const Failure kinds[] = {Failure::Open, Failure::Read, Failure::Details, Failure::Vanish};
+                if (random.bounded(9) == 0)
+                    fs.failOn(random.bounded(2) ? path : path + "/f", kinds[random.bounded(4)]);
+            }
+            const ListingOptions options = optionsFor(QStringLiteral("/w"), depth);
+            fs.setReaderThreads(0);
+            const ListingText alone = build(fs, options);
+            fs.setReaderThreads(readers);
+            fs.setHandleBudget(budget);
+            for (int run = 0; run < 3; ++run) {
+                const ListingText raced = build(fs, options);
+                QCOMPARE(shownRows(raced), shownRows(alone));
+                QCOMPARE(ListingFormat::problemLines(raced, 1 << 20), ListingFormat::problemLines(alone, 1 << 20));
+                QCOMPARE(fs.openNow(), 0);
+            }
         }
     }
 
