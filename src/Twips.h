@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <QWidget>
 #include <QtMath>
 
 // Layout figures are kept in twips (1/1440 inch) and turned into pixels at
@@ -33,7 +32,9 @@ inline QRect twipsToPixels(const QRect &twips, qreal logicalDpiX, qreal logicalD
     return QRect(left, top, right - left, bottom - top);
 }
 
-inline QRect twipsToPixels(const QRect &twips, const QWidget *widget)
+// At a widget's (or any paint device's) logical resolution.
+template<typename PaintDevice>
+QRect twipsToPixels(const QRect &twips, const PaintDevice *device)
 {
-    return twipsToPixels(twips, widget->logicalDpiX(), widget->logicalDpiY());
+    return twipsToPixels(twips, device->logicalDpiX(), device->logicalDpiY());
 }

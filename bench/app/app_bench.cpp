@@ -17,7 +17,7 @@
 
 #include "app/FolderList.h"
 #include "app/frmMain.h"
-#include "print/PreviewSurface.h"
+#include "app/PreviewSurface.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     FirstPaint firstPaint;
     firstPaint.clock = &clock;
-    firstPaint.arm([vsp1] { return vsp1->isVisible() && vsp1->PageTotal() > 0; });
+    firstPaint.arm([vsp1] { return vsp1->isVisible() && vsp1->pageTotal() > 0; });
     pageView->viewport()->installEventFilter(&firstPaint);
 
     // The event loop's pulse: a tick as often as it can take one; the
@@ -231,7 +231,7 @@ int main(int argc, char *argv[])
     std::printf("folder: %s\n", qPrintable(path->text()));
     std::printf("depth: %s\n", qPrintable(depth));
     std::printf("rows: %lld\n", static_cast<long long>(window.Listing.rows.size()));
-    std::printf("pages: %d\n", vsp1->PageTotal());
+    std::printf("pages: %d\n", vsp1->pageTotal());
     std::printf("page_label: %s\n", qPrintable(pageLabel->text()));
     std::printf("preview_s: %.3f\n", firstPaint.paintedAtNs / 1e9);
     std::printf("build_s: %.3f\n", lastBuildingTickNs / 1e9);

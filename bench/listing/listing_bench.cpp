@@ -97,7 +97,7 @@ void writeUtf8(const QString &text)
 
 bool parse(int argc, char **argv, Settings &s)
 {
-    s.options.depthText = QStringLiteral("3");
+    s.options.depth = 3;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char *next = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -108,11 +108,11 @@ bool parse(int argc, char **argv, Settings &s)
         if (takesValue)
             ++i;
         if (arg == "--depth")
-            s.options.depthText = QString::fromLocal8Bit(next);
+            s.options.depth = ListingFormat::depthLevels(QString::fromLocal8Bit(next));
         else if (arg == "--dir-mark")
-            s.options.dirIndicator = QString::fromLocal8Bit(next);
+            s.options.dirMark = QString::fromLocal8Bit(next);
         else if (arg == "--file-mark")
-            s.options.fileIndicator = QString::fromLocal8Bit(next);
+            s.options.fileMark = QString::fromLocal8Bit(next);
         else if (arg == "--rounds")
             s.rounds = std::max(1, std::atoi(next));
         else if (arg == "--readers")
@@ -122,11 +122,11 @@ bool parse(int argc, char **argv, Settings &s)
         else if (arg == "--entries")
             s.entries = std::atoll(next);
         else if (arg == "--no-files")
-            s.options.printFiles = 0;
+            s.options.files = false;
         else if (arg == "--no-size")
-            s.options.printSize = 0;
+            s.options.sizes = false;
         else if (arg == "--no-date")
-            s.options.printDate = 0;
+            s.options.dates = false;
         else if (arg == "--tab")
             s.tab = true;
         else if (arg == "--print")
@@ -272,8 +272,8 @@ int main(int argc, char **argv)
         return coldRuns(s);
     s.options.nativePath = s.folder;
     s.options.path = QFile::decodeName(s.folder);
-    const QString cSeperator = s.tab ? QStringLiteral("\t") : QStringLiteral("|");
-    const QString rSeperator = s.tab ? QStringLiteral("\r\n") : QStringLiteral(";");
+    const QString columnSeparator = s.tab ? QStringLiteral("\t") : QStringLiteral("|");
+    const QString rowSeparator = s.tab ? QStringLiteral("\r\n") : QStringLiteral(";");
 
     // Under a shared machine's changing load one run says little: the build
     // and du take turns, and the fastest run of each is compared.
@@ -296,7 +296,7 @@ int main(int argc, char **argv)
         yields = 0;
         const auto start = std::chrono::steady_clock::now();
         try {
-            buildListing(s.options, cSeperator, rSeperator, fileSystem, listing,
+            buildListing(s.options, columnSeparator, rowSeparator, fileSystem, listing,
                          [&yields](const ListingProgress &) { ++yields; });
         } catch (const FileSystemError &error) {
             std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());

@@ -1,4 +1,4 @@
-// Composes the listing of a folder on the preview surface and prints what
+// Composes the listing of a folder as the preview shows it and prints what
 // each stage costs: the listing build, the layout, painting the first page
 // on screen, writing the whole document as PDF, and the peak memory.
 //
@@ -9,11 +9,12 @@
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingText.h"
-#include "print/DocumentOutput.h"
-#include "print/PreviewSurface.h"
-#include "print/PrintComposer.h"
+#include "export/ListingExport.h"
+#include "listing/ListingFormat.h"
+#include "print/ListingComposer.h"
+#include "print/Paper.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -98,12 +99,12 @@ PdfFigures enscriptToPdf(const QString &textFile, const QString &pdfFile, const 
     return {seconds(start), pdfPages(pdfFile), QFileInfo(pdfFile).size()};
 }
 
-void printYardstick(const ListingText &listing, const PreviewSurface &vsp1, const PdfFigures &ours)
+void printYardstick(const ListingText &listing, const PreviewDocument &document, const PdfFigures &ours)
 {
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("listing.txt"));
     writeListingText(listing, text);
-    const PdfFigures gs = enscriptToPdf(text, dir.filePath(QStringLiteral("enscript.pdf")), vsp1.document().pageSize());
+    const PdfFigures gs = enscriptToPdf(text, dir.filePath(QStringLiteral("enscript.pdf")), document.pageSize());
     std::printf("gs_s: %.3f\n", gs.seconds);
     std::printf("gs_pages: %d\n", gs.pages);
     std::printf("ratio_vs_gs: %.3f\n", gs.seconds > 0 ? ours.seconds / gs.seconds : 0.0);
@@ -121,10 +122,10 @@ struct Arguments
 
 bool parse(int argc, char **argv, Arguments &args)
 {
-    args.options.depthText = QStringLiteral("3");
+    args.options.depth = 3;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--depth") && i + 1 < argc)
-            args.options.depthText = QString::fromLocal8Bit(argv[++i]);
+            args.options.depth = ListingFormat::depthLevels(QString::fromLocal8Bit(argv[++i]));
         else if (!std::strcmp(argv[i], "--pdf") && i + 1 < argc)
             args.pdfFile = QString::fromLocal8Bit(argv[++i]);
         else if (argv[i][0] == '-' || !args.options.path.isEmpty())
@@ -135,14 +136,14 @@ bool parse(int argc, char **argv, Arguments &args)
     return !args.options.path.isEmpty();
 }
 
-double firstPageMilliseconds(const PreviewSurface &vsp1)
+double firstPageMilliseconds(const PreviewDocument &document)
 {
-    const QSizeF twips = vsp1.document().pageSizeTwips();
+    const QSizeF twips = document.pageSizeTwips();
     QImage screen((twips * (96.0 / 1440)).toSize(), QImage::Format_ARGB32_Premultiplied);
     const auto start = Clock::now();
     screen.fill(Qt::white);
     QPainter painter(&screen);
-    vsp1.document().renderPage(painter, 1, QRectF(QPointF(), QSizeF(screen.size())));
+    document.renderPage(painter, 1, QRectF(QPointF(), QSizeF(screen.size())));
     return seconds(start) * 1000;
 }
 
@@ -151,31 +152,23 @@ int run(const Arguments &args)
     const std::unique_ptr<FileSystemObject> fileSystem = createFileSystemObject();
     ListingText listing;
     double buildSeconds = 0;
-    // The composition's setup (paper, header, title) is done when the
-    // build returns; what follows is the table's layout.
-    Clock::time_point buildEnd;
     const ListingOptions &options = args.options;
-    const PrintComposer::WindowValues window{QStringLiteral("Rows"), options.path,
-                                             QStringLiteral("Listing of ") + options.path, options.dirIndicator,
-                                             options.fileIndicator};
-    PreviewSurface vsp1;
-    PrintComposer::SendPrintData(vsp1, window,
-                                 [&](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
-                                     const auto start = Clock::now();
-                                     buildListing(options, cSeperator, rSeperator, *fileSystem, listing);
-                                     buildEnd = Clock::now();
-                                     buildSeconds = std::chrono::duration<double>(buildEnd - start).count();
-                                     return listing;
-                                 });
-    const double layoutSeconds = seconds(buildEnd);
-    const double firstPageMs = firstPageMilliseconds(vsp1);
+    const Paper paper = Paper::ofDefaultPrinter();
+    const auto start = Clock::now();
+    buildListing(options, QStringLiteral("|"), QStringLiteral(";"), *fileSystem, listing);
+    buildSeconds = seconds(start);
+    const auto layoutStart = Clock::now();
+    const std::unique_ptr<PreviewDocument> document = ListingComposer::composeListing(
+        listing, {GridStyle::Rows, options.path, QStringLiteral("Listing of ") + options.path}, paper.size);
+    const double layoutSeconds = seconds(layoutStart);
+    const double firstPageMs = firstPageMilliseconds(*document);
 
     QTemporaryDir tempDir;
     const QString pdfFile
         = args.pdfFile.isEmpty() ? tempDir.filePath(QStringLiteral("preview-bench.pdf")) : args.pdfFile;
     const auto pdfStart = Clock::now();
-    DocumentOutput::writePdf(vsp1.document(), pdfFile);
-    const PdfFigures ours{seconds(pdfStart), vsp1.PageTotal(), QFileInfo(pdfFile).size()};
+    ListingExport::savePdf(*document, pdfFile);
+    const PdfFigures ours{seconds(pdfStart), document->pageCount(), QFileInfo(pdfFile).size()};
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -190,7 +183,7 @@ int run(const Arguments &args)
     std::printf("peak_rss_mb: %.1f\n", usage.ru_maxrss / 1024.0);
     std::fflush(stdout);
     if (!args.pdfFile.isEmpty())
-        printYardstick(listing, vsp1, ours);
+        printYardstick(listing, *document, ours);
     return 0;
 }
 
@@ -200,7 +193,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     Arguments args;
     if (!parse(argc, argv, args))
         return usage();

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "listing/ListingFormat.h"
+#include "print/GridStyle.h"
 #include "settings/OptionControls.h"
 
 #include <QCommandLineOption>
@@ -158,12 +159,10 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
         out.depth = depth;
     }
     if (parser.isSet(options.grid)) {
-        const QStringList styles{QStringLiteral("none"), QStringLiteral("rows"), QStringLiteral("top-bottom"),
-                                 QStringLiteral("all")};
-        const qsizetype grid = styles.indexOf(parser.value(options.grid).toLower());
-        if (grid < 0)
+        const std::optional<GridStyle> grid = GridStyles::fromWord(parser.value(options.grid));
+        if (!grid)
             return tr("--grid takes none, rows, top-bottom or all, not \"%1\"").arg(parser.value(options.grid));
-        out.grid = int(grid);
+        out.grid = GridStyles::position(*grid);
     }
     if (parser.isSet(options.widths)) {
         const QStringList widths = parser.value(options.widths).split(u',');
@@ -211,15 +210,14 @@ QString readOutput(const QCommandLineParser &parser, const Options &options, Req
     request.exportFile = parser.value(options.exportFile);
     const bool toOutput = request.exportFile == QLatin1String("-");
     const QString formatText = parser.value(options.format);
-    std::optional<ListingExport::Format> format = parser.isSet(options.format)
-                                                      ? ListingExport::formatNamed(formatText)
-                                                      : ListingExport::formatOfFile(request.exportFile);
+    std::optional<ExportFormat> format
+        = parser.isSet(options.format) ? ExportFormats::named(formatText) : ExportFormats::ofFile(request.exportFile);
     if (!format && parser.isSet(options.format))
         return tr("--format takes pdf, csv, html, json or txt, not \"%1\"").arg(formatText);
     if (!format && !toOutput)
         return tr("cannot tell the format of \"%1\" by its name; give --format").arg(request.exportFile);
-    request.format = format.value_or(ListingExport::Format::Text);
-    if (toOutput && request.format == ListingExport::Format::Pdf)
+    request.format = format.value_or(ExportFormat::Text);
+    if (toOutput && request.format == ExportFormat::Pdf)
         return tr("a PDF cannot go to standard output; give a file name");
     return readOverrides(parser, options, request.overrides);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/ListingExport.h"
+#include "export/ListingExport.h"
 
 #include <QByteArray>
 #include <QList>
@@ -53,7 +53,7 @@ struct Request
     bool platformGiven = false;
     // Export: the file, "-" for standard output, and its format.
     QString exportFile;
-    ListingExport::Format format = ListingExport::Format::Text;
+    ExportFormat format = ExportFormat::Text;
     OptionOverrides overrides;
 };
 

@@ -1,10 +1,11 @@
 #include "app/CommandRun.h"
 
+#include "app/OptionSet.h"
 #include "app/PrintTitle.h"
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingText.h"
-#include "print/OutputFile.h"
+#include "export/OutputFile.h"
 #include "settings/OptionStore.h"
 #include "settings/OptionValues.h"
 
@@ -107,29 +108,15 @@ ListingExport::Request listingRequest(const Request &request, const QByteArray &
 {
     OptionValues values;
     // The command line stores nothing: a file it cannot read stays as it is.
-    for (const QString &note : settingsLoadNotes(GetValuesFromRegistry(values, UnparsedFile::LeaveInPlace)))
+    for (const QString &note : settingsLoadNotes(loadOptions(values, UnparsedFile::LeaveInPlace)))
         report(note);
     request.overrides.applyTo(values);
 
-    ListingExport::Request out;
-    out.format = request.format;
-    ListingOptions &options = out.options;
-    options.path = QFile::decodeName(folder);
-    options.nativePath = folder;
-    options.printFiles = values.checkValue(OptionCheck::Files);
-    options.printSize = values.checkValue(OptionCheck::Size);
-    options.printDate = values.checkValue(OptionCheck::Date);
-    options.depthText = values.depthText();
-    options.dirIndicator = values.optionText(OptionText::DirIndicator);
-    options.fileIndicator = values.optionText(OptionText::FileIndicator);
-    options.dirColWidth = values.optionText(OptionText::DirColWidth);
-    options.sizeColWidth = values.optionText(OptionText::SizeColWidth);
-    options.dateColWidth = values.optionText(OptionText::DateColWidth);
-    out.title = request.overrides.title.value_or(printTitle(options.path, QDate::currentDate()));
-    // The grid list's items; a stored -1 leaves the field empty, as in the window.
-    const QStringList grids{QStringLiteral("None"), QStringLiteral("Rows"), QStringLiteral("Top & Bottom"),
-                            QStringLiteral("All")};
-    out.gridText = grids.value(values.gridListIndex());
+    ListingExport::Request out{request.format, listingOptionsFrom(values), {}};
+    out.options.path = QFile::decodeName(folder);
+    out.options.nativePath = folder;
+    out.page = {gridStyleFrom(values), out.options.path,
+                request.overrides.title.value_or(printTitle(out.options.path, QDate::currentDate()))};
     return out;
 }
 
@@ -139,9 +126,9 @@ void run(const Request &request, const QByteArray &folder)
     const std::unique_ptr<FileSystemObject> fileSystem = createFileSystemObject();
     ListingText listing;
     TerminalProgress progress;
-    const auto build = [&](const ListingOptions &options, const QString &cSeperator,
-                           const QString &rSeperator) -> const ListingText & {
-        buildListing(options, cSeperator, rSeperator, *fileSystem, listing,
+    const auto build = [&](const ListingOptions &options, const QString &columnSeparator,
+                           const QString &rowSeparator) -> const ListingText & {
+        buildListing(options, columnSeparator, rowSeparator, *fileSystem, listing,
                      [&progress](const ListingProgress &now) { progress.show(now); });
         progress.clear();
         return listing;
@@ -160,9 +147,9 @@ void run(const Request &request, const QByteArray &folder)
 
 } // namespace
 
-bool runNeedsWidgets(const Request &request)
+bool runComposesPages(const Request &request)
 {
-    return request.action == Request::Action::Print || request.format == ListingExport::Format::Pdf;
+    return request.action == Request::Action::Print || request.format == ExportFormat::Pdf;
 }
 
 ExitStatus runWithoutWindow(const Request &request)

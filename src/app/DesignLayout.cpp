@@ -2,10 +2,8 @@
 
 #include "Twips.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -47,11 +45,6 @@ QSize DesignLayout::formTwipsShowing(const QWidget *control) const
 {
     const QRect drawn = twips(control);
     return QSize(std::max(m_formTwips.width(), drawn.x() + drawn.width() + drawn.y()), m_formTwips.height());
-}
-
-QString DesignLayout::shownCaption(const QAbstractButton *button)
-{
-    return button->text().replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
 }
 
 QRect DesignLayout::twips(const QWidget *control) const

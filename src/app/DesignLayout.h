@@ -6,8 +6,6 @@
 #include <QSize>
 #include <QWidget>
 
-class QAbstractButton;
-
 // A form's geometry as drawn in Designer, where a 96-dpi pixel stands for 15
 // twips, placed again at the screen's logical resolution so that the form
 // keeps its proportions on any screen and under a desktop-wide font scale.
@@ -26,9 +24,6 @@ public:
     // The form as designed, widened where a control was drawn past its
     // right edge, to show that control with its top margin on the right too.
     QSize formTwipsShowing(const QWidget *control) const;
-    // A caption as the user reads it: the "&" that marks its Alt key's
-    // letter is no part of it ("&&" stands for one "&").
-    static QString shownCaption(const QAbstractButton *button);
     // Where a control was drawn, in twips of its parent; empty for a
     // control the form did not have at the start.
     QRect twips(const QWidget *control) const;

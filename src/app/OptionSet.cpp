@@ -1,7 +1,7 @@
 #include "app/OptionSet.h"
 #include "ui_frmMain.h"
 
-#include "settings/OptionWidgets.h"
+#include "app/OptionWidgets.h"
 
 #include <array>
 
@@ -23,28 +23,23 @@ QLineEdit *textBox(const Ui::frmMain *ui, OptionText field)
 
 ListingOptions OptionSet::listingOptions() const
 {
-    ListingOptions options;
+    ListingOptions options = listingOptionsFrom(*this);
     options.path = pathCaption();
     // The folder list keeps the exact bytes of a name that is not valid
     // UTF-8; the label's text would lose them.
     if (options.path == m_ui->Dir1->Path())
         options.nativePath = m_ui->Dir1->nativePath();
-    options.printFiles = checkValue(OptionCheck::Files);
-    options.printSize = checkValue(OptionCheck::Size);
-    options.printDate = checkValue(OptionCheck::Date);
-    options.depthText = depthText();
-    options.dirColWidth = optionText(OptionText::DirColWidth);
-    options.sizeColWidth = optionText(OptionText::SizeColWidth);
-    options.dateColWidth = optionText(OptionText::DateColWidth);
     return options;
 }
 
-ListingExport::Request OptionSet::exportRequest(ListingExport::Format format) const
+PageOptions OptionSet::pageOptions() const
 {
-    ListingExport::Request request{format, listingOptions(), m_ui->txtTitle->text(), m_ui->cboGrid->currentText()};
-    request.options.dirIndicator = optionText(OptionText::DirIndicator);
-    request.options.fileIndicator = optionText(OptionText::FileIndicator);
-    return request;
+    return {gridStyleFrom(*this), pathCaption(), m_ui->txtTitle->text()};
+}
+
+ListingExport::Request OptionSet::exportRequest(ExportFormat format) const
+{
+    return {format, listingOptions(), pageOptions()};
 }
 
 int OptionSet::checkValue(OptionCheck check) const
@@ -104,4 +99,9 @@ void OptionSet::setFolderListPath(const QString &path)
 void OptionSet::setDriveListDrive(const QString &path)
 {
     m_ui->Drive1->setDrive(path);
+}
+
+std::optional<GridStyle> gridStyleFrom(const OptionControls &controls)
+{
+    return GridStyles::atPosition(controls.gridListIndex());
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "export/ListingExport.h"
 #include "listing/ListingOptions.h"
-#include "print/ListingExport.h"
+#include "print/GridStyle.h"
 #include "settings/OptionControls.h"
+
+#include <optional>
 
 namespace Ui {
 class frmMain;
@@ -17,11 +20,13 @@ public:
     // ui must outlive the option set.
     explicit OptionSet(Ui::frmMain *ui) : m_ui(ui) {}
 
-    // One reading of the options for a build, the indicators left at their
-    // defaults (the command sets them).
+    // One reading of the options for a build of the selected folder, the
+    // marks as typed (a command may set its own).
     ListingOptions listingOptions() const;
-    // The same with the marks as typed, the title and the grid, for a file.
-    ListingExport::Request exportRequest(ListingExport::Format format) const;
+    // The grid, the path and the title, for the document.
+    PageOptions pageOptions() const;
+    // Both, for a file.
+    ListingExport::Request exportRequest(ExportFormat format) const;
 
     int checkValue(OptionCheck check) const override;
     void setCheckValue(OptionCheck check, int value) override;
@@ -38,3 +43,6 @@ public:
 private:
     Ui::frmMain *m_ui;
 };
+
+// The grid style the grid field names; none for typed text that is no item.
+std::optional<GridStyle> gridStyleFrom(const OptionControls &controls);

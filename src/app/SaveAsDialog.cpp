@@ -6,39 +6,39 @@
 
 SaveAsMemory SaveAsChoice::memory() const
 {
-    return {QFileInfo(fileName).absolutePath(), ListingExport::name(format)};
+    return {QFileInfo(fileName).absolutePath(), ExportFormats::name(format)};
 }
 
 std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &listedFolder)
 {
     const QString folderName = QFileInfo(listedFolder).fileName();
     const QString suggestedName = folderName.isEmpty() ? QStringLiteral("listing") : folderName;
-    using Format = ListingExport::Format;
+    using Format = ExportFormat;
     const SaveAsMemory memory = loadSaveAsMemory();
-    const Format format = ListingExport::formatNamed(memory.type).value_or(Format::Pdf);
+    const Format format = ExportFormats::named(memory.type).value_or(Format::Pdf);
     const QString folder = QFileInfo(memory.folder).isDir() ? memory.folder : QDir::homePath();
 
     QFileDialog dialog(parent, QFileDialog::tr("Save As"));
     dialog.setObjectName(QStringLiteral("saveAsDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
-    for (Format each : ListingExport::Formats)
-        filters.append(ListingExport::fileFilter(each));
+    for (Format each : ExportFormats::All)
+        filters.append(ExportFormats::fileFilter(each));
     dialog.setNameFilters(filters);
     dialog.setDirectory(folder);
-    dialog.selectFile(suggestedName + u'.' + ListingExport::name(format));
-    dialog.selectNameFilter(ListingExport::fileFilter(format));
-    dialog.setDefaultSuffix(ListingExport::name(format));
+    dialog.selectFile(suggestedName + u'.' + ExportFormats::name(format));
+    dialog.selectNameFilter(ExportFormats::fileFilter(format));
+    dialog.setDefaultSuffix(ExportFormats::name(format));
     // The extension follows the type as the user switches it: Qt's own
     // dialog changes the name itself, a desktop's native one may not.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
         const qsizetype chosen = filters.indexOf(filter);
         if (chosen < 0)
             return;
-        const QString extension = ListingExport::name(ListingExport::Formats[chosen]);
+        const QString extension = ExportFormats::name(ExportFormats::All[chosen]);
         dialog.setDefaultSuffix(extension);
         const QFileInfo typed(dialog.selectedFiles().value(0));
-        if (!typed.fileName().isEmpty() && ListingExport::formatOfFile(typed.fileName()))
+        if (!typed.fileName().isEmpty() && ExportFormats::ofFile(typed.fileName()))
             dialog.selectFile(typed.completeBaseName() + u'.' + extension);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -48,6 +48,6 @@ std::optional<SaveAsChoice> askSaveAsFile(QWidget *parent, const QString &listed
     // file's name never says something other than what it holds.
     const QString fileName = dialog.selectedFiles().constFirst();
     const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
-    return SaveAsChoice{fileName, ListingExport::formatOfFile(QFileInfo(fileName).fileName())
-                                      .value_or(chosen >= 0 ? ListingExport::Formats[chosen] : format)};
+    return SaveAsChoice{fileName, ExportFormats::ofFile(QFileInfo(fileName).fileName())
+                                      .value_or(chosen >= 0 ? ExportFormats::All[chosen] : format)};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/ListingExport.h"
+#include "export/ListingExport.h"
 #include "settings/ExportSettings.h"
 
 #include <QString>
@@ -12,7 +12,7 @@ class QWidget;
 struct SaveAsChoice
 {
     QString fileName;
-    ListingExport::Format format;
+    ExportFormat format;
 
     // Where the next dialog starts: this file's folder, on its type.
     SaveAsMemory memory() const;

@@ -19,10 +19,11 @@
 #include "help/frmIntro.h"
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
-#include "print/ListingExport.h"
-#include "print/PreviewSurface.h"
-#include "print/PrintComposer.h"
-#include "print/WaitCursor.h"
+#include "export/ListingExport.h"
+#include "app/PreviewSurface.h"
+#include "print/ListingComposer.h"
+#include "print/Paper.h"
+#include "app/WaitCursor.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -31,12 +32,25 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
 #include <functional>
 #include <utility>
+
+namespace {
+
+// "Page 1 of 3"; "Page:" while no page shows.
+QString pageLabel(int shownPage, int pageTotal)
+{
+    if (shownPage < 1)
+        return frmMain::tr("Page:");
+    return frmMain::tr("Page %1 of %2").arg(shownPage).arg(pageTotal);
+}
+
+} // namespace
 
 frmMain::frmMain(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::frmMain>())
 {
@@ -81,6 +95,9 @@ void frmMain::dressControls()
     // not "Rows").
     m_ui->cboGrid->setCompleter(nullptr);
     m_ui->cboLevel->setCompleter(nullptr);
+    // The grid list offers the styles in their stored order.
+    for (GridStyle style : GridStyles::All)
+        m_ui->cboGrid->addItem(GridStyles::itemText(style));
 }
 
 void frmMain::createHelpMenu()
@@ -136,29 +153,28 @@ void frmMain::createBuildProgress()
 
 bool frmMain::Form_Load()
 {
-    // 1. Help works from here on, already in the start-up window.
+    // Help works from here on, already in the start-up window.
     ContextIDs::RegisterHelpFile(this);
     ContextIDs::setHelpContextId(this, ContextIDs::MainWindowContextId);
 
-    // 2. The start-up window; its "Exit" ends the program before anything
-    //    else is loaded.
+    // "Exit" in the start-up window ends the program before anything else
+    // is loaded.
     if (showIntro() == frmIntro::ExitChosen)
         return false;
 
-    // 3. The path label takes the folder list's starting folder, which also
-    //    builds the title.
+    // The folder list's starting folder, which also builds the title.
     setPathCaption(m_ui->Dir1->Path());
 
-    // 4. The depth list always offers exactly "1" to "5".
+    // The depth list always offers exactly "1" to "5", whatever was stored.
     m_ui->cboLevel->clear();
     for (int level = 1; level <= 5; ++level)
         m_ui->cboLevel->addItem(QString::number(level));
     m_ui->cboLevel->setCurrentIndex(0);
 
-    // 5. The stored options. Values that could not be applied are reported
-    //    once the window is up (the timer fires in the event loop).
+    // The stored options. Values that could not be applied are reported
+    // once the window is up (the timer fires in the event loop).
     runSteps([this] {
-        const SettingsLoadReport report = GetValuesFromRegistry(*m_options);
+        const SettingsLoadReport report = loadOptions(*m_options);
         // A file that cannot be read cannot be stored to either: told now, not again at each save.
         m_storeFailureTold = !report.unreadable.isEmpty();
         if (const QString text = settingsLoadReportMessage(report); !text.isEmpty())
@@ -244,56 +260,63 @@ void frmMain::cmdPrint_Click()
     // A click queued while a build runs starts nothing.
     if (m_session->isRunning())
         return;
-    if (DesignLayout::shownCaption(m_ui->cmdPrint) == tr("Print Preview")) {
-        // 1.-3. Store the options, take the marks as typed, compose. A
-        //       failure leaves the window in the Options state.
+    if (m_state == State::Options) {
+        // Store the options, take the marks as typed, compose. A failure
+        // leaves the window in the Options state.
         const bool composed = runStoringCommand([this] {
             DirIndicator = m_ui->txtDirI->text();
             FileIndicator = m_ui->txtFileI->text();
-            // A cancelled or failed one puts the earlier document back.
-            SendPrintData();
+            composeListing();
         });
         if (!composed)
             return;
-        // 4. Let pending window events run.
         QCoreApplication::processEvents();
-        // 5.-8. Preview state.
-        m_ui->cmdPrint->setText(tr("&Print"));
-        m_ui->cmdHide->show();
-        placePreviewSurface();
-        vsp1->show();
-        vsp1->raise();
-        // Page Up and Page Down work at once, without a click on the page.
-        vsp1->setFocus(Qt::OtherFocusReason);
-        m_buildProgress->raise();
-        // Which paper, and why when it is not the printer's.
-        m_ui->lblPrnt->setToolTip(vsp1->paperNote());
-        if (const QString widths = PrintComposer::widthWarning(*vsp1, Listing); !widths.isEmpty())
+        showPreviewState();
+        if (const QString widths = ListingComposer::widthWarning(vsp1->document(), Listing); !widths.isEmpty())
             showFailure(widths);
         showUnreadReport(this, Listing);
     } else {
-        // 1. The last composed document goes to the default printer, with
-        //    the progress strip and Cancel while it is handed over; a
-        //    refused or cancelled job keeps the preview on screen.
+        // The last composed document goes to the default printer, with the
+        // progress strip and Cancel while it is handed over; a refused or
+        // cancelled job keeps the preview on screen.
         const bool printed = runSteps([this] {
             BuildSession::Scope handingOver(*m_session);
-            vsp1->SendToPrinter([this](const QString &status) { m_session->yield(status); });
+            vsp1->sendToPrinter([this](const QString &status) { m_session->yield(status); });
         });
         if (!printed)
             return;
-        // 2. Let pending window events run.
         QCoreApplication::processEvents();
-        // 3.-5. Back to the Options state, as "Hide Print Preview" goes.
         cmdHide_Click();
     }
 }
 
+void frmMain::showPreviewState()
+{
+    m_state = State::Preview;
+    m_ui->cmdPrint->setText(tr("&Print"));
+    m_ui->cmdHide->show();
+    placePreviewSurface();
+    vsp1->show();
+    vsp1->raise();
+    // Page Up and Page Down work at once, without a click on the page.
+    vsp1->setFocus(Qt::OtherFocusReason);
+    m_buildProgress->raise();
+    // Which paper, and why when it is not the printer's.
+    m_ui->lblPrnt->setToolTip(vsp1->paperNote());
+}
+
 void frmMain::cmdHide_Click()
+{
+    showOptionsState();
+}
+
+void frmMain::showOptionsState()
 {
     // The focus would pass on to "Exit", where a key meant for the preview
     // ends the program; it goes back to the command that shows it again.
     if (vsp1->hasFocus() || m_ui->cmdHide->hasFocus())
         m_ui->cmdPrint->setFocus(Qt::OtherFocusReason);
+    m_state = State::Options;
     vsp1->hide();
     m_ui->cmdHide->hide();
     m_ui->cmdPrint->setText(tr("&Print Preview"));
@@ -303,17 +326,17 @@ void frmMain::cmdHide_Click()
 // there is no page to go to.
 void frmMain::cmdNextPage_Click()
 {
-    vsp1->ShownPage(vsp1->ShownPage() + 1);
+    vsp1->setShownPage(vsp1->shownPage() + 1);
 }
 
 void frmMain::cmdPrevPage_Click()
 {
-    vsp1->ShownPage(vsp1->ShownPage() - 1);
+    vsp1->setShownPage(vsp1->shownPage() - 1);
 }
 
 void frmMain::showPageLabel()
 {
-    m_ui->lblPrnt->setText(PrintComposer::pageLabel(vsp1->ShownPage(), vsp1->PageTotal()));
+    m_ui->lblPrnt->setText(pageLabel(vsp1->shownPage(), vsp1->pageTotal()));
 }
 
 void frmMain::cmdCopy_Click()
@@ -328,7 +351,7 @@ void frmMain::cmdCopy_Click()
         FileIndicator = clipboardFileIndicator(m_ui->txtFileI->text());
         // 5. A failed or cancelled build ends here, before the clipboard is
         //    touched.
-        CreatString(QStringLiteral("\t"), QStringLiteral("\r\n"));
+        buildListing(QStringLiteral("\t"), QStringLiteral("\r\n"));
         // 6.-7. The title is read now, after the build.
         putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing), QGuiApplication::clipboard());
     });
@@ -340,7 +363,7 @@ bool frmMain::runStoringCommand(const std::function<void()> &steps, const std::o
 {
     // A store that fails stops nothing; one that cannot be written stays
     // so, and is told once per run, after the command.
-    SettingsSaveReport report = SaveValuesToRegistry(*m_options, saveAs);
+    SettingsSaveReport report = saveOptions(*m_options, saveAs);
     if (!report.failure.isEmpty() && std::exchange(m_storeFailureTold, true))
         report.failure.clear();
     const bool completed = runSteps(steps);
@@ -367,44 +390,50 @@ void frmMain::cmdSaveAs_Click()
         showUnreadReport(this, Listing);
 }
 
-void frmMain::CreatString(const QString &cSeperator, const QString &rSeperator)
+void frmMain::buildListing(const QString &columnSeparator, const QString &rowSeparator)
 {
     // One reading of the options; later edits do not reach this build.
     ListingOptions options = m_options->listingOptions();
-    options.dirIndicator = DirIndicator;
-    options.fileIndicator = FileIndicator;
-    buildWith(options, cSeperator, rSeperator);
+    options.dirMark = DirIndicator;
+    options.fileMark = FileIndicator;
+    buildWith(options, columnSeparator, rowSeparator);
 }
 
-const ListingText &frmMain::buildWith(const ListingOptions &options, const QString &cSeperator,
-                                      const QString &rSeperator)
+const ListingText &frmMain::buildWith(const ListingOptions &options, const QString &columnSeparator,
+                                      const QString &rowSeparator)
 {
     WaitCursor hourglass;
-    DirIndicator = options.dirIndicator;
-    FileIndicator = options.fileIndicator;
+    DirIndicator = options.dirMark;
+    FileIndicator = options.fileMark;
     if (!m_fileSystem)
         m_fileSystem = createFileSystemObject();
 
     BuildSession::Scope running(*m_session);
-    buildListing(options, cSeperator, rSeperator, *m_fileSystem, Listing, [this](const ListingProgress &progress) {
-        m_session->yield(progress.entriesListed, progress.entriesUnread, progress.currentFolder);
-    });
+    ::buildListing(options, columnSeparator, rowSeparator, *m_fileSystem, Listing,
+                   [this](const ListingProgress &progress) {
+                       m_session->yield(progress.entriesListed, progress.entriesUnread, progress.currentFolder);
+                   });
     return Listing;
 }
 
-void frmMain::SendPrintData()
+void frmMain::composeListing()
 {
-    const PrintComposer::WindowValues values{m_ui->cboGrid->currentText(), m_ui->lblPath->text(),
-                                             m_ui->txtTitle->text(), DirIndicator, FileIndicator};
-    const auto creatString = [this](const QString &cSeperator, const QString &rSeperator) -> const ListingText & {
-        CreatString(cSeperator, rSeperator);
-        return Listing;
-    };
+    WaitCursor hourglass;
+    const PageOptions page = m_options->pageOptions();
     // The walk and the table's layout are one run: the window stays live
     // through both, and Cancel in either puts the earlier document back.
     BuildSession::Scope running(*m_session);
-    PrintComposer::SendPrintData(*vsp1, values, creatString,
-                                 [this] { m_session->yield(Listing.rows.size(), Listing.problems.size(), QString()); });
+    vsp1->beginReplacing();
+    auto keepEarlier = qScopeGuard([this] { vsp1->keepEarlierDocument(); });
+    const Paper paper = Paper::ofDefaultPrinter();
+    buildListing(QStringLiteral("|"), QStringLiteral(";"));
+    std::unique_ptr<PreviewDocument> document
+        = ListingComposer::composeListing(Listing, page, paper.size, m_lastGrid, [this] {
+              m_session->yield(Listing.rows.size(), Listing.problems.size(), QString());
+          });
+    keepEarlier.dismiss();
+    m_lastGrid = page.grid.value_or(m_lastGrid);
+    vsp1->setDocument(std::move(document), paper.note);
 }
 
 bool frmMain::runSteps(const std::function<void()> &steps)

@@ -4,22 +4,25 @@
 // pickers (DriveList, FolderList), the listing and indicator fields and the
 // preview surface. Handlers carry the names of the controls and events they
 // serve. Logic lives elsewhere:
-//   listing/ListingBuilder   the folder walk behind CreatString
-//   print/PrintComposer      SendPrintData onto the PreviewSurface vsp1
-//   settings/OptionStore     the ten remembered options, through OptionSet
+//   listing/ListingBuilder    the folder walk behind buildListing
+//   print/ListingComposer     the listing as a paginated document, shown on
+//                             the PreviewSurface vsp1
+//   settings/OptionStore      the ten remembered options, through OptionSet,
+//                             which also makes them typed for a build
 //   clipboard/ClipboardExport the spreadsheet text of "Copy"
-//   help/ContextIDs, frmIntro help, the start-up window and the web link
-//   BuildSession             one build at a time, its yields, cancel and
-//                            progress (shown by BuildProgressStrip)
+//   export/ListingExport, SaveAsDialog  "Save As…": the listing as a file
+//   help/Help, frmIntro       help, the start-up window and the web link
+//   BuildSession              one build at a time, its yields, cancel and
+//                             progress (shown by BuildProgressStrip)
 //   DesignLayout, PreviewPlacement  the .ui geometry at the screen's
-//                            resolution, and the preview surface's place
-//   PrintTitle               the title rule
-//   print/ListingExport, SaveAsDialog  "Save As…": the listing as a file
+//                             resolution, and the preview surface's place
+//   PrintTitle                the title rule
 // The window reads its controls, calls that logic and reports failures; no
 // exception leaves a handler.
 
 #include "app/BuildSession.h"
 #include "listing/ListingText.h"
+#include "print/GridStyle.h"
 #include "settings/OptionStore.h"
 
 #include <QString>
@@ -63,9 +66,15 @@ public:
     // Builds the listing of the folder in the path label into Listing, with
     // one reading of the options. Throws what the walk throws; a build the
     // user cancels throws BuildCancelled.
-    void CreatString(const QString &cSeperator, const QString &rSeperator);
-    // Composes the listing document on vsp1; the page label follows it.
-    void SendPrintData();
+    void buildListing(const QString &columnSeparator, const QString &rowSeparator);
+    // Builds and composes the listing document and shows it on vsp1 (the
+    // page label follows); a build or layout that fails or is cancelled
+    // leaves the earlier document there.
+    void composeListing();
+
+    // Options: the option controls show; Preview: the preview covers them.
+    enum class State { Options, Preview };
+    State state() const { return m_state; }
 
     using BuildCancelled = BuildSession::Cancelled;
     BuildSession *buildSession() const { return m_session; }
@@ -126,7 +135,10 @@ private:
     void showPageLabel();
     // A build with these options (their marks become the indicator fields)
     // into Listing, run in the build session.
-    const ListingText &buildWith(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator);
+    const ListingText &buildWith(const ListingOptions &options, const QString &columnSeparator,
+                                 const QString &rowSeparator);
+    void showOptionsState();
+    void showPreviewState();
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<OptionSet> m_options;
@@ -138,6 +150,9 @@ private:
     // One component for the window's life, made at the first build.
     std::unique_ptr<FileSystemObject> m_fileSystem;
     bool m_storeFailureTold = false;
+    State m_state = State::Options;
+    // The grid style of the last document: a grid field that names none keeps it.
+    GridStyle m_lastGrid = GridStyle::None;
 
     BuildSession *m_session = nullptr;
     BuildProgressStrip *m_buildProgress = nullptr;

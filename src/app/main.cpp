@@ -88,8 +88,8 @@ CommandLine::ExitStatus runHeadless(const CommandLine::Request &request, int arg
     arguments.push_back(nullptr);
     qInstallMessageHandler(keepOurMessages);
     g_starting = true;
-    if (runNeedsWidgets(request)) {
-        QApplication app(count, arguments.data());
+    if (runComposesPages(request)) {
+        QGuiApplication app(count, arguments.data());
         g_starting = false;
         setIdentity();
         return runWithoutWindow(request);

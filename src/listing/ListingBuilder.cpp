@@ -65,17 +65,17 @@ struct RowValues
 class Builder
 {
 public:
-    Builder(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator, ListingText &out,
-            const ListingYield &yield)
+    Builder(const ListingOptions &options, const QString &columnSeparator, const QString &rowSeparator,
+            ListingText &out, const ListingYield &yield)
         : m_options(options)
-        , m_columnSeparator(cSeperator)
-        , m_rowSeparator(rSeperator)
+        , m_columnSeparator(columnSeparator)
+        , m_rowSeparator(rowSeparator)
         , m_out(out)
         , m_yield(yield)
-        , m_printFiles(options.printFiles == 1)
-        , m_printSize(options.printSize == 1)
-        , m_printDate(options.printDate == 1)
-        , m_levels(ListingFormat::depthLevels(options.depthText))
+        , m_printFiles(options.files)
+        , m_printSize(options.sizes)
+        , m_printDate(options.dates)
+        , m_levels(std::clamp(options.depth, 1, ListingFormat::MaxDepth))
         , m_maxBytes(options.maxBytes > 0 ? options.maxBytes : listingSizeBound())
     {}
 
@@ -102,6 +102,8 @@ public:
         m_out.nativeNames.clear();
         m_out.columnSeparator = m_columnSeparator;
         m_out.rowSeparator = m_rowSeparator;
+        m_out.dirMark = m_options.dirMark;
+        m_out.fileMark = m_options.fileMark;
         m_out.headings = headings;
         m_started = true;
         walk(tree);
@@ -111,16 +113,16 @@ private:
     // Writes ListFormat and ListHeader; the headings go with the body.
     QStringList writeHeader()
     {
-        QString format = ListingFormat::readWidth(m_options.dirColWidth);
+        QString format = m_options.width(ListingColumn::Name).plain();
         QString header = QCoreApplication::translate("Listing", "Sub-Directories");
         QStringList headings{header};
         if (m_printSize) {
-            format += QLatin1String("|>") + ListingFormat::readWidth(m_options.sizeColWidth);
+            format += QLatin1String("|>") + m_options.width(ListingColumn::Size).plain();
             headings.append(QCoreApplication::translate("Listing", "Size (KB)"));
             header += m_columnSeparator + headings.last();
         }
         if (m_printDate) {
-            format += QLatin1String("|>") + ListingFormat::readWidth(m_options.dateColWidth);
+            format += QLatin1String("|>") + m_options.width(ListingColumn::Date).plain();
             headings.append(QCoreApplication::translate("Listing", "Date"));
             header += m_columnSeparator + headings.last();
         }
@@ -250,7 +252,7 @@ private:
         row.note = values.note;
 
         ListingFormat::appendBlanks(body, ListingFormat::indentOf(values.kind, values.level));
-        body += folder ? m_options.dirIndicator : m_options.fileIndicator;
+        body += folder ? m_options.dirMark : m_options.fileMark;
         ListingFormat::appendBlanks(body, folder ? 1 : 2);
         const qsizetype nameStart = body.size() - row.offset;
         ListingFormat::appendName(body, values.name);
@@ -363,9 +365,9 @@ qint64 listingSizeBound()
     return std::clamp(share, 64 * MB, 384 * MB);
 }
 
-void buildListing(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator,
+void buildListing(const ListingOptions &options, const QString &columnSeparator, const QString &rowSeparator,
                   FileSystemObject &fileSystem, ListingText &out, const ListingYield &yield)
 {
-    Builder builder(options, cSeperator, rSeperator, out, yield);
+    Builder builder(options, columnSeparator, rowSeparator, out, yield);
     builder.run(fileSystem);
 }

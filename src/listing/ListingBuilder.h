@@ -44,5 +44,5 @@ using ListingYield = std::function<void(const ListingProgress &)>;
 // on the same component or into the same listing throws std::logic_error
 // without touching anything. A listing that outgrows its bound throws
 // ListingTooLarge and is left empty.
-void buildListing(const ListingOptions &options, const QString &cSeperator, const QString &rSeperator,
+void buildListing(const ListingOptions &options, const QString &columnSeparator, const QString &rowSeparator,
                   FileSystemObject &fileSystem, ListingText &out, const ListingYield &yield = {});

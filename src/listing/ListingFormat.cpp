@@ -63,10 +63,9 @@ std::optional<NumberText::Decimal> readWidthNumber(const QString &text)
 
 } // namespace
 
-QString readWidth(const QString &text)
+ColumnWidth readWidth(const QString &text)
 {
-    const std::optional<NumberText::Decimal> number = readWidthNumber(text);
-    return number ? number->plain() : QStringLiteral("0");
+    return readWidthNumber(text).value_or(ColumnWidth::of(0));
 }
 
 bool isWholeWidth(const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listing/FileSystemObject.h"
+#include "listing/ListingOptions.h"
 #include "listing/ListingText.h"
 
 #include <QDate>
@@ -24,9 +25,9 @@ QString shortDateFormatFourDigitYear(const QLocale &locale);
 QString shortDateText(const QDate &date, const QLocale &locale = QLocale());
 
 // A width text read from its start as a decimal number, blanks, tabs and
-// line feeds anywhere skipped, and written back plainly: "4000.50" gives
+// line feeds anywhere skipped; its plain() writes it back: "4000.50" gives
 // "4000.5", "12 00" "1200", "1,000" "1", "abc" and "" give "0".
-QString readWidth(const QString &text);
+ColumnWidth readWidth(const QString &text);
 // Whether readWidth takes the whole text, and finds no negative width in
 // it: what a stored width must be.
 bool isWholeWidth(const QString &text);

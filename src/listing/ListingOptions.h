@@ -1,23 +1,35 @@
 #pragma once
 
+#include "listing/NumberText.h"
+
 #include <QByteArray>
 #include <QString>
 
-// One reading of the option set, taken when a build starts; later edits of
-// the window's controls do not reach a running build.
+#include <array>
+
+// A column's width in twips, read from what was typed and kept exactly, so
+// the column format writes it back as given ("4000.5").
+using ColumnWidth = NumberText::Decimal;
+
+// The columns a listing can have, in their order.
+enum class ListingColumn { Name, Size, Date };
+
+// What a listing build lists and how, read once from where the options
+// come from (the window's controls, the settings file, the command line);
+// later edits of the window's controls do not reach a running build.
 struct ListingOptions
 {
     QString path;          // the selected folder, as the path label shows it
     QByteArray nativePath; // when set, opened instead of path (a name that is not UTF-8)
-    int printFiles = 1;    // check states: 0 off, 1 on, 2 grayed (only 1 is "on")
-    int printSize = 1;
-    int printDate = 1;
-    QString depthText = QStringLiteral("1");
-    QString dirColWidth = QStringLiteral("4000");
-    QString sizeColWidth = QStringLiteral("1000");
-    QString dateColWidth = QStringLiteral("1000");
-    QString dirIndicator = QStringLiteral("+");
-    QString fileIndicator = QStringLiteral("-");
-    bool keepDetails = false; // fill ListingText::details and nativeNames, for exports
-    qint64 maxBytes = 0;      // what the listing may take; 0: listingSizeBound()
+    bool files = true;     // a row for every file, not only for folders
+    bool sizes = true;     // the size column
+    bool dates = true;     // the date column
+    int depth = 1;         // folder levels listed, 1 to ListingFormat::MaxDepth
+    std::array<ColumnWidth, 3> widths{ColumnWidth::of(4000), ColumnWidth::of(1000), ColumnWidth::of(1000)};
+    QString dirMark = QStringLiteral("+");  // in front of every folder name
+    QString fileMark = QStringLiteral("-"); // in front of every file name
+    bool keepDetails = false;               // fill ListingText::details and nativeNames, for exports
+    qint64 maxBytes = 0;                    // what the listing may take; 0: listingSizeBound()
+
+    const ColumnWidth &width(ListingColumn column) const { return widths[size_t(column)]; }
 };

@@ -71,6 +71,8 @@ struct ListingText
     // are then already the new ones.
     QString columnSeparator;
     QString rowSeparator;
+    QString dirMark; // in front of its folder names
+    QString fileMark;
     QStringList headings;             // "Sub-Directories", then "Size (KB)" and/or "Date" as present
     QList<ListingRow> rows;           // in listing order, one per row of ListBody
     QList<ListingProblem> problems;   // in listing order; one below the listed depth comes with its listed ancestor

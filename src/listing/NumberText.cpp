@@ -81,6 +81,12 @@ std::optional<Decimal> read(QStringView text, const Grammar &grammar)
     return number;
 }
 
+Decimal Decimal::of(qint64 value)
+{
+    const std::optional<Decimal> number = read(QString::number(value), {.skipped = {}, .sign = true});
+    return *number;
+}
+
 QString Decimal::plain() const
 {
     if (digits.isEmpty())

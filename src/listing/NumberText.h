@@ -27,6 +27,10 @@ struct Decimal
     qint64 point = 0;
     bool complete = false; // the reading went to the end of the text
 
+    // A whole number as if read in full.
+    static Decimal of(qint64 value);
+    bool operator==(const Decimal &) const = default;
+
     // Plain decimal, no exponent, no surplus zeros: "4000.5", "0.015", "-20", "0".
     QString plain() const;
     // Nearest whole number, halves away from zero, held within [low, high].

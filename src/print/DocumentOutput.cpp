@@ -1,6 +1,5 @@
 #include "print/DocumentOutput.h"
 
-#include "print/OutputFile.h"
 #include "print/PageCanvas.h"
 #include "print/PdfWriter.h"
 #include "print/PreviewDocument.h"
@@ -104,19 +103,10 @@ QString DocumentOutput::title(const PreviewDocument &document)
     return text.isEmpty() ? QStringLiteral("Foliotrace") : text;
 }
 
-void DocumentOutput::writePdf(const PreviewDocument &document, const QString &fileName)
+bool DocumentOutput::writePdf(const PreviewDocument &document, QIODevice &device)
 {
     requirePages(document, QT_TR_NOOP("There is no document to save."));
-    OutputFile file(fileName);
-    writePdf(document, file);
-    file.commit();
-}
-
-void DocumentOutput::writePdf(const PreviewDocument &document, OutputFile &file)
-{
-    requirePages(document, QT_TR_NOOP("There is no document to save."));
-    if (!renderPdf(document, file))
-        file.throwFailure(tr("the PDF could not be completed"));
+    return renderPdf(document, device);
 }
 
 void DocumentOutput::setServerSilenceLimit(std::chrono::milliseconds limit)

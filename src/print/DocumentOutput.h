@@ -6,10 +6,10 @@
 #include <chrono>
 #include <functional>
 
-class OutputFile;
+class QIODevice;
 class PreviewDocument;
 
-// A finished document leaving the program: as a PDF file, or to the default
+// A finished document leaving the program: as PDF, or to the default
 // printer through CUPS. Both paint every page with the same function the
 // screen uses, so what prints is what the preview shows. Each throws
 // PrintError naming the cause.
@@ -22,11 +22,9 @@ public:
     // name when that is empty: the PDF's title and the print job's name.
     static QString title(const PreviewDocument &document);
 
-    // Writes every page to fileName as OutputFile does: a file is replaced
-    // only once complete, a failed write leaves an existing one as it was.
-    static void writePdf(const PreviewDocument &document, const QString &fileName);
-    // Writes every page into file, opened already; committing is the caller's.
-    static void writePdf(const PreviewDocument &document, OutputFile &file);
+    // Writes every page into device as PDF; false when the device refused a
+    // write (its error string says why).
+    static bool writePdf(const PreviewDocument &document, QIODevice &device);
 
     // How far printing has come, for a progress line ("Sending the document
     // to office…"); called often while it waits, and may throw to cancel:

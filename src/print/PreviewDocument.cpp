@@ -252,7 +252,7 @@ void PreviewDocument::appendParagraph(const QString &text, const TextStyle &styl
     m_y += ParagraphSpacing;
 }
 
-qreal PreviewDocument::rowHeight(const Table &table, const Rows &rows, qsizetype row, int fontIdx) const
+int PreviewDocument::rowLines(const Table &table, const Rows &rows, qsizetype row, int fontIdx) const
 {
     const MeasuredFont &f = font(fontIdx);
     const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
@@ -261,7 +261,12 @@ qreal PreviewDocument::rowHeight(const Table &table, const Rows &rows, qsizetype
         const qreal room = table.columnWidth[size_t(c)] - 2 * CellPaddingX;
         lines = std::max(lines, wrapText(rows.cell(row, c), room, f));
     }
-    return lines * f.lineHeight() + 2 * CellPaddingY;
+    return lines;
+}
+
+qreal PreviewDocument::rowHeight(const Table &table, const Rows &rows, qsizetype row, int fontIdx) const
+{
+    return rowLines(table, rows, row, fontIdx) * font(fontIdx).lineHeight() + 2 * CellPaddingY;
 }
 
 TextStyle PreviewDocument::styleOfRow(QStringView rowText, const TableSetup &setup, const RowStyle &rowStyle)
@@ -330,9 +335,15 @@ void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowSt
             lastStyleFont = fontIndex(style);
             lastStyle = style;
         }
-        const qreal h = rowHeight(t, t.body, r, lastStyleFont);
+        const int lines = rowLines(t, t.body, r, lastStyleFont);
+        const qreal lineHeight = font(lastStyleFont).lineHeight();
+        const qreal h = lines * lineHeight + 2 * CellPaddingY;
         t.rowFont.push_back(quint16(lastStyleFont));
         t.rowHeight.push_back(float(h));
+        if (h > contentHeight() - t.headingTotal) {
+            splitRow(block, r, lines, lineHeight);
+            continue;
+        }
 
         Slice &slice = m_slices.back();
         if (m_y + h > contentHeight() && !(slice.count == 0 && slice.top == 0)) {
@@ -346,6 +357,38 @@ void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowSt
         }
         ++m_slices.back().count;
         m_y += h;
+    }
+}
+
+void PreviewDocument::splitRow(int block, qsizetype row, int lines, qreal lineHeight)
+{
+    const qreal headingTotal = m_tables.back().headingTotal;
+    for (int done = 0; done < lines;) {
+        Slice *slice = &m_slices.back();
+        // The lines that fit below what the page holds; one at the least on a fresh page.
+        const int room = int((contentHeight() - m_y - 2 * CellPaddingY) / lineHeight);
+        if (room < 1 && !(slice->count == 0 && slice->top == 0)) {
+            if (slice->count == 0)
+                m_slices.pop_back(); // the heading would stand alone
+            startPage();
+            m_slices.push_back({block, row, 0, true, 0});
+            m_y = headingTotal;
+            continue;
+        }
+        const int take = std::min(std::max(room, 1), lines - done);
+        if (slice->count == 0) {
+            slice->first = row;
+            slice->skipLines = done;
+        }
+        ++slice->count;
+        m_y += take * lineHeight + 2 * CellPaddingY;
+        done += take;
+        if (done < lines) {
+            slice->takeLines = take;
+            startPage();
+            m_slices.push_back({block, row, 0, true, 0});
+            m_y = headingTotal;
+        }
     }
 }
 
@@ -368,7 +411,7 @@ void PreviewDocument::paintPageText(PageCanvas &canvas, const QString &text, int
 }
 
 void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Rows &rows, qsizetype row, int fontIdx,
-                               qreal top) const
+                               qreal top, Lines lines) const
 {
     const MeasuredFont &f = font(fontIdx);
     const int cells = std::min(rows.cellCount(row), int(table.columnWidth.size()));
@@ -381,7 +424,12 @@ void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Row
         const bool right = table.rightAligned[size_t(c)];
         const qsizetype isolateFrom = c == 0 ? rows.isolateFrom(row) : -1;
         qreal y = top + CellPaddingY + f.ascent();
+        int index = 0;
         wrapText(text, w - 2 * CellPaddingX, f, [&](qsizetype start, qsizetype length) {
+            const bool shown = index >= lines.skip && (lines.take < 0 || index < lines.skip + lines.take);
+            ++index;
+            if (!shown)
+                return;
             const QStringView line = text.sliced(start, length);
             const QPointF at(right ? x + w - CellPaddingX - f.advance(line) : x + CellPaddingX, y);
             // A name wrapped onto several lines is an isolate on each of them.
@@ -438,14 +486,23 @@ void PreviewDocument::paintSlice(PageCanvas &canvas, const Slice &slice) const
     if (slice.withHeading) {
         for (qsizetype r = 0; r < t.heading.rowCount(); ++r) {
             edges.push_back(y);
-            paintRow(canvas, t, t.heading, r, t.headingFont[size_t(r)], y);
+            paintRow(canvas, t, t.heading, r, t.headingFont[size_t(r)], y, Lines{});
             y += t.headingHeight[size_t(r)];
         }
     }
-    for (qsizetype r = slice.first; r < slice.first + slice.count; ++r) {
+    const qsizetype end = slice.first + slice.count;
+    for (qsizetype r = slice.first; r < end; ++r) {
         edges.push_back(y);
-        paintRow(canvas, t, t.body, r, t.rowFont[size_t(r)], y);
-        y += t.rowHeight[size_t(r)];
+        const Lines lines{r == slice.first ? slice.skipLines : 0, r == end - 1 ? slice.takeLines : -1};
+        const int fontIdx = t.rowFont[size_t(r)];
+        paintRow(canvas, t, t.body, r, fontIdx, y, lines);
+        if (lines.skip == 0 && lines.take < 0) {
+            y += t.rowHeight[size_t(r)];
+            continue;
+        }
+        const qreal lineHeight = font(fontIdx).lineHeight();
+        const int all = qRound((t.rowHeight[size_t(r)] - 2 * CellPaddingY) / lineHeight);
+        y += (lines.take < 0 ? all - lines.skip : lines.take) * lineHeight + 2 * CellPaddingY;
     }
     if (edges.empty() || t.grid == 0)
         return;

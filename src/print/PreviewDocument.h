@@ -125,6 +125,11 @@ private:
         qsizetype count;
         bool withHeading; // a table slice that starts with the heading rows
         int top;          // twips from the top of the text area
+        // A row taller than a page goes on over the pages that follow, so
+        // a slice may begin after the first lines of its first row...
+        int skipLines = 0;
+        // ...and end after some lines of its last row (-1: all of them).
+        int takeLines = -1;
     };
     struct Block
     {
@@ -143,10 +148,20 @@ private:
     // Places the body rows of the table just appended, from the page slice
     // its heading opened.
     void layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle, const Yield &yield);
+    int rowLines(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
     qreal rowHeight(const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx) const;
+    // Places a body row taller than the room a fresh page has, over as many
+    // pages as it takes.
+    void splitRow(int block, qsizetype row, int lines, qreal lineHeight);
+    // The lines [skip, skip + take) of a row; take -1 for the rest.
+    struct Lines
+    {
+        int skip = 0;
+        int take = -1;
+    };
     void paintSlice(PageCanvas &canvas, const Slice &slice) const;
     void paintRow(PageCanvas &canvas, const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx,
-                  qreal top) const;
+                  qreal top, Lines lines) const;
     // edges: the top of every row painted, then the bottom of the last.
     void paintGrid(PageCanvas &canvas, const Table &table, const std::vector<qreal> &edges) const;
     void paintPageText(PageCanvas &canvas, const QString &text, int fontIdx, qreal baseline, int page) const;

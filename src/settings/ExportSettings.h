@@ -17,6 +17,6 @@ struct SaveAsMemory
 // Read through the options' store, which never waits on the file; empty
 // when it cannot be read.
 SaveAsMemory loadSaveAsMemory();
-// Written by the options' store (SaveValuesToRegistry), in the same step as
+// Written by the options' store (saveOptions), in the same step as
 // the options: a file it cannot parse is set aside first, and told.
 void writeSaveAsMemory(QSettings &store, const SaveAsMemory &memory);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "listing/ListingOptions.h"
+
 #include <QString>
 #include <Qt>
 
@@ -42,6 +44,12 @@ public:
     virtual void setFolderListPath(const QString &path) = 0;
     virtual void setDriveListDrive(const QString &path) = 0;
 };
+
+// The options the controls hold (the window's, or the stored ones the
+// command line reads), typed once for a build: a switch is on when its
+// check state is 1, the depth is a number of levels, the widths numbers,
+// the marks as typed. No folder.
+ListingOptions listingOptionsFrom(const OptionControls &controls);
 
 inline int checkValueFromState(Qt::CheckState state)
 {

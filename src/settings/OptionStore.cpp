@@ -300,7 +300,7 @@ std::unique_ptr<QSettings> openSettingsToRead()
     return store;
 }
 
-SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
+SettingsSaveReport saveOptions(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
 {
     SettingsSaveReport report;
     report.fileName = settingsFileName();
@@ -367,7 +367,7 @@ SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls, const st
     return report;
 }
 
-SettingsLoadReport GetValuesFromRegistry(OptionControls &controls, UnparsedFile unparsed)
+SettingsLoadReport loadOptions(OptionControls &controls, UnparsedFile unparsed)
 {
     SettingsLoadReport report;
     report.fileName = settingsFileName();

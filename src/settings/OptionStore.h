@@ -71,8 +71,8 @@ struct SettingsSaveReport
 // when given, and makes sure they reached the disk before returning. Never
 // throws: whatever the store does, the command that saves goes on, and the
 // report says what to tell.
-SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls,
-                                        const std::optional<SaveAsMemory> &saveAs = std::nullopt);
+SettingsSaveReport saveOptions(const OptionControls &controls,
+                               const std::optional<SaveAsMemory> &saveAs = std::nullopt);
 
 // Reads the ten values in order and applies each at once (missing keys give
 // their defaults), then points the folder and drive lists at the path
@@ -81,7 +81,7 @@ SettingsSaveReport SaveValuesToRegistry(const OptionControls &controls,
 // both are listed in the report; the load goes on. No stored value is taken
 // longer than StoredTextLimit. A file that cannot be parsed gives what can
 // be read of it.
-SettingsLoadReport GetValuesFromRegistry(OptionControls &controls, UnparsedFile unparsed = UnparsedFile::SetAside);
+SettingsLoadReport loadOptions(OptionControls &controls, UnparsedFile unparsed = UnparsedFile::SetAside);
 
 // The settings file opened for reading, for what else it holds; nothing
 // when it cannot be read (an absent file reads as empty).

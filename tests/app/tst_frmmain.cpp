@@ -216,6 +216,10 @@ private slots:
                          .toString();
         QCOMPARE(shown, QStringList({"true", "true", "true", "1", "None", "+", "-", "4000", "1000", "1000"}));
         QCOMPARE(control<QComboBox>("cboLevel")->count(), 5);
+        QStringList grids;
+        for (int i = 0; i < control<QComboBox>("cboGrid")->count(); ++i)
+            grids << control<QComboBox>("cboGrid")->itemText(i);
+        QCOMPARE(grids, QStringList({"None", "Rows", "Top & Bottom", "All"}));
         const QString date = QDate::currentDate().toString(QStringLiteral("M/d/yyyy"));
         const QString path = QFile::decodeName(start);
         QCOMPARE(text("lblPath"), path);

@@ -1,8 +1,10 @@
-// Folder selection: the drive list and the folder list.
+// Folder selection (the drive list and the folder list), and the option controls' own readings.
 
 #include "app/DriveList.h"
 #include "app/FolderList.h"
+#include "app/OptionWidgets.h"
 
+#include <QCheckBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -87,6 +89,18 @@ private slots:
         QVERIFY(drives.setDrive(drives.itemText(1)));
         QCOMPARE(drives.currentNativeFolder(), m_open);
         QCOMPARE(changed.size(), 2);
+    }
+
+    void checkBoxesUseTheStoredNumbering()
+    {
+        QCheckBox box;
+        setCheckValue(&box, 2);
+        QCOMPARE(box.checkState(), Qt::PartiallyChecked);
+        // Grayed comes only from a load: clicks go on and off, never back.
+        for (int click = 0; click < 4; ++click) {
+            box.click();
+            QCOMPARE(checkValue(&box), click % 2 == 0 ? 1 : 0);
+        }
     }
 };
 

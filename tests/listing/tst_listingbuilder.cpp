@@ -53,7 +53,7 @@ ListingOptions optionsFor(const QString &path, const QString &depth = QStringLit
 {
     ListingOptions options;
     options.path = path;
-    options.depthText = depth;
+    options.depth = ListingFormat::depthLevels(depth);
     return options;
 }
 
@@ -112,9 +112,9 @@ private slots:
         for (const char *name : {"\xc3\x84" "b", "b", "\xc3\xa4" "a"})
             fs.addFile(QByteArray("/r/Z/") + name, 0);
         ListingOptions options = optionsFor(QStringLiteral("/r"), depth);
-        options.printSize = options.printDate = 0;
-        options.dirIndicator = dirMark;
-        options.fileIndicator = fileMark;
+        options.sizes = options.dates = false;
+        options.dirMark = dirMark;
+        options.fileMark = fileMark;
         QCOMPARE(shownRows(build(fs, options)), expected);
     }
 
@@ -139,7 +139,7 @@ private slots:
             fs.addFolder(path += "/f");
         fs.addFile(path + "/x", 2048);
         ListingOptions options = optionsFor(QStringLiteral("/deep"), depth);
-        options.printFiles = options.printDate = 0;
+        options.files = options.dates = false;
         const ListingText listing = build(fs, options);
         QCOMPARE(listing.rows.size(), listed);
         for (int i = 0; i < listed; ++i) {
@@ -152,13 +152,13 @@ private slots:
     void workedExample_data()
     {
         QTest::addColumn<QString>("depth");
-        QTest::addColumn<QList<int>>("switches");    // files, size, date
+        QTest::addColumn<QList<bool>>("switches");   // files, size, date
         QTest::addColumn<QString>("width");          // typed for the first column
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("header");
         QTest::addColumn<QString>("body");
 
-        const QList<int> on{1, 1, 1};
+        const QList<bool> on{true, true, true};
         const QString all = QStringLiteral("Sub-Directories|Size (KB)|Date;");
         QTest::newRow("depth 2") << "2" << on << "4000" << "4000|>1000|>1000;" << all
                                  << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;    + Old|2|12/1/2000;"
@@ -167,15 +167,16 @@ private slots:
             << "1" << on << "4000" << "4000|>1000|>1000;" << all
             << ";-  notes.txt|2|3/7/2001;+ Docs|12|1/2/2001;  -  report.doc|10|2/5/2001;";
         QTest::newRow("files off keeps the first heading; a width read past blanks, then to a comma")
-            << "1" << QList<int>{0, 1, 1} << " 12 00,5" << "1200|>1000|>1000;" << all << ";+ Docs|12|1/2/2001;";
-        QTest::newRow("grayed boxes count as off; 4000.50 is 4000.5")
-            << "1" << QList<int>{2, 2, 2} << "4000.50" << "4000.5;" << "Sub-Directories;" << ";+ Docs;";
+            << "1" << QList<bool>{false, true, true} << " 12 00,5" << "1200|>1000|>1000;" << all
+            << ";+ Docs|12|1/2/2001;";
+        QTest::newRow("all off; 4000.50 is 4000.5")
+            << "1" << QList<bool>{false, false, false} << "4000.50" << "4000.5;" << "Sub-Directories;" << ";+ Docs;";
     }
 
     void workedExample()
     {
         QFETCH(QString, depth);
-        QFETCH(QList<int>, switches);
+        QFETCH(QList<bool>, switches);
         QFETCH(QString, width);
         QFETCH(QString, format);
         QFETCH(QString, header);
@@ -184,10 +185,10 @@ private slots:
         FakeFileSystem fs;
         addWorkedExample(fs);
         ListingOptions options = optionsFor(QStringLiteral("/sel"), depth);
-        options.printFiles = switches[0];
-        options.printSize = switches[1];
-        options.printDate = switches[2];
-        options.dirColWidth = width;
+        options.files = switches[0];
+        options.sizes = switches[1];
+        options.dates = switches[2];
+        options.widths[0] = ListingFormat::readWidth(width);
         const ListingText listing = build(fs, options);
 
         QCOMPARE(listing.ListFormat, format);

@@ -36,8 +36,8 @@ bool makeFolders(const QByteArray &top, const QList<QByteArray> &names)
 
 ListingText build(const QByteArray &path, const char *depth, bool columns = true, int budget = 1000, int readers = -1)
 {
-    const ListingOptions options{.path = {}, .nativePath = path, .printSize = columns, .printDate = 0,
-                                 .depthText = QString::fromLatin1(depth)};
+    const ListingOptions options{.path = {}, .nativePath = path, .sizes = columns, .dates = false,
+                                 .depth = ListingFormat::depthLevels(QString::fromLatin1(depth))};
     PosixFileSystem fs;
     fs.setHandleBudget(budget);
     if (readers >= 0)

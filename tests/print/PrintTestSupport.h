@@ -1,9 +1,11 @@
 #pragma once
 
 #include "listing/ListingText.h"
+#include "print/DocumentOutput.h"
 #include "print/PageCanvas.h"
 #include "print/PreviewDocument.h"
 
+#include <QFile>
 #include <QLineF>
 #include <QProcess>
 #include <QStringList>
@@ -21,11 +23,21 @@ inline QString runTool(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// A listing as the builder lays it out, from rows of cells.
+// The document as a PDF file, for the tools that read one back.
+inline void writePdfFile(const PreviewDocument &document, const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || !DocumentOutput::writePdf(document, file))
+        qFatal("cannot write %s", qPrintable(fileName));
+}
+
+// A listing as the builder lays it out, from rows of cells, with the default marks.
 inline ListingText makeListing(const QList<QStringList> &rows, int columns = 3)
 {
     ListingText listing;
     listing.columnSeparator = QStringLiteral("|");
+    listing.dirMark = QStringLiteral("+");
+    listing.fileMark = QStringLiteral("-");
     listing.headings = QStringList{"Sub-Directories", "Size (KB)", "Date"}.first(columns);
     listing.ListFormat = QStringList{"4000", ">1000", ">1000"}.first(columns).join(u'|') + u';';
     listing.ListBody = QStringLiteral(";");

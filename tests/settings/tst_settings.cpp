@@ -1,9 +1,7 @@
-// The ten remembered options: the store, and the controls' readings of them.
+// The ten remembered options in the store.
 
 #include "settings/OptionStore.h"
-#include "settings/OptionWidgets.h"
 
-#include <QCheckBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,13 +61,13 @@ private slots:
         QFETCH(bool, reported);
         FakeControls controls;
         controls.values = QStringList{"2", "0", "1", " 7 ", "-1", "", "@Invalid() \"x\", 2 \\", "4 000", " 1e3 ", "0.5"};
-        QVERIFY(SaveValuesToRegistry(controls).isEmpty());
+        QVERIFY(saveOptions(controls).isEmpty());
         if (!key.isEmpty())
             QSettings(settingsFileName(), QSettings::NativeFormat).setValue(QStringLiteral("Settings/") + key, text);
         QStringList expected = controls.values;
         expected[at] = loads;
         controls.values.fill(QStringLiteral("?"));
-        const SettingsLoadReport report = GetValuesFromRegistry(controls);
+        const SettingsLoadReport report = loadOptions(controls);
         QCOMPARE(controls.values, expected);
         QCOMPARE(report.replaced.size(), int(reported));
         QCOMPARE(settingsLoadReportMessage(report).contains('"' + key + "\" held \"" + text), reported);
@@ -84,7 +82,7 @@ private slots:
         file.close();
         FakeControls typed;
         typed.values = QStringList{"1", "0", "2", "7", "-1", "+", "-", "4000", "1000", "1000"};
-        const SettingsSaveReport report = SaveValuesToRegistry(typed);
+        const SettingsSaveReport report = saveOptions(typed);
         QVERIFY(report.failure.isEmpty() && report.keptAside);
         QFile kept(report.keptAside->copy);
         QCOMPARE(kept.fileName(), file.fileName() + ".bad");
@@ -98,21 +96,35 @@ private slots:
                  QStringList({"Foliotrace.conf", "Foliotrace.conf.bad"})); // nothing else left beside it
         // A plain file where the folder should be stops the save, for root too.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(file.fileName() + QStringLiteral("/c")));
-        QVERIFY(SaveValuesToRegistry(typed).failure.contains(QStringLiteral(" is a file")));
+        QVERIFY(saveOptions(typed).failure.contains(QStringLiteral(" is a file")));
     }
 
-    void checkBoxesUseTheStoredNumbering()
+    // What a build takes from the controls: only a ticked box is on, the depth and the widths as numbers.
+    void typedForABuild_data()
     {
-        QCheckBox box;
-        setCheckValue(&box, 2);
-        QCOMPARE(box.checkState(), Qt::PartiallyChecked);
-        // Grayed comes only from a load: clicks go on and off, never back.
-        for (int click = 0; click < 4; ++click) {
-            box.click();
-            QCOMPARE(checkValue(&box), click % 2 == 0 ? 1 : 0);
-        }
+        QTest::addColumn<QStringList>("values");   // in the store's order
+        QTest::addColumn<QString>("typed");        // files size date | depth | widths
+        QTest::newRow("as designed") << QStringList{"1", "1", "1", "2", "0", "+", "-", "4000", "1000", "1000"}
+                                     << "111|2|4000 1000 1000";
+        QTest::newRow("grayed is off; a depth with blanks lists one level; widths read past blanks")
+            << QStringList{"2", "1", "0", " 7", "0", "+", "-", " 12 00,5", "abc", "4000.50"} << "010|1|1200 0 4000.5";
+        QTest::newRow("a depth past the deepest lists the deepest")
+            << QStringList{"1", "1", "1", "4294967295", "0", "+", "-", "1", "2", "3"} << "111|65535|1 2 3";
+    }
+    void typedForABuild()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(QString, typed);
+        FakeControls controls;
+        controls.values = values;
+        const ListingOptions options = listingOptionsFrom(controls);
+        const QString switches = QStringLiteral("%1%2%3").arg(int(options.files)).arg(int(options.sizes))
+                                     .arg(int(options.dates));
+        const QString widths = QStringList{options.widths[0].plain(), options.widths[1].plain(),
+                                           options.widths[2].plain()}.join(u' ');
+        QCOMPARE(QStringList({switches, QString::number(options.depth), widths}).join(u'|'), typed);
     }
 };
 
-QTEST_MAIN(TestSettings)
+QTEST_GUILESS_MAIN(TestSettings)
 #include "tst_settings.moc"

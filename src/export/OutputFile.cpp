@@ -1,4 +1,4 @@
-#include "print/OutputFile.h"
+#include "export/OutputFile.h"
 
 #include "print/PrintError.h"
 

@@ -1,51 +1,40 @@
 #pragma once
 
+#include "export/ExportFormat.h"
 #include "listing/ListingOptions.h"
+#include "print/ListingComposer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
 #include <functional>
-#include <optional>
 
+class PreviewDocument;
 class QIODevice;
 struct ListingText;
 
 // The listing saved as a file: the PDF "Print" would send, or one of four
 // text formats for spreadsheets, browsers and scripts. Every format holds
 // the listing the options describe (depth, switches, marks, widths). A file
-// is written whole or not at all; failures throw PrintError naming the file.
+// is written as OutputFile writes it; failures throw PrintError naming the file.
 class ListingExport
 {
     Q_DECLARE_TR_FUNCTIONS(ListingExport)
 
 public:
-    enum class Format { Pdf, Csv, Html, Json, Text };
-    static constexpr Format Formats[] = {Format::Pdf, Format::Csv, Format::Html, Format::Json, Format::Text};
-
-    // "pdf", "csv", "html", "json", "txt": the format's name and its file extension.
-    static QString name(Format format);
-    // A name or an extension, in any letter case ("HTM" and "text" too).
-    static std::optional<Format> formatNamed(QStringView name);
-    // By the file name's extension.
-    static std::optional<Format> formatOfFile(QStringView fileName);
-    // "CSV table (*.csv)", for a file dialog.
-    static QString fileFilter(Format format);
-
     // What one export lists and how.
     struct Request
     {
-        Format format = Format::Csv;
+        ExportFormat format = ExportFormat::Csv;
         ListingOptions options; // path and marks included, as the user gave them
-        QString title;
-        QString gridText; // as the grid list holds it: "None", "Rows", "Top & Bottom", "All"
+        PageOptions page;
     };
 
     // Builds the listing for these options with these separators and gives
     // it back; what it throws passes through.
-    using Build = std::function<const ListingText &(const ListingOptions &options, const QString &cSeperator,
-                                                    const QString &rSeperator)>;
+    using Build = std::function<const ListingText &(const ListingOptions &options, const QString &columnSeparator,
+                                                    const QString &rowSeparator)>;
 
     // Builds the listing once and writes it to fileName ("-" for standard
     // output) as OutputFile does.
@@ -53,6 +42,9 @@ public:
 
     // The document "Print" would send, to the default printer.
     static void print(const Request &request, const Build &build);
+
+    // A composed document as a PDF file.
+    static void savePdf(const PreviewDocument &document, const QString &fileName);
 
     // A text format of a listing built already, with keepDetails, from
     // request.options. False when the device refused a write.

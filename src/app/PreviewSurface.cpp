@@ -1,17 +1,14 @@
-#include "print/PreviewSurface.h"
+#include "app/PreviewSurface.h"
 
-#include "listing/ListingText.h"
+#include "export/ListingExport.h"
 #include "print/DocumentOutput.h"
-#include "print/PageCanvas.h"
 #include "print/PrintError.h"
-#include "print/PrintServer.h"
 
 #include <QAbstractScrollArea>
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -54,7 +51,7 @@ protected:
     {
         QPainter painter(viewport());
         painter.fillRect(viewport()->rect(), QColor(128, 128, 128));
-        const int page = m_surface->ShownPage();
+        const int page = m_surface->shownPage();
         if (page < 1)
             return;
         const QSizeF size = pagePixels();
@@ -80,10 +77,10 @@ protected:
     {
         switch (event->key()) {
         case Qt::Key_PageDown:
-            m_surface->ShownPage(m_surface->ShownPage() + 1);
+            m_surface->setShownPage(m_surface->shownPage() + 1);
             break;
         case Qt::Key_PageUp:
-            m_surface->ShownPage(m_surface->ShownPage() - 1);
+            m_surface->setShownPage(m_surface->shownPage() - 1);
             break;
         default:
             QAbstractScrollArea::keyPressEvent(event);
@@ -129,121 +126,37 @@ PreviewSurface::PreviewSurface(QWidget *parent)
 
 PreviewSurface::~PreviewSurface() = default;
 
-PreviewSurface::Paper PreviewSurface::defaultPaper()
+void PreviewSurface::beginReplacing()
 {
-    // A preview waits no more than this for the print server, so the window
-    // takes events again within 2 s.
-    constexpr std::chrono::milliseconds Patience(1500);
-    QString problem;
-    try {
-        const PrintServer::Queue queue = PrintServer(Patience).defaultQueue();
-        const QString printer = QString::fromLocal8Bit(queue.name);
-        if (const std::optional<QPageSize> size = PrintServer::paperFor(queue.media))
-            return {*size, tr("%1 paper, the default printer's (%2).").arg(size->key(), printer)};
-        problem = tr("The default printer %1 names no paper size.").arg(printer);
-    } catch (const PrintError &error) {
-        problem = error.message();
-    }
-    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                    : QPageSize::A4);
-    return {size, tr("%1 paper, this locale's usual size. %2").arg(size.key(), problem)};
-}
-
-void PreviewSurface::BeginDocument()
-{
-    m_replaced = Replaced{std::exchange(m_document, std::make_unique<PreviewDocument>()), m_shownPage};
-    const Paper paper = m_pageSizeOverride ? Paper{*m_pageSizeOverride, {}} : defaultPaper();
-    m_paperNote = paper.note;
-    m_document->clear(paper.size);
+    m_replaced = Replaced{m_shownPage};
     showPage(0);
 }
 
-void PreviewSurface::PageHeaderText(const QString &text)
+void PreviewSurface::setDocument(std::unique_ptr<PreviewDocument> document, const QString &paperNote)
 {
-    m_document->setHeaderText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
-    m_view->viewport()->update();
+    m_replaced.reset();
+    m_document = std::move(document);
+    m_paperNote = paperNote;
+    showPage(1);
 }
 
-void PreviewSurface::PageFooterText(const QString &text)
-{
-    m_document->setFooterText(text, {m_style.face, PreviewDocument::PageTextPointSize, false});
-    m_view->viewport()->update();
-}
-
-void PreviewSurface::AppendParagraph(const QString &text)
-{
-    m_document->appendParagraph(text, m_style);
-}
-
-void PreviewSurface::AppendTable(const QString &format, const QString &heading, const QString &body,
-                                 const BeforeTableText &beforeTableText)
-{
-    const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(format);
-    const int columnCount = std::max<int>(int(columns.size()), 1);
-    appendRows(columns, TableText::parseRows(heading, columnCount, false),
-               TableText::parseRows(body, columnCount, true), beforeTableText);
-}
-
-void PreviewSurface::AppendTable(const ListingText &listing, const BeforeTableText &beforeTableText,
-                                 const NameStart &nameStart, const PreviewDocument::Yield &yield)
-{
-    const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
-    const int cells = std::clamp(listing.columnCount(), 1, 3);
-
-    TableText::Rows heading;
-    const QString headingText = listing.headings.join(QLatin1Char('|'));
-    heading.setText(headingText);
-    qsizetype at = 0;
-    for (int c = 0; c < cells; ++c) {
-        const qsizetype len = c < listing.headings.size() ? listing.headings[c].size() : 0;
-        heading.addCell(std::min(at, headingText.size()), len);
-        at += len + 1;
-    }
-    heading.endRow();
-
-    TableText::Rows::IsolateFrom isolateFrom;
-    if (nameStart) {
-        isolateFrom = [nameStart](const ListingRow &row, QStringView first) -> qsizetype {
-            return mayReorder(first) ? nameStart(row, first) : -1;
-        };
-    }
-    appendRows(columns, std::move(heading), TableText::Rows(listing, cells, std::move(isolateFrom)), beforeTableText,
-               yield);
-}
-
-void PreviewSurface::appendRows(const QList<TableText::ColumnSpec> &columns, TableText::Rows heading,
-                                TableText::Rows body, const BeforeTableText &beforeTableText,
-                                const PreviewDocument::Yield &yield)
-{
-    m_document->appendTable(columns, std::move(heading), std::move(body),
-                            {m_gridStyle, m_keepWithHeading, m_tableLeft, m_style}, beforeTableText, yield);
-}
-
-void PreviewSurface::RestorePreviousDocument()
+void PreviewSurface::keepEarlierDocument()
 {
     if (!m_replaced)
         return;
-    m_document = std::move(m_replaced->document);
     const int page = m_replaced->shownPage;
     m_replaced.reset();
     showPage(page);
 }
 
-void PreviewSurface::FinishDocument()
-{
-    m_replaced.reset();
-    m_document->finish();
-    showPage(1);
-}
-
-int PreviewSurface::PageTotal() const
+int PreviewSurface::pageTotal() const
 {
     return m_replaced ? 0 : m_document->pageCount();
 }
 
-void PreviewSurface::ShownPage(int page)
+void PreviewSurface::setShownPage(int page)
 {
-    const int total = PageTotal();
+    const int total = pageTotal();
     const int clamped = total < 1 ? 0 : std::clamp(page, 1, total);
     if (clamped != m_shownPage)
         showPage(clamped);
@@ -256,11 +169,11 @@ void PreviewSurface::showPage(int page)
     m_view->refresh();
     // A screen reader says the name again when it changes under the focus.
     m_view->setAccessibleName(page < 1 ? tr("Print preview")
-                                       : tr("Print preview, page %1 of %2").arg(page).arg(PageTotal()));
+                                       : tr("Print preview, page %1 of %2").arg(page).arg(pageTotal()));
     emit shownPageChanged(m_shownPage);
 }
 
-void PreviewSurface::SendToPrinter(const DocumentOutput::Progress &progress) const
+void PreviewSurface::sendToPrinter(const DocumentOutput::Progress &progress) const
 {
     DocumentOutput::sendToDefaultPrinter(*m_document, progress);
 }
@@ -289,7 +202,7 @@ void PreviewSurface::contextMenuEvent(QContextMenuEvent *event)
         addZoom(tr("%1 %").arg(percent), ZoomMode::Percent, percent);
     menu.addSeparator();
     QAction *pdf = menu.addAction(tr("Save as PDF…"));
-    pdf->setEnabled(PageTotal() > 0);
+    pdf->setEnabled(pageTotal() > 0);
     connect(pdf, &QAction::triggered, this, &PreviewSurface::saveAsPdfInteractively);
     menu.exec(event->globalPos());
 }
@@ -300,7 +213,7 @@ void PreviewSurface::saveAsPdfInteractively()
     if (fileName.isEmpty())
         return;
     try {
-        DocumentOutput::writePdf(*m_document, fileName);
+        ListingExport::savePdf(*m_document, fileName);
     } catch (const PrintError &error) {
         QMessageBox::warning(this, tr("Save as PDF"), error.message());
     }

@@ -1,4 +1,4 @@
-#include "settings/OptionWidgets.h"
+#include "app/OptionWidgets.h"
 
 #include "settings/OptionControls.h"
 

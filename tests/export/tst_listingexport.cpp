@@ -1,10 +1,10 @@
 // Every Save As format read back by a reader of its kind, on names that break writers; a failed save keeps the file.
 
-#include "PrintTestSupport.h"
+#include "print/PrintTestSupport.h"
 #include "listing/FakeFileSystem.h"
 
 #include "listing/ListingBuilder.h"
-#include "print/ListingExport.h"
+#include "export/ListingExport.h"
 #include "print/PrintError.h"
 
 #include <QDir>
@@ -21,7 +21,7 @@
 
 #include <sys/resource.h>
 
-using Format = ListingExport::Format;
+using Format = ExportFormat;
 
 namespace {
 
@@ -79,8 +79,8 @@ class TestListingExport : public QObject
     {
         ListingOptions options;
         options.path = QStringLiteral("/top");
-        options.depthText = QStringLiteral("3");
-        return {format, options, QStringLiteral("Names that <break> & \"quote\""), QStringLiteral("All")};
+        options.depth = 3;
+        return {format, options, {GridStyle::All, options.path, QStringLiteral("Names that <break> & \"quote\"")}};
     }
     ListingExport::Build build()
     {
@@ -186,7 +186,7 @@ class TestListingExport : public QObject
         }
         QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[\u2066-\u2069]"))));
         unread = text.section(QStringLiteral("Not read in full"), 1);
-        QVERIFY(runTool("pdfinfo", {file}).contains(request(Format::Pdf).title));
+        QVERIFY(runTool("pdfinfo", {file}).contains(request(Format::Pdf).page.title));
         // Each font embedded as a subset with a ToUnicode map.
         const QRegularExpression embedded(QStringLiteral("\\+\\S+.*yes\\s+yes\\s+yes"));
         for (const QString &font : runTool("pdffonts", {file}).split(u'\n', Qt::SkipEmptyParts).mid(2))
@@ -223,13 +223,13 @@ private slots:
     void readsBack_data()
     {
         QTest::addColumn<Format>("format");
-        for (Format format : ListingExport::Formats)
-            QTest::newRow(qPrintable(ListingExport::name(format))) << format;
+        for (Format format : ExportFormats::All)
+            QTest::newRow(qPrintable(ExportFormats::name(format))) << format;
     }
     void readsBack()
     {
         QFETCH(Format, format);
-        const QString file = m_dir.filePath("listing." + ListingExport::name(format));
+        const QString file = m_dir.filePath("listing." + ExportFormats::name(format));
         ListingExport::save(request(format), build(), file);
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));

@@ -1,0 +1,57 @@
+#include "export/ExportText.h"
+
+#include <stdexcept>
+
+namespace ExportText {
+
+Sink::Sink(QIODevice &device) : m_device(device)
+{
+    m_text.reserve(Chunk + Chunk / 4);
+}
+
+void Sink::flush()
+{
+    const QByteArray bytes = m_text.toUtf8();
+    // A short write is retried: the retry either goes on or gives the system's reason.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = m_device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            throw DeviceRefused();
+        done += written;
+    }
+    m_text.resize(0); // keeps the room; clear() would give it back
+}
+
+QLatin1StringView noteName(ListingNote note)
+{
+    switch (note) {
+    case ListingNote::Incomplete:
+        return QLatin1StringView("incomplete");
+    case ListingNote::Unreadable:
+        return QLatin1StringView("unreadable");
+    case ListingNote::NotEntered:
+        return QLatin1StringView("not entered");
+    case ListingNote::None:
+        break;
+    }
+    return QLatin1StringView();
+}
+
+Entries::Entries(const ListingExport::Request &request, const ListingText &listing)
+    : listing(listing), options(request.options), size(options.sizes), date(options.dates)
+{
+    // Without them a name holding the column separator could not be told apart.
+    if (listing.details.size() != listing.rows.size())
+        throw std::logic_error("an export needs a listing built with keepDetails");
+}
+
+const QString &Entries::time(qint64 seconds) const
+{
+    if (seconds != m_lastTime || m_lastTimeText.isEmpty()) {
+        m_lastTime = seconds;
+        m_lastTimeText = ListingExport::isoDateTime(seconds);
+    }
+    return m_lastTimeText;
+}
+
+} // namespace ExportText

@@ -1,0 +1,141 @@
+#include "export/ExportText.h"
+
+#include "listing/ListingFormat.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <vector>
+
+namespace ExportText {
+
+namespace {
+
+void appendJsonString(QString &out, QStringView text)
+{
+    out += u'"';
+    QString escaped;
+    appendEscaped(out, text, [&escaped](QChar c) -> QStringView {
+        switch (c.unicode()) {
+        case u'"':
+            return u"\\\"";
+        case u'\\':
+            return u"\\\\";
+        case u'\n':
+            return u"\\n";
+        case u'\r':
+            return u"\\r";
+        case u'\t':
+            return u"\\t";
+        default:
+            if (c.unicode() >= 0x20)
+                return {};
+            escaped = QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            return escaped;
+        }
+    });
+    out += u'"';
+}
+
+// Beside a name or path that is not valid UTF-8 (and so reads with
+// replacement characters), its exact bytes as base64 under key.
+void appendJsonBytes(QString &out, QStringView key, const QByteArray &bytes)
+{
+    if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+        append(out, {u", \"", key, u"\": \"", QString::fromLatin1(bytes.toBase64()), u"\""});
+}
+
+// One entry's fields; a folder's "children" array is left open.
+void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
+{
+    out += u"{\"name\": ";
+    appendJsonString(out, e.name(i));
+    if (const auto bytes = e.listing.nativeNames.constFind(i); bytes != e.listing.nativeNames.cend())
+        appendJsonBytes(out, u"name_bytes", *bytes);
+    out += e.isFolder(i) ? u", \"kind\": \"folder\"" : u", \"kind\": \"file\"";
+    if (e.size)
+        append(out, {u", \"size\": ", e.bytes(i) == Unknown ? QStringLiteral("null") : QString::number(e.bytes(i))});
+    if (e.date) {
+        if (e.modified(i) == Unknown)
+            out += u", \"modified\": null";
+        else
+            append(out, {u", \"modified\": \"", e.time(e.modified(i)), u"\""});
+    }
+    const QLatin1StringView note = noteName(e.row(i).note);
+    if (note.isEmpty())
+        out += u", \"note\": null";
+    else
+        append(out, {u", \"note\": \"", QString(note), u"\""});
+    out += e.isFolder(i) ? u", \"children\": [" : u"}";
+}
+
+void appendJsonHead(QString &out, const ListingExport::Request &request, const QDateTime &listedAt)
+{
+    const ListingOptions &o = request.options;
+    const auto field = [&out](QStringView key, QStringView value) {
+        append(out, {u"  \"", key, u"\": "});
+        appendJsonString(out, value);
+        out += u",\n";
+    };
+    out += u"{\n  \"folder\": ";
+    appendJsonString(out, o.path);
+    if (!o.nativePath.isEmpty())
+        appendJsonBytes(out, u"folder_bytes", o.nativePath);
+    out += u",\n";
+    field(u"listed", ListingExport::isoDateTime(listedAt.toSecsSinceEpoch()));
+    field(u"title", request.page.title);
+    const auto on = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    append(out, {u"  \"options\": {\"depth\": ", QString::number(o.depth), u", \"files\": ", on(o.files),
+                 u", \"size\": ", on(o.sizes), u", \"date\": ", on(o.dates), u", \"grid\": "});
+    appendJsonString(out, request.page.grid ? QString(GridStyles::name(*request.page.grid)) : QString());
+    out += u", \"dir_mark\": ";
+    appendJsonString(out, o.dirMark);
+    out += u", \"file_mark\": ";
+    appendJsonString(out, o.fileMark);
+    append(out, {u", \"widths\": [", o.width(ListingColumn::Name).plain(), u", ", o.width(ListingColumn::Size).plain(),
+                 u", ", o.width(ListingColumn::Date).plain(), u"]},\n  \"children\": ["});
+}
+
+} // namespace
+
+void writeJson(const ListingExport::Request &request, const Entries &e, const QDateTime &listedAt, Sink &sink)
+{
+    QString &out = sink.text();
+    appendJsonHead(out, request, listedAt);
+    std::vector<qsizetype> open; // folders whose children are being written
+    bool first = true;           // nothing written yet in the innermost array
+    const auto indent = [&] { ListingFormat::appendBlanks(out, 4 + 2 * qsizetype(open.size())); };
+    const auto close = [&] {
+        if (!first) {
+            out += u'\n';
+            indent();
+        }
+        out += u"]}";
+        first = false;
+    };
+    for (qsizetype i = 0; i < e.count(); ++i) {
+        e.closeUntil(open, e.details(i).parent, close);
+        out += first ? u"\n" : u",\n";
+        indent();
+        appendJsonEntry(out, e, i);
+        first = e.isFolder(i);
+        if (e.isFolder(i))
+            open.push_back(i);
+        sink.rowDone();
+    }
+    e.closeUntil(open, -2, close); // no row has parent -2: closes them all
+    out += first ? u"],\n  \"problems\": [" : u"\n  ],\n  \"problems\": [";
+    for (qsizetype i = 0; i < e.listing.problems.size(); ++i) {
+        const ListingProblem &problem = e.listing.problems.at(i);
+        out += i ? u",\n    {\"path\": " : u"\n    {\"path\": ";
+        appendJsonString(out, QFile::decodeName(problem.path));
+        appendJsonBytes(out, u"path_bytes", problem.path);
+        out += u", \"reason\": ";
+        appendJsonString(out, problem.reason);
+        out += u'}';
+        sink.rowDone();
+    }
+    out += e.listing.problems.isEmpty() ? u"]\n}\n" : u"\n  ]\n}\n";
+}
+
+} // namespace ExportText

@@ -1,0 +1,153 @@
+#include "print/ListingComposer.h"
+
+#include "listing/ListingFormat.h"
+#include "listing/ListingText.h"
+#include "print/PageCanvas.h"
+#include "print/TableText.h"
+
+#include <QDate>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ListingComposer", text);
+}
+
+const QString kFace = QStringLiteral("Arial");
+constexpr int TitlePointSize = 11;
+constexpr int ReportHeadingPointSize = 10;
+// Room a table's heading needs below it on the page it starts on, else the
+// table starts on the next page.
+constexpr int KeepWithHeading = 1200;
+
+TableText::Rows headingRow(const ListingText &listing, int cells)
+{
+    TableText::Rows heading;
+    const QString text = listing.headings.join(u'|');
+    heading.setText(text);
+    qsizetype at = 0;
+    for (int c = 0; c < cells; ++c) {
+        const qsizetype length = c < listing.headings.size() ? listing.headings[c].size() : 0;
+        heading.addCell(std::min(at, text.size()), length);
+        at += length + 1;
+    }
+    heading.endRow();
+    return heading;
+}
+
+void appendTable(PreviewDocument &document, const ListingText &listing, GridStyle grid,
+                 const PreviewDocument::Yield &yield)
+{
+    const int cells = std::clamp(listing.columnCount(), 1, 3);
+    // Kept by the document for painting: its own copy of the marks.
+    TableText::Rows::IsolateFrom isolateFrom
+        = [dir = listing.dirMark, file = listing.fileMark](const ListingRow &row, QStringView first) -> qsizetype {
+        return mayReorder(first) ? ListingComposer::nameStart(first, row, dir, file) : -1;
+    };
+    const PreviewDocument::TableSetup setup{GridStyles::documentFlags(grid),
+                                            KeepWithHeading,
+                                            PreviewDocument::Margin,
+                                            {kFace, ListingComposer::pointSize(RowStyle::Other), false}};
+    const QString &dirMark = listing.dirMark;
+    const auto styleRow = [&dirMark](QStringView text, TextStyle &style) {
+        style.pointSize = ListingComposer::pointSize(ListingComposer::rowStyle(text, dirMark));
+    };
+    document.appendTable(TableText::parseColumnFormat(listing.ListFormat), headingRow(listing, cells),
+                         TableText::Rows(listing, cells, std::move(isolateFrom)), setup, styleRow, yield);
+}
+
+// What the build could not read, under the table; nothing when all was read.
+void appendReport(PreviewDocument &document, const ListingText &listing)
+{
+    if (listing.problems.isEmpty())
+        return;
+    document.appendParagraph(tr("Not read in full"), {kFace, ReportHeadingPointSize, true});
+    document.appendParagraph(ListingFormat::problemLines(listing).join(u'\n'),
+                             {kFace, ListingComposer::pointSize(RowStyle::Other), false});
+}
+
+} // namespace
+
+namespace ListingComposer {
+
+std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, const PageOptions &page,
+                                                const QPageSize &paper, GridStyle previousGrid,
+                                                const PreviewDocument::Yield &yield)
+{
+    auto document = std::make_unique<PreviewDocument>();
+    document->clear(paper);
+    const TextStyle pageText{kFace, PreviewDocument::PageTextPointSize, false};
+    // The same four-digit-year date as the title, so one page never mixes two forms.
+    document->setHeaderText(page.headerPath.toUpper() + QStringLiteral("||")
+                                + ListingFormat::shortDateText(QDate::currentDate()),
+                            pageText);
+    document->appendParagraph(page.title, {kFace, TitlePointSize, true});
+    appendTable(*document, listing, page.grid.value_or(previousGrid), yield);
+    appendReport(*document, listing);
+    document->setFooterText(QStringLiteral("||") + tr("Page %d"), pageText);
+    document->finish();
+    return document;
+}
+
+RowStyle rowStyle(QStringView rowText, QStringView dirMark)
+{
+    // Spaces only: QStringView::trimmed() would also strip a tab or a
+    // no-break space that the user chose as the mark.
+    qsizetype first = 0;
+    while (first < rowText.size() && rowText[first] == u' ')
+        ++first;
+    const QStringView mark = rowText.mid(first, 1); // empty when nothing but spaces
+    return mark == dirMark ? RowStyle::Folder : RowStyle::Other;
+}
+
+int pointSize(RowStyle style)
+{
+    return style == RowStyle::Folder ? 10 : 8;
+}
+
+qsizetype nameStart(QStringView firstCell, const ListingRow &row, QStringView dirMark, QStringView fileMark)
+{
+    const bool folder = row.kind == ListingRowKind::Folder;
+    const QStringView mark = folder ? dirMark : fileMark;
+    const qsizetype indent = ListingFormat::indentOf(row.kind, row.level);
+    const qsizetype start = indent + mark.size() + (folder ? 1 : 2);
+    if (indent >= 0 && start <= firstCell.size() && firstCell.sliced(indent).startsWith(mark))
+        return start;
+    return firstCell.size();
+}
+
+QString widthWarning(const PreviewDocument &document, const ListingText &listing)
+{
+    const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
+    const QStringList typed = listing.ListFormat.section(u';', 0, 0).remove(u'>').split(u'|');
+    // From the table's left edge (the left margin) to the right margin.
+    const qreal room = document.pageSizeTwips().width() - 2 * PreviewDocument::Margin;
+    QStringList widths, cut, beyond;
+    qreal left = 0;
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        const QString heading = listing.headings.value(c);
+        const QString width = typed.value(c);
+        widths << heading + u' ' + (width.size() > 12 ? width.first(11) + u'\u2026' : width);
+        if (left >= room)
+            beyond << heading;
+        else if (left + columns[c].width > room)
+            cut << heading;
+        left += columns[c].width;
+    }
+    if (cut.isEmpty() && beyond.isEmpty())
+        return {};
+    QString text = tr("The columns are wider than the paper: %1 twips, where there is room for %L2 between "
+                      "the margins.")
+                       .arg(widths.join(QStringLiteral(", ")))
+                       .arg(qRound(std::max<qreal>(room, 0)));
+    if (!cut.isEmpty())
+        text += u' ' + tr("Cut at the paper's edge: %1.").arg(cut.join(QStringLiteral(", ")));
+    if (!beyond.isEmpty())
+        text += u' ' + tr("Beyond it, and not shown: %1.").arg(beyond.join(QStringLiteral(", ")));
+    return text + u' ' + tr("Narrower widths bring them onto the page.");
+}
+
+} // namespace ListingComposer

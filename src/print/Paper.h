@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QPageSize>
+#include <QString>
+
+// The paper a listing is laid out on, and why that one, for the window to
+// tell ("A4 paper, this locale's usual size. The print server ... does not
+// answer.").
+struct Paper
+{
+    Q_DECLARE_TR_FUNCTIONS(Paper)
+
+public:
+    QPageSize size;
+    QString note; // empty when the caller chose it
+
+    // The default printer's paper, asked of the print server with at most
+    // 1.5 s to answer, else the locale's usual size (Letter or A4).
+    static Paper ofDefaultPrinter();
+};
