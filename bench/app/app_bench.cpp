@@ -196,8 +196,8 @@ int main(int argc, char *argv[])
             maxGapNs = now - lastTickNs;
             maxGapStartNs = lastTickNs;
         }
-        if (window.Listing.rows.size() != rowsSeen) {
-            rowsSeen = window.Listing.rows.size();
+        if (window.listing().rows.size() != rowsSeen) {
+            rowsSeen = window.listing().rows.size();
             lastBuildingTickNs = now;
         }
         lastTickNs = now;
@@ -230,7 +230,7 @@ int main(int argc, char *argv[])
     getrusage(RUSAGE_SELF, &self);
     std::printf("folder: %s\n", qPrintable(path->text()));
     std::printf("depth: %s\n", qPrintable(depth));
-    std::printf("rows: %lld\n", static_cast<long long>(window.Listing.rows.size()));
+    std::printf("rows: %lld\n", static_cast<long long>(window.listing().rows.size()));
     std::printf("pages: %d\n", vsp1->pageTotal());
     std::printf("page_label: %s\n", qPrintable(pageLabel->text()));
     std::printf("preview_s: %.3f\n", firstPaint.paintedAtNs / 1e9);

@@ -249,9 +249,9 @@ void OptionOverrides::applyTo(OptionControls &controls) const
     if (grid)
         controls.setGridListIndex(*grid);
     if (dirMark)
-        controls.setOptionText(OptionText::DirIndicator, *dirMark);
+        controls.setOptionText(OptionText::DirMark, *dirMark);
     if (fileMark)
-        controls.setOptionText(OptionText::FileIndicator, *fileMark);
+        controls.setOptionText(OptionText::FileMark, *fileMark);
     if (widths) {
         controls.setOptionText(OptionText::DirColWidth, widths->at(0));
         controls.setOptionText(OptionText::SizeColWidth, widths->at(1));

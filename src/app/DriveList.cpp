@@ -100,7 +100,7 @@ void DriveList::setVolumes(const QList<Volume> &volumes)
     selectSilently(Volumes::holding(m_volumes, QFile::encodeName(QDir::currentPath())));
 }
 
-QString DriveList::Drive() const
+QString DriveList::drive() const
 {
     return currentText();
 }
@@ -165,7 +165,7 @@ void DriveList::onIndexChanged(int index)
 {
     if (m_silent || index < 0)
         return;
-    emit driveChanged(Drive());
+    emit driveChanged(drive());
 }
 
 void DriveList::selectSilently(qsizetype index)

@@ -45,7 +45,7 @@ public:
     QList<Volume> volumes() const { return m_volumes; }
 
     // The selected entry as shown (mount point and volume name).
-    QString Drive() const;
+    QString drive() const;
     QByteArray mountPoint() const;
 
     // Selects the entry shown as drive, or else the volume holding drive taken

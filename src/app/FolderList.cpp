@@ -119,7 +119,7 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
 
 FolderList::~FolderList() = default;
 
-QString FolderList::Path() const
+QString FolderList::path() const
 {
     return QFile::decodeName(m_nativePath);
 }
@@ -150,7 +150,7 @@ void FolderList::setNativePath(const QByteArray &nativePath)
     rebuild(target, children);
     if (target != m_nativePath) {
         m_nativePath = target;
-        emit pathChanged(Path());
+        emit pathChanged(path());
     }
 }
 

@@ -35,7 +35,7 @@ public:
     explicit FolderList(QWidget *parent = nullptr);
     ~FolderList() override;
 
-    QString Path() const;
+    QString path() const;
     QByteArray nativePath() const { return m_nativePath; }
 
     // Opens path and shows it. Throws FileSystemError when the folder cannot

@@ -27,7 +27,7 @@ ListingOptions OptionSet::listingOptions() const
     options.path = pathCaption();
     // The folder list keeps the exact bytes of a name that is not valid
     // UTF-8; the label's text would lose them.
-    if (options.path == m_ui->Dir1->Path())
+    if (options.path == m_ui->Dir1->path())
         options.nativePath = m_ui->Dir1->nativePath();
     return options;
 }
@@ -90,7 +90,7 @@ QString OptionSet::pathCaption() const
 void OptionSet::setFolderListPath(const QString &path)
 {
     // The caption the list gave: its exact bytes, which the text may not hold.
-    if (path == m_ui->Dir1->Path())
+    if (path == m_ui->Dir1->path())
         m_ui->Dir1->setNativePath(m_ui->Dir1->nativePath());
     else
         m_ui->Dir1->setPath(path);

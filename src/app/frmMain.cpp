@@ -14,8 +14,8 @@
 #include "Twips.h"
 #include "clipboard/ClipboardExport.h"
 #include "help/Artwork.h"
-#include "help/ContextIDs.h"
-#include "help/Global.h"
+#include "help/Help.h"
+#include "help/WebLink.h"
 #include "help/frmIntro.h"
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
@@ -90,7 +90,7 @@ void frmMain::dressControls()
     m_ui->lblPath->setBackgroundRole(QPalette::Window);
 
     setWindowIcon(::windowIcon());
-    m_ui->Label2->setText(Global::makerHostName());
+    m_ui->Label2->setText(WebLink::makerHostName());
     // Typed list text stays as typed: no completion to an item ("rows" is
     // not "Rows").
     m_ui->cboGrid->setCompleter(nullptr);
@@ -154,8 +154,8 @@ void frmMain::createBuildProgress()
 bool frmMain::Form_Load()
 {
     // Help works from here on, already in the start-up window.
-    ContextIDs::RegisterHelpFile(this);
-    ContextIDs::setHelpContextId(this, ContextIDs::MainWindowContextId);
+    Help::registerHelpFile(this);
+    Help::setHelpContextId(this, Help::MainWindowContextId);
 
     // "Exit" in the start-up window ends the program before anything else
     // is loaded.
@@ -163,7 +163,7 @@ bool frmMain::Form_Load()
         return false;
 
     // The folder list's starting folder, which also builds the title.
-    setPathCaption(m_ui->Dir1->Path());
+    setPathCaption(m_ui->Dir1->path());
 
     // The depth list always offers exactly "1" to "5", whatever was stored.
     m_ui->cboLevel->clear();
@@ -242,7 +242,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::Form_UnLoad()
 {
     // Nothing is stored on this path.
-    ContextIDs::CloseHelp();
+    Help::closeViewer();
 }
 
 void frmMain::cmdCancel_Click()
@@ -264,17 +264,17 @@ void frmMain::cmdPrint_Click()
         // Store the options, take the marks as typed, compose. A failure
         // leaves the window in the Options state.
         const bool composed = runStoringCommand([this] {
-            DirIndicator = m_ui->txtDirI->text();
-            FileIndicator = m_ui->txtFileI->text();
+            m_dirMark = m_ui->txtDirI->text();
+            m_fileMark = m_ui->txtFileI->text();
             composeListing();
         });
         if (!composed)
             return;
         QCoreApplication::processEvents();
         showPreviewState();
-        if (const QString widths = ListingComposer::widthWarning(vsp1->document(), Listing); !widths.isEmpty())
+        if (const QString widths = ListingComposer::widthWarning(vsp1->document(), m_listing); !widths.isEmpty())
             showFailure(widths);
-        showUnreadReport(this, Listing);
+        showUnreadReport(this, m_listing);
     } else {
         // The last composed document goes to the default printer, with the
         // progress strip and Cancel while it is handed over; a refused or
@@ -343,20 +343,18 @@ void frmMain::cmdCopy_Click()
 {
     if (m_session->isRunning())
         return;
-    // 1. The options are stored whether or not the rest succeeds.
+    // The options are stored whether or not the rest succeeds.
     const bool copied = runStoringCommand([this] {
-        // 2.-4. The marks as typed, with a lone "+" / "-" kept as text for
-        //       spreadsheets.
-        DirIndicator = clipboardDirIndicator(m_ui->txtDirI->text());
-        FileIndicator = clipboardFileIndicator(m_ui->txtFileI->text());
-        // 5. A failed or cancelled build ends here, before the clipboard is
-        //    touched.
+        // The marks as typed, with a lone "+" / "-" kept as text for spreadsheets.
+        m_dirMark = clipboardDirMark(m_ui->txtDirI->text());
+        m_fileMark = clipboardFileMark(m_ui->txtFileI->text());
+        // A failed or cancelled build ends here, before the clipboard is touched.
         buildListing(QStringLiteral("\t"), QStringLiteral("\r\n"));
-        // 6.-7. The title is read now, after the build.
-        putOnClipboard(clipboardText(m_ui->txtTitle->text(), Listing), QGuiApplication::clipboard());
+        // The title is read now, after the build.
+        putOnClipboard(clipboardText(m_ui->txtTitle->text(), m_listing), QGuiApplication::clipboard());
     });
     if (copied)
-        showUnreadReport(this, Listing);
+        showUnreadReport(this, m_listing);
 }
 
 bool frmMain::runStoringCommand(const std::function<void()> &steps, const std::optional<SaveAsMemory> &saveAs)
@@ -387,15 +385,15 @@ void frmMain::cmdSaveAs_Click()
         },
         choice->memory());
     if (saved)
-        showUnreadReport(this, Listing);
+        showUnreadReport(this, m_listing);
 }
 
 void frmMain::buildListing(const QString &columnSeparator, const QString &rowSeparator)
 {
     // One reading of the options; later edits do not reach this build.
     ListingOptions options = m_options->listingOptions();
-    options.dirMark = DirIndicator;
-    options.fileMark = FileIndicator;
+    options.dirMark = m_dirMark;
+    options.fileMark = m_fileMark;
     buildWith(options, columnSeparator, rowSeparator);
 }
 
@@ -403,17 +401,17 @@ const ListingText &frmMain::buildWith(const ListingOptions &options, const QStri
                                       const QString &rowSeparator)
 {
     WaitCursor hourglass;
-    DirIndicator = options.dirMark;
-    FileIndicator = options.fileMark;
+    m_dirMark = options.dirMark;
+    m_fileMark = options.fileMark;
     if (!m_fileSystem)
         m_fileSystem = createFileSystemObject();
 
     BuildSession::Scope running(*m_session);
-    ::buildListing(options, columnSeparator, rowSeparator, *m_fileSystem, Listing,
+    ::buildListing(options, columnSeparator, rowSeparator, *m_fileSystem, m_listing,
                    [this](const ListingProgress &progress) {
                        m_session->yield(progress.entriesListed, progress.entriesUnread, progress.currentFolder);
                    });
-    return Listing;
+    return m_listing;
 }
 
 void frmMain::composeListing()
@@ -428,8 +426,8 @@ void frmMain::composeListing()
     const Paper paper = Paper::ofDefaultPrinter();
     buildListing(QStringLiteral("|"), QStringLiteral(";"));
     std::unique_ptr<PreviewDocument> document
-        = ListingComposer::composeListing(Listing, page, paper.size, m_lastGrid, [this] {
-              m_session->yield(Listing.rows.size(), Listing.problems.size(), QString());
+        = ListingComposer::composeListing(m_listing, page, paper.size, m_lastGrid, [this] {
+              m_session->yield(m_listing.rows.size(), m_listing.problems.size(), QString());
           });
     keepEarlier.dismiss();
     m_lastGrid = page.grid.value_or(m_lastGrid);
@@ -458,7 +456,7 @@ void frmMain::Drive1_Change()
 
 void frmMain::Dir1_Change()
 {
-    setPathCaption(m_ui->Dir1->Path());
+    setPathCaption(m_ui->Dir1->path());
 }
 
 void frmMain::rememberOpenedFolder()
@@ -486,7 +484,7 @@ void frmMain::helpItem_Click(int Index)
 {
     switch (Index) {
     case 0:
-        ContextIDs::ShowHelpContents();
+        Help::showContents();
         break;
     case 1:
         // "Exit" there ends the program as this window's "Exit" does.
@@ -500,7 +498,7 @@ void frmMain::helpItem_Click(int Index)
 
 void frmMain::Label2_Click()
 {
-    Global::OpenWebPage(this, Global::makerWebAddress());
+    WebLink::openWebPage(this, WebLink::makerWebAddress());
 }
 
 void frmMain::showFailure(const QString &text)

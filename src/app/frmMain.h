@@ -57,11 +57,8 @@ public:
     // without showing this window.
     bool Form_Load();
 
-    // The indicator fields, set by the command that starts a build.
-    QString DirIndicator;
-    QString FileIndicator;
     // ListFormat, ListHeader and ListBody of the last build.
-    ListingText Listing;
+    const ListingText &listing() const { return m_listing; }
 
     // Builds the listing of the folder in the path label into Listing, with
     // one reading of the options. Throws what the walk throws; a build the
@@ -139,6 +136,12 @@ private:
                                  const QString &rowSeparator);
     void showOptionsState();
     void showPreviewState();
+
+    // The marks in front of folder and file names, set by the command that
+    // starts a build (Copy protects a lone "+" or "-" for spreadsheets).
+    QString m_dirMark;
+    QString m_fileMark;
+    ListingText m_listing;
 
     std::unique_ptr<Ui::frmMain> m_ui;
     std::unique_ptr<OptionSet> m_options;

@@ -66,12 +66,12 @@ QString formulaSafeCell(QStringView cell)
     return startsLikeFormula(cell) ? u'\'' + cell.toString() : cell.toString();
 }
 
-QString clipboardDirIndicator(const QString &typed)
+QString clipboardDirMark(const QString &typed)
 {
     return rewriteLone(typed, u'+');
 }
 
-QString clipboardFileIndicator(const QString &typed)
+QString clipboardFileMark(const QString &typed)
 {
     return rewriteLone(typed, u'-');
 }

@@ -14,8 +14,8 @@ class QClipboard;
 // A spreadsheet reads a cell that starts with "+" or "-" as a formula; the
 // lone default marks get an apostrophe in front so they stay text. Only the
 // exact one-character texts are rewritten: "++", "+ ", "*" or "" pass as typed.
-QString clipboardDirIndicator(const QString &typed);
-QString clipboardFileIndicator(const QString &typed);
+QString clipboardDirMark(const QString &typed);
+QString clipboardFileMark(const QString &typed);
 
 // A spreadsheet takes a cell that begins with "=", "+", "-", "@", a tab or a
 // carriage return (after any white space, which it trims) for a formula: a name

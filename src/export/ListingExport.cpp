@@ -86,8 +86,8 @@ void ListingExport::save(const Request &request, const Build &build, const QStri
     const bool text = request.format == ExportFormat::Text;
     if (text) {
         // The text "Copy" puts on the clipboard, its marks rewritten the same way.
-        used.options.dirMark = clipboardDirIndicator(request.options.dirMark);
-        used.options.fileMark = clipboardFileIndicator(request.options.fileMark);
+        used.options.dirMark = clipboardDirMark(request.options.dirMark);
+        used.options.fileMark = clipboardFileMark(request.options.fileMark);
     }
     const QDateTime listedAt = QDateTime::currentDateTime();
     const ListingText &listing = build(used.options, text ? QStringLiteral("\t") : QStringLiteral("|"),

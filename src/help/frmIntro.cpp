@@ -2,8 +2,8 @@
 #include "ui_frmIntro.h"
 
 #include "help/Artwork.h"
-#include "help/ContextIDs.h"
-#include "help/Global.h"
+#include "help/Help.h"
+#include "help/WebLink.h"
 #include "Twips.h"
 
 #include <QKeyEvent>
@@ -55,10 +55,10 @@ frmIntro::frmIntro(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui:
     setWindowIcon(::windowIcon());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    ContextIDs::setHelpContextId(this, ContextIDs::IntroWindowContextId);
+    Help::setHelpContextId(this, Help::IntroWindowContextId);
 
     applyFonts();
-    m_ui->Label2->setText(Global::makerHostName());
+    m_ui->Label2->setText(WebLink::makerHostName());
     Form_Load();
     placeControls();
 
@@ -150,7 +150,7 @@ void frmIntro::cmdOK_Click(int Index)
 
 void frmIntro::Label2_Click()
 {
-    Global::OpenWebPage(this, Global::makerWebAddress());
+    WebLink::openWebPage(this, WebLink::makerWebAddress());
 }
 
 void frmIntro::paintEvent(QPaintEvent *event)

@@ -12,7 +12,7 @@ ListingOptions listingOptionsFrom(const OptionControls &controls)
     options.widths = {ListingFormat::readWidth(controls.optionText(OptionText::DirColWidth)),
                       ListingFormat::readWidth(controls.optionText(OptionText::SizeColWidth)),
                       ListingFormat::readWidth(controls.optionText(OptionText::DateColWidth))};
-    options.dirMark = controls.optionText(OptionText::DirIndicator);
-    options.fileMark = controls.optionText(OptionText::FileIndicator);
+    options.dirMark = controls.optionText(OptionText::DirMark);
+    options.fileMark = controls.optionText(OptionText::FileMark);
     return options;
 }

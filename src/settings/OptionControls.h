@@ -14,7 +14,7 @@
 
 enum class OptionCheck { Files, Size, Date };
 
-enum class OptionText { DirIndicator, FileIndicator, DirColWidth, SizeColWidth, DateColWidth };
+enum class OptionText { DirMark, FileMark, DirColWidth, SizeColWidth, DateColWidth };
 
 class OptionControls
 {

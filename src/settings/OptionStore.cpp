@@ -61,8 +61,8 @@ struct TextKey
 };
 
 const TextKey kTextKeys[] = {
-    {kDirectoryIndicator, OptionText::DirIndicator, "+", false},
-    {kFileIndicator, OptionText::FileIndicator, "-", false},
+    {kDirectoryIndicator, OptionText::DirMark, "+", false},
+    {kFileIndicator, OptionText::FileMark, "-", false},
     {kDirectoryColWidth, OptionText::DirColWidth, "4000", true},
     {kSizeColWidth, OptionText::SizeColWidth, "1000", true},
     {kDateColWidth, OptionText::DateColWidth, "1000", true},

@@ -2,7 +2,7 @@
 
 #include "app/FolderList.h"
 #include "app/frmMain.h"
-#include "help/ContextIDs.h"
+#include "help/Help.h"
 #include "help/FormChecks.h"
 #include "help/frmIntro.h"
 #include "print/DocumentOutput.h"
@@ -179,7 +179,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         QGuiApplication::setQuitOnLastWindowClosed(false);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        ContextIDs::setHelpRequestHandler(&m_help);
+        Help::setHelpRequestHandler(&m_help);
     }
     void init()
     {
@@ -610,7 +610,7 @@ private slots:
         click("cmdPrint");
         verifyState(true);
         QCOMPARE(text("lblPrnt"), QStringLiteral("Page 1 of 1"));
-        QVERIFY(m_window->Listing.ListBody.contains(QStringLiteral(";+ Docs|12|1/2/2001;")));
+        QVERIFY(m_window->listing().ListBody.contains(QStringLiteral(";+ Docs|12|1/2/2001;")));
     }
 
     // An unreadable folder is listed with "?", the command goes through, and one message then says so.

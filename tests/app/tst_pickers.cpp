@@ -83,7 +83,7 @@ private slots:
         drives.setDrive(QStringLiteral("/"));
         QSignalSpy changed(&drives, &DriveList::driveChanged);
         drives.noteFolderOpened(m_open); // the folder list moved: followed quietly
-        QCOMPARE(drives.Drive(), m_tree.path() + QStringLiteral("  [STICK]"));
+        QCOMPARE(drives.drive(), m_tree.path() + QStringLiteral("  [STICK]"));
         QVERIFY(drives.setDrive(QStringLiteral("/usr/share"))); // a path picks its volume
         QCOMPARE(drives.currentFolder(), QStringLiteral("/"));
         QVERIFY(drives.setDrive(drives.itemText(1)));

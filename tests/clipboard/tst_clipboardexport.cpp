@@ -23,8 +23,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, dir);
         QFETCH(QString, file);
-        QCOMPARE(clipboardDirIndicator(typed), dir);
-        QCOMPARE(clipboardFileIndicator(typed), file);
+        QCOMPARE(clipboardDirMark(typed), dir);
+        QCOMPARE(clipboardFileMark(typed), file);
     }
 
     void cells_data()

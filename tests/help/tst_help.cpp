@@ -1,8 +1,8 @@
 // The help module with its viewer, the start-up window and the web link.
 
-#include "help/ContextIDs.h"
+#include "help/Help.h"
 #include "help/FormChecks.h"
-#include "help/Global.h"
+#include "help/WebLink.h"
 #include "help/HelpViewer.h"
 #include "help/frmIntro.h"
 
@@ -32,14 +32,14 @@ private slots:
         m_intro->show();
         QVERIFY(QTest::qWaitForWindowActive(m_intro.get()));
         // The help file the build placed beside the tests.
-        ContextIDs::RegisterHelpFile(m_intro.get(), QFileInfo(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE)).path());
+        Help::registerHelpFile(m_intro.get(), QFileInfo(QStringLiteral(FOLIOTRACE_BUILD_HELP_FILE)).path());
     }
     void cleanup()
     {
-        ContextIDs::CloseHelp();
-        QTRY_VERIFY(!ContextIDs::helpViewer());
+        Help::closeViewer();
+        QTRY_VERIFY(!Help::helpViewer());
         m_intro.reset();
-        Global::setWebPageOpener({});
+        WebLink::setWebPageOpener({});
     }
 
     void viewerShowsEachTopic_data()
@@ -57,8 +57,8 @@ private slots:
         if (topic == 20)
             QTest::keyClick(m_intro->cmdOK(1), Qt::Key_F1);
         else
-            topic == 0 ? ContextIDs::ShowHelpContents() : ContextIDs::ShowHelpContext(topic);
-        HelpViewer *viewer = ContextIDs::helpViewer();
+            topic == 0 ? Help::showContents() : Help::showTopic(topic);
+        HelpViewer *viewer = Help::helpViewer();
         QVERIFY(viewer && viewer->isVisible() && m_intro->isVisible());
         QCOMPARE(viewer->currentTopic(), topic);
         // Its heading on screen, at the top unless the text ends first.
@@ -78,8 +78,8 @@ private slots:
         QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {},
                           scroll->mapTo(viewer, QPoint(scroll->width() / 2, scroll->width() + 2)));
         QVERIFY(scroll->value() < scroll->maximum());
-        ContextIDs::ShowHelpContents();
-        QCOMPARE(ContextIDs::helpViewer(), viewer); // one viewer, reused
+        Help::showContents();
+        QCOMPARE(Help::helpViewer(), viewer); // one viewer, reused
     }
 
     void startUpWindowLooksAsDesigned()
@@ -132,7 +132,7 @@ private slots:
     {
         // Whatever goes wrong on the way to a browser is ignored.
         QList<QUrl> opened;
-        Global::setWebPageOpener([&opened](const QUrl &url) -> bool {
+        WebLink::setWebPageOpener([&opened](const QUrl &url) -> bool {
             opened.append(url);
             throw std::runtime_error("no browser");
         });

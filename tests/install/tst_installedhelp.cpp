@@ -1,4 +1,4 @@
-#include "help/ContextIDs.h"
+#include "help/Help.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,7 +28,7 @@ private slots:
     {
         QFETCH(QString, programFolder);
         QFETCH(QString, helpFile);
-        QCOMPARE(ContextIDs::locateHelpFile(programFolder), helpFile);
+        QCOMPARE(Help::locateHelpFile(programFolder), helpFile);
     }
 };
 

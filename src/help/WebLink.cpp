@@ -1,4 +1,4 @@
-#include "help/Global.h"
+#include "help/WebLink.h"
 
 #include <QDesktopServices>
 #include <QLoggingCategory>
@@ -7,15 +7,15 @@ Q_LOGGING_CATEGORY(lcWebLink, "foliotrace.weblink")
 
 namespace {
 
-Global::WebPageOpener &opener()
+WebLink::WebPageOpener &opener()
 {
-    static Global::WebPageOpener current;
+    static WebLink::WebPageOpener current;
     return current;
 }
 
 } // namespace
 
-namespace Global {
+namespace WebLink {
 
 QString makerWebAddress()
 {
@@ -27,7 +27,7 @@ QString makerHostName()
     return QUrl(makerWebAddress()).host();
 }
 
-void OpenWebPage(QWidget *ownerWindow, const QString &address)
+void openWebPage(QWidget *ownerWindow, const QString &address)
 {
     // The desktop picks the browser; the owner window plays no part here.
     Q_UNUSED(ownerWindow);
@@ -49,4 +49,4 @@ WebPageOpener setWebPageOpener(WebPageOpener replacement)
     return previous;
 }
 
-} // namespace Global
+} // namespace WebLink

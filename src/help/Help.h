@@ -20,7 +20,7 @@ public:
     virtual void helpRequest(QWidget *ownerWindow, const QString &helpFile, HelpCommand command, int data) = 0;
 };
 
-namespace ContextIDs {
+namespace Help {
 
 inline constexpr int MainWindowContextId = 10;
 inline constexpr int IntroWindowContextId = 20;
@@ -38,18 +38,18 @@ QString locateHelpFile(const QString &programFolder);
 // Records the owner window (the main window) and sets the help-file path
 // by locateHelpFile. Call first in the main window's load, so help already
 // works in the start-up window.
-void RegisterHelpFile(QWidget *ownerWindow);
+void registerHelpFile(QWidget *ownerWindow);
 // As above, with the program folder given (tests).
-void RegisterHelpFile(QWidget *ownerWindow, const QString &programFolder);
+void registerHelpFile(QWidget *ownerWindow, const QString &programFolder);
 
-// The registered help-file path; empty before RegisterHelpFile.
-QString HelpFile();
+// The registered help-file path; empty before registerHelpFile.
+QString helpFile();
 
-void ShowHelpContents();
-// The topic with a context number; does nothing before RegisterHelpFile.
-void ShowHelpContext(int contextId);
+void showContents();
+// The topic with a context number; does nothing before registerHelpFile.
+void showTopic(int contextId);
 // Tells the viewer the program no longer needs it (main window unload).
-void CloseHelp();
+void closeViewer();
 
 // Gives a window its context number and makes F1 anywhere in it (whatever
 // control has the focus) open that topic.
@@ -64,4 +64,4 @@ HelpRequestHandler *setHelpRequestHandler(HelpRequestHandler *handler);
 // The built-in viewer while it is open, else nullptr.
 HelpViewer *helpViewer();
 
-} // namespace ContextIDs
+} // namespace Help

@@ -1,4 +1,4 @@
-#include "help/ContextIDs.h"
+#include "help/Help.h"
 
 #include "help/HelpViewer.h"
 
@@ -77,7 +77,7 @@ HelpState &state()
 
 } // namespace
 
-namespace ContextIDs {
+namespace Help {
 
 QString helpFilePath(const QString &programFolder)
 {
@@ -99,29 +99,29 @@ QString locateHelpFile(const QString &programFolder)
     return QFileInfo::exists(installed) ? installed : beside;
 }
 
-void RegisterHelpFile(QWidget *ownerWindow)
+void registerHelpFile(QWidget *ownerWindow)
 {
-    RegisterHelpFile(ownerWindow, QApplication::applicationDirPath());
+    registerHelpFile(ownerWindow, QApplication::applicationDirPath());
 }
 
-void RegisterHelpFile(QWidget *ownerWindow, const QString &programFolder)
+void registerHelpFile(QWidget *ownerWindow, const QString &programFolder)
 {
     state().ownerWindow = ownerWindow;
     state().helpFile = locateHelpFile(programFolder);
 }
 
-QString HelpFile()
+QString helpFile()
 {
     return state().helpFile;
 }
 
-void ShowHelpContents()
+void showContents()
 {
     HelpState &s = state();
     s.requests().helpRequest(s.ownerWindow, s.helpFile, HelpCommand::Contents, 0);
 }
 
-void ShowHelpContext(int contextId)
+void showTopic(int contextId)
 {
     HelpState &s = state();
     if (s.helpFile.isEmpty())
@@ -129,7 +129,7 @@ void ShowHelpContext(int contextId)
     s.requests().helpRequest(s.ownerWindow, s.helpFile, HelpCommand::Context, contextId);
 }
 
-void CloseHelp()
+void closeViewer()
 {
     HelpState &s = state();
     s.requests().helpRequest(s.ownerWindow, s.helpFile, HelpCommand::Quit, 0);
@@ -143,7 +143,7 @@ void setHelpContextId(QWidget *window, int contextId)
     auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1), window);
     shortcut->setObjectName(QLatin1String(kShortcutName));
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, window, [window] { ShowHelpContext(helpContextId(window)); });
+    QObject::connect(shortcut, &QShortcut::activated, window, [window] { showTopic(helpContextId(window)); });
 }
 
 int helpContextId(const QWidget *window)
@@ -163,4 +163,4 @@ HelpViewer *helpViewer()
     return state().viewerHandler.viewer();
 }
 
-} // namespace ContextIDs
+} // namespace Help

@@ -8,7 +8,7 @@
 class QWidget;
 
 // Procedures shared by both windows: the maker's web site and opening it.
-namespace Global {
+namespace WebLink {
 
 // "https://www.brambleworks.example/"
 QString makerWebAddress();
@@ -17,12 +17,12 @@ QString makerHostName();
 
 // Opens address with the desktop's default browser. Every failure is
 // ignored: with nothing to open web addresses, a click does nothing.
-void OpenWebPage(QWidget *ownerWindow, const QString &address);
+void openWebPage(QWidget *ownerWindow, const QString &address);
 
-// What OpenWebPage hands the address to; QDesktopServices::openUrl unless
+// What openWebPage hands the address to; QDesktopServices::openUrl unless
 // replaced (tests). Returns the previous opener; an empty one restores the
 // default.
 using WebPageOpener = std::function<bool(const QUrl &)>;
 WebPageOpener setWebPageOpener(WebPageOpener opener);
 
-} // namespace Global
+} // namespace WebLink
