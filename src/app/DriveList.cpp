@@ -1,6 +1,7 @@
 #include "app/DriveList.h"
 
 #include "app/FolderList.h"
+#include "listing/FileSystemObject.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,12 +31,7 @@ bool isUserVolume(const QByteArray &fileSystemType, const QByteArray &mountPoint
         if (isUnder(mountPoint, system))
             return false;
     }
-    static const QList<QByteArray> pseudo{
-        "autofs",   "binfmt_misc",     "bpf",         "cgroup",     "cgroup2",  "configfs", "debugfs", "devpts",
-        "devtmpfs", "efivarfs",        "fusectl",     "hugetlbfs",  "mqueue",   "nsfs",     "proc",    "pstore",
-        "ramfs",    "rpc_pipefs",      "securityfs",  "selinuxfs",  "squashfs", "sysfs",    "tmpfs",   "tracefs",
-        "overlay",  "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs", "none"};
-    return !fileSystemType.isEmpty() && !pseudo.contains(fileSystemType);
+    return !fileSystemType.isEmpty() && !isPseudoFileSystem(fileSystemType);
 }
 
 QList<Volume> userVolumes()

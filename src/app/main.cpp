@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandRun.h"
 #include "app/frmMain.h"
+#include "settings/OptionStore.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -47,8 +48,8 @@ private:
 
 void setIdentity()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Foliotrace"));
-    QCoreApplication::setApplicationName(QStringLiteral("Foliotrace"));
+    QCoreApplication::setOrganizationName(settingsOrganisation());
+    QCoreApplication::setApplicationName(settingsApplication());
     QCoreApplication::setApplicationVersion(QStringLiteral(FOLIOTRACE_VERSION));
 }
 

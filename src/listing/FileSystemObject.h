@@ -79,6 +79,10 @@ enum class VirtualFileSystem : quint8 {
 VirtualFileSystem virtualFileSystem(qint64 magic);
 // Its usual name, e.g. "proc", "binfmt_misc".
 QLatin1StringView virtualFileSystemName(VirtualFileSystem type);
+// Whether a file system named so in the mount table (e.g. "tmpfs") is no
+// volume a user would pick: the virtual ones, and those that hold files
+// only for the moment or for the system.
+bool isPseudoFileSystem(QByteArrayView name);
 
 // One entry of a folder as read.
 struct FolderEntry

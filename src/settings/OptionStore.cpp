@@ -283,6 +283,16 @@ std::optional<int> parseStoredWholeNumber(const QString &text)
     return number ? number->exactInt() : std::nullopt;
 }
 
+QString settingsOrganisation()
+{
+    return kOrganisation;
+}
+
+QString settingsApplication()
+{
+    return kApplication;
+}
+
 QString settingsFileName()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + kOrganisation + u'/'
@@ -362,7 +372,8 @@ SettingsSaveReport saveOptions(const OptionControls &controls, const std::option
     // ended at once right after this ("Exit" does not unload anything), so
     // the text must be on disk now, which commit() makes sure of.
     QSaveFile file(report.fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    // Unbuffered, so a write the disk refuses is told by the write itself.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size() || !file.commit())
         report.failure = file.errorString();
     return report;
 }

@@ -97,6 +97,11 @@ QStringList settingsLoadNotes(const SettingsLoadReport &report);
 // Names the file and the reason, and says the options will not be remembered.
 QString settingsSaveReportMessage(const SettingsSaveReport &report);
 
+// The organisation and application names the settings file is kept under;
+// the program takes them as its own.
+QString settingsOrganisation();
+QString settingsApplication();
+
 // Where the store keeps its values (for messages and tests).
 QString settingsFileName();
 
