@@ -83,7 +83,7 @@ public:
         const int columns = ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 20 ? size.ws_col : 80;
         if (line.size() >= columns)
             line = line.first(columns / 2 - 1) + u'\u2026' + line.last(columns - columns / 2 - 1);
-        std::fputs(("\r\x1b[K" + line).toLocal8Bit().constData(), stderr);
+        std::fputs((QStringLiteral("\r\x1b[K") + line).toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         m_shown = true;
         g_progressShown.store(true);

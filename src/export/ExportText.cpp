@@ -37,8 +37,8 @@ QLatin1StringView noteName(ListingNote note)
     return QLatin1StringView();
 }
 
-Entries::Entries(const ListingExport::Request &request, const ListingText &listing)
-    : listing(listing), options(request.options), size(options.sizes), date(options.dates)
+Entries::Entries(const ListingExport::Request &request, const ListingText &built)
+    : listing(built), options(request.options), size(options.sizes), date(options.dates)
 {
     // Without them a name holding the column separator could not be told apart.
     if (listing.details.size() != listing.rows.size())

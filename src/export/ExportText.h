@@ -72,7 +72,7 @@ QLatin1StringView noteName(ListingNote note);
 class Entries
 {
 public:
-    Entries(const ListingExport::Request &request, const ListingText &listing);
+    Entries(const ListingExport::Request &request, const ListingText &built);
     qsizetype count() const { return listing.rows.size(); }
     const ListingRow &row(qsizetype i) const { return listing.rows.at(i); }
     const ListingRowDetails &details(qsizetype i) const { return listing.details.at(i); }

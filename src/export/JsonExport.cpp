@@ -84,7 +84,7 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
     out += u",\n";
     field(u"listed", ListingExport::isoDateTime(listedAt.toSecsSinceEpoch()));
     field(u"title", request.page.title);
-    const auto on = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    const auto on = [](bool set) { return set ? QStringLiteral("true") : QStringLiteral("false"); };
     append(out, {u"  \"options\": {\"depth\": ", QString::number(o.depth), u", \"files\": ", on(o.files),
                  u", \"size\": ", on(o.sizes), u", \"date\": ", on(o.dates), u", \"grid\": "});
     appendJsonString(out, request.page.grid ? QString(GridStyles::name(*request.page.grid)) : QString());

@@ -429,12 +429,12 @@ private slots:
         const QByteArray path = QFile::encodeName(file);
         const QString folder = QFileInfo(file).path();
         const QByteArray junk("[Settings\nPrint%20Files=0\n\xff");
-        const auto write = [](const QString &path, const QByteArray &bytes) {
-            QFile out(path);
+        const auto write = [](const QString &name, const QByteArray &bytes) {
+            QFile out(name);
             return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
         };
-        const auto contents = [](const QString &path) {
-            QFile in(path);
+        const auto contents = [](const QString &name) {
+            QFile in(name);
             return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
         };
         QVERIFY(make(m_root->filePath(QStringLiteral("sub")), -1) && QDir(folder).removeRecursively());
