@@ -1,19 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Foliotrace builds, runs and tests with.
+# Installs the Debian packages Foliotrace needs for one purpose, and no more:
+#   deps.sh run     build and run the program (the default)
+#   deps.sh test    the above, and what the test command runs: the print
+#                   server, PDF and packaging tools, clang and the
+#                   sanitizer runtimes, fonts the tests compare
+#   deps.sh bench   the above, and the programs the benchmarks measure
+#                   against (du is always there; gdu, tree, enscript, gs)
+#                   and the latency layer's FUSE
 # Idempotent: apt is only asked when something is missing.
 set -euo pipefail
 
-packages=(
+run=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev
     qt6-gtk-platformtheme qt6-image-formats-plugins
     fonts-liberation2 fonts-noto-color-emoji fontconfig
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
-    xvfb xauth x11-utils imagemagick xdotool
-    clang libclang-rt-14-dev
-    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db file
-    enscript ghostscript
 )
+test=(
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    xvfb xauth x11-utils imagemagick xdotool
+    clang clang-format libclang-rt-dev
+    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db file
+)
+bench=(gdu tree enscript ghostscript libfuse3-dev fuse3 python3)
+
+case ${1:-run} in
+    run) packages=("${run[@]}") ;;
+    test) packages=("${run[@]}" "${test[@]}") ;;
+    bench) packages=("${run[@]}" "${test[@]}" "${bench[@]}") ;;
+    *) echo "usage: deps.sh [run|test|bench]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

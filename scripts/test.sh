@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test headless, three ways:
-#   1. the suite, warnings as errors (ci preset, build-ci/);
-#   2. a 20-second libFuzzer session over the table text parsing (fuzz
-#      preset, clang, build-fuzz/);
-#   3. the suite again under AddressSanitizer and UndefinedBehaviorSanitizer
-#      (asan preset, build-asan/), packaging checks (label install) left out.
-# Arguments go to both ctest runs (e.g. -R tst_frmmain).
+# Builds everything and runs every test headless:
+#   1. the sources' formatting (clang-format, .clang-format) in src/ and bench/;
+#   2. the suite, warnings as errors (ci preset, build-ci/);
+#   3. a 20-second libFuzzer session over the table text and number parsing
+#      (fuzz preset, clang, build-fuzz/);
+#   4. the suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+#      (asan preset, build-asan/), packaging checks (label install) left out;
+#   5. the folder walk's tests under ThreadSanitizer (tsan preset, build-tsan/).
+# Arguments go to the ci and asan ctest runs (e.g. -R tst_frmmain).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/deps.sh
+scripts/deps.sh test
+
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'bench/*.cpp' 'bench/*.h')
+clang-format --dry-run --Werror "${sources[@]}"
+echo "clang-format: ${#sources[@]} files as .clang-format lays them out"
 
 cmake --preset ci >/dev/null
 cmake --build --preset ci
@@ -29,3 +35,7 @@ echo "fuzz_tabletext: $(grep -E '^Done' build-fuzz/fuzz.log || tail -n 1 build-f
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan "$@"
+
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan
+ctest --preset tsan

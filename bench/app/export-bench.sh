@@ -6,6 +6,7 @@
 #
 #   export-bench [FOLDER] [--depth N] [--rounds N] [--program PATH]
 set -euo pipefail
+"@PROJECT_SOURCE_DIR@/scripts/deps.sh" bench  # du is always there; tree is not
 
 folder=/usr depth=3 rounds=5
 program="$(dirname "$(readlink -f "$0")")/../foliotrace"
