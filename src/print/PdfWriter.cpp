@@ -1,4 +1,4 @@
-#include "print/PdfWriter.h"
+#include "print/PdfParts.h"
 
 #include "print/PageCanvas.h"
 #include "print/TrueTypeSubset.h"
@@ -17,108 +17,9 @@
 #include <cmath>
 #include <set>
 
+using namespace PdfSyntax;
+
 namespace {
-
-// Two decimals at most, trailing zeros dropped: a hundredth of a point is
-// far below what paper shows.
-void appendNumber(QByteArray &out, qreal value)
-{
-    qint64 hundredths = std::isfinite(value) ? qint64(std::llround(value * 100)) : 0;
-    char text[32];
-    char *end = text + sizeof text;
-    char *p = end;
-    const bool negative = hundredths < 0;
-    if (negative)
-        hundredths = -hundredths;
-    const int fraction = int(hundredths % 100);
-    if (fraction) {
-        if (fraction % 10)
-            *--p = char('0' + fraction % 10);
-        *--p = char('0' + fraction / 10);
-        *--p = '.';
-    }
-    qint64 whole = hundredths / 100;
-    do {
-        *--p = char('0' + whole % 10);
-        whole /= 10;
-    } while (whole > 0);
-    if (negative)
-        *--p = '-';
-    out.append(p, end - p);
-}
-
-qreal hundredths(qreal value)
-{
-    return std::isfinite(value) ? std::round(value * 100) / 100 : 0;
-}
-
-QByteArray number(qreal value)
-{
-    QByteArray out;
-    appendNumber(out, value);
-    return out;
-}
-
-QByteArray hex4(uint value)
-{
-    return QByteArray::number(value | 0x10000, 16).mid(1).toUpper();
-}
-
-// A text string as PDF wants it outside content streams: UTF-16 with a byte-order mark.
-QByteArray utf16Hex(QStringView text)
-{
-    QByteArray out = "<FEFF";
-    for (QChar c : text)
-        out.append(hex4(c.unicode()));
-    out.append('>');
-    return out;
-}
-
-// A string of two-byte glyph numbers as a literal string operand.
-void appendGlyphString(QByteArray &out, QByteArrayView glyphs)
-{
-    const qsizetype start = out.size();
-    out.resize(start + 2 * glyphs.size() + 2);
-    char *p = out.data() + start;
-    *p++ = '(';
-    for (char c : glyphs) {
-        if (c == '\r') {
-            *p++ = '\\'; // a bare CR would be read as a line end
-            *p++ = 'r';
-            continue;
-        }
-        if (c == '(' || c == ')' || c == '\\')
-            *p++ = '\\';
-        *p++ = c;
-    }
-    *p++ = ')';
-    out.truncate(p - out.constData());
-}
-
-// Characters whose glyph can go straight after the one before it: no
-// right-to-left text, no marks to position, no controls, no separators
-// (the painter shows none of those, whatever glyph a font has for them).
-bool isSimpleChar(QChar c)
-{
-    if (c.isSurrogate() || c.unicode() < 0x20)
-        return false;
-    switch (c.direction()) {
-    case QChar::DirL:
-    case QChar::DirEN:
-    case QChar::DirES:
-    case QChar::DirET:
-    case QChar::DirCS:
-    case QChar::DirWS:
-    case QChar::DirON:
-        break;
-    default:
-        return false;
-    }
-    const QChar::Category category = c.category();
-    return category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining
-           && category != QChar::Mark_Enclosing && category != QChar::Other_Format && category != QChar::Separator_Line
-           && category != QChar::Separator_Paragraph;
-}
 
 // Isolate marks change nothing in a run that is left-to-right throughout.
 bool isIsolateMark(QChar c)
@@ -131,46 +32,7 @@ bool isIsolateMark(QChar c)
 constexpr qreal GlyphImageDpi = 600;
 constexpr int MaxGlyphImagePixels = 256;
 
-constexpr quint32 NotLookedUp = 0;
-constexpr quint32 NeedsLayout = 0xFFFFFFFF;
-
 } // namespace
-
-struct PdfWriter::Face
-{
-    QRawFont raw;
-    QByteArray name; // "/F1"
-    int object = 0;  // the Type0 font, written by finish()
-    bool trueType = false;
-    bool pictures = false;              // no outlines at all: each glyph goes in as a picture
-    std::vector<bool> used;             // by glyph number
-    QHash<quint32, char32_t> unicodeOf; // for the ToUnicode map
-    // Per BMP character: NotLookedUp, NeedsLayout, or 1 + its glyph.
-    std::vector<quint32> glyphOf = std::vector<quint32>(0x10000, NotLookedUp);
-
-    void markUsed(quint32 glyph)
-    {
-        if (glyph >= used.size())
-            used.resize(glyph + 1, false);
-        used[glyph] = true;
-    }
-
-    // The character's entry in glyphOf, looked up now. Its glyph counts as
-    // used from here on, even if the run it came in takes the layout path.
-    quint32 lookUp(QChar c)
-    {
-        quint32 glyph = 0;
-        int count = 1;
-        quint32 &known = glyphOf[c.unicode()];
-        known = NeedsLayout;
-        if (isSimpleChar(c) && raw.glyphIndexesForChars(&c, 1, &glyph, &count) && glyph != 0 && glyph <= 0xFFFF) {
-            known = glyph + 1;
-            unicodeOf.insert(glyph, c.unicode());
-            markUsed(glyph);
-        }
-        return known;
-    }
-};
 
 PdfWriter::PdfWriter(QIODevice *device) : m_device(device)
 {
@@ -522,75 +384,6 @@ void PdfWriter::endPage()
         dictionary += "/MediaBox[0 0 " + number(m_pageSize.width()) + ' ' + number(m_pageSize.height()) + ']';
     write(dictionary + ">>\nendobj\n");
     m_pageObjects.push_back(page);
-}
-
-int PdfWriter::writeToUnicode(const Face &face)
-{
-    QByteArray cmap = "/CIDInit/ProcSet findresource begin 12 dict begin begincmap/CIDSystemInfo"
-                      "<</Registry(Adobe)/Ordering(UCS)/Supplement 0>>def/CMapName/Adobe-Identity-UCS def"
-                      "/CMapType 2 def\n1 begincodespacerange <0000><FFFF> endcodespacerange\n";
-    QList<quint32> glyphs = face.unicodeOf.keys();
-    std::sort(glyphs.begin(), glyphs.end());
-    for (qsizetype i = 0; i < glyphs.size(); i += 100) {
-        const qsizetype n = std::min<qsizetype>(100, glyphs.size() - i);
-        cmap += QByteArray::number(n) + " beginbfchar\n";
-        for (qsizetype j = i; j < i + n; ++j)
-            cmap += '<' + hex4(glyphs[j]) + "><" + hex4(uint(face.unicodeOf.value(glyphs[j]))) + ">\n";
-        cmap += "endbfchar\n";
-    }
-    cmap += "endcmap CMapName currentdict/CMap defineresource pop end end\n";
-    const int object = newObject();
-    writeStream(object, cmap);
-    return object;
-}
-
-void PdfWriter::writeFace(Face &face)
-{
-    std::set<quint32> used;
-    for (quint32 g = 0; g < face.used.size(); ++g) {
-        if (face.used[g])
-            used.insert(g);
-    }
-    const TrueTypeSubset::Metrics m = TrueTypeSubset::metrics(face.raw);
-    const qreal perThousand = 1000.0 / m.unitsPerEm;
-    const std::vector<quint16> advances = TrueTypeSubset::advances(face.raw);
-    const QByteArray program = TrueTypeSubset::subset(face.raw, used);
-
-    // A six-letter tag from the glyphs used names the subset, as PDF asks.
-    QByteArray baseFont;
-    quint32 seed = 2166136261u;
-    for (quint32 g : used)
-        seed = (seed ^ g) * 16777619u;
-    for (int i = 0; i < 6; ++i, seed /= 26)
-        baseFont.append(char('A' + seed % 26));
-    baseFont += '+' + (face.raw.familyName() + face.raw.styleName()).toLatin1().replace(' ', "");
-    baseFont.replace('?', 'X');
-
-    const int fontFile = newObject();
-    writeStream(fontFile, program, "/Length1 " + QByteArray::number(program.size()));
-    const int descriptor = newObject();
-    startObject(descriptor);
-    write("<</Type/FontDescriptor/FontName/" + baseFont + "/Flags 32/FontBBox[" + number(m.xMin * perThousand) + ' '
-          + number(m.yMin * perThousand) + ' ' + number(m.xMax * perThousand) + ' ' + number(m.yMax * perThousand)
-          + "]/ItalicAngle 0/Ascent " + number(m.ascent * perThousand) + "/Descent " + number(m.descent * perThousand)
-          + "/CapHeight " + number(m.ascent * perThousand) + "/StemV 80/FontFile2 " + QByteArray::number(fontFile)
-          + " 0 R>>\nendobj\n");
-
-    QByteArray widths = "[";
-    for (quint32 g : used) {
-        if (g < advances.size())
-            widths += QByteArray::number(g) + '[' + number(advances[g] * perThousand) + ']';
-    }
-    const int cidFont = newObject();
-    startObject(cidFont);
-    write("<</Type/Font/Subtype/CIDFontType2/BaseFont/" + baseFont
-          + "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor "
-          + QByteArray::number(descriptor) + " 0 R/CIDToGIDMap/Identity/W" + widths + "]>>\nendobj\n");
-
-    const int toUnicode = writeToUnicode(face);
-    startObject(face.object);
-    write("<</Type/Font/Subtype/Type0/BaseFont/" + baseFont + "/Encoding/Identity-H/DescendantFonts["
-          + QByteArray::number(cidFont) + " 0 R]/ToUnicode " + QByteArray::number(toUnicode) + " 0 R>>\nendobj\n");
 }
 
 bool PdfWriter::finish()

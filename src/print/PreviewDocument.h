@@ -1,9 +1,8 @@
 #pragma once
 
 #include "print/TableText.h"
+#include "print/TextMeasure.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPageSize>
 #include <QString>
 
@@ -19,35 +18,6 @@ class QPainter;
 // one page painted on demand by paintPage() for the screen, the printer and
 // PDF alike. All lengths are twips; fonts are sized in twips too (pixel
 // size = points x 20) so that the layout does not depend on a device.
-
-struct TextStyle
-{
-    QString face = QStringLiteral("Arial");
-    int pointSize = 10;
-    bool bold = false;
-
-    bool operator==(const TextStyle &) const = default;
-};
-
-// Glyph advances of one font, looked up once per character and kept: the
-// layout of a long listing measures millions of characters.
-class MeasuredFont
-{
-public:
-    explicit MeasuredFont(const TextStyle &style);
-
-    const QFont &font() const { return m_font; }
-    qreal ascent() const { return m_ascent; }
-    qreal lineHeight() const { return m_lineHeight; }
-    qreal advance(QStringView text) const;
-
-private:
-    QFont m_font;
-    QFontMetricsF m_metrics;
-    qreal m_ascent = 0;
-    qreal m_lineHeight = 0;
-    mutable std::vector<float> m_bmp; // advance per BMP code unit, < 0 until measured
-};
 
 class PreviewDocument
 {
@@ -181,10 +151,3 @@ private:
     int m_headerFont = -1;
     int m_footerFont = -1;
 };
-
-// Wraps text into lines no wider than width (twips): at blanks where it can,
-// inside a word where a word alone is too wide, never fewer than one
-// character per line. Leading blanks (indentation) stay on the first line.
-// Calls line(start, length) for each line; returns the number of lines.
-int wrapText(QStringView text, qreal width, const MeasuredFont &font,
-             const std::function<void(qsizetype, qsizetype)> &line = {});

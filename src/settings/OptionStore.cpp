@@ -275,6 +275,34 @@ QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool lo
                          .arg(file, copy);
 }
 
+// The settings file's new text, made in scratch: what the earlier file held
+// besides, the ten values, and what Save As remembers when given. None when
+// QSettings could not write it.
+std::optional<QByteArray> settingsText(const QString &scratch, std::unique_ptr<QSettings> earlier,
+                                       const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
+{
+    QSettings store(scratch, QSettings::NativeFormat);
+    // Whatever else the file holds stays in it.
+    for (const QString &key : earlier ? earlier->allKeys() : QStringList())
+        store.setValue(key, earlier->value(key));
+    earlier.reset();
+    store.beginGroup(kGroup);
+    for (const CheckKey &entry : kCheckKeys)
+        store.setValue(entry.key, QString::number(controls.checkValue(entry.check)));
+    store.setValue(kDirectoryLevels, controls.depthText());
+    store.setValue(kGridLines, QString::number(controls.gridListIndex()));
+    for (const TextKey &entry : kTextKeys)
+        store.setValue(entry.key, controls.optionText(entry.field));
+    store.endGroup();
+    if (saveAs)
+        writeSaveAsMemory(store, *saveAs);
+    store.sync();
+    QFile written(scratch);
+    if (store.status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return written.readAll();
+}
+
 } // namespace
 
 std::optional<int> parseStoredWholeNumber(const QString &text)
@@ -341,30 +369,10 @@ SettingsSaveReport saveOptions(const OptionControls &controls, const std::option
         report.failure = explainWriteFailure(report.fileName);
         return report;
     }
-    QByteArray text;
-    {
-        QSettings store(scratch.fileName(), QSettings::NativeFormat);
-        // Whatever else the file holds stays in it.
-        for (const QString &key : earlier ? earlier->allKeys() : QStringList())
-            store.setValue(key, earlier->value(key));
-        earlier.reset();
-        store.beginGroup(kGroup);
-        for (const CheckKey &entry : kCheckKeys)
-            store.setValue(entry.key, QString::number(controls.checkValue(entry.check)));
-        store.setValue(kDirectoryLevels, controls.depthText());
-        store.setValue(kGridLines, QString::number(controls.gridListIndex()));
-        for (const TextKey &entry : kTextKeys)
-            store.setValue(entry.key, controls.optionText(entry.field));
-        store.endGroup();
-        if (saveAs)
-            writeSaveAsMemory(store, *saveAs);
-        store.sync();
-        QFile written(scratch.fileName());
-        if (store.status() != QSettings::NoError || !written.open(QIODevice::ReadOnly)) {
-            report.failure = explainWriteFailure(report.fileName);
-            return report;
-        }
-        text = written.readAll();
+    const std::optional<QByteArray> text = settingsText(scratch.fileName(), std::move(earlier), controls, saveAs);
+    if (!text) {
+        report.failure = explainWriteFailure(report.fileName);
+        return report;
     }
 
     // Replaced whole or not at all, keeping its permissions, through a
@@ -373,7 +381,7 @@ SettingsSaveReport saveOptions(const OptionControls &controls, const std::option
     // the text must be on disk now, which commit() makes sure of.
     QSaveFile file(report.fileName);
     // Unbuffered, so a write the disk refuses is told by the write itself.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(*text) != text->size() || !file.commit())
         report.failure = file.errorString();
     return report;
 }

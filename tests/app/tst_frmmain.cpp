@@ -304,7 +304,17 @@ private slots:
     // Each window from the keyboard: Tab goes round every control in the designed order, each with a
     // name for a screen reader; each text box and list has a label whose Alt key moves the focus to it,
     // each button a key that clicks it, and no key serves twice in a window.
-    void keyboard_data()
+    // The main window, or else the start-up window, open and active for the keyboard.
+    QWidget *openForKeys(bool main)
+    {
+        if (main)
+            return openWindow() ? m_window.get() : nullptr;
+        m_intro = std::make_unique<frmIntro>();
+        m_intro->show();
+        return QTest::qWaitForWindowActive(m_intro.get()) ? m_intro.get() : nullptr;
+    }
+
+    void tabOrder_data()
     {
         QTest::addColumn<bool>("main");
         QTest::addColumn<bool>("preview");       // opened in the Preview state
@@ -321,22 +331,17 @@ private slots:
         QTest::newRow("Print Preview: into the preview") << true << false << "cmdPrint" << "vsp1" << options;
         QTest::newRow("start-up window") << false << false << "" << "" << QStringList{"Label2", "cmdOK_0", "cmdOK_1"};
     }
-    void keyboard()
+    // A button's key does what a click does; Tab visits every control in order, each named for a screen
+    // reader, each button with a key of its own.
+    void tabOrder()
     {
         QFETCH(bool, main);
         QFETCH(bool, preview);
         QFETCH(QString, press);
         QFETCH(QString, focusAfter);
         QFETCH(QStringList, order);
-        QWidget *window = nullptr;
-        if (main) {
-            QVERIFY(openWindow());
-            window = m_window.get();
-        } else {
-            m_intro = std::make_unique<frmIntro>();
-            m_intro->show();
-            QVERIFY(QTest::qWaitForWindowActive(window = m_intro.get()));
-        }
+        QWidget *window = openForKeys(main);
+        QVERIFY(window);
         if (preview)
             click("cmdPrint");
         if (auto *button = window->findChild<QAbstractButton *>(press); !press.isEmpty()) {
@@ -345,10 +350,8 @@ private slots:
             QTRY_COMPARE(clicked.size(), 1);
             QTRY_VERIFY(window->findChild<QWidget *>(focusAfter)->hasFocus());
         }
-
         window->findChild<QWidget *>(order.first())->setFocus();
         QStringList reached;
-        QList<QKeySequence> keys;
         for (qsizetype step = 0; step <= order.size(); ++step) {
             QWidget *focus = QApplication::focusWidget();
             QVERIFY(focus && !accessibleName(focus).isEmpty());
@@ -360,8 +363,22 @@ private slots:
                 QVERIFY2(!button->shortcut().isEmpty(), qPrintable(reached.last()));
         }
         QCOMPARE(reached, order << order.first());
+    }
 
+    void mnemonics_data()
+    {
+        QTest::addColumn<bool>("main");
+        QTest::newRow("main window") << true;
+        QTest::newRow("start-up window") << false;
+    }
+    // Each label's key reaches the control it names, and no key stands for two things.
+    void mnemonics()
+    {
+        QFETCH(bool, main);
+        QWidget *window = openForKeys(main);
+        QVERIFY(window);
         QStringList named;
+        QList<QKeySequence> keys;
         for (const QLabel *label : window->findChildren<QLabel *>()) {
             if (!label->buddy())
                 continue;
@@ -418,6 +435,53 @@ private slots:
         QTest::newRow("a symbolic-link loop in its place: left alone")
             << "loop" << "" << copy << "cannot be read: Too many levels of symbolic links" << sub;
     }
+    static bool writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile out(name);
+        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+    }
+    static QByteArray contents(const QString &name)
+    {
+        QFile in(name);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    // The settings file broken as a row of unusableSettingsNeverStopACopy says, before the window starts.
+    static bool breakSettings(const QString &broken, const QString &stored, const QByteArray &junk)
+    {
+        const QString file = settingsFileName();
+        const QByteArray path = QFile::encodeName(file);
+        const QString folder = QFileInfo(file).path();
+        if (!(broken == u"in place" ? writeFile(folder, "a file") : QDir().mkpath(folder)))
+            return false;
+        if (!stored.isEmpty())
+            QSettings(file, QSettings::NativeFormat).setValue("Settings/" + broken, stored);
+        if (broken == u"junk")
+            return writeFile(file + ".bad", "earlier") && writeFile(file, junk);
+        if (broken == u"file")
+            return writeFile(file, "[Settings]\n") && QFile::setPermissions(file, QFile::ReadOwner);
+        if (broken == u"folder")
+            return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (broken == u"fifo")
+            return ::mkfifo(path, 0600) == 0;
+        if (broken == u"folder in place")
+            return ::mkdir(path, 0700) == 0;
+        return broken != u"loop" || ::symlink("Foliotrace.conf", path) == 0;
+    }
+    // What a command listed: the file Save As wrote, or the clipboard's text.
+    QString listedBy(const QString &command)
+    {
+        if (command != u"cmdSaveAs") {
+            click(command);
+            const QString listed = QGuiApplication::clipboard()->text();
+            QGuiApplication::clipboard()->setText(Sentinel);
+            return listed;
+        }
+        QStringList opened;
+        answerSaveAs(QStringLiteral("Text (*.txt)"), m_root->path(), &opened);
+        click(command);
+        return QString::fromUtf8(contents(m_root->filePath(QFileInfo(m_root->path()).fileName() + ".txt")));
+    }
+
     void unusableSettingsNeverStopACopy()
     {
         QFETCH(QString, broken);
@@ -429,52 +493,23 @@ private slots:
         const QByteArray path = QFile::encodeName(file);
         const QString folder = QFileInfo(file).path();
         const QByteArray junk("[Settings\nPrint%20Files=0\n\xff");
-        const auto write = [](const QString &name, const QByteArray &bytes) {
-            QFile out(name);
-            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-        };
-        const auto contents = [](const QString &name) {
-            QFile in(name);
-            return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-        };
         QVERIFY(make(m_root->filePath(QStringLiteral("sub")), -1) && QDir(folder).removeRecursively());
         const auto restore = qScopeGuard([folder] {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QFile::remove(folder);
             QDir(folder).removeRecursively();
         });
-        QVERIFY(broken == u"in place" ? write(folder, "a file") : QDir().mkpath(folder));
-        if (!stored.isEmpty())
-            QSettings(file, QSettings::NativeFormat).setValue("Settings/" + broken, stored);
-        if (broken == u"junk")
-            QVERIFY(write(file + ".bad", "earlier") && write(file, junk));
-        if (broken == u"file")
-            QVERIFY(write(file, "[Settings]\n") && QFile::setPermissions(file, QFile::ReadOwner));
-        if (broken == u"folder")
-            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        QVERIFY(broken != u"fifo" || ::mkfifo(path, 0600) == 0);
-        QVERIFY(broken != u"folder in place" || ::mkdir(path, 0700) == 0);
-        QVERIFY(broken != u"loop" || ::symlink("Foliotrace.conf", path) == 0);
+        QVERIFY(breakSettings(broken, stored, junk));
         struct stat before = {};
         const bool other = ::lstat(path, &before) == 0 && !S_ISREG(before.st_mode);
         const ReadLikeAUser user;
         QVERIFY(openWindow());
         QCOMPARE(control<QAbstractButton>("chkFiles")->isChecked(), broken != u"junk");
-        QVERIFY(broken != u"later junk" || write(file, junk));
+        QVERIFY(broken != u"later junk" || writeFile(file, junk));
         QCoreApplication::processEvents(); // the load's message, if it has one
         QString shown = message();
         for (const QString &command : {first, QStringLiteral("cmdCopy")}) {
-            QString listed;
-            if (command == u"cmdSaveAs") {
-                QStringList opened;
-                answerSaveAs(QStringLiteral("Text (*.txt)"), m_root->path(), &opened);
-                click(command);
-                listed = QString::fromUtf8(contents(m_root->filePath(QFileInfo(m_root->path()).fileName() + ".txt")));
-            } else {
-                click(command);
-                listed = QGuiApplication::clipboard()->text();
-                QGuiApplication::clipboard()->setText(Sentinel);
-            }
+            const QString listed = listedBy(command);
             QVERIFY2(listed.contains("\r\n" + row) && !listed.contains(u'x' + row), qPrintable(listed.left(200)));
             // One message, at the load or at the first command; none after.
             const QString now = shown.isEmpty() ? awaitMessage() : message();
@@ -709,8 +744,10 @@ private slots:
                 click("buildCancel");
         });
         QTimer::singleShot(0, m_window.get(), [&] {
+            const QCursor *pointer = QGuiApplication::overrideCursor();
             sawBuilding = session->isRunning() && !control("cmdPrint")->isEnabled()
-                          && !control("cmdCopy")->isEnabled() && control("buildProgress")->isVisible();
+                          && !control("cmdCopy")->isEnabled() && control("buildProgress")->isVisible()
+                          && pointer && pointer->shape() == Qt::WaitCursor;
             if (during == u"Escape")
                 QTest::keyClick(m_window.get(), Qt::Key_Escape);
             else if (during == u"buildCancel")
