@@ -101,7 +101,7 @@ void appendHtmlHead(QString &out, const ListingExport::Request &request, const L
     out += u"</title>\n";
     appendHtmlStyle(out, listing);
     out += u"</head>\n<body>\n<header><span>";
-    appendHtml(out, request.page.headerPath.toUpper());
+    appendHtml(out, request.page.headerPath);
     out += u"</span><span>";
     appendHtml(out, ListingFormat::shortDateText(listedAt.date()));
     out += u"</span></header>\n<h1>";

@@ -176,30 +176,8 @@ void SizeCellWriter::append(QString &out, qint64 bytes) const
     }
 }
 
-DateCellWriter::DateCellWriter(const QLocale &locale) : m_separator(dateSeparator(locale)) {}
-
-QString DateCellWriter::dateSeparator(const QLocale &locale)
-{
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    // The text between the first and the second field, quotes left out.
-    qsizetype i = 0;
-    const qsizetype n = format.size();
-    auto isField = [&](qsizetype at) { return format[at].isLetter(); };
-    while (i < n && !isField(i))
-        ++i;
-    while (i < n && isField(i))
-        ++i;
-    QString separator;
-    while (i < n && !isField(i)) {
-        if (format[i] != QLatin1Char('\''))
-            separator.append(format[i]);
-        ++i;
-    }
-    const QString trimmed = separator.trimmed();
-    if (!trimmed.isEmpty())
-        return trimmed;
-    return separator.isEmpty() ? QStringLiteral("/") : separator;
-}
+DateCellWriter::DateCellWriter(const QLocale &locale) : m_locale(locale), m_format(shortDateFormatFourDigitYear(locale))
+{}
 
 void DateCellWriter::append(QString &out, FileTime time)
 {
@@ -221,6 +199,9 @@ void DateCellWriter::append(QString &out, FileTime time)
         year = local.tm_year + 1900;
         month = local.tm_mon + 1;
         day = local.tm_mday;
+        // The C library counts a year 0; the calendar goes from 1 BC to AD 1.
+        if (year <= 0)
+            --year;
         // The whole local day can reuse this text when its UTC offset does not change.
         start = seconds - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
         const time_t startT = time_t(start);
@@ -240,13 +221,7 @@ void DateCellWriter::append(QString &out, FileTime time)
         day = date.day();
     }
 
-    QString text = QString::number(month) + m_separator + QString::number(day) + m_separator;
-    if (year < 0)
-        text += QLatin1Char('-');
-    const QString digits = QString::number(qAbs(qint64(year)));
-    if (digits.size() < 4)
-        text += QString(4 - digits.size(), QLatin1Char('0'));
-    text += digits;
+    const QString text = m_locale.toString(QDate(year, month, day), m_format);
     out += text;
     if (cacheDay) {
         m_dayStart = start;

@@ -67,18 +67,18 @@ private:
     bool m_plainDigits = false; // the locale writes ASCII digits grouped by threes
 };
 
-// month/day/four-digit year in the local time zone, with the locale's date separator.
+// The date cells: the locale's short date with a four-digit year, as the
+// header has it (4 March 2019 is 3/4/2019 in US English, 04.03.2019 in
+// German), in the local time zone.
 class DateCellWriter
 {
 public:
     explicit DateCellWriter(const QLocale &locale = effectiveLocale());
     void append(QString &out, FileTime time);
 
-    // The separator the locale's short date format puts between its fields.
-    static QString dateSeparator(const QLocale &locale);
-
 private:
-    QString m_separator;
+    QLocale m_locale;
+    QString m_format;
     // Local midnight to midnight of the last day looked up, when that day
     // has one UTC offset throughout; most files of a folder share a day.
     qint64 m_dayStart = 1;

@@ -81,8 +81,7 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
     document->clear(paper);
     const TextStyle pageText{kFace, PreviewDocument::PageTextPointSize, false};
     // The same four-digit-year date as the title, so one page never mixes two forms.
-    document->setHeaderText(page.headerPath.toUpper() + QStringLiteral("||")
-                                + ListingFormat::shortDateText(QDate::currentDate()),
+    document->setHeaderText(page.headerPath + QStringLiteral("||") + ListingFormat::shortDateText(QDate::currentDate()),
                             pageText);
     document->appendParagraph(page.title, {kFace, TitlePointSize, true});
     appendTable(*document, listing, page.grid.value_or(previousGrid), yield);

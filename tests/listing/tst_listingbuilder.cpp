@@ -208,10 +208,17 @@ private slots:
         const QDateTime march7(QDate(2001, 3, 7), QTime(12, 0));
         QTest::newRow("512 bytes rounds half up to 1; year before 1970")
             << us << qint64(512) << QDateTime(QDate(1969, 7, 20), QTime(20, 17)) << "-  f|1|7/20/1969";
-        QTest::newRow("German groups with a point and dates with points")
-            << QLocale(QLocale::German, QLocale::Germany) << qint64(1264128) << march7 << "-  f|1.235|3.7.2001";
-        QTest::newRow("1,264,128 bytes gives 1,235; the C locale reads as US English")
-            << QLocale::c() << qint64(1264128) << march7 << "-  f|1,235|3/7/2001";
+        // The worked example's dates in each locale's short date, with four-digit years.
+        QTest::newRow("German: groups with a point, day first")
+            << QLocale(QLocale::German, QLocale::Germany) << qint64(1264128) << march7 << "-  f|1.235|07.03.2001";
+        QTest::newRow("British English: day first")
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << qint64(10240)
+            << QDateTime(QDate(2001, 2, 5), QTime(12, 0)) << "-  f|10|05/02/2001";
+        QTest::newRow("Japanese: year first")
+            << QLocale(QLocale::Japanese, QLocale::Japan) << qint64(2048)
+            << QDateTime(QDate(2000, 12, 1), QTime(12, 0)) << "-  f|2|2000/12/01";
+        QTest::newRow("US English: month first")
+            << us << qint64(0) << QDateTime(QDate(2001, 1, 2), QTime(12, 0)) << "-  f|0|1/2/2001";
         // 14 March 2021 lasted 23 hours: a day taken as 24 hours would put 00:30 on the 15th on the 14th.
         QTest::newRow("day after a 23-hour day")
             << us << qint64(0) << QDateTime(QDate(2021, 3, 15), QTime(0, 30)) << "-  f|0|3/15/2021";

@@ -296,20 +296,23 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("jobTitle");
+        QTest::addColumn<QString>("path");   // the header shows it in its own case
 
-        QTest::newRow("titled") << "Listing of Docs" << "Listing of Docs";
-        QTest::newRow("an empty title still takes its line") << "" << "Foliotrace";
+        QTest::newRow("titled") << "Listing of Docs" << "Listing of Docs" << "/home/ann/Docs";
+        QTest::newRow("an empty title still takes its line") << "" << "Foliotrace" << "/usr/share/doc";
     }
     void composesHeaderAndTitle()
     {
         QFETCH(QString, title);
         QFETCH(QString, jobTitle);
+        QFETCH(QString, path);
 
         m_page.title = title;
+        m_page.headerPath = path;
         const PreviewDocument &doc = compose();
         const QDate today = QDate::currentDate();
-        QCOMPARE(doc.headerText(), QStringLiteral("/HOME/ANN/DOCS||%1/%2/%3")
-                                       .arg(today.month()).arg(today.day()).arg(today.year()));
+        QCOMPARE(doc.headerText(), QStringLiteral("%1||%2/%3/%4")
+                                       .arg(path).arg(today.month()).arg(today.day()).arg(today.year()));
         QCOMPARE(doc.footerText(), QStringLiteral("||Page %d"));
         QCOMPARE(DocumentOutput::title(doc), jobTitle);
         const DrawnPage page(doc, 1);
