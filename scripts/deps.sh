@@ -7,12 +7,15 @@
 #   deps.sh bench   the above, and the programs the benchmarks measure
 #                   against (du is always there; gdu, tree, enscript, gs)
 #                   and the latency layer's FUSE
+# Translations: qt6-tools-dev has the CMake side of lupdate/lrelease
+# (qt6-l10n-tools), qt6-translations-l10n Qt's own dialog texts.
 # Idempotent: apt is only asked when something is missing.
 set -euo pipefail
 
 run=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     qt6-gtk-platformtheme qt6-image-formats-plugins
     fonts-liberation2 fonts-noto-color-emoji fontconfig
 )

@@ -87,13 +87,30 @@ DriveList::~DriveList() = default;
 
 void DriveList::setVolumes(const QList<Volume> &volumes)
 {
+    m_volumes = volumes;
+    fillItems();
+    selectSilently(Volumes::holding(m_volumes, QFile::encodeName(QDir::currentPath())));
+}
+
+void DriveList::setRecentFolders(const QList<QByteArray> &folders)
+{
+    const int selected = currentIndex();
+    m_recent = folders;
+    fillItems();
+    selectSilently(selected < m_volumes.size() ? selected : -1);
+}
+
+void DriveList::fillItems()
+{
     m_silent = true;
     clear();
-    m_volumes = volumes;
-    for (const Volume &volume : volumes)
+    for (const Volume &volume : std::as_const(m_volumes))
         addItem(Volumes::displayName(volume));
+    if (!m_recent.isEmpty())
+        insertSeparator(count());
+    for (const QByteArray &folder : std::as_const(m_recent))
+        addItem(QFile::decodeName(folder), folder);
     m_silent = false;
-    selectSilently(Volumes::holding(m_volumes, QFile::encodeName(QDir::currentPath())));
 }
 
 QString DriveList::drive() const
@@ -126,6 +143,8 @@ QString DriveList::currentFolder() const
 
 QByteArray DriveList::currentNativeFolder() const
 {
+    if (const QVariant recent = currentData(); recent.isValid())
+        return recent.toByteArray();
     const QByteArray volume = mountPoint();
     return m_lastFolder.value(volume, volume);
 }

@@ -29,8 +29,9 @@ qsizetype holding(const QList<Volume> &volumes, const QByteArray &nativePath);
 QString displayName(const Volume &volume);
 } // namespace Volumes
 
-// The drive list: one entry per volume. Each volume remembers the last folder
-// opened on it in this run; picking it again leads back there.
+// The drive list: one entry per volume, then the recent folders. Each volume
+// remembers the last folder opened on it in this run; picking it again
+// leads back there. Picking a recent folder leads to that folder.
 class DriveList : public QComboBox
 {
     Q_OBJECT
@@ -43,6 +44,10 @@ public:
     // the current folder, without a change signal.
     void setVolumes(const QList<Volume> &volumes);
     QList<Volume> volumes() const { return m_volumes; }
+
+    // The recent folders offered after the volumes, newest first.
+    void setRecentFolders(const QList<QByteArray> &folders);
+    QList<QByteArray> recentFolders() const { return m_recent; }
 
     // The selected entry as shown (mount point and volume name).
     QString drive() const;
@@ -74,8 +79,10 @@ protected:
 private:
     void onIndexChanged(int index);
     void selectSilently(qsizetype index);
+    void fillItems();
 
     QList<Volume> m_volumes;
+    QList<QByteArray> m_recent;
     QHash<QByteArray, QByteArray> m_lastFolder; // mount point -> folder
     bool m_silent = false;
 };

@@ -3,6 +3,7 @@
 #include "listing/NameOrder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QStyle>
@@ -68,6 +69,34 @@ QByteArray lastComponent(const QByteArray &cleanPath)
     if (cleanPath == "/")
         return cleanPath;
     return cleanPath.mid(cleanPath.lastIndexOf('/') + 1);
+}
+
+QByteArray fromShown(const QString &shown)
+{
+    QString text = shown.trimmed();
+    if (text == u'~' || text.startsWith(QStringLiteral("~/")))
+        text = QDir::homePath() + text.mid(1);
+    QByteArray path;
+    for (const QByteArray &part : clean(QFile::encodeName(text)).split('/')) {
+        if (part.isEmpty())
+            continue;
+        QByteArray name = part;
+        // The bytes typed are no name here: a name shown alike is meant.
+        if (struct stat info; ::lstat(QByteArray(path + '/' + part).constData(), &info) != 0) {
+            if (DIR *dir = ::opendir(path.isEmpty() ? "/" : path.constData())) {
+                const QString wanted = QFile::decodeName(part);
+                while (const dirent *entry = ::readdir(dir)) {
+                    if (QFile::decodeName(QByteArray(entry->d_name)) == wanted) {
+                        name = entry->d_name;
+                        break;
+                    }
+                }
+                ::closedir(dir);
+            }
+        }
+        path += '/' + name;
+    }
+    return path.isEmpty() ? QByteArray("/") : path;
 }
 
 QList<QByteArray> subFolders(const QByteArray &cleanPath)

@@ -19,6 +19,10 @@ QByteArray lastComponent(const QByteArray &cleanPath);
 // The visible sub-folders of a folder (hidden "." names left out), sorted by
 // name for display. Throws FileSystemError when the folder cannot be read.
 QList<QByteArray> subFolders(const QByteArray &cleanPath);
+// A path as typed or pasted (as the path bar shows it; "~" for the home
+// folder), cleaned, in native bytes. A name shown in place of bytes that are
+// no valid text (a U+FFFD in it) is matched against the names there.
+QByteArray fromShown(const QString &shown);
 } // namespace FolderPaths
 
 // The folder list: the ancestors of the open folder, the open folder, then

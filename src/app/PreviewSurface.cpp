@@ -1,5 +1,6 @@
 #include "app/PreviewSurface.h"
 
+#include "app/FindBar.h"
 #include "export/ListingExport.h"
 #include "print/DocumentOutput.h"
 #include "print/PrintError.h"
@@ -63,8 +64,37 @@ protected:
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setClipRect(target);
         m_surface->document().renderPage(painter, page, target);
+        paintMark(painter, page, target);
     }
 
+    // The row the find bar found, under a tint of the selection colour.
+    void paintMark(QPainter &painter, int page, const QRectF &target) const
+    {
+        if (m_surface->markedRow() < 0)
+            return;
+        const PreviewDocument::RowPlace place = m_surface->document().bodyRowPlace(m_surface->markedRow());
+        if (place.page != page)
+            return;
+        const qreal scale = target.width() / m_surface->document().pageSizeTwips().width();
+        QColor tint = palette().color(QPalette::Highlight);
+        tint.setAlpha(90);
+        painter.fillRect(QRectF(target.topLeft() + place.box.topLeft() * scale, place.box.size() * scale), tint);
+    }
+
+public:
+    // Scrolls so that a row's box (twips of the page) is in sight.
+    void bringIntoSight(const QRectF &box)
+    {
+        const qreal scale = pagePixels().width() / m_surface->document().pageSizeTwips().width();
+        const int top = int(box.top() * scale) + Gap;
+        const int bottom = int(box.bottom() * scale) + Gap;
+        QScrollBar *bar = verticalScrollBar();
+        if (top < bar->value() || bottom > bar->value() + viewport()->height())
+            bar->setValue(top - viewport()->height() / 3);
+        viewport()->update();
+    }
+
+protected:
     void resizeEvent(QResizeEvent *event) override
     {
         QAbstractScrollArea::resizeEvent(event);
@@ -81,6 +111,12 @@ protected:
             break;
         case Qt::Key_PageUp:
             m_surface->setShownPage(m_surface->shownPage() - 1);
+            break;
+        case Qt::Key_Home:
+            m_surface->setShownPage(1);
+            break;
+        case Qt::Key_End:
+            m_surface->setShownPage(m_surface->pageTotal());
             break;
         default:
             QAbstractScrollArea::keyPressEvent(event);
@@ -113,11 +149,21 @@ private:
 };
 
 PreviewSurface::PreviewSurface(QWidget *parent)
-    : QWidget(parent), m_document(std::make_unique<PreviewDocument>()), m_view(new PageView(this))
+    : QWidget(parent)
+    , m_document(std::make_unique<PreviewDocument>())
+    , m_view(new PageView(this))
+    , m_findBar(new FindBar(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(m_view);
+    layout->addWidget(m_findBar);
+    connect(m_findBar, &FindBar::rowFound, this, &PreviewSurface::showRow);
+    connect(m_findBar, &FindBar::closed, this, [this] {
+        m_view->setFocus(Qt::OtherFocusReason);
+        showRow(-1);
+    });
     // The surface stands in the window's tab order; the page view takes the keys.
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_view);
@@ -132,12 +178,27 @@ void PreviewSurface::beginReplacing()
     showPage(0);
 }
 
-void PreviewSurface::setDocument(std::unique_ptr<PreviewDocument> document, const QString &paperNote)
+void PreviewSurface::setDocument(std::unique_ptr<PreviewDocument> document, const QString &paperNote,
+                                 std::shared_ptr<const ListingSearch> rows)
 {
     m_replaced.reset();
     m_document = std::move(document);
     m_paperNote = paperNote;
+    m_markedRow = -1;
+    m_findBar->setSearch(std::move(rows));
     showPage(1);
+}
+
+void PreviewSurface::showRow(qsizetype row)
+{
+    m_markedRow = row;
+    const PreviewDocument::RowPlace place = m_document->bodyRowPlace(row);
+    if (place.page < 1 || pageTotal() < 1) {
+        m_view->viewport()->update();
+        return;
+    }
+    setShownPage(place.page);
+    m_view->bringIntoSight(place.box);
 }
 
 void PreviewSurface::keepEarlierDocument()

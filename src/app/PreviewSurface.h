@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/DocumentOutput.h"
+#include "print/ListingSearch.h"
 #include "print/PreviewDocument.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class FindBar;
 class PageView;
 
 // The preview surface vsp1: shows one page at a time of the document it is
@@ -28,8 +30,10 @@ public:
     // A composition starts: until it ends, no page shows and there is no
     // total, so a page step or the page label finds nothing to show.
     void beginReplacing();
-    // The new document, on page 1; paperNote says which paper and why.
-    void setDocument(std::unique_ptr<PreviewDocument> document, const QString &paperNote = {});
+    // The new document, on page 1; paperNote says which paper and why, rows
+    // are its table's rows for the find bar.
+    void setDocument(std::unique_ptr<PreviewDocument> document, const QString &paperNote = {},
+                     std::shared_ptr<const ListingSearch> rows = {});
     // The composition did not finish: the earlier document comes back on
     // the page it showed. Nothing when none is being replaced.
     void keepEarlierDocument();
@@ -53,6 +57,12 @@ public:
 
     const PreviewDocument &document() const { return *m_document; }
 
+    // Shows the page holding a row of the table and marks the row; -1 for
+    // no mark.
+    void showRow(qsizetype row);
+    qsizetype markedRow() const { return m_markedRow; }
+    FindBar *findBar() const { return m_findBar; }
+
 signals:
     // The page on display changed, or the document it belongs to did: a
     // new, finished or restored document, or a page step however made.
@@ -74,6 +84,8 @@ private:
     };
     std::optional<Replaced> m_replaced;
     PageView *m_view = nullptr;
+    FindBar *m_findBar = nullptr;
+    qsizetype m_markedRow = -1;
     int m_shownPage = 0;
     QString m_paperNote;
     ZoomMode m_zoomMode = ZoomMode::FitWidth;

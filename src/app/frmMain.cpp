@@ -5,8 +5,10 @@
 #include "app/BuildSession.h"
 #include "app/CommandSteps.h"
 #include "app/DesignLayout.h"
+#include "app/FolderChoice.h"
 #include "app/FolderList.h"
 #include "app/OptionSet.h"
+#include "app/PreviewKeys.h"
 #include "app/PreviewPlacement.h"
 #include "app/PreviewSurface.h"
 #include "app/PrintTitle.h"
@@ -46,6 +48,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::f
     resize(twipsToPixels(QRect(QPoint(), m_layout->formTwipsShowing(m_ui->cmdSaveAs)), this).size());
     m_ui->Dir1->openStartFolder();
     rememberOpenedFolder();
+    m_folderChoice = new FolderChoice(m_ui->lblPath, m_ui->cmdBrowse, m_ui->Drive1, m_ui->Dir1, this);
     connectHandlers();
 }
 
@@ -108,6 +111,11 @@ void frmMain::connectHandlers()
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
+    connect(m_folderChoice, &FolderChoice::failed, this, &frmMain::showFailure);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this, [this] {
+        if (m_state == State::Options)
+            m_folderChoice->editPath();
+    });
 }
 
 void frmMain::createPreviewSurface()
@@ -119,6 +127,8 @@ void frmMain::createPreviewSurface()
     connect(vsp1, &PreviewSurface::shownPageChanged, this, &frmMain::showPageLabel);
     setTabOrder(m_ui->chkDate, vsp1);
     setTabOrder(vsp1, m_ui->cmdHide);
+    m_previewKeys = new PreviewKeys(vsp1, this);
+    connect(m_previewKeys, &PreviewKeys::leaveRequested, this, &frmMain::cmdHide_Click);
 }
 
 void frmMain::createBuildProgress()
@@ -128,6 +138,9 @@ void frmMain::createBuildProgress()
     // Only one build at a time: the commands that start one are off until
     // it ends, however it ends.
     m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs});
+    // Escape cancels a run; the preview's keys wait for its end.
+    connect(m_session, &BuildSession::runningChanged, this,
+            [this](bool running) { m_previewKeys->setActive(!running && m_state == State::Preview); });
 }
 
 bool frmMain::Form_Load()
@@ -159,6 +172,7 @@ bool frmMain::Form_Load()
         if (const QString text = settingsLoadReportMessage(report); !text.isEmpty())
             QTimer::singleShot(0, this, [this, text] { showFailure(text); });
     });
+    m_folderChoice->loadRecentFolders();
     return true;
 }
 

@@ -17,6 +17,9 @@
 //   DesignLayout, PreviewPlacement  the .ui geometry at the screen's
 //                             resolution, and the preview surface's place
 //   PrintTitle                the title rule
+//   PreviewKeys, FindBar      the Preview state's keys, find in the preview
+//   FolderChoice              Browse…, the typed path (PathField), a dropped
+//                             folder (FolderDrop), the recent folders
 // The window reads its controls, calls that logic and reports failures; no
 // exception leaves a handler.
 
@@ -34,9 +37,11 @@
 
 class BuildProgressStrip;
 class DesignLayout;
+class FolderChoice;
 class FileSystemObject;
 struct ListingOptions;
 class OptionSet;
+class PreviewKeys;
 class PreviewSurface;
 class QMenu;
 
@@ -100,6 +105,7 @@ public:
     void placePreviewSurface();
 
     PreviewSurface *previewSurface() const { return vsp1; }
+    FolderChoice *folderChoice() const { return m_folderChoice; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -147,6 +153,8 @@ private:
     std::unique_ptr<OptionSet> m_options;
     std::unique_ptr<DesignLayout> m_layout;
     PreviewSurface *vsp1 = nullptr;
+    PreviewKeys *m_previewKeys = nullptr;
+    FolderChoice *m_folderChoice = nullptr;
     QMenu *m_helpbar = nullptr;
     bool m_followsScreen = false;
 

@@ -8,6 +8,7 @@
 #include "app/BuildSession.h"
 #include "app/CommandSteps.h"
 #include "app/OptionSet.h"
+#include "app/PreviewKeys.h"
 #include "app/PreviewSurface.h"
 #include "app/SaveAsDialog.h"
 #include "app/WaitCursor.h"
@@ -17,6 +18,7 @@
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "print/ListingComposer.h"
+#include "print/ListingSearch.h"
 #include "print/Paper.h"
 
 #include <QCoreApplication>
@@ -86,6 +88,8 @@ void frmMain::showPreviewState()
     m_buildProgress->raise();
     // Which paper, and why when it is not the printer's.
     m_ui->lblPrnt->setToolTip(vsp1->paperNote());
+    m_previewKeys->setActive(!m_session->isRunning());
+    showPageLabel();
 }
 
 void frmMain::cmdHide_Click()
@@ -100,26 +104,31 @@ void frmMain::showOptionsState()
     if (vsp1->hasFocus() || m_ui->cmdHide->hasFocus())
         m_ui->cmdPrint->setFocus(Qt::OtherFocusReason);
     m_state = State::Options;
+    m_previewKeys->setActive(false);
     vsp1->hide();
     m_ui->cmdHide->hide();
     m_ui->cmdPrint->setText(tr("&Print Preview"));
+    showPageLabel();
 }
 
-// The surface keeps the page within the document; before any document
-// there is no page to go to.
+// The surface keeps the page within the document; before any document,
+// and with the preview hidden, there is no page to go to.
 void frmMain::cmdNextPage_Click()
 {
-    vsp1->setShownPage(vsp1->shownPage() + 1);
+    if (m_state == State::Preview)
+        vsp1->setShownPage(vsp1->shownPage() + 1);
 }
 
 void frmMain::cmdPrevPage_Click()
 {
-    vsp1->setShownPage(vsp1->shownPage() - 1);
+    if (m_state == State::Preview)
+        vsp1->setShownPage(vsp1->shownPage() - 1);
 }
 
 void frmMain::showPageLabel()
 {
-    m_ui->lblPrnt->setText(pageLabel(vsp1->shownPage(), vsp1->pageTotal()));
+    const bool shown = m_state == State::Preview;
+    m_ui->lblPrnt->setText(pageLabel(shown ? vsp1->shownPage() : 0, vsp1->pageTotal()));
 }
 
 void frmMain::cmdCopy_Click()
@@ -212,9 +221,10 @@ void frmMain::composeListing()
         = ListingComposer::composeListing(m_listing, page, paper.size, m_lastGrid, [this] {
               m_session->yield(m_listing.rows.size(), m_listing.problems.size(), QString());
           });
+    auto rows = std::make_shared<const ListingSearch>(m_listing);
     keepEarlier.dismiss();
     m_lastGrid = page.grid.value_or(m_lastGrid);
-    vsp1->setDocument(std::move(document), paper.note);
+    vsp1->setDocument(std::move(document), paper.note, std::move(rows));
 }
 
 bool frmMain::runSteps(const std::function<void()> &steps)

@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -12,10 +15,28 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window), m_browser
     setWindowTitle(tr("Foliotrace Help"));
     setWindowIcon(::windowIcon());
     m_browser->setOpenExternalLinks(true);
+    // Tab moves between the links, Enter follows one.
+    m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The help file is written in English only: said so in the user's language.
+    if (const QLocale::Language language = QLocale().language();
+        language != QLocale::English && language != QLocale::C) {
+        auto *note = new QLabel(tr("This help is in English."), this);
+        note->setObjectName(QStringLiteral("languageNote"));
+        note->setContentsMargins(6, 3, 6, 3);
+        layout->addWidget(note);
+    }
     layout->addWidget(m_browser);
     resize(640, 560);
+    // Ctrl+W named too: the desktop's Close may be Ctrl+F4 alone.
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        if (!closeKeys.contains(key))
+            closeKeys.append(key);
+    }
+    for (const QKeySequence &key : std::as_const(closeKeys))
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 HelpViewer::~HelpViewer() = default;

@@ -444,3 +444,27 @@ void PreviewDocument::renderPage(QPainter &painter, int page, const QRectF &targ
     }
     painter.restore();
 }
+
+PreviewDocument::RowPlace PreviewDocument::bodyRowPlace(qsizetype row) const
+{
+    const auto isTable = [this](const Slice &slice) { return m_blocks[size_t(slice.block)].isTable; };
+    const auto first = std::find_if(m_slices.begin(), m_slices.end(), isTable);
+    if (first == m_slices.end())
+        return {};
+    const auto end
+        = std::find_if(first, m_slices.end(), [&](const Slice &slice) { return slice.block != first->block; });
+    // The slice holding the row's first lines.
+    const auto holder
+        = std::partition_point(first, end, [row](const Slice &slice) { return slice.first + slice.count <= row; });
+    if (holder == end || holder->first > row)
+        return {};
+    const Table &t = m_tables[size_t(m_blocks[size_t(holder->block)].index)];
+    qreal y = Margin + holder->top + (holder->withHeading ? t.headingTotal : 0);
+    for (qsizetype r = holder->first; r < row; ++r)
+        y += t.rowHeight[size_t(r)];
+    const qsizetype sliceIndex = holder - m_slices.begin();
+    const int page = int(std::upper_bound(m_pageFirstSlice.begin(), m_pageFirstSlice.end(), sliceIndex)
+                         - m_pageFirstSlice.begin());
+    const qreal height = std::min<qreal>(t.rowHeight[size_t(row)], Margin + contentHeight() - y);
+    return {page, QRectF(Margin + t.left, y, t.width, height)};
+}

@@ -85,6 +85,15 @@ public:
     // Paints page scaled into target, in the painter's device coordinates.
     void renderPage(QPainter &painter, int page, const QRectF &target) const;
 
+    // Where body row `row` of the first table starts: its page (0 when no
+    // table has that row) and its box there, in twips of the page.
+    struct RowPlace
+    {
+        int page = 0;
+        QRectF box;
+    };
+    RowPlace bodyRowPlace(qsizetype row) const;
+
 private:
     struct Paragraph;
     struct Table;

@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -279,13 +280,23 @@ QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool lo
 // besides, the ten values, and what Save As remembers when given. None when
 // QSettings could not write it.
 std::optional<QByteArray> settingsText(const QString &scratch, std::unique_ptr<QSettings> earlier,
-                                       const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
+                                       const std::function<void(QSettings &)> &write)
 {
     QSettings store(scratch, QSettings::NativeFormat);
     // Whatever else the file holds stays in it.
     for (const QString &key : earlier ? earlier->allKeys() : QStringList())
         store.setValue(key, earlier->value(key));
     earlier.reset();
+    write(store);
+    store.sync();
+    QFile written(scratch);
+    if (store.status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return written.readAll();
+}
+
+void writeOptions(QSettings &store, const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
+{
     store.beginGroup(kGroup);
     for (const CheckKey &entry : kCheckKeys)
         store.setValue(entry.key, QString::number(controls.checkValue(entry.check)));
@@ -296,11 +307,6 @@ std::optional<QByteArray> settingsText(const QString &scratch, std::unique_ptr<Q
     store.endGroup();
     if (saveAs)
         writeSaveAsMemory(store, *saveAs);
-    store.sync();
-    QFile written(scratch);
-    if (store.status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return written.readAll();
 }
 
 } // namespace
@@ -340,6 +346,11 @@ std::unique_ptr<QSettings> openSettingsToRead()
 
 SettingsSaveReport saveOptions(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
 {
+    return saveSettings([&](QSettings &store) { writeOptions(store, controls, saveAs); });
+}
+
+SettingsSaveReport saveSettings(const std::function<void(QSettings &)> &write)
+{
     SettingsSaveReport report;
     report.fileName = settingsFileName();
     if (const QString problem = whyUnwritable(report.fileName); !problem.isEmpty()) {
@@ -369,7 +380,7 @@ SettingsSaveReport saveOptions(const OptionControls &controls, const std::option
         report.failure = explainWriteFailure(report.fileName);
         return report;
     }
-    const std::optional<QByteArray> text = settingsText(scratch.fileName(), std::move(earlier), controls, saveAs);
+    const std::optional<QByteArray> text = settingsText(scratch.fileName(), std::move(earlier), write);
     if (!text) {
         report.failure = explainWriteFailure(report.fileName);
         return report;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -73,6 +74,9 @@ struct SettingsSaveReport
 // report says what to tell.
 SettingsSaveReport saveOptions(const OptionControls &controls,
                                const std::optional<SaveAsMemory> &saveAs = std::nullopt);
+// The same store for a group of another part of the program: write sets its
+// values; everything else the file holds stays as it is.
+SettingsSaveReport saveSettings(const std::function<void(QSettings &)> &write);
 
 // Reads the ten values in order and applies each at once (missing keys give
 // their defaults), then points the folder and drive lists at the path

@@ -1,6 +1,10 @@
 // The main window as a user meets it: clicks and keys in; window, clipboard, stored options and help out.
 
+#include "app/DriveList.h"
+#include "app/FolderChoice.h"
 #include "app/FolderList.h"
+#include "app/PathField.h"
+#include "app/PreviewSurface.h"
 #include "app/frmMain.h"
 #include "help/Help.h"
 #include "help/FormChecks.h"
@@ -13,6 +17,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -321,13 +327,13 @@ private slots:
         QTest::addColumn<QString>("press");      // a button, by its key, first
         QTest::addColumn<QString>("focusAfter"); // where that leaves the focus
         QTest::addColumn<QStringList>("order");
-        QStringList options{"Drive1", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdCancel", "cmdPrint",
+        QStringList options{"Drive1", "cmdBrowse", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdCancel", "cmdPrint",
                             "cboLevel", "cmdPrevPage", "cmdNextPage", "cboGrid", "cmdHelp", "Label2", "chkFiles",
                             "cmdCopy", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol", "cmdSaveAs"};
         QTest::newRow("Hide Print Preview: back to Print Preview, not on to Exit")
             << true << true << "cmdHide" << "cmdPrint" << options;
-        options.insert(5, QStringLiteral("cmdHide"));
-        options.insert(5, QStringLiteral("vsp1"));
+        options.insert(6, QStringLiteral("cmdHide"));
+        options.insert(6, QStringLiteral("vsp1"));
         QTest::newRow("Print Preview: into the preview") << true << false << "cmdPrint" << "vsp1" << options;
         QTest::newRow("start-up window") << false << false << "" << "" << QStringList{"Label2", "cmdOK_0", "cmdOK_1"};
     }
@@ -706,6 +712,139 @@ private slots:
         }
     }
 
+    // The Preview state's keys over a listing of 300 folders on several pages; -1 stands for the last page.
+    void previewKeys_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // Ctrl+G answers 3; 0 clicks ">"; a letter is typed
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("End, then Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 1 << "Page 1 of %1";
+        QTest::newRow("Ctrl+End: the last page") << QList<int>{(Qt::CTRL | Qt::Key_End).toCombined()} << -1 << "Page %1 of %1";
+        QTest::newRow("Ctrl+G asks for a page") << QList<int>{(Qt::CTRL | Qt::Key_G).toCombined()} << 3 << "Page 3 of %1";
+        QTest::newRow("Ctrl+F, then typing finds a name")
+            << QList<int>{(Qt::CTRL | Qt::Key_F).toCombined(), Qt::Key_2, Qt::Key_9, Qt::Key_9} << -1 << "Page %1 of %1";
+        QTest::newRow("Escape hides the preview; > then turns no page")
+            << QList<int>{Qt::Key_End, Qt::Key_Escape, 0} << -1 << "Page:";
+    }
+    void previewKeys()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, page);
+        QFETCH(QString, label);
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(make(m_root->filePath(QStringLiteral("top/folder %1").arg(i, 3, 10, QChar(u'0'))), -1));
+        QVERIFY(openWindow());
+        openFolder(QStringLiteral("top"));
+        click("cmdPrint");
+        const PreviewSurface *surface = m_window->previewSurface();
+        const int total = surface->pageTotal();
+        QVERIFY(total > 3);
+        for (int key : keys) {
+            if (key == (Qt::CTRL | Qt::Key_G).toCombined()) {
+                QTimer::singleShot(0, m_window.get(), [] {
+                    auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+                    QVERIFY(dialog);
+                    dialog->setIntValue(3);
+                    dialog->accept();
+                });
+            }
+            if (key == 0)
+                click("cmdNextPage");
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                                Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+        }
+        QCOMPARE(surface->shownPage(), page < 0 ? total : page);
+        QCOMPARE(text("lblPrnt"), label.arg(total));
+        verifyState(label != u"Page:");
+    }
+
+    // Browse…, a typed path (Ctrl+L), a dropped folder: each a selection as if picked in the list.
+    void quickWaysToAFolder_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QByteArray>("input");    // under the test folder
+        QTest::addColumn<QByteArray>("selected"); // under the test folder; empty: stays
+        QTest::addColumn<QString>("problem");     // the line under the typed path
+        QTest::newRow("Browse…") << "browse" << QByteArray("/top/sub") << QByteArray("/top/sub") << "";
+        QTest::newRow("typed") << "typed" << QByteArray("/top/sub/") << QByteArray("/top/sub") << "";
+        QTest::newRow("typed, missing") << "typed" << QByteArray("/nope") << QByteArray() << "\"%1/nope\" does not exist.";
+        QTest::newRow("typed, a file") << "typed" << QByteArray("/top/a.txt") << QByteArray()
+                                       << "\"%1/top/a.txt\" is a file, not a folder.";
+        QTest::newRow("typed as shown, a name that is no UTF-8") << "typed" << QByteArray("/top/odd-\xff")
+                                                                  << QByteArray("/top/odd-\xff") << "";
+        QTest::newRow("typed, then Escape") << "escape" << QByteArray("/top/sub") << QByteArray() << "";
+        QTest::newRow("dropped from a file manager") << "drop" << QByteArray("/top/odd-\xff")
+                                                      << QByteArray("/top/odd-\xff") << "";
+    }
+    void quickWaysToAFolder()
+    {
+        QFETCH(QString, how);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, selected);
+        QFETCH(QString, problem);
+        const QByteArray root = QFile::encodeName(QDir(m_root->path()).canonicalPath());
+        QVERIFY(make(m_root->filePath("top/sub"), -1) && make(m_root->filePath("top/a.txt")));
+        QVERIFY(::mkdir(root + "/top/odd-\xff", 0755) == 0);
+        const auto remove = qScopeGuard([root] { ::rmdir(root + "/top/odd-\xff"); });
+        QVERIFY(openWindow());
+        const QString before = text("lblPath");
+        const QString shown = QFile::decodeName(root + input);
+        if (how == u"browse") {
+            QTimer::singleShot(0, m_window.get(), [shown] {
+                QFileDialog *dialog = nullptr;
+                QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+                dialog->setDirectory(shown);
+                QTest::keyClick(dialog, Qt::Key_Return); // "Choose"
+            });
+            click("cmdBrowse");
+        } else if (how == u"drop") {
+            QMimeData data;
+            data.setData("text/uri-list", "file://" + QByteArray(root + input).toPercentEncoding("/") + "\r\n");
+            // Over a text box, which takes it as a folder too.
+            QDragEnterEvent enter(QPoint(20, 5), Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(control("txtTitle"), &enter);
+            QDropEvent drop(QPointF(20, 5), Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(control("txtTitle"), &drop);
+        } else {
+            QTest::keyClick(m_window.get(), Qt::Key_L, Qt::ControlModifier);
+            QLineEdit *field = m_window->folderChoice()->pathField()->field();
+            QVERIFY(field->hasFocus() && field->selectedText() == before);
+            for (QChar c : shown) { // as typed or pasted: beyond ASCII too
+                QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(field, &key);
+            }
+            QTest::keyClick(field, how == u"escape" ? Qt::Key_Escape : Qt::Key_Return);
+        }
+        QCOMPARE(text("lblPath"), selected.isEmpty() ? before : QFile::decodeName(root + selected));
+        QCOMPARE(control<FolderList>("Dir1")->nativePath(), selected.isEmpty() ? QFile::encodeName(before) : root + selected);
+        const QLabel *line = m_window->folderChoice()->pathField()->problemLine();
+        QCOMPARE(line->isVisible() ? line->text() : QString(), problem.arg(QFile::decodeName(root)));
+        QVERIFY(message().isEmpty());
+    }
+
+    // The last ten selections follow the volumes in the drive list, and come back in the next run.
+    void recentFolders()
+    {
+        QVERIFY(openWindow());
+        const QByteArray root = QFile::encodeName(QDir(m_root->path()).canonicalPath());
+        for (int i = 0; i < 12; ++i) {
+            QVERIFY(make(m_root->filePath(QStringLiteral("f%1").arg(i)), -1));
+            QVERIFY(m_window->folderChoice()->select(root + "/f" + QByteArray::number(i)));
+        }
+        QList<QByteArray> newest;
+        for (int i = 11; i >= 2; --i)
+            newest << root + "/f" + QByteArray::number(i);
+        QTRY_COMPARE(control<DriveList>("Drive1")->recentFolders(), newest);
+        m_window.reset();
+        QVERIFY(openWindow());
+        auto *drives = control<DriveList>("Drive1");
+        QCOMPARE(drives->recentFolders(), newest);
+        QCOMPARE(drives->itemText(drives->count() - 1), QFile::decodeName(newest.last()));
+        drives->setCurrentIndex(drives->count() - 1); // picked: the folder opens
+        QCOMPARE(control<FolderList>("Dir1")->nativePath(), newest.last());
+    }
+
     void duringABuild_data()
     {
         QTest::addColumn<QString>("running");
@@ -766,7 +905,7 @@ private slots:
         QVERIFY(during == u"rmdir" ? shown.contains(top) : shown.isEmpty());
         const bool previewed = running == u"cmdPrint" && !stopped;
         verifyState(previewed);
-        QCOMPARE(text("lblPrnt") == u"Page 1 of 1", !previewed);
+        QCOMPARE(text("lblPrnt") == u"Page:", !previewed); // no page while the preview is hidden
         const bool copied = running == u"cmdCopy" && !stopped;
         QCOMPARE(QGuiApplication::clipboard()->text().contains("'+ folder 299\t"), copied);
         QCOMPARE(QGuiApplication::clipboard()->text() == Sentinel, !copied);

@@ -1,11 +1,16 @@
 // The preview surface: the document it is given, paged and shown; a composition that does not finish.
 
+#include "app/FindBar.h"
 #include "app/PreviewSurface.h"
 #include "print/PrintTestSupport.h"
 
 #include "print/ListingComposer.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,6 +40,8 @@ private slots:
         QTest::newRow("below -32768 goes to the first") << -32769 << 1;
         QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 2;
         QTest::newRow("Page Up on page 1 stays") << int(Qt::Key_PageUp) << 1;
+        QTest::newRow("End: the last page") << int(Qt::Key_End) << 3;
+        QTest::newRow("Home on page 1 stays") << int(Qt::Key_Home) << 1;
     }
 
     void paging()
@@ -47,12 +54,59 @@ private slots:
         vsp1.setDocument(composed(120));
         QCOMPARE(vsp1.pageTotal(), 3);
         QSignalSpy spy(&vsp1, &PreviewSurface::shownPageChanged);
-        if (request >= Qt::Key_PageUp)
+        if (request >= Qt::Key_Home)
             QTest::keyClick(vsp1.findChild<QAbstractScrollArea *>(), Qt::Key(request));
         else
             vsp1.setShownPage(request);
         QCOMPARE(vsp1.shownPage(), shown);
         QCOMPARE(spy, shown == 1 ? QList<QVariantList>{} : QList<QVariantList>{{shown}});
+    }
+
+    // Ctrl+F's bar over 160 rows on three pages: "Résumé.txt" is row 80 (page 2), "résumé-2.txt" row 150 (page 3).
+    void findInThePreview_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("keys"); // pressed in the field after typing
+        QTest::addColumn<int>("row");         // marked; -1 none
+        QTest::addColumn<int>("page");        // not found: where the last letter that found one left it
+        QTest::addColumn<bool>("notFound");
+        QTest::newRow("typing finds the first, case folded") << "RÉSUMÉ" << QList<int>{} << 80 << 2 << false;
+        QTest::newRow("Enter finds the next") << "résumé" << QList<int>{Qt::Key_Return} << 150 << 3 << false;
+        QTest::newRow("F3 twice goes round to the first") << "sumé" << QList<int>{Qt::Key_F3, Qt::Key_F3} << 80 << 2
+                                                        << false;
+        QTest::newRow("Shift+F3 from the first goes round to the last")
+            << "résumé" << QList<int>{(Qt::SHIFT | Qt::Key_F3).toCombined()} << 150 << 3 << false;
+        QTest::newRow("accents are not dropped, as in the name order") << "resume" << QList<int>{} << -1 << 2 << true;
+        QTest::newRow("the mark is no part of a name") << "-  f" << QList<int>{} << -1 << 3 << true;
+    }
+    void findInThePreview()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, row);
+        QFETCH(int, page);
+        QFETCH(bool, notFound);
+        QList<QStringList> rows;
+        for (int i = 0; i < 160; ++i)
+            rows.append({i == 80 ? "-  Résumé.txt" : i == 150 ? "-  résumé-2.txt" : QStringLiteral("-  file %1").arg(i),
+                         "1", "1/2/2001"});
+        const ListingText listing = makeListing(rows);
+        PreviewSurface vsp1;
+        vsp1.setDocument(ListingComposer::composeListing(listing, {}, QPageSize(QPageSize::Letter)), {},
+                         std::make_shared<ListingSearch>(listing));
+        vsp1.findBar()->open();
+        for (QChar c : typed) { // as typed: letters beyond ASCII too
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(vsp1.findBar()->field(), &key);
+        }
+        QCOMPARE(vsp1.pageTotal(), 3);
+        for (int key : keys)
+            QTest::keyClick(vsp1.findBar()->field(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+        QCOMPARE(vsp1.markedRow(), row);
+        QCOMPARE(vsp1.shownPage(), page);
+        QCOMPARE(vsp1.findBar()->findChild<QLabel *>("findStatus")->text() == u"Not found", notFound);
+        QCOMPARE(vsp1.document().bodyRowPlace(row).page, row < 0 ? 0 : page);
     }
 
     // At 50 % the white page stands on a grey backdrop.

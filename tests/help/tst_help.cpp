@@ -46,14 +46,17 @@ private slots:
     {
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("contents") << 0 << "Foliotrace Help";
-        QTest::newRow("topic 10, main window") << 10 << "The Foliotrace window";
-        QTest::newRow("F1 in the start-up window: topic 20") << 20 << "The start-up window";
+        QTest::addColumn<QKeySequence>("closeKey"); // closes the viewer at the end
+        QTest::newRow("contents, closed by Escape") << 0 << "Foliotrace Help" << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("topic 10, main window, closed by Ctrl+W") << 10 << "The Foliotrace window"
+                                                                << QKeySequence(Qt::CTRL | Qt::Key_W);
+        QTest::newRow("F1 in the start-up window: topic 20") << 20 << "The start-up window" << QKeySequence();
     }
     void viewerShowsEachTopic()
     {
         QFETCH(int, topic);
         QFETCH(QString, heading);
+        QFETCH(QKeySequence, closeKey);
         if (topic == 20)
             QTest::keyClick(m_intro->cmdOK(1), Qt::Key_F1);
         else
@@ -80,6 +83,16 @@ private slots:
         QVERIFY(scroll->value() < scroll->maximum());
         Help::showContents();
         QCOMPARE(Help::helpViewer(), viewer); // one viewer, reused
+        // A link from the keyboard: Tab reaches it, Enter follows it.
+        QSignalSpy followed(browser, &QTextBrowser::anchorClicked);
+        browser->setFocus();
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Return);
+        QCOMPARE(followed.size(), 1);
+        if (!closeKey.isEmpty()) {
+            QTest::keySequence(viewer, closeKey);
+            QTRY_VERIFY(!Help::helpViewer());
+        }
     }
 
     void startUpWindowLooksAsDesigned()
