@@ -21,48 +21,63 @@
 namespace CommandLine {
 namespace {
 
-QString tr(const char *text)
+// The texts' context in the translations, as lupdate finds it.
+struct CommandLineText
 {
-    return QCoreApplication::translate("CommandLine", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 QCommandLineOption valued(const char *name, const char *description, const char *valueName)
 {
-    return QCommandLineOption(QString::fromLatin1(name), tr(description), QString::fromLatin1(valueName));
+    return QCommandLineOption(QString::fromLatin1(name), CommandLineText::tr(description),
+                              CommandLineText::tr(valueName));
 }
 
 QCommandLineOption flag(const char *name, const char *description)
 {
-    return QCommandLineOption(QString::fromLatin1(name), tr(description));
+    return QCommandLineOption(QString::fromLatin1(name), CommandLineText::tr(description));
 }
 
 struct Options
 {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, tr("Show the version and exit.")};
-    QCommandLineOption exportFile = valued("export",
-                                           "Write the listing to FILE (- for standard output) "
-                                           "without a window.",
-                                           "FILE");
-    QCommandLineOption format = valued("format",
-                                       "The format of FILE: pdf, csv, html, json or txt "
-                                       "(else FILE's extension).",
-                                       "FORMAT");
-    QCommandLineOption print = flag("print", "Send the listing to the default printer without a window.");
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            CommandLineText::tr("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               CommandLineText::tr("Show the version and exit.")};
+    QCommandLineOption exportFile
+        = valued("export",
+                 QT_TRANSLATE_NOOP("CommandLine", "Write the listing to FILE (- for standard output) "
+                                                  "without a window."),
+                 QT_TRANSLATE_NOOP("CommandLine", "FILE"));
+    QCommandLineOption format
+        = valued("format",
+                 QT_TRANSLATE_NOOP("CommandLine", "The format of FILE: pdf, csv, html, json or txt "
+                                                  "(else FILE's extension)."),
+                 QT_TRANSLATE_NOOP("CommandLine", "FORMAT"));
+    QCommandLineOption print
+        = flag("print", QT_TRANSLATE_NOOP("CommandLine", "Send the listing to the default printer without a window."));
     QCommandLineOption depth{QStringLiteral("depth"),
-                             tr("List N levels of sub-folders, 1 to %1.").arg(ListingFormat::MaxDepth),
-                             QStringLiteral("N")};
-    QCommandLineOption files = flag("files", "List the files too.");
-    QCommandLineOption noFiles = flag("no-files", "List the folders only.");
-    QCommandLineOption size = flag("size", "Show the size column.");
-    QCommandLineOption noSize = flag("no-size", "Hide the size column.");
-    QCommandLineOption date = flag("date", "Show the date column.");
-    QCommandLineOption noDate = flag("no-date", "Hide the date column.");
-    QCommandLineOption grid = valued("grid", "Grid lines: none, rows, top-bottom or all.", "STYLE");
-    QCommandLineOption dirMark = valued("dir-mark", "The mark in front of folder names.", "TEXT");
-    QCommandLineOption fileMark = valued("file-mark", "The mark in front of file names.", "TEXT");
-    QCommandLineOption title = valued("title", "The title above the table.", "TEXT");
-    QCommandLineOption widths = valued("widths", "The three column widths in twips.", "NAME,SIZE,DATE");
+                             CommandLineText::tr("List N levels of sub-folders, 1 to %1.").arg(ListingFormat::MaxDepth),
+                             CommandLineText::tr("N")};
+    QCommandLineOption files = flag("files", QT_TRANSLATE_NOOP("CommandLine", "List the files too."));
+    QCommandLineOption noFiles = flag("no-files", QT_TRANSLATE_NOOP("CommandLine", "List the folders only."));
+    QCommandLineOption size = flag("size", QT_TRANSLATE_NOOP("CommandLine", "Show the size column."));
+    QCommandLineOption noSize = flag("no-size", QT_TRANSLATE_NOOP("CommandLine", "Hide the size column."));
+    QCommandLineOption date = flag("date", QT_TRANSLATE_NOOP("CommandLine", "Show the date column."));
+    QCommandLineOption noDate = flag("no-date", QT_TRANSLATE_NOOP("CommandLine", "Hide the date column."));
+    QCommandLineOption grid
+        = valued("grid", QT_TRANSLATE_NOOP("CommandLine", "Grid lines: none, rows, top-bottom or all."),
+                 QT_TRANSLATE_NOOP("CommandLine", "STYLE"));
+    QCommandLineOption dirMark
+        = valued("dir-mark", QT_TRANSLATE_NOOP("CommandLine", "The mark in front of folder names."),
+                 QT_TRANSLATE_NOOP("CommandLine", "TEXT"));
+    QCommandLineOption fileMark
+        = valued("file-mark", QT_TRANSLATE_NOOP("CommandLine", "The mark in front of file names."),
+                 QT_TRANSLATE_NOOP("CommandLine", "TEXT"));
+    QCommandLineOption title = valued("title", QT_TRANSLATE_NOOP("CommandLine", "The title above the table."),
+                                      QT_TRANSLATE_NOOP("CommandLine", "TEXT"));
+    QCommandLineOption widths = valued("widths", QT_TRANSLATE_NOOP("CommandLine", "The three column widths in twips."),
+                                       QT_TRANSLATE_NOOP("CommandLine", "NAME,SIZE,DATE"));
 
     // The ones that shape a listing, which only --export and --print make.
     QList<const QCommandLineOption *> listing() const
@@ -102,17 +117,17 @@ void declareQtOptions(QCommandLineParser &parser)
 void declareOptions(QCommandLineParser &parser, const Options &options)
 {
     declareQtOptions(parser);
-    parser.setApplicationDescription(tr("Lists a folder tree as a paginated print preview, prints it, "
-                                        "or copies it to the clipboard."));
+    parser.setApplicationDescription(CommandLineText::tr("Lists a folder tree as a paginated print preview, prints it, "
+                                                         "or copies it to the clipboard."));
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.exportFile);
     parser.addOption(options.print);
     for (const QCommandLineOption *option : options.listing())
         parser.addOption(*option);
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 tr("The folder to list; the current folder when none is given."),
-                                 QStringLiteral("[FOLDER]"));
+    parser.addPositionalArgument(CommandLineText::tr("FOLDER"),
+                                 CommandLineText::tr("The folder to list; the current folder when none is given."),
+                                 CommandLineText::tr("[FOLDER]"));
 }
 
 Request reply(Request::Action action, const QString &text)
@@ -133,7 +148,7 @@ QString readSwitch(const QCommandLineParser &parser, const QCommandLineOption &o
                    std::optional<int> &value)
 {
     if (parser.isSet(on) && parser.isSet(off))
-        return tr("--%1 and --%2 contradict each other").arg(on.names().first(), off.names().first());
+        return CommandLineText::tr("--%1 and --%2 contradict each other").arg(on.names().first(), off.names().first());
     if (parser.isSet(on) || parser.isSet(off))
         value = parser.isSet(on) ? 1 : 0;
     return {};
@@ -154,14 +169,15 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
         const bool digits = !depth.isEmpty() && depth.front() >= u'0' && depth.front() <= u'9';
         const uint levels = depth.toUInt(&ok);
         if (!digits || !ok || levels < 1 || levels > uint(ListingFormat::MaxDepth))
-            return tr("--depth takes a whole number from 1 to %1, not \"%2\"")
+            return CommandLineText::tr("--depth takes a whole number from 1 to %1, not \"%2\"")
                 .arg(QString::number(ListingFormat::MaxDepth), depth);
         out.depth = depth;
     }
     if (parser.isSet(options.grid)) {
         const std::optional<GridStyle> grid = GridStyles::fromWord(parser.value(options.grid));
         if (!grid)
-            return tr("--grid takes none, rows, top-bottom or all, not \"%1\"").arg(parser.value(options.grid));
+            return CommandLineText::tr("--grid takes none, rows, top-bottom or all, not \"%1\"")
+                .arg(parser.value(options.grid));
         out.grid = GridStyles::position(*grid);
     }
     if (parser.isSet(options.widths)) {
@@ -174,7 +190,7 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
                    && std::all_of(width.begin(), width.end(), allowed);
         };
         if (widths.size() != 3 || !std::all_of(widths.begin(), widths.end(), isWidth))
-            return tr("--widths takes three widths in twips, as 4000,1000,1000, not \"%1\"")
+            return CommandLineText::tr("--widths takes three widths in twips, as 4000,1000,1000, not \"%1\"")
                 .arg(parser.value(options.widths));
         out.widths = {widths[0].trimmed(), widths[1].trimmed(), widths[2].trimmed()};
     }
@@ -191,20 +207,20 @@ QString readOutput(const QCommandLineParser &parser, const Options &options, Req
 {
     const bool exporting = parser.isSet(options.exportFile);
     if (exporting && parser.isSet(options.print))
-        return tr("give --export or --print, not both");
+        return CommandLineText::tr("give --export or --print, not both");
     if (!exporting && !parser.isSet(options.print)) {
         for (const QCommandLineOption *option : options.listing()) {
             if (parser.isSet(*option))
-                return tr("--%1 needs --export or --print").arg(option->names().first());
+                return CommandLineText::tr("--%1 needs --export or --print").arg(option->names().first());
         }
         return {};
     }
     request.action = exporting ? Request::Action::Export : Request::Action::Print;
     if (parser.positionalArguments().isEmpty())
-        return tr("give the folder to list");
+        return CommandLineText::tr("give the folder to list");
     if (!exporting) {
         if (parser.isSet(options.format))
-            return tr("--format needs --export");
+            return CommandLineText::tr("--format needs --export");
         return readOverrides(parser, options, request.overrides);
     }
     request.exportFile = parser.value(options.exportFile);
@@ -213,12 +229,13 @@ QString readOutput(const QCommandLineParser &parser, const Options &options, Req
     std::optional<ExportFormat> format
         = parser.isSet(options.format) ? ExportFormats::named(formatText) : ExportFormats::ofFile(request.exportFile);
     if (!format && parser.isSet(options.format))
-        return tr("--format takes pdf, csv, html, json or txt, not \"%1\"").arg(formatText);
+        return CommandLineText::tr("--format takes pdf, csv, html, json or txt, not \"%1\"").arg(formatText);
     if (!format && !toOutput)
-        return tr("cannot tell the format of \"%1\" by its name; give --format").arg(request.exportFile);
+        return CommandLineText::tr("cannot tell the format of \"%1\" by its name; give --format")
+            .arg(request.exportFile);
     request.format = format.value_or(ExportFormat::Text);
     if (toOutput && request.format == ExportFormat::Pdf)
-        return tr("a PDF cannot go to standard output; give a file name");
+        return CommandLineText::tr("a PDF cannot go to standard output; give a file name");
     return readOverrides(parser, options, request.overrides);
 }
 
@@ -227,11 +244,12 @@ QString folderProblem(const QByteArray &folder, int error)
     const QString shown = QString::fromLocal8Bit(folder);
     QString problem;
     if (error == ENOENT)
-        problem = tr("\"%1\" does not exist").arg(shown);
+        problem = CommandLineText::tr("\"%1\" does not exist").arg(shown);
     else if (error == ENOTDIR)
-        problem = tr("\"%1\" is not a folder").arg(shown);
+        problem = CommandLineText::tr("\"%1\" is not a folder").arg(shown);
     else
-        problem = tr("cannot open \"%1\": %2").arg(shown, QString::fromLocal8Bit(std::strerror(error)));
+        problem
+            = CommandLineText::tr("cannot open \"%1\": %2").arg(shown, QString::fromLocal8Bit(std::strerror(error)));
     return QStringLiteral("foliotrace: %1\n").arg(problem);
 }
 
@@ -270,9 +288,9 @@ Request parse(const QList<QByteArray> &arguments)
     declareOptions(parser, options);
     // In place of the help text's first line, which names the program by
     // whatever path started it.
-    const QString usage = tr("Usage: foliotrace [options] [FOLDER]\n"
-                             "       foliotrace --export FILE [options] FOLDER\n"
-                             "       foliotrace --print [options] FOLDER");
+    const QString usage = CommandLineText::tr("Usage: foliotrace [options] [FOLDER]\n"
+                                              "       foliotrace --export FILE [options] FOLDER\n"
+                                              "       foliotrace --print [options] FOLDER");
     if (!parser.parse(decoded))
         return refuse(parser.errorText(), usage);
     if (parser.isSet(options.help))
@@ -283,7 +301,7 @@ Request parse(const QList<QByteArray> &arguments)
 
     const QStringList folders = parser.positionalArguments();
     if (folders.size() > 1)
-        return refuse(tr("give one folder at most"), usage);
+        return refuse(CommandLineText::tr("give one folder at most"), usage);
     Request request;
     if (const QString problem = readOutput(parser, options, request); !problem.isEmpty())
         return refuse(problem, usage);

@@ -27,10 +27,11 @@ namespace {
 using CommandLine::ExitStatus;
 using CommandLine::Request;
 
-QString tr(const char *text)
+// The texts' context in the translations, as lupdate finds it.
+struct CommandRunText
 {
-    return QCoreApplication::translate("CommandLine", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // Whether standard error's last line is the progress line, for a stop
 // signal to take it down.
@@ -76,7 +77,7 @@ public:
         if (!m_terminal || m_sinceStart.elapsed() < 500 || (m_sinceShown.isValid() && m_sinceShown.elapsed() < 100))
             return;
         m_sinceShown.start();
-        QString line = tr("%L1 entries, reading %2")
+        QString line = CommandRunText::tr("%L1 entries, reading %2")
                            .arg(progress.entriesListed)
                            .arg(TerminalText::visible(progress.currentFolder));
         winsize size{};
@@ -140,8 +141,9 @@ void run(const Request &request, const QByteArray &folder)
     // Listed all the same, so no failure; but a script's user should know.
     const qsizetype unread = listing.problems.size();
     if (unread > 0) {
-        report(unread == 1 ? tr("one entry could not be read in full; it is marked \"?\" or \"+\"")
-                           : tr("%L1 entries could not be read in full; they are marked \"?\" or \"+\"").arg(unread));
+        report(unread == 1 ? CommandRunText::tr("one entry could not be read in full; it is marked \"?\" or \"+\"")
+                           : CommandRunText::tr("%L1 entries could not be read in full; they are marked \"?\" or \"+\"")
+                                 .arg(unread));
     }
 }
 

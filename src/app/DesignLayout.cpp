@@ -2,12 +2,13 @@
 
 #include "Twips.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 
 #include <algorithm>
-
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -56,20 +57,65 @@ QRect DesignLayout::twips(const QWidget *control) const
     return QRect();
 }
 
-void DesignLayout::apply(const QList<const QWidget *> &fixedWidth) const
+void DesignLayout::apply(const QList<const QWidget *> &fixedWidth)
 {
-    for (const Control &control : m_controls) {
+    struct Placed
+    {
+        const Control *control;
+        QRect pixels;
+        int extra = 0; // past the designed room: what moves the controls right of it
+        int shift = 0;
+    };
+    std::vector<Placed> placed;
+    for (const Control &control : std::as_const(m_controls)) {
         if (!control.widget)
             continue;
-        QRect pixels = twipsToPixels(control.twips, m_form);
+        Placed place{&control, twipsToPixels(control.twips, m_form)};
         const bool caption = qobject_cast<QLabel *>(control.widget) || qobject_cast<QCheckBox *>(control.widget);
-        if (caption && !fixedWidth.contains(control.widget))
-            pixels.setWidth(captionWidth(control, pixels));
-        control.widget->setGeometry(pixels);
+        if (caption && !fixedWidth.contains(control.widget)) {
+            const auto [width, extra] = captionWidth(control, place.pixels);
+            place.pixels.setWidth(width);
+            place.extra = extra;
+        } else if (qobject_cast<QAbstractButton *>(control.widget)) {
+            place.extra = buttonShortfall(control.widget, place.pixels.width());
+            place.pixels.setWidth(place.pixels.width() + place.extra);
+        }
+        placed.push_back(place);
     }
+    // Left to right: a control moves as far as the farthest-moved control
+    // drawn wholly left of it in the same container.
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed &a, const Placed &b) {
+        return a.control->twips.left() < b.control->twips.left();
+    });
+    const int margin = twipsToPixels(8 * TwipsPerDesignPixel, m_form->logicalDpiX());
+    int formWidth = twipsToPixels(m_formTwips.width(), m_form->logicalDpiX());
+    for (auto it = placed.begin(); it != placed.end(); ++it) {
+        for (auto left = placed.begin(); left != it; ++left) {
+            const bool sameParent = left->control->widget->parentWidget() == it->control->widget->parentWidget();
+            if (sameParent && left->control->twips.right() < it->control->twips.left())
+                it->shift = std::max(it->shift, left->shift + left->extra);
+        }
+        const int designedRight = twipsToPixels(it->control->twips, m_form).right();
+        it->pixels.translate(it->shift, 0);
+        it->control->widget->setGeometry(it->pixels);
+        if (it->pixels.right() > designedRight)
+            formWidth = std::max(formWidth, it->pixels.right() + 1 + margin);
+    }
+    m_formPixels = QSize(formWidth, twipsToPixels(m_formTwips.height(), m_form->logicalDpiY()));
 }
 
-int DesignLayout::captionWidth(const Control &control, const QRect &pixels) const
+int DesignLayout::buttonShortfall(const QWidget *button, int width)
+{
+    const auto *pushed = qobject_cast<const QAbstractButton *>(button);
+    if (!pushed || qobject_cast<const QCheckBox *>(button))
+        return 0;
+    // A little air on both sides of the caption, as the style's own padding would leave.
+    constexpr int Air = 8;
+    const int text = pushed->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, pushed->text()).width();
+    return std::max(0, text + Air - width);
+}
+
+std::pair<int, int> DesignLayout::captionWidth(const Control &control, const QRect &pixels) const
 {
     // The widths were measured for a narrower system font. A caption that
     // would be cut off gets the room it needs where its row has that room;
@@ -104,5 +150,6 @@ int DesignLayout::captionWidth(const Control &control, const QRect &pixels) cons
         font.setStretch(stretch);
         widget->setFont(font);
     }
-    return qMax(pixels.width(), qMin(widget->sizeHint().width(), allowed));
+    const int needed = widget->sizeHint().width();
+    return {qMax(pixels.width(), needed), qMax(0, needed - allowed)};
 }

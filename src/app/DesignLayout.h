@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include <utility>
+
 // A form's geometry as drawn in Designer, where a 96-dpi pixel stands for 15
 // twips, placed again at the screen's logical resolution so that the form
 // keeps its proportions on any screen and under a desktop-wide font scale.
@@ -30,8 +32,14 @@ public:
 
     // Places every control at the form's logical resolution. A label or
     // check box whose caption would be cut off gets the room it needs,
-    // except the ones whose text the program changes (fixedWidth).
-    void apply(const QList<const QWidget *> &fixedWidth = {}) const;
+    // except the ones whose text the program changes (fixedWidth); where
+    // its row has no such room (a longer translation), and for a button
+    // whose caption does not fit, the control widens and everything drawn
+    // right of it moves right as far.
+    void apply(const QList<const QWidget *> &fixedWidth = {});
+    // The form's size after apply(): as designed, widened to hold every
+    // control with the designed left margin on its right too.
+    QSize formPixels() const { return m_formPixels; }
 
 private:
     struct Control
@@ -41,9 +49,13 @@ private:
     };
 
     void record(QWidget *parent);
-    int captionWidth(const Control &control, const QRect &pixels) const;
+    // The caption's width, and how much wider it is than its row allows.
+    std::pair<int, int> captionWidth(const Control &control, const QRect &pixels) const;
+    // How much wider a button must be for its caption.
+    static int buttonShortfall(const QWidget *button, int width);
 
     QWidget *m_form;
     QSize m_formTwips;
+    QSize m_formPixels;
     QList<Control> m_controls;
 };

@@ -2,7 +2,10 @@
 
 #include "listing/ListingFormat.h"
 
+#include <QCoreApplication>
+
 QString printTitle(const QString &path, const QDate &date, const QLocale &locale)
 {
-    return path + QStringLiteral("  - On: ") + ListingFormat::shortDateText(date, locale);
+    return QCoreApplication::translate("PrintTitle", "%1  - On: %2")
+        .arg(path, ListingFormat::shortDateText(date, locale));
 }

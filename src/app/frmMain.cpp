@@ -14,6 +14,7 @@
 #include "app/PrintTitle.h"
 #include "app/WindowMessage.h"
 #include "help/Artwork.h"
+#include "help/DesignColours.h"
 #include "help/Help.h"
 #include "help/WebLink.h"
 #include "help/frmIntro.h"
@@ -45,7 +46,10 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::f
     createBuildProgress();
     m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
     // Wide enough to show "Save As…", which stands right of the page controls.
-    resize(twipsToPixels(QRect(QPoint(), m_layout->formTwipsShowing(m_ui->cmdSaveAs)), this).size());
+    // A longer translation may have widened the form further.
+    resize(twipsToPixels(QRect(QPoint(), m_layout->formTwipsShowing(m_ui->cmdSaveAs)), this)
+               .size()
+               .expandedTo(m_layout->formPixels()));
     m_ui->Dir1->openStartFolder();
     rememberOpenedFolder();
     m_folderChoice = new FolderChoice(m_ui->lblPath, m_ui->cmdBrowse, m_ui->Drive1, m_ui->Dir1, this);
@@ -70,6 +74,12 @@ void frmMain::dressControls()
     // sheet would cut it off from the form's font); without that role of
     // its own it would take the form's Base and paint white.
     m_ui->lblPath->setBackgroundRole(QPalette::Window);
+    // The design's colours, kept where they read and adapted where they
+    // would not (a dark or high-contrast desktop).
+    auto *colours = new DesignColourKeeper(this);
+    colours->keepText(m_ui->Label1_0, QColor(0, 0, 192));
+    colours->keepText(m_ui->Label2, QColor(0, 0, 255));
+    colours->keepField(m_ui->lblPath, QColor(255, 255, 192));
 
     setWindowIcon(::windowIcon());
     m_ui->Label2->setText(WebLink::makerHostName());

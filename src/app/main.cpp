@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/CommandRun.h"
+#include "app/Translations.h"
 #include "app/frmMain.h"
 #include "settings/OptionStore.h"
 
@@ -31,7 +32,7 @@ public:
         } catch (const std::exception &error) {
             report(QString::fromLocal8Bit(error.what()));
         } catch (...) {
-            report(tr("An unexpected error occurred."));
+            report(QCoreApplication::translate("frmMain", "An unexpected error occurred."));
         }
         return false;
     }
@@ -93,12 +94,41 @@ CommandLine::ExitStatus runHeadless(const CommandLine::Request &request, int arg
         QGuiApplication app(count, arguments.data());
         g_starting = false;
         setIdentity();
+        Translations::install();
         return runWithoutWindow(request);
     }
     QCoreApplication app(count, arguments.data());
     g_starting = false;
     setIdentity();
+    Translations::install();
     return runWithoutWindow(request);
+}
+
+// What the command line asks for, and the lines that may refuse a start, in
+// the user's language.
+struct Reading
+{
+    CommandLine::Request request;
+    QString folderProblem;
+    QString noDisplay;
+};
+
+// Read before any display is needed; the application object here only
+// carries the translations, and ends before the real one starts.
+Reading readCommandLine(int argc, char **argv)
+{
+    QList<QByteArray> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    int count = argc;
+    const QCoreApplication reading(count, argv);
+    Translations::install();
+    Reading read{CommandLine::parse(arguments), {}, {}};
+    if (read.request.action == CommandLine::Request::Action::StartWindow && read.request.folder)
+        read.folderProblem = CommandLine::enterFolder(*read.request.folder);
+    read.noDisplay = QCoreApplication::translate("CommandLine", "foliotrace: no display available (set DISPLAY or "
+                                                                "WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen)\n");
+    return read;
 }
 
 } // namespace
@@ -107,12 +137,10 @@ int main(int argc, char *argv[])
 {
     using CommandLine::ExitStatus;
     using CommandLine::Request;
-    QList<QByteArray> arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QByteArray(argv[i]));
     // Before QApplication, so that --help, --version and bad arguments need
     // no display.
-    const Request request = CommandLine::parse(arguments);
+    const Reading read = readCommandLine(argc, argv);
+    const Request &request = read.request;
     switch (request.action) {
     case Request::Action::Answer:
         std::fputs(qPrintable(request.text), stdout);
@@ -126,26 +154,22 @@ int main(int argc, char *argv[])
     case Request::Action::StartWindow:
         break;
     }
-    if (request.folder) {
-        const QString problem = CommandLine::enterFolder(*request.folder);
-        if (!problem.isEmpty()) {
-            std::fputs(qPrintable(problem), stderr);
-            return int(ExitStatus::BadArguments);
-        }
+    if (!read.folderProblem.isEmpty()) {
+        std::fputs(qPrintable(read.folderProblem), stderr);
+        return int(ExitStatus::BadArguments);
     }
 
     // Without a display QApplication would abort with a long plugin message;
     // say what is missing in one line instead.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !request.platformGiven) {
-        std::fputs("foliotrace: no display available (set DISPLAY or WAYLAND_DISPLAY, "
-                   "or QT_QPA_PLATFORM=offscreen)\n",
-                   stderr);
+        std::fputs(qPrintable(read.noDisplay), stderr);
         return int(ExitStatus::Failed);
     }
 
     Application app(argc, argv);
     setIdentity();
+    Translations::install();
     // Ties the window to the installed desktop entry (its icon on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brambleworks.Foliotrace"));
 

@@ -2,13 +2,18 @@
 #include "ui_frmIntro.h"
 
 #include "help/Artwork.h"
+#include "help/DesignColours.h"
 #include "help/Help.h"
 #include "help/WebLink.h"
 #include "Twips.h"
 
+#include <QHash>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,18 +21,11 @@ namespace {
 constexpr int kTwipsPerDesignPixel = 15;
 const QSize kClientTwips(7875, 4830);
 
-void setLabelFont(QLabel *label, qreal pointSize, const QColor &colour = QColor())
+void setLabelFont(QLabel *label, qreal pointSize)
 {
     QFont font = label->font();
     font.setPointSizeF(pointSize);
     label->setFont(font);
-    if (colour.isValid()) {
-        // On the dialog's Base background a label's text role becomes Text,
-        // not WindowText; set the role the label actually paints with.
-        QPalette palette = label->palette();
-        palette.setColor(label->foregroundRole(), colour);
-        label->setPalette(palette);
-    }
 }
 
 // A caption wider than its designed box would be cut off (the fonts here are
@@ -43,6 +41,51 @@ void fitCaption(QLabel *label)
         box.setLeft(box.left() - (needed - box.width()) / 2);
     box.setWidth(needed);
     label->setGeometry(box);
+}
+
+// The same for a button's caption, with a little air on both sides.
+void fitButton(QPushButton *button)
+{
+    constexpr int Air = 8;
+    const int needed = button->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, button->text()).width() + Air;
+    QRect box = button->geometry();
+    if (needed <= box.width())
+        return;
+    box.setLeft(box.left() - (needed - box.width()) / 2);
+    box.setWidth(needed);
+    button->setGeometry(box);
+}
+
+// A control that grew into one drawn right of it on its row pushes that
+// one right.
+void keepRowsApart(QList<QWidget *> controls, const QHash<const QWidget *, QRect> &drawn, int gap)
+{
+    std::sort(controls.begin(), controls.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const QRect a = controls[i]->geometry();
+            const QRect b = controls[j]->geometry();
+            const bool sameRow = a.top() < b.bottom() && b.top() < a.bottom();
+            const bool wasRightOf = drawn.value(controls[i]).right() < drawn.value(controls[j]).left();
+            if (sameRow && wasRightOf && a.right() + gap > b.left())
+                controls[j]->move(a.right() + gap, b.y());
+        }
+    }
+}
+
+// A wrapped text that needs more lines than drawn (a longer translation)
+// grows down, and what stands below it moves down as far.
+void fitWrapped(QLabel *label, const QList<QWidget *> &controls)
+{
+    const int grow = label->heightForWidth(label->width()) - label->height();
+    if (grow <= 0)
+        return;
+    const int bottom = label->geometry().bottom();
+    label->resize(label->width(), label->height() + grow);
+    for (QWidget *control : controls) {
+        if (control->y() > bottom)
+            control->move(control->x(), control->y() + grow);
+    }
 }
 
 } // namespace
@@ -76,8 +119,11 @@ void frmIntro::applyFonts()
     for (QLabel *label : {m_ui->Label1_0, m_ui->Label1_1, m_ui->Label1_2, m_ui->Label1_3, m_ui->Label1_4,
                           m_ui->Label1_5, m_ui->Label1_6})
         setLabelFont(label, 9.75);
-    setLabelFont(m_ui->Label2, 12, QColor(0, 0, 255));
-    setLabelFont(m_ui->lblVersion, 11.25, QColor(255, 0, 0));
+    setLabelFont(m_ui->Label2, 12);
+    setLabelFont(m_ui->lblVersion, 11.25);
+    auto *colours = new DesignColourKeeper(this);
+    colours->keepText(m_ui->Label2, QColor(0, 0, 255));
+    colours->keepText(m_ui->lblVersion, QColor(255, 0, 0));
 }
 
 void frmIntro::placeControls()
@@ -90,10 +136,34 @@ void frmIntro::placeControls()
                                 design.width() * kTwipsPerDesignPixel, design.height() * kTwipsPerDesignPixel),
                           this));
     }
-    fitCaption(m_ui->Label2);
-    fitCaption(m_ui->lblVersion);
-    setFixedSize(twipsToPixels(QRect(QPoint(), kClientTwips), this).size());
-
+    QHash<const QWidget *, QRect> drawn;
+    for (const QWidget *control : controls)
+        drawn.insert(control, control->geometry());
+    for (QWidget *control : controls) {
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap())
+            fitCaption(label);
+        else if (auto *button = qobject_cast<QPushButton *>(control))
+            fitButton(button);
+    }
+    fitWrapped(m_ui->Label1_4, controls);
+    keepRowsApart(controls, drawn, twipsToPixels(4 * kTwipsPerDesignPixel, logicalDpiX()));
+    // As designed, or larger where a caption grew past the edges, with the
+    // designed left margin beyond what moved.
+    const int margin = twipsToPixels(8 * kTwipsPerDesignPixel, logicalDpiX());
+    QRect moved;
+    for (const QWidget *control : controls) {
+        if (control->geometry() != drawn.value(control))
+            moved |= control->geometry();
+    }
+    if (!moved.isNull() && moved.left() < margin) {
+        for (QWidget *control : controls)
+            control->move(control->x() + margin - moved.left(), control->y());
+        moved.translate(margin - moved.left(), 0);
+    }
+    QSize client = twipsToPixels(QRect(QPoint(), kClientTwips), this).size();
+    if (!moved.isNull())
+        client = client.expandedTo(QSize(moved.right() + 1 + margin, moved.bottom() + 1 + margin));
+    setFixedSize(client);
     // Centred on the screen, also when shown over the main window.
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -11,10 +11,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts' context in the translations, as lupdate finds it.
+struct ComposerText
 {
-    return QCoreApplication::translate("ListingComposer", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ListingComposer)
+};
 
 const QString kFace = QStringLiteral("Arial");
 constexpr int TitlePointSize = 11;
@@ -64,7 +65,7 @@ void appendReport(PreviewDocument &document, const ListingText &listing)
 {
     if (listing.problems.isEmpty())
         return;
-    document.appendParagraph(tr("Not read in full"), {kFace, ReportHeadingPointSize, true});
+    document.appendParagraph(ComposerText::tr("Not read in full"), {kFace, ReportHeadingPointSize, true});
     document.appendParagraph(ListingFormat::problemLines(listing).join(u'\n'),
                              {kFace, ListingComposer::pointSize(RowStyle::Other), false});
 }
@@ -86,7 +87,7 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
     document->appendParagraph(page.title, {kFace, TitlePointSize, true});
     appendTable(*document, listing, page.grid.value_or(previousGrid), yield);
     appendReport(*document, listing);
-    document->setFooterText(QStringLiteral("||") + tr("Page %d"), pageText);
+    document->setFooterText(QStringLiteral("||") + ComposerText::tr("Page %d"), pageText);
     document->finish();
     return document;
 }
@@ -138,15 +139,16 @@ QString widthWarning(const PreviewDocument &document, const ListingText &listing
     }
     if (cut.isEmpty() && beyond.isEmpty())
         return {};
-    QString text = tr("The columns are wider than the paper: %1 twips, where there is room for %L2 between "
-                      "the margins.")
-                       .arg(widths.join(QStringLiteral(", ")))
-                       .arg(qRound(std::max<qreal>(room, 0)));
+    QString text
+        = ComposerText::tr("The columns are wider than the paper: %1 twips, where there is room for %L2 between "
+                           "the margins.")
+              .arg(widths.join(QStringLiteral(", ")))
+              .arg(qRound(std::max<qreal>(room, 0)));
     if (!cut.isEmpty())
-        text += u' ' + tr("Cut at the paper's edge: %1.").arg(cut.join(QStringLiteral(", ")));
+        text += u' ' + ComposerText::tr("Cut at the paper's edge: %1.").arg(cut.join(QStringLiteral(", ")));
     if (!beyond.isEmpty())
-        text += u' ' + tr("Beyond it, and not shown: %1.").arg(beyond.join(QStringLiteral(", ")));
-    return text + u' ' + tr("Narrower widths bring them onto the page.");
+        text += u' ' + ComposerText::tr("Beyond it, and not shown: %1.").arg(beyond.join(QStringLiteral(", ")));
+    return text + u' ' + ComposerText::tr("Narrower widths bring them onto the page.");
 }
 
 } // namespace ListingComposer

@@ -69,10 +69,11 @@ const TextKey kTextKeys[] = {
     {kDateColWidth, OptionText::DateColWidth, "1000", true},
 };
 
-QString tr(const char *text)
+// The texts' context in the translations, as lupdate finds it.
+struct OptionStoreText
 {
-    return QCoreApplication::translate("OptionStore", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OptionStore)
+};
 
 // Opened by its name, the file QSettings gives the organisation and the
 // application: only that one file is read, never the fallbacks beside it.
@@ -106,12 +107,12 @@ QString whyUnusable(const QString &fileName)
     if (S_ISREG(info.st_mode))
         return {};
     if (S_ISDIR(info.st_mode))
-        return tr("it is a folder, not a regular file");
+        return OptionStoreText::tr("it is a folder, not a regular file");
     if (S_ISFIFO(info.st_mode))
-        return tr("it is a named pipe (FIFO), not a regular file");
+        return OptionStoreText::tr("it is a named pipe (FIFO), not a regular file");
     if (S_ISSOCK(info.st_mode))
-        return tr("it is a socket, not a regular file");
-    return tr("it is a device, not a regular file");
+        return OptionStoreText::tr("it is a socket, not a regular file");
+    return OptionStoreText::tr("it is a device, not a regular file");
 }
 
 // The same for a save, which also leaves alone a file the user made
@@ -152,12 +153,12 @@ QString explainWriteFailure(const QString &fileName)
         existing = QFileInfo(existing).absolutePath();
     const QFileInfo existingInfo(existing);
     if (existing != folder && !existingInfo.isDir())
-        return tr("%1 is a file, so the folder %2 cannot be created")
+        return OptionStoreText::tr("%1 is a file, so the folder %2 cannot be created")
             .arg(QDir::toNativeSeparators(existing), QDir::toNativeSeparators(folder));
     if (existing == folder && !existingInfo.isDir())
-        return tr("%1 is not a folder").arg(QDir::toNativeSeparators(folder));
+        return OptionStoreText::tr("%1 is not a folder").arg(QDir::toNativeSeparators(folder));
     if (file.exists() && !file.isFile())
-        return tr("%1 is not a regular file").arg(QDir::toNativeSeparators(fileName));
+        return OptionStoreText::tr("%1 is not a regular file").arg(QDir::toNativeSeparators(fileName));
 
     if (QDir().mkpath(folder)) {
         // The same kind of write a save makes: a temporary file beside
@@ -170,7 +171,7 @@ QString explainWriteFailure(const QString &fileName)
             return probe.errorString();
         probe.cancelWriting();
     }
-    return tr("the settings file could not be written");
+    return OptionStoreText::tr("the settings file could not be written");
 }
 
 // A stored whole number within low..high; anything else gives defaultValue
@@ -232,7 +233,7 @@ KeptAside keepAside(const QString &fileName)
         if (!QFileInfo::exists(copy))
             return {{}, file.errorString()};
     }
-    return {{}, tr("there are too many earlier copies")};
+    return {{}, OptionStoreText::tr("there are too many earlier copies")};
 }
 
 // Where a long stored text is shown in a message, its start is enough.
@@ -246,34 +247,38 @@ QString shown(const QString &text)
 QString replacedText(const ReplacedSetting &item)
 {
     if (item.cut) {
-        return tr("\"%1\" held %L2 characters; the first %L3 are used")
+        return OptionStoreText::tr("\"%1\" held %L2 characters; the first %L3 are used")
             .arg(item.key)
             .arg(item.storedText.size())
             .arg(item.defaultText.size());
     }
     if (item.storedText.size() > StoredTextLimit) {
-        return tr("\"%1\" held %L2 characters, more than any option takes; \"%3\" is used instead")
+        return OptionStoreText::tr("\"%1\" held %L2 characters, more than any option takes; \"%3\" is used instead")
             .arg(item.key)
             .arg(item.storedText.size())
             .arg(item.defaultText);
     }
-    return tr("\"%1\" held \"%2\"; \"%3\" is used instead").arg(item.key, shown(item.storedText), item.defaultText);
+    return OptionStoreText::tr("\"%1\" held \"%2\"; \"%3\" is used instead")
+        .arg(item.key, shown(item.storedText), item.defaultText);
 }
 
 QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool loading)
 {
     const QString file = QDir::toNativeSeparators(fileName);
     if (kept.copy.isEmpty())
-        return tr("The settings file %1 could not be read, nor be set aside (%2). It is left as it is, "
-                  "and the options will not be remembered.")
+        return OptionStoreText::tr(
+                   "The settings file %1 could not be read, nor be set aside (%2). It is left as it is, "
+                   "and the options will not be remembered.")
             .arg(file, kept.failure);
     const QString copy = QDir::toNativeSeparators(kept.copy);
-    return loading ? tr("The settings file %1 could not be read. It is kept as %2; what could be read of it "
-                        "is used, and the options are stored afresh at the next Print Preview, Copy or Save As.")
-                         .arg(file, copy)
-                   : tr("The settings file %1 could not be read. It is kept as %2, and the options were "
-                        "stored afresh.")
-                         .arg(file, copy);
+    return loading
+               ? OptionStoreText::tr(
+                     "The settings file %1 could not be read. It is kept as %2; what could be read of it "
+                     "is used, and the options are stored afresh at the next Print Preview, Copy or Save As.")
+                     .arg(file, copy)
+               : OptionStoreText::tr("The settings file %1 could not be read. It is kept as %2, and the options were "
+                                     "stored afresh.")
+                     .arg(file, copy);
 }
 
 // The settings file's new text, made in scratch: what the earlier file held
@@ -363,7 +368,8 @@ SettingsSaveReport saveSettings(const std::function<void(QSettings &)> &write)
         const KeptAside kept = keepAside(report.fileName);
         if (kept.copy.isEmpty()) {
             report.failure
-                = tr("the file could not be read, nor be set aside (%1), so it is left as it is").arg(kept.failure);
+                = OptionStoreText::tr("the file could not be read, nor be set aside (%1), so it is left as it is")
+                      .arg(kept.failure);
             return report;
         }
         report.keptAside = kept;
@@ -443,8 +449,9 @@ QString settingsLoadReportMessage(const SettingsLoadReport &report)
 {
     QStringList lines;
     if (!report.unreadable.isEmpty()) {
-        lines << tr("The settings file %1 cannot be read: %2. It is left as it is; the defaults are used, and "
-                    "the options will not be remembered.")
+        lines << OptionStoreText::tr(
+                     "The settings file %1 cannot be read: %2. It is left as it is; the defaults are used, and "
+                     "the options will not be remembered.")
                      .arg(QDir::toNativeSeparators(report.fileName), report.unreadable);
     }
     if (report.keptAside)
@@ -452,10 +459,11 @@ QString settingsLoadReportMessage(const SettingsLoadReport &report)
     if (!report.replaced.isEmpty()) {
         if (!lines.isEmpty())
             lines << QString();
-        lines << tr("Some stored options could not be used as they were:") << QString();
+        lines << OptionStoreText::tr("Some stored options could not be used as they were:") << QString();
         for (const ReplacedSetting &item : report.replaced)
-            lines << tr("\u2022 %1.").arg(replacedText(item));
-        lines << QString() << tr("The options are stored again at the next Print Preview, Copy or Save As.");
+            lines << OptionStoreText::tr("\u2022 %1.").arg(replacedText(item));
+        lines << QString()
+              << OptionStoreText::tr("The options are stored again at the next Print Preview, Copy or Save As.");
     }
     return lines.join(u'\n');
 }
@@ -465,11 +473,13 @@ QStringList settingsLoadNotes(const SettingsLoadReport &report)
     const QString file = QDir::toNativeSeparators(report.fileName);
     QStringList notes;
     if (!report.unreadable.isEmpty())
-        notes << tr("cannot read the settings file %1: %2; the defaults are used").arg(file, report.unreadable);
+        notes << OptionStoreText::tr("cannot read the settings file %1: %2; the defaults are used")
+                     .arg(file, report.unreadable);
     if (report.unparsed && !report.keptAside)
-        notes << tr("cannot read all of the settings file %1; what could be read of it is used").arg(file);
+        notes << OptionStoreText::tr("cannot read all of the settings file %1; what could be read of it is used")
+                     .arg(file);
     for (const ReplacedSetting &item : report.replaced)
-        notes << tr("the stored option %1").arg(replacedText(item));
+        notes << OptionStoreText::tr("the stored option %1").arg(replacedText(item));
     return notes;
 }
 
@@ -479,8 +489,9 @@ QString settingsSaveReportMessage(const SettingsSaveReport &report)
     if (report.keptAside)
         lines << keptAsideMessage(report.fileName, *report.keptAside, false);
     if (!report.failure.isEmpty()) {
-        lines << tr("The options could not be saved to %1: %2. They will not be remembered when Foliotrace "
-                    "closes.")
+        lines << OptionStoreText::tr(
+                     "The options could not be saved to %1: %2. They will not be remembered when Foliotrace "
+                     "closes.")
                      .arg(QDir::toNativeSeparators(report.fileName), report.failure);
     }
     return lines.join(QStringLiteral("\n\n"));

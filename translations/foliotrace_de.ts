@@ -1,0 +1,866 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BuildProgressStrip</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%L1 entries listed, %L2 could not be read.</source>
+        <translation>%L1 Einträge aufgelistet, %L2 konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%L1 entries listed.</source>
+        <translation>%L1 Einträge aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Laying out pages</source>
+        <translation>Seiten werden umbrochen</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lese %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lists a folder tree as a paginated print preview, prints it, or copies it to the clipboard.</source>
+        <translation>Listet einen Ordnerbaum als Druckvorschau mit Seiten auf, druckt ihn oder kopiert ihn in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The folder to list; the current folder when none is given.</source>
+        <translation>Der aufzulistende Ordner; ohne Angabe der aktuelle Ordner.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 contradict each other</source>
+        <translation>--%1 und --%2 widersprechen sich</translation>
+    </message>
+    <message>
+        <source>--depth takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--depth verlangt eine ganze Zahl von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--grid takes none, rows, top-bottom or all, not &quot;%1&quot;</source>
+        <translation>--grid verlangt none, rows, top-bottom oder all, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--widths takes three widths in twips, as 4000,1000,1000, not &quot;%1&quot;</source>
+        <translation>--widths verlangt drei Breiten in Twips, etwa 4000,1000,1000, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>give --export or --print, not both</source>
+        <translation>bitte --export oder --print angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>--%1 needs --export or --print</source>
+        <translation>--%1 braucht --export oder --print</translation>
+    </message>
+    <message>
+        <source>give the folder to list</source>
+        <translation>bitte den aufzulistenden Ordner angeben</translation>
+    </message>
+    <message>
+        <source>--format needs --export</source>
+        <translation>--format braucht --export</translation>
+    </message>
+    <message>
+        <source>--format takes pdf, csv, html, json or txt, not &quot;%1&quot;</source>
+        <translation>--format verlangt pdf, csv, html, json oder txt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot; by its name; give --format</source>
+        <translation>das Format von „%1“ ist am Namen nicht zu erkennen; bitte --format angeben</translation>
+    </message>
+    <message>
+        <source>a PDF cannot go to standard output; give a file name</source>
+        <translation>ein PDF kann nicht in die Standardausgabe gehen; bitte einen Dateinamen angeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist</source>
+        <translation>„%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>„%1“ ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Usage: foliotrace [options] [FOLDER]
+       foliotrace --export FILE [options] FOLDER
+       foliotrace --print [options] FOLDER</source>
+        <translation>Aufruf: foliotrace [Optionen] [ORDNER]
+        foliotrace --export DATEI [Optionen] ORDNER
+        foliotrace --print [Optionen] ORDNER</translation>
+    </message>
+    <message>
+        <source>give one folder at most</source>
+        <translation>bitte höchstens einen Ordner angeben</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Write the listing to FILE (- for standard output) without a window.</source>
+        <translation>Die Liste ohne Fenster in DATEI schreiben (- für die Standardausgabe).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>The format of FILE: pdf, csv, html, json or txt (else FILE&apos;s extension).</source>
+        <translation>Das Format von DATEI: pdf, csv, html, json oder txt (sonst nach der Endung von DATEI).</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Send the listing to the default printer without a window.</source>
+        <translation>Die Liste ohne Fenster an den Standarddrucker senden.</translation>
+    </message>
+    <message>
+        <source>List N levels of sub-folders, 1 to %1.</source>
+        <translation>N Ebenen von Unterordnern auflisten, 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>List the files too.</source>
+        <translation>Auch die Dateien auflisten.</translation>
+    </message>
+    <message>
+        <source>List the folders only.</source>
+        <translation>Nur die Ordner auflisten.</translation>
+    </message>
+    <message>
+        <source>Show the size column.</source>
+        <translation>Die Größenspalte zeigen.</translation>
+    </message>
+    <message>
+        <source>Hide the size column.</source>
+        <translation>Die Größenspalte ausblenden.</translation>
+    </message>
+    <message>
+        <source>Show the date column.</source>
+        <translation>Die Datumsspalte zeigen.</translation>
+    </message>
+    <message>
+        <source>Hide the date column.</source>
+        <translation>Die Datumsspalte ausblenden.</translation>
+    </message>
+    <message>
+        <source>Grid lines: none, rows, top-bottom or all.</source>
+        <translation>Rasterlinien: none, rows, top-bottom oder all.</translation>
+    </message>
+    <message>
+        <source>STYLE</source>
+        <translation>STIL</translation>
+    </message>
+    <message>
+        <source>The mark in front of folder names.</source>
+        <translation>Das Zeichen vor Ordnernamen.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>The mark in front of file names.</source>
+        <translation>Das Zeichen vor Dateinamen.</translation>
+    </message>
+    <message>
+        <source>The title above the table.</source>
+        <translation>Der Titel über der Tabelle.</translation>
+    </message>
+    <message>
+        <source>The three column widths in twips.</source>
+        <translation>Die drei Spaltenbreiten in Twips.</translation>
+    </message>
+    <message>
+        <source>NAME,SIZE,DATE</source>
+        <translation>NAME,GRÖSSE,DATUM</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>[FOLDER]</source>
+        <translation>[ORDNER]</translation>
+    </message>
+    <message>
+        <source>%L1 entries, reading %2</source>
+        <translation>%L1 Einträge, lese %2</translation>
+    </message>
+    <message>
+        <source>one entry could not be read in full; it is marked &quot;?&quot; or &quot;+&quot;</source>
+        <translation>ein Eintrag konnte nicht vollständig gelesen werden; er ist mit „?“ oder „+“ markiert</translation>
+    </message>
+    <message>
+        <source>%L1 entries could not be read in full; they are marked &quot;?&quot; or &quot;+&quot;</source>
+        <translation>%L1 Einträge konnten nicht vollständig gelesen werden; sie sind mit „?“ oder „+“ markiert</translation>
+    </message>
+    <message>
+        <source>foliotrace: no display available (set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen)
+</source>
+        <translation>foliotrace: kein Bildschirm verfügbar (DISPLAY oder WAYLAND_DISPLAY setzen, oder QT_QPA_PLATFORM=offscreen)
+</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentOutput</name>
+    <message>
+        <source>There is no document to save.</source>
+        <translation>Es gibt kein Dokument zum Speichern.</translation>
+    </message>
+    <message>
+        <source>There is no document to print.</source>
+        <translation>Es gibt kein Dokument zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Waiting for the print server %1…</source>
+        <translation>Warte auf den Druckserver %1…</translation>
+    </message>
+    <message>
+        <source>Cannot write the copy for the printer in %1: %2.</source>
+        <translation>Die Kopie für den Drucker kann nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Preparing page %L1 of %L2 for %3…</source>
+        <translation>Bereite Seite %L1 von %L2 für %3 vor…</translation>
+    </message>
+    <message>
+        <source>Sending the document to %1…</source>
+        <translation>Sende das Dokument an %1…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormat</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Webseite (*.html)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>JSON-Daten (*.json)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>FileSystemError</name>
+    <message>
+        <source>Cannot open folder &quot;%1&quot;: %2</source>
+        <translation>Ordner „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read folder &quot;%1&quot;: %2</source>
+        <translation>Ordner „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Find a name</source>
+        <translation>Einen Namen suchen</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Suchleiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Suchleiste schließen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChoice</name>
+    <message>
+        <source>Select a Folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+</context>
+<context>
+    <name>GridStyle</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Top &amp; Bottom</source>
+        <translation>Oben und unten</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Foliotrace Help</source>
+        <translation>Foliotrace-Hilfe</translation>
+    </message>
+    <message>
+        <source>This help is in English.</source>
+        <translation>Diese Hilfe ist auf Englisch.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;No help file has been set up for this program yet.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Hilfe nicht verfügbar&lt;/h2&gt;&lt;p&gt;Für dieses Programm ist noch keine Hilfedatei eingerichtet.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be opened: %2.&lt;/p&gt;&lt;p&gt;It belongs in the folder that holds the program. Installing Foliotrace again puts it back.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Hilfe nicht verfügbar&lt;/h2&gt;&lt;p&gt;Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; konnte nicht geöffnet werden: %2.&lt;/p&gt;&lt;p&gt;Sie gehört in den Ordner des Programms. Eine neue Installation von Foliotrace stellt sie wieder her.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Topic not found&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; has no topic number %2.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Thema nicht gefunden&lt;/h2&gt;&lt;p&gt;Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; hat kein Thema mit der Nummer %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Listing</name>
+    <message>
+        <source>The same folder as one that holds it</source>
+        <translation>Derselbe Ordner wie einer, der ihn enthält</translation>
+    </message>
+    <message>
+        <source>%1 file system, not entered</source>
+        <translation>Dateisystem %1, nicht betreten</translation>
+    </message>
+    <message>
+        <source>Sub-Directories</source>
+        <translation>Unterordner</translation>
+    </message>
+    <message>
+        <source>Size (KB)</source>
+        <translation>Größe (KB)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>The listing grew past %L1 MB after %L2 entries, more than this computer can safely hold, and was stopped. Choose fewer sub-directory levels, a smaller folder or shorter marks.</source>
+        <translation>Die Liste wuchs nach %L2 Einträgen über %L1 MB, mehr als dieser Rechner sicher halten kann, und wurde angehalten. Bitte weniger Unterordnerebenen, einen kleineren Ordner oder kürzere Zeichen wählen.</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… und %L1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>ListingComposer</name>
+    <message>
+        <source>Not read in full</source>
+        <translation>Nicht vollständig gelesen</translation>
+    </message>
+    <message>
+        <source>Page %d</source>
+        <translation>Seite %d</translation>
+    </message>
+    <message>
+        <source>The columns are wider than the paper: %1 twips, where there is room for %L2 between the margins.</source>
+        <translation>Die Spalten sind breiter als das Papier: %1 Twips, zwischen den Rändern ist Platz für %L2.</translation>
+    </message>
+    <message>
+        <source>Cut at the paper&apos;s edge: %1.</source>
+        <translation>Am Papierrand abgeschnitten: %1.</translation>
+    </message>
+    <message>
+        <source>Beyond it, and not shown: %1.</source>
+        <translation>Jenseits davon und nicht gezeigt: %1.</translation>
+    </message>
+    <message>
+        <source>Narrower widths bring them onto the page.</source>
+        <translation>Schmalere Breiten bringen sie auf die Seite.</translation>
+    </message>
+</context>
+<context>
+    <name>ListingExport</name>
+    <message>
+        <source>the PDF could not be completed</source>
+        <translation>das PDF konnte nicht fertiggestellt werden</translation>
+    </message>
+    <message>
+        <source>the listing could not be written</source>
+        <translation>die Liste konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>OptionStore</name>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es ist ein Ordner, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a regular file</source>
+        <translation>es ist eine benannte Pipe (FIFO), keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es ist ein Socket, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es ist ein Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 is a file, so the folder %2 cannot be created</source>
+        <translation>%1 ist eine Datei, daher kann der Ordner %2 nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the settings file could not be written</source>
+        <translation>die Einstellungsdatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>there are too many earlier copies</source>
+        <translation>es gibt zu viele frühere Kopien</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %L2 characters; the first %L3 are used</source>
+        <translation>„%1“ enthielt %L2 Zeichen; die ersten %L3 werden verwendet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %L2 characters, more than any option takes; &quot;%3&quot; is used instead</source>
+        <translation>„%1“ enthielt %L2 Zeichen, mehr als eine Option aufnimmt; stattdessen wird „%3“ verwendet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held &quot;%2&quot;; &quot;%3&quot; is used instead</source>
+        <translation>„%1“ enthielt „%2“; stattdessen wird „%3“ verwendet</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor be set aside (%2). It is left as it is, and the options will not be remembered.</source>
+        <translation>Die Einstellungsdatei %1 konnte weder gelesen noch beiseitegelegt werden (%2). Sie bleibt, wie sie ist, und die Optionen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It is kept as %2; what could be read of it is used, and the options are stored afresh at the next Print Preview, Copy or Save As.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wird als %2 aufbewahrt; was davon lesbar war, wird verwendet, und die Optionen werden bei der nächsten Druckvorschau, Kopie oder Speicherung neu gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It is kept as %2, and the options were stored afresh.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wird als %2 aufbewahrt, und die Optionen wurden neu gespeichert.</translation>
+    </message>
+    <message>
+        <source>the file could not be read, nor be set aside (%1), so it is left as it is</source>
+        <translation>die Datei konnte weder gelesen noch beiseitegelegt werden (%1) und bleibt daher, wie sie ist</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. It is left as it is; the defaults are used, and the options will not be remembered.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2. Sie bleibt, wie sie ist; die Vorgaben werden verwendet, und die Optionen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Some stored options could not be used as they were:</source>
+        <translation>Einige gespeicherte Optionen konnten nicht so verwendet werden, wie sie waren:</translation>
+    </message>
+    <message>
+        <source>• %1.</source>
+        <translation>• %1.</translation>
+    </message>
+    <message>
+        <source>The options are stored again at the next Print Preview, Copy or Save As.</source>
+        <translation>Die Optionen werden bei der nächsten Druckvorschau, Kopie oder Speicherung wieder gespeichert.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1: %2; the defaults are used</source>
+        <translation>die Einstellungsdatei %1 kann nicht gelesen werden: %2; die Vorgaben werden verwendet</translation>
+    </message>
+    <message>
+        <source>cannot read all of the settings file %1; what could be read of it is used</source>
+        <translation>die Einstellungsdatei %1 kann nicht ganz gelesen werden; was davon lesbar war, wird verwendet</translation>
+    </message>
+    <message>
+        <source>the stored option %1</source>
+        <translation>die gespeicherte Option %1</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1: %2. They will not be remembered when Foliotrace closes.</source>
+        <translation>Die Optionen konnten nicht in %1 gespeichert werden: %2. Sie gehen verloren, wenn Foliotrace geschlossen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>its folder is not writable (%1), and a file is only replaced by a complete listing written beside it</source>
+        <translation>ihr Ordner ist nicht beschreibbar (%1), und eine Datei wird nur durch eine daneben vollständig geschriebene Liste ersetzt</translation>
+    </message>
+    <message>
+        <source>%1; the complete listing is kept in %2</source>
+        <translation>%1; die vollständige Liste liegt in %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>In die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 paper, the default printer&apos;s (%2).</source>
+        <translation>Papier %1, das des Standarddruckers (%2).</translation>
+    </message>
+    <message>
+        <source>The default printer %1 names no paper size.</source>
+        <translation>Der Standarddrucker %1 nennt kein Papierformat.</translation>
+    </message>
+    <message>
+        <source>%1 paper, this locale&apos;s usual size. %2</source>
+        <translation>Papier %1, das übliche Format dieses Gebietsschemas. %2</translation>
+    </message>
+</context>
+<context>
+    <name>PathField</name>
+    <message>
+        <source>Path of the folder to list</source>
+        <translation>Pfad des aufzulistenden Ordners</translation>
+    </message>
+    <message>
+        <source>Click, or press Ctrl+L, to type or paste a path</source>
+        <translation>Klicken oder Strg+L drücken, um einen Pfad einzugeben oder einzufügen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>„%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>„%1“ ist eine Datei, kein Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewKeys</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Gehe zu Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Page (1 to %L1):</source>
+        <translation>&amp;Seite (1 bis %L1):</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSurface</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print preview, page %1 of %2</source>
+        <translation>Druckvorschau, Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintServer</name>
+    <message>
+        <source>The print server %1 cannot be reached.</source>
+        <translation>Der Druckserver %1 ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation>Der Druckserver %1 antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>There is no default printer (%1).</source>
+        <translation>Es gibt keinen Standarddrucker (%1).</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not accept the job: %2</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTitle</name>
+    <message>
+        <source>%1  - On: %2</source>
+        <translation>%1  - Stand: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>One entry could not be read in full; the listing holds everything else.</source>
+        <translation>Ein Eintrag konnte nicht vollständig gelesen werden; die Liste enthält alles andere.</translation>
+    </message>
+    <message>
+        <source>%L1 entries could not be read in full; the listing holds everything else.</source>
+        <translation>%L1 Einträge konnten nicht vollständig gelesen werden; die Liste enthält alles andere.</translation>
+    </message>
+    <message>
+        <source>&quot;?&quot; stands for a size or a date that could not be read. A size followed by &quot;+&quot;, such as 1,235+, is the total of what could be read in a folder that holds more.</source>
+        <translation>„?“ steht für eine Größe oder ein Datum, die nicht gelesen werden konnten. Eine Größe mit „+“ dahinter, etwa 1.235+, ist die Summe dessen, was in einem Ordner mit weiterem Inhalt gelesen werden konnte.</translation>
+    </message>
+    <message>
+        <source>The entries are listed under Show Details.</source>
+        <translation>Die Einträge stehen unter „Details einblenden“.</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntro</name>
+    <message>
+        <source>Brambleworks: Utilities</source>
+        <translation>Brambleworks: Hilfsprogramme</translation>
+    </message>
+    <message>
+        <source>Telephone: +1 555 0100 · Fax: +1 555 0199</source>
+        <translation>Telefon: +1 555 0100 · Fax: +1 555 0199</translation>
+    </message>
+    <message>
+        <source>E-mail: support@brambleworks.example</source>
+        <translation>E-Mail: support@brambleworks.example</translation>
+    </message>
+    <message>
+        <source>I &amp;Agree</source>
+        <translation>&amp;Einverstanden</translation>
+    </message>
+    <message>
+        <source>Made by Brambleworks</source>
+        <translation>Hergestellt von Brambleworks</translation>
+    </message>
+    <message>
+        <source>Foliotrace is provided as it is, without any warranty. It only reads folders: it never changes, moves or deletes a file, and it writes only to the printer, the clipboard, the files it is asked to save and its own settings. Choose I Agree to accept these terms, or Exit to leave.</source>
+        <translation>Foliotrace wird ohne jede Gewährleistung so bereitgestellt, wie es ist. Es liest nur Ordner: Es ändert, verschiebt oder löscht nie eine Datei und schreibt nur auf den Drucker, in die Zwischenablage, in die Dateien, die es speichern soll, und in seine eigenen Einstellungen. „Einverstanden“ nimmt diese Bedingungen an, „Beenden“ verlässt das Programm.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Select D&amp;rive or Directory:</source>
+        <translation>Lauf&amp;werk oder Ordner wählen:</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>Durch&amp;suchen…</translation>
+    </message>
+    <message>
+        <source>Choose the folder in the desktop&apos;s folder dialog</source>
+        <translation>Den Ordner im Ordnerdialog des Desktops wählen</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Print &amp;File Names</source>
+        <translation>Datei&amp;namen drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Size</source>
+        <translation>&amp;Größe drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Date</source>
+        <translation>&amp;Datum drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines:</source>
+        <translation>&amp;Rasterlinien:</translation>
+    </message>
+    <message>
+        <source>Grid Lines</source>
+        <translation>Rasterlinien</translation>
+    </message>
+    <message>
+        <source>Sub-Directory &amp;Level:</source>
+        <translation>Unt&amp;erordner-Ebenen:</translation>
+    </message>
+    <message>
+        <source>Sub-Directory Level</source>
+        <translation>Unterordnerebenen</translation>
+    </message>
+    <message>
+        <source>C&amp;urrently Selected Path:</source>
+        <translation>Ausgewählter &amp;Pfad:</translation>
+    </message>
+    <message>
+        <source>Directory &amp;Indicator:</source>
+        <translation>&amp;Ordnerzeichen:</translation>
+    </message>
+    <message>
+        <source>Print &amp;Title:</source>
+        <translation>Druck&amp;titel:</translation>
+    </message>
+    <message>
+        <source>File I&amp;ndicator:</source>
+        <translation>Datei&amp;zeichen:</translation>
+    </message>
+    <message>
+        <source>Directory Column &amp;Width:</source>
+        <translation>Breite Ordnerspa&amp;lte:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze Column Width:</source>
+        <translation>Breite Gr&amp;ößenspalte:</translation>
+    </message>
+    <message>
+        <source>Date C&amp;olumn Width:</source>
+        <translation>Breite Dat&amp;umsspalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Print Preview</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Kop&amp;ieren</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Print Preview</source>
+        <translation>Vorsch&amp;au ausblenden</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Seite:</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Previous page (Alt+Page Up)</source>
+        <translation>Vorige Seite (Alt+Bild auf)</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Next page (Alt+Page Down)</source>
+        <translation>Nächste Seite (Alt+Bild ab)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Spei&amp;chern unter…</translation>
+    </message>
+    <message>
+        <source>Save the listing as a PDF, CSV, HTML, JSON or text file (Ctrl+S)</source>
+        <translation>Die Liste als PDF-, CSV-, HTML-, JSON- oder Textdatei speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>Hilfe&amp;inhalt</translation>
+    </message>
+    <message>
+        <source>Help &amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Druc&amp;ken</translation>
+    </message>
+</context>
+</TS>

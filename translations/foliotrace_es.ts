@@ -1,0 +1,866 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>BuildProgressStrip</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%L1 entries listed, %L2 could not be read.</source>
+        <translation>%L1 entradas listadas, %L2 no se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>%L1 entries listed.</source>
+        <translation>%L1 entradas listadas.</translation>
+    </message>
+    <message>
+        <source>Laying out pages</source>
+        <translation>Componiendo las páginas</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Leyendo %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lists a folder tree as a paginated print preview, prints it, or copies it to the clipboard.</source>
+        <translation>Lista un árbol de carpetas como vista previa de impresión paginada, lo imprime o lo copia al portapapeles.</translation>
+    </message>
+    <message>
+        <source>The folder to list; the current folder when none is given.</source>
+        <translation>La carpeta que listar; la carpeta actual si no se indica ninguna.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 contradict each other</source>
+        <translation>--%1 y --%2 se contradicen</translation>
+    </message>
+    <message>
+        <source>--depth takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--depth requiere un número entero de 1 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--grid takes none, rows, top-bottom or all, not &quot;%1&quot;</source>
+        <translation>--grid requiere none, rows, top-bottom o all, no «%1»</translation>
+    </message>
+    <message>
+        <source>--widths takes three widths in twips, as 4000,1000,1000, not &quot;%1&quot;</source>
+        <translation>--widths requiere tres anchos en twips, como 4000,1000,1000, no «%1»</translation>
+    </message>
+    <message>
+        <source>give --export or --print, not both</source>
+        <translation>indique --export o --print, no ambos</translation>
+    </message>
+    <message>
+        <source>--%1 needs --export or --print</source>
+        <translation>--%1 requiere --export o --print</translation>
+    </message>
+    <message>
+        <source>give the folder to list</source>
+        <translation>indique la carpeta que listar</translation>
+    </message>
+    <message>
+        <source>--format needs --export</source>
+        <translation>--format requiere --export</translation>
+    </message>
+    <message>
+        <source>--format takes pdf, csv, html, json or txt, not &quot;%1&quot;</source>
+        <translation>--format requiere pdf, csv, html, json o txt, no «%1»</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot; by its name; give --format</source>
+        <translation>no se puede saber el formato de «%1» por su nombre; indique --format</translation>
+    </message>
+    <message>
+        <source>a PDF cannot go to standard output; give a file name</source>
+        <translation>un PDF no puede ir a la salida estándar; indique un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist</source>
+        <translation>«%1» no existe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>no se puede abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Usage: foliotrace [options] [FOLDER]
+       foliotrace --export FILE [options] FOLDER
+       foliotrace --print [options] FOLDER</source>
+        <translation>Uso: foliotrace [opciones] [CARPETA]
+     foliotrace --export ARCHIVO [opciones] CARPETA
+     foliotrace --print [opciones] CARPETA</translation>
+    </message>
+    <message>
+        <source>give one folder at most</source>
+        <translation>indique una carpeta como máximo</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Write the listing to FILE (- for standard output) without a window.</source>
+        <translation>Escribir el listado en ARCHIVO (- para la salida estándar) sin ventana.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>The format of FILE: pdf, csv, html, json or txt (else FILE&apos;s extension).</source>
+        <translation>El formato de ARCHIVO: pdf, csv, html, json o txt (si no, la extensión de ARCHIVO).</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMATO</translation>
+    </message>
+    <message>
+        <source>Send the listing to the default printer without a window.</source>
+        <translation>Enviar el listado a la impresora predeterminada sin ventana.</translation>
+    </message>
+    <message>
+        <source>List N levels of sub-folders, 1 to %1.</source>
+        <translation>Listar N niveles de subcarpetas, de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>List the files too.</source>
+        <translation>Listar también los archivos.</translation>
+    </message>
+    <message>
+        <source>List the folders only.</source>
+        <translation>Listar solo las carpetas.</translation>
+    </message>
+    <message>
+        <source>Show the size column.</source>
+        <translation>Mostrar la columna de tamaño.</translation>
+    </message>
+    <message>
+        <source>Hide the size column.</source>
+        <translation>Ocultar la columna de tamaño.</translation>
+    </message>
+    <message>
+        <source>Show the date column.</source>
+        <translation>Mostrar la columna de fecha.</translation>
+    </message>
+    <message>
+        <source>Hide the date column.</source>
+        <translation>Ocultar la columna de fecha.</translation>
+    </message>
+    <message>
+        <source>Grid lines: none, rows, top-bottom or all.</source>
+        <translation>Líneas de cuadrícula: none, rows, top-bottom o all.</translation>
+    </message>
+    <message>
+        <source>STYLE</source>
+        <translation>ESTILO</translation>
+    </message>
+    <message>
+        <source>The mark in front of folder names.</source>
+        <translation>La marca delante de los nombres de carpeta.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTO</translation>
+    </message>
+    <message>
+        <source>The mark in front of file names.</source>
+        <translation>La marca delante de los nombres de archivo.</translation>
+    </message>
+    <message>
+        <source>The title above the table.</source>
+        <translation>El título sobre la tabla.</translation>
+    </message>
+    <message>
+        <source>The three column widths in twips.</source>
+        <translation>Los tres anchos de columna en twips.</translation>
+    </message>
+    <message>
+        <source>NAME,SIZE,DATE</source>
+        <translation>NOMBRE,TAMAÑO,FECHA</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>CARPETA</translation>
+    </message>
+    <message>
+        <source>[FOLDER]</source>
+        <translation>[CARPETA]</translation>
+    </message>
+    <message>
+        <source>%L1 entries, reading %2</source>
+        <translation>%L1 entradas, leyendo %2</translation>
+    </message>
+    <message>
+        <source>one entry could not be read in full; it is marked &quot;?&quot; or &quot;+&quot;</source>
+        <translation>una entrada no se pudo leer completa; está marcada con «?» o «+»</translation>
+    </message>
+    <message>
+        <source>%L1 entries could not be read in full; they are marked &quot;?&quot; or &quot;+&quot;</source>
+        <translation>%L1 entradas no se pudieron leer completas; están marcadas con «?» o «+»</translation>
+    </message>
+    <message>
+        <source>foliotrace: no display available (set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen)
+</source>
+        <translation>foliotrace: no hay pantalla disponible (defina DISPLAY o WAYLAND_DISPLAY, o QT_QPA_PLATFORM=offscreen)
+</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentOutput</name>
+    <message>
+        <source>There is no document to save.</source>
+        <translation>No hay ningún documento que guardar.</translation>
+    </message>
+    <message>
+        <source>There is no document to print.</source>
+        <translation>No hay ningún documento que imprimir.</translation>
+    </message>
+    <message>
+        <source>Waiting for the print server %1…</source>
+        <translation>Esperando al servidor de impresión %1…</translation>
+    </message>
+    <message>
+        <source>Cannot write the copy for the printer in %1: %2.</source>
+        <translation>No se puede escribir la copia para la impresora en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Preparing page %L1 of %L2 for %3…</source>
+        <translation>Preparando la página %L1 de %L2 para %3…</translation>
+    </message>
+    <message>
+        <source>Sending the document to %1…</source>
+        <translation>Enviando el documento a %1…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormat</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Página web (*.html)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>Datos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>FileSystemError</name>
+    <message>
+        <source>Cannot open folder &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read folder &quot;%1&quot;: %2</source>
+        <translation>No se puede leer la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Find a name</source>
+        <translation>Buscar un nombre</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Cerrar la barra de búsqueda (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Cerrar la barra de búsqueda</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChoice</name>
+    <message>
+        <source>Select a Folder</source>
+        <translation>Seleccionar una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>GridStyle</name>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Top &amp; Bottom</source>
+        <translation>Arriba y abajo</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Foliotrace Help</source>
+        <translation>Ayuda de Foliotrace</translation>
+    </message>
+    <message>
+        <source>This help is in English.</source>
+        <translation>Esta ayuda está en inglés.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;No help file has been set up for this program yet.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;La ayuda no está disponible&lt;/h2&gt;&lt;p&gt;Todavía no se ha instalado ningún archivo de ayuda para este programa.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be opened: %2.&lt;/p&gt;&lt;p&gt;It belongs in the folder that holds the program. Installing Foliotrace again puts it back.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;La ayuda no está disponible&lt;/h2&gt;&lt;p&gt;No se pudo abrir el archivo de ayuda &lt;b&gt;%1&lt;/b&gt;: %2.&lt;/p&gt;&lt;p&gt;Debe estar en la carpeta del programa. Instalar Foliotrace de nuevo lo repone.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Topic not found&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; has no topic number %2.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tema no encontrado&lt;/h2&gt;&lt;p&gt;El archivo de ayuda &lt;b&gt;%1&lt;/b&gt; no tiene el tema número %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Listing</name>
+    <message>
+        <source>The same folder as one that holds it</source>
+        <translation>La misma carpeta que otra que la contiene</translation>
+    </message>
+    <message>
+        <source>%1 file system, not entered</source>
+        <translation>Sistema de archivos %1, no recorrido</translation>
+    </message>
+    <message>
+        <source>Sub-Directories</source>
+        <translation>Subcarpetas</translation>
+    </message>
+    <message>
+        <source>Size (KB)</source>
+        <translation>Tamaño (KB)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>The listing grew past %L1 MB after %L2 entries, more than this computer can safely hold, and was stopped. Choose fewer sub-directory levels, a smaller folder or shorter marks.</source>
+        <translation>El listado superó %L1 MB tras %L2 entradas, más de lo que este equipo puede guardar con seguridad, y se detuvo. Elija menos niveles de subcarpetas, una carpeta más pequeña o marcas más cortas.</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… y %L1 más</translation>
+    </message>
+</context>
+<context>
+    <name>ListingComposer</name>
+    <message>
+        <source>Not read in full</source>
+        <translation>No leído completo</translation>
+    </message>
+    <message>
+        <source>Page %d</source>
+        <translation>Página %d</translation>
+    </message>
+    <message>
+        <source>The columns are wider than the paper: %1 twips, where there is room for %L2 between the margins.</source>
+        <translation>Las columnas son más anchas que el papel: %1 twips, y entre los márgenes caben %L2.</translation>
+    </message>
+    <message>
+        <source>Cut at the paper&apos;s edge: %1.</source>
+        <translation>Cortadas en el borde del papel: %1.</translation>
+    </message>
+    <message>
+        <source>Beyond it, and not shown: %1.</source>
+        <translation>Más allá, y sin mostrar: %1.</translation>
+    </message>
+    <message>
+        <source>Narrower widths bring them onto the page.</source>
+        <translation>Con anchos menores caben en la página.</translation>
+    </message>
+</context>
+<context>
+    <name>ListingExport</name>
+    <message>
+        <source>the PDF could not be completed</source>
+        <translation>no se pudo completar el PDF</translation>
+    </message>
+    <message>
+        <source>the listing could not be written</source>
+        <translation>no se pudo escribir el listado</translation>
+    </message>
+</context>
+<context>
+    <name>OptionStore</name>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a regular file</source>
+        <translation>es una tubería con nombre (FIFO), no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is a file, so the folder %2 cannot be created</source>
+        <translation>%1 es un archivo, así que no se puede crear la carpeta %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the settings file could not be written</source>
+        <translation>no se pudo escribir el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>there are too many earlier copies</source>
+        <translation>hay demasiadas copias anteriores</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %L2 characters; the first %L3 are used</source>
+        <translation>«%1» tenía %L2 caracteres; se usan los primeros %L3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %L2 characters, more than any option takes; &quot;%3&quot; is used instead</source>
+        <translation>«%1» tenía %L2 caracteres, más de los que admite cualquier opción; se usa «%3» en su lugar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held &quot;%2&quot;; &quot;%3&quot; is used instead</source>
+        <translation>«%1» tenía «%2»; se usa «%3» en su lugar</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor be set aside (%2). It is left as it is, and the options will not be remembered.</source>
+        <translation>No se pudo leer ni apartar el archivo de configuración %1 (%2). Se deja como está, y las opciones no se recordarán.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It is kept as %2; what could be read of it is used, and the options are stored afresh at the next Print Preview, Copy or Save As.</source>
+        <translation>No se pudo leer el archivo de configuración %1. Se conserva como %2; se usa lo que se pudo leer, y las opciones se guardarán de nuevo en la próxima vista previa, copia o guardado.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It is kept as %2, and the options were stored afresh.</source>
+        <translation>No se pudo leer el archivo de configuración %1. Se conserva como %2, y las opciones se guardaron de nuevo.</translation>
+    </message>
+    <message>
+        <source>the file could not be read, nor be set aside (%1), so it is left as it is</source>
+        <translation>no se pudo leer ni apartar el archivo (%1), así que se deja como está</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. It is left as it is; the defaults are used, and the options will not be remembered.</source>
+        <translation>No se puede leer el archivo de configuración %1: %2. Se deja como está; se usan los valores predeterminados, y las opciones no se recordarán.</translation>
+    </message>
+    <message>
+        <source>Some stored options could not be used as they were:</source>
+        <translation>Algunas opciones guardadas no se pudieron usar tal como estaban:</translation>
+    </message>
+    <message>
+        <source>• %1.</source>
+        <translation>• %1.</translation>
+    </message>
+    <message>
+        <source>The options are stored again at the next Print Preview, Copy or Save As.</source>
+        <translation>Las opciones se guardarán de nuevo en la próxima vista previa, copia o guardado.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1: %2; the defaults are used</source>
+        <translation>no se puede leer el archivo de configuración %1: %2; se usan los valores predeterminados</translation>
+    </message>
+    <message>
+        <source>cannot read all of the settings file %1; what could be read of it is used</source>
+        <translation>no se puede leer entero el archivo de configuración %1; se usa lo que se pudo leer</translation>
+    </message>
+    <message>
+        <source>the stored option %1</source>
+        <translation>la opción guardada %1</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1: %2. They will not be remembered when Foliotrace closes.</source>
+        <translation>No se pudieron guardar las opciones en %1: %2. No se recordarán al cerrar Foliotrace.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>its folder is not writable (%1), and a file is only replaced by a complete listing written beside it</source>
+        <translation>su carpeta no admite escritura (%1), y un archivo solo se sustituye por un listado completo escrito a su lado</translation>
+    </message>
+    <message>
+        <source>%1; the complete listing is kept in %2</source>
+        <translation>%1; el listado completo se conserva en %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>No se puede escribir en la salida estándar: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 paper, the default printer&apos;s (%2).</source>
+        <translation>Papel %1, el de la impresora predeterminada (%2).</translation>
+    </message>
+    <message>
+        <source>The default printer %1 names no paper size.</source>
+        <translation>La impresora predeterminada %1 no indica ningún tamaño de papel.</translation>
+    </message>
+    <message>
+        <source>%1 paper, this locale&apos;s usual size. %2</source>
+        <translation>Papel %1, el tamaño habitual de esta región. %2</translation>
+    </message>
+</context>
+<context>
+    <name>PathField</name>
+    <message>
+        <source>Path of the folder to list</source>
+        <translation>Ruta de la carpeta que listar</translation>
+    </message>
+    <message>
+        <source>Click, or press Ctrl+L, to type or paste a path</source>
+        <translation>Haga clic, o pulse Ctrl+L, para escribir o pegar una ruta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>«%1» no existe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>«%1» es un archivo, no una carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewKeys</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Ir a la página</translation>
+    </message>
+    <message>
+        <source>&amp;Page (1 to %L1):</source>
+        <translation>&amp;Página (1 a %L1):</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSurface</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print preview, page %1 of %2</source>
+        <translation>Vista previa de impresión, página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Página completa</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintServer</name>
+    <message>
+        <source>The print server %1 cannot be reached.</source>
+        <translation>No se puede contactar con el servidor de impresión %1.</translation>
+    </message>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation>El servidor de impresión %1 no responde.</translation>
+    </message>
+    <message>
+        <source>There is no default printer (%1).</source>
+        <translation>No hay impresora predeterminada (%1).</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not accept the job: %2</source>
+        <translation>La impresora %1 no aceptó el trabajo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTitle</name>
+    <message>
+        <source>%1  - On: %2</source>
+        <translation>%1  - Fecha: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>One entry could not be read in full; the listing holds everything else.</source>
+        <translation>Una entrada no se pudo leer completa; el listado contiene todo lo demás.</translation>
+    </message>
+    <message>
+        <source>%L1 entries could not be read in full; the listing holds everything else.</source>
+        <translation>%L1 entradas no se pudieron leer completas; el listado contiene todo lo demás.</translation>
+    </message>
+    <message>
+        <source>&quot;?&quot; stands for a size or a date that could not be read. A size followed by &quot;+&quot;, such as 1,235+, is the total of what could be read in a folder that holds more.</source>
+        <translation>«?» indica un tamaño o una fecha que no se pudo leer. Un tamaño seguido de «+», como 1.235+, es el total de lo que se pudo leer en una carpeta que contiene más.</translation>
+    </message>
+    <message>
+        <source>The entries are listed under Show Details.</source>
+        <translation>Las entradas se listan en «Mostrar detalles».</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntro</name>
+    <message>
+        <source>Brambleworks: Utilities</source>
+        <translation>Brambleworks: utilidades</translation>
+    </message>
+    <message>
+        <source>Telephone: +1 555 0100 · Fax: +1 555 0199</source>
+        <translation>Teléfono: +1 555 0100 · Fax: +1 555 0199</translation>
+    </message>
+    <message>
+        <source>E-mail: support@brambleworks.example</source>
+        <translation>Correo: support@brambleworks.example</translation>
+    </message>
+    <message>
+        <source>I &amp;Agree</source>
+        <translation>&amp;Acepto</translation>
+    </message>
+    <message>
+        <source>Made by Brambleworks</source>
+        <translation>Hecho por Brambleworks</translation>
+    </message>
+    <message>
+        <source>Foliotrace is provided as it is, without any warranty. It only reads folders: it never changes, moves or deletes a file, and it writes only to the printer, the clipboard, the files it is asked to save and its own settings. Choose I Agree to accept these terms, or Exit to leave.</source>
+        <translation>Foliotrace se ofrece tal cual, sin ninguna garantía. Solo lee carpetas: nunca cambia, mueve ni borra un archivo, y solo escribe en la impresora, en el portapapeles, en los archivos que se le pide guardar y en su propia configuración. Elija Acepto para aceptar estas condiciones, o Salir para salir.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versión:</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Select D&amp;rive or Directory:</source>
+        <translation>Seleccione &amp;unidad o carpeta:</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>E&amp;xaminar…</translation>
+    </message>
+    <message>
+        <source>Choose the folder in the desktop&apos;s folder dialog</source>
+        <translation>Elegir la carpeta en el diálogo de carpetas del escritorio</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Print &amp;File Names</source>
+        <translation>Imprimir &amp;nombres de archivo</translation>
+    </message>
+    <message>
+        <source>Print &amp;Size</source>
+        <translation>Imprimir &amp;tamaño</translation>
+    </message>
+    <message>
+        <source>Print &amp;Date</source>
+        <translation>Imprimir &amp;fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines:</source>
+        <translation>&amp;Líneas de cuadrícula:</translation>
+    </message>
+    <message>
+        <source>Grid Lines</source>
+        <translation>Líneas de cuadrícula</translation>
+    </message>
+    <message>
+        <source>Sub-Directory &amp;Level:</source>
+        <translation>Ni&amp;vel de subcarpetas:</translation>
+    </message>
+    <message>
+        <source>Sub-Directory Level</source>
+        <translation>Nivel de subcarpetas</translation>
+    </message>
+    <message>
+        <source>C&amp;urrently Selected Path:</source>
+        <translation>&amp;Ruta seleccionada:</translation>
+    </message>
+    <message>
+        <source>Directory &amp;Indicator:</source>
+        <translation>&amp;Marca de carpeta:</translation>
+    </message>
+    <message>
+        <source>Print &amp;Title:</source>
+        <translation>T&amp;ítulo:</translation>
+    </message>
+    <message>
+        <source>File I&amp;ndicator:</source>
+        <translation>Marca de arc&amp;hivo:</translation>
+    </message>
+    <message>
+        <source>Directory Column &amp;Width:</source>
+        <translation>&amp;Ancho columna carpeta:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze Column Width:</source>
+        <translation>Ancho columna tama&amp;ño:</translation>
+    </message>
+    <message>
+        <source>Date C&amp;olumn Width:</source>
+        <translation>Anch&amp;o columna fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Print Preview</source>
+        <translation>Vista &amp;previa</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Print Preview</source>
+        <translation>Ocultar vista pr&amp;evia</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Página:</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Previous page (Alt+Page Up)</source>
+        <translation>Página anterior (Alt+Re Pág)</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Next page (Alt+Page Down)</source>
+        <translation>Página siguiente (Alt+Av Pág)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>&amp;Guardar como…</translation>
+    </message>
+    <message>
+        <source>Save the listing as a PDF, CSV, HTML, JSON or text file (Ctrl+S)</source>
+        <translation>Guardar el listado como archivo PDF, CSV, HTML, JSON o de texto (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Se produjo un error inesperado.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>&amp;Contenido de la ayuda</translation>
+    </message>
+    <message>
+        <source>Help &amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+</context>
+</TS>

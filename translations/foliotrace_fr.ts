@@ -1,0 +1,866 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BuildProgressStrip</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%L1 entries listed, %L2 could not be read.</source>
+        <translation>%L1 entrées listées, %L2 illisibles.</translation>
+    </message>
+    <message>
+        <source>%L1 entries listed.</source>
+        <translation>%L1 entrées listées.</translation>
+    </message>
+    <message>
+        <source>Laying out pages</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lists a folder tree as a paginated print preview, prints it, or copies it to the clipboard.</source>
+        <translation>Liste une arborescence de dossiers dans un aperçu avant impression paginé, l&apos;imprime ou la copie dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The folder to list; the current folder when none is given.</source>
+        <translation>Le dossier à lister ; le dossier courant s&apos;il n&apos;est pas indiqué.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 contradict each other</source>
+        <translation>--%1 et --%2 se contredisent</translation>
+    </message>
+    <message>
+        <source>--depth takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--depth attend un nombre entier de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--grid takes none, rows, top-bottom or all, not &quot;%1&quot;</source>
+        <translation>--grid attend none, rows, top-bottom ou all, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--widths takes three widths in twips, as 4000,1000,1000, not &quot;%1&quot;</source>
+        <translation>--widths attend trois largeurs en twips, comme 4000,1000,1000, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>give --export or --print, not both</source>
+        <translation>indiquez --export ou --print, pas les deux</translation>
+    </message>
+    <message>
+        <source>--%1 needs --export or --print</source>
+        <translation>--%1 demande --export ou --print</translation>
+    </message>
+    <message>
+        <source>give the folder to list</source>
+        <translation>indiquez le dossier à lister</translation>
+    </message>
+    <message>
+        <source>--format needs --export</source>
+        <translation>--format demande --export</translation>
+    </message>
+    <message>
+        <source>--format takes pdf, csv, html, json or txt, not &quot;%1&quot;</source>
+        <translation>--format attend pdf, csv, html, json ou txt, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot; by its name; give --format</source>
+        <translation>impossible de déduire le format de « %1 » de son nom ; indiquez --format</translation>
+    </message>
+    <message>
+        <source>a PDF cannot go to standard output; give a file name</source>
+        <translation>un PDF ne peut pas aller sur la sortie standard ; indiquez un nom de fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist</source>
+        <translation>« %1 » n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>« %1 » n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Usage: foliotrace [options] [FOLDER]
+       foliotrace --export FILE [options] FOLDER
+       foliotrace --print [options] FOLDER</source>
+        <translation>Usage : foliotrace [options] [DOSSIER]
+        foliotrace --export FICHIER [options] DOSSIER
+        foliotrace --print [options] DOSSIER</translation>
+    </message>
+    <message>
+        <source>give one folder at most</source>
+        <translation>indiquez un seul dossier au plus</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Write the listing to FILE (- for standard output) without a window.</source>
+        <translation>Écrire la liste dans FICHIER (- pour la sortie standard) sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>The format of FILE: pdf, csv, html, json or txt (else FILE&apos;s extension).</source>
+        <translation>Le format de FICHIER : pdf, csv, html, json ou txt (sinon l&apos;extension de FICHIER).</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Send the listing to the default printer without a window.</source>
+        <translation>Envoyer la liste à l&apos;imprimante par défaut sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>List N levels of sub-folders, 1 to %1.</source>
+        <translation>Lister N niveaux de sous-dossiers, de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>List the files too.</source>
+        <translation>Lister aussi les fichiers.</translation>
+    </message>
+    <message>
+        <source>List the folders only.</source>
+        <translation>Lister seulement les dossiers.</translation>
+    </message>
+    <message>
+        <source>Show the size column.</source>
+        <translation>Afficher la colonne des tailles.</translation>
+    </message>
+    <message>
+        <source>Hide the size column.</source>
+        <translation>Masquer la colonne des tailles.</translation>
+    </message>
+    <message>
+        <source>Show the date column.</source>
+        <translation>Afficher la colonne des dates.</translation>
+    </message>
+    <message>
+        <source>Hide the date column.</source>
+        <translation>Masquer la colonne des dates.</translation>
+    </message>
+    <message>
+        <source>Grid lines: none, rows, top-bottom or all.</source>
+        <translation>Lignes de grille : none, rows, top-bottom ou all.</translation>
+    </message>
+    <message>
+        <source>STYLE</source>
+        <translation>STYLE</translation>
+    </message>
+    <message>
+        <source>The mark in front of folder names.</source>
+        <translation>La marque devant les noms de dossiers.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTE</translation>
+    </message>
+    <message>
+        <source>The mark in front of file names.</source>
+        <translation>La marque devant les noms de fichiers.</translation>
+    </message>
+    <message>
+        <source>The title above the table.</source>
+        <translation>Le titre au-dessus du tableau.</translation>
+    </message>
+    <message>
+        <source>The three column widths in twips.</source>
+        <translation>Les trois largeurs de colonnes en twips.</translation>
+    </message>
+    <message>
+        <source>NAME,SIZE,DATE</source>
+        <translation>NOM,TAILLE,DATE</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>DOSSIER</translation>
+    </message>
+    <message>
+        <source>[FOLDER]</source>
+        <translation>[DOSSIER]</translation>
+    </message>
+    <message>
+        <source>%L1 entries, reading %2</source>
+        <translation>%L1 entrées, lecture de %2</translation>
+    </message>
+    <message>
+        <source>one entry could not be read in full; it is marked &quot;?&quot; or &quot;+&quot;</source>
+        <translation>une entrée n&apos;a pas pu être lue entièrement ; elle est marquée « ? » ou « + »</translation>
+    </message>
+    <message>
+        <source>%L1 entries could not be read in full; they are marked &quot;?&quot; or &quot;+&quot;</source>
+        <translation>%L1 entrées n&apos;ont pas pu être lues entièrement ; elles sont marquées « ? » ou « + »</translation>
+    </message>
+    <message>
+        <source>foliotrace: no display available (set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM=offscreen)
+</source>
+        <translation>foliotrace : aucun écran disponible (définissez DISPLAY ou WAYLAND_DISPLAY, ou QT_QPA_PLATFORM=offscreen)
+</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentOutput</name>
+    <message>
+        <source>There is no document to save.</source>
+        <translation>Il n&apos;y a aucun document à enregistrer.</translation>
+    </message>
+    <message>
+        <source>There is no document to print.</source>
+        <translation>Il n&apos;y a aucun document à imprimer.</translation>
+    </message>
+    <message>
+        <source>Waiting for the print server %1…</source>
+        <translation>En attente du serveur d&apos;impression %1…</translation>
+    </message>
+    <message>
+        <source>Cannot write the copy for the printer in %1: %2.</source>
+        <translation>Impossible d&apos;écrire la copie pour l&apos;imprimante dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Preparing page %L1 of %L2 for %3…</source>
+        <translation>Préparation de la page %L1 sur %L2 pour %3…</translation>
+    </message>
+    <message>
+        <source>Sending the document to %1…</source>
+        <translation>Envoi du document à %1…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormat</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Page web (*.html)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>Données JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texte (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>FileSystemError</name>
+    <message>
+        <source>Cannot open folder &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read folder &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Find a name</source>
+        <translation>Rechercher un nom</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Fermer la barre de recherche (Échap)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Fermer la barre de recherche</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>FolderChoice</name>
+    <message>
+        <source>Select a Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>GridStyle</name>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Top &amp; Bottom</source>
+        <translation>Haut et bas</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Foliotrace Help</source>
+        <translation>Aide de Foliotrace</translation>
+    </message>
+    <message>
+        <source>This help is in English.</source>
+        <translation>Cette aide est en anglais.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;No help file has been set up for this program yet.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Aide indisponible&lt;/h2&gt;&lt;p&gt;Aucun fichier d&apos;aide n&apos;a encore été installé pour ce programme.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be opened: %2.&lt;/p&gt;&lt;p&gt;It belongs in the folder that holds the program. Installing Foliotrace again puts it back.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Aide indisponible&lt;/h2&gt;&lt;p&gt;Le fichier d&apos;aide &lt;b&gt;%1&lt;/b&gt; n&apos;a pas pu être ouvert : %2.&lt;/p&gt;&lt;p&gt;Il doit se trouver dans le dossier du programme. Réinstaller Foliotrace le remet en place.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Topic not found&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; has no topic number %2.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Rubrique introuvable&lt;/h2&gt;&lt;p&gt;Le fichier d&apos;aide &lt;b&gt;%1&lt;/b&gt; n&apos;a pas de rubrique numéro %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Listing</name>
+    <message>
+        <source>The same folder as one that holds it</source>
+        <translation>Le même dossier qu’un dossier qui le contient</translation>
+    </message>
+    <message>
+        <source>%1 file system, not entered</source>
+        <translation>Système de fichiers %1, non parcouru</translation>
+    </message>
+    <message>
+        <source>Sub-Directories</source>
+        <translation>Sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Size (KB)</source>
+        <translation>Taille (Ko)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>The listing grew past %L1 MB after %L2 entries, more than this computer can safely hold, and was stopped. Choose fewer sub-directory levels, a smaller folder or shorter marks.</source>
+        <translation>La liste a dépassé %L1 Mo après %L2 entrées, plus que cet ordinateur ne peut contenir sans risque, et a été arrêtée. Choisissez moins de niveaux de sous-dossiers, un dossier plus petit ou des marques plus courtes.</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… et %L1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>ListingComposer</name>
+    <message>
+        <source>Not read in full</source>
+        <translation>Pas lu entièrement</translation>
+    </message>
+    <message>
+        <source>Page %d</source>
+        <translation>Page %d</translation>
+    </message>
+    <message>
+        <source>The columns are wider than the paper: %1 twips, where there is room for %L2 between the margins.</source>
+        <translation>Les colonnes sont plus larges que le papier : %1 twips, alors que les marges laissent %L2.</translation>
+    </message>
+    <message>
+        <source>Cut at the paper&apos;s edge: %1.</source>
+        <translation>Coupées au bord du papier : %1.</translation>
+    </message>
+    <message>
+        <source>Beyond it, and not shown: %1.</source>
+        <translation>Au-delà, et non affichées : %1.</translation>
+    </message>
+    <message>
+        <source>Narrower widths bring them onto the page.</source>
+        <translation>Des largeurs plus étroites les ramènent sur la page.</translation>
+    </message>
+</context>
+<context>
+    <name>ListingExport</name>
+    <message>
+        <source>the PDF could not be completed</source>
+        <translation>le PDF n&apos;a pas pu être terminé</translation>
+    </message>
+    <message>
+        <source>the listing could not be written</source>
+        <translation>la liste n&apos;a pas pu être écrite</translation>
+    </message>
+</context>
+<context>
+    <name>OptionStore</name>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>c&apos;est un dossier, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a regular file</source>
+        <translation>c&apos;est un tube nommé (FIFO), pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>c&apos;est un socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is a file, so the folder %2 cannot be created</source>
+        <translation>%1 est un fichier, le dossier %2 ne peut donc pas être créé</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the settings file could not be written</source>
+        <translation>le fichier de réglages n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>there are too many earlier copies</source>
+        <translation>il y a trop de copies antérieures</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %L2 characters; the first %L3 are used</source>
+        <translation>« %1 » contenait %L2 caractères ; les %L3 premiers sont utilisés</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %L2 characters, more than any option takes; &quot;%3&quot; is used instead</source>
+        <translation>« %1 » contenait %L2 caractères, plus qu&apos;aucune option n&apos;en accepte ; « %3 » est utilisé à la place</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held &quot;%2&quot;; &quot;%3&quot; is used instead</source>
+        <translation>« %1 » contenait « %2 » ; « %3 » est utilisé à la place</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor be set aside (%2). It is left as it is, and the options will not be remembered.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pu être ni lu ni mis de côté (%2). Il est laissé tel quel, et les options ne seront pas mémorisées.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It is kept as %2; what could be read of it is used, and the options are stored afresh at the next Print Preview, Copy or Save As.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu. Il est conservé sous %2 ; ce qui a pu en être lu est utilisé, et les options seront enregistrées à nouveau au prochain aperçu, à la prochaine copie ou au prochain enregistrement.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It is kept as %2, and the options were stored afresh.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu. Il est conservé sous %2, et les options ont été enregistrées à nouveau.</translation>
+    </message>
+    <message>
+        <source>the file could not be read, nor be set aside (%1), so it is left as it is</source>
+        <translation>le fichier n&apos;a pu être ni lu ni mis de côté (%1) ; il est donc laissé tel quel</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. It is left as it is; the defaults are used, and the options will not be remembered.</source>
+        <translation>Le fichier de réglages %1 est illisible : %2. Il est laissé tel quel ; les valeurs par défaut sont utilisées, et les options ne seront pas mémorisées.</translation>
+    </message>
+    <message>
+        <source>Some stored options could not be used as they were:</source>
+        <translation>Certaines options enregistrées n&apos;ont pas pu être utilisées telles quelles :</translation>
+    </message>
+    <message>
+        <source>• %1.</source>
+        <translation>• %1.</translation>
+    </message>
+    <message>
+        <source>The options are stored again at the next Print Preview, Copy or Save As.</source>
+        <translation>Les options seront enregistrées à nouveau au prochain aperçu, à la prochaine copie ou au prochain enregistrement.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1: %2; the defaults are used</source>
+        <translation>fichier de réglages %1 illisible : %2 ; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>cannot read all of the settings file %1; what could be read of it is used</source>
+        <translation>le fichier de réglages %1 ne peut être lu entièrement ; ce qui a pu en être lu est utilisé</translation>
+    </message>
+    <message>
+        <source>the stored option %1</source>
+        <translation>l&apos;option enregistrée %1</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1: %2. They will not be remembered when Foliotrace closes.</source>
+        <translation>Les options n&apos;ont pas pu être enregistrées dans %1 : %2. Elles seront perdues à la fermeture de Foliotrace.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>its folder is not writable (%1), and a file is only replaced by a complete listing written beside it</source>
+        <translation>son dossier n&apos;est pas accessible en écriture (%1), et un fichier n&apos;est remplacé que par une liste complète écrite à côté</translation>
+    </message>
+    <message>
+        <source>%1; the complete listing is kept in %2</source>
+        <translation>%1 ; la liste complète est conservée dans %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard : %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Paper</name>
+    <message>
+        <source>%1 paper, the default printer&apos;s (%2).</source>
+        <translation>Papier %1, celui de l&apos;imprimante par défaut (%2).</translation>
+    </message>
+    <message>
+        <source>The default printer %1 names no paper size.</source>
+        <translation>L&apos;imprimante par défaut %1 n&apos;indique aucun format de papier.</translation>
+    </message>
+    <message>
+        <source>%1 paper, this locale&apos;s usual size. %2</source>
+        <translation>Papier %1, le format habituel de cette région. %2</translation>
+    </message>
+</context>
+<context>
+    <name>PathField</name>
+    <message>
+        <source>Path of the folder to list</source>
+        <translation>Chemin du dossier à lister</translation>
+    </message>
+    <message>
+        <source>Click, or press Ctrl+L, to type or paste a path</source>
+        <translation>Cliquez, ou appuyez sur Ctrl+L, pour saisir ou coller un chemin</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>« %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>« %1 » est un fichier, pas un dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewKeys</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Aller à la page</translation>
+    </message>
+    <message>
+        <source>&amp;Page (1 to %L1):</source>
+        <translation>&amp;Page (1 à %L1) :</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSurface</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print preview, page %1 of %2</source>
+        <translation>Aperçu avant impression, page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Enregistrer en PDF…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintServer</name>
+    <message>
+        <source>The print server %1 cannot be reached.</source>
+        <translation>Le serveur d&apos;impression %1 est injoignable.</translation>
+    </message>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation>Le serveur d&apos;impression %1 ne répond pas.</translation>
+    </message>
+    <message>
+        <source>There is no default printer (%1).</source>
+        <translation>Il n&apos;y a pas d&apos;imprimante par défaut (%1).</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not accept the job: %2</source>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTitle</name>
+    <message>
+        <source>%1  - On: %2</source>
+        <translation>%1  - Au : %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>One entry could not be read in full; the listing holds everything else.</source>
+        <translation>Une entrée n&apos;a pas pu être lue entièrement ; la liste contient tout le reste.</translation>
+    </message>
+    <message>
+        <source>%L1 entries could not be read in full; the listing holds everything else.</source>
+        <translation>%L1 entrées n&apos;ont pas pu être lues entièrement ; la liste contient tout le reste.</translation>
+    </message>
+    <message>
+        <source>&quot;?&quot; stands for a size or a date that could not be read. A size followed by &quot;+&quot;, such as 1,235+, is the total of what could be read in a folder that holds more.</source>
+        <translation>« ? » remplace une taille ou une date illisible. Une taille suivie de « + », comme 1 235+, est le total de ce qui a pu être lu dans un dossier qui contient davantage.</translation>
+    </message>
+    <message>
+        <source>The entries are listed under Show Details.</source>
+        <translation>Les entrées sont listées sous « Afficher les détails ».</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntro</name>
+    <message>
+        <source>Brambleworks: Utilities</source>
+        <translation>Brambleworks : utilitaires</translation>
+    </message>
+    <message>
+        <source>Telephone: +1 555 0100 · Fax: +1 555 0199</source>
+        <translation>Téléphone : +1 555 0100 · Fax : +1 555 0199</translation>
+    </message>
+    <message>
+        <source>E-mail: support@brambleworks.example</source>
+        <translation>Courriel : support@brambleworks.example</translation>
+    </message>
+    <message>
+        <source>I &amp;Agree</source>
+        <translation>J&apos;&amp;accepte</translation>
+    </message>
+    <message>
+        <source>Made by Brambleworks</source>
+        <translation>Réalisé par Brambleworks</translation>
+    </message>
+    <message>
+        <source>Foliotrace is provided as it is, without any warranty. It only reads folders: it never changes, moves or deletes a file, and it writes only to the printer, the clipboard, the files it is asked to save and its own settings. Choose I Agree to accept these terms, or Exit to leave.</source>
+        <translation>Foliotrace est fourni tel quel, sans aucune garantie. Il ne fait que lire des dossiers : il ne modifie, ne déplace ni ne supprime jamais un fichier, et n&apos;écrit que vers l&apos;imprimante, le presse-papiers, les fichiers qu&apos;on lui demande d&apos;enregistrer et ses propres réglages. Choisissez J&apos;accepte pour accepter ces conditions, ou Quitter pour sortir.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>Select D&amp;rive or Directory:</source>
+        <translation>&amp;Choisir le lecteur ou le dossier :</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>P&amp;arcourir…</translation>
+    </message>
+    <message>
+        <source>Choose the folder in the desktop&apos;s folder dialog</source>
+        <translation>Choisir le dossier dans la boîte de dialogue du bureau</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Print &amp;File Names</source>
+        <translation>Imprimer les &amp;noms de fichiers</translation>
+    </message>
+    <message>
+        <source>Print &amp;Size</source>
+        <translation>I&amp;mprimer la taille</translation>
+    </message>
+    <message>
+        <source>Print &amp;Date</source>
+        <translation>&amp;Imprimer la date</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines:</source>
+        <translation>Li&amp;gnes de grille :</translation>
+    </message>
+    <message>
+        <source>Grid Lines</source>
+        <translation>Lignes de grille</translation>
+    </message>
+    <message>
+        <source>Sub-Directory &amp;Level:</source>
+        <translation>Niveau&amp;x de sous-dossiers :</translation>
+    </message>
+    <message>
+        <source>Sub-Directory Level</source>
+        <translation>Niveaux de sous-dossiers</translation>
+    </message>
+    <message>
+        <source>C&amp;urrently Selected Path:</source>
+        <translation>C&amp;hemin sélectionné :</translation>
+    </message>
+    <message>
+        <source>Directory &amp;Indicator:</source>
+        <translation>Marque de do&amp;ssier :</translation>
+    </message>
+    <message>
+        <source>Print &amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>File I&amp;ndicator:</source>
+        <translation>Marque de &amp;fichier :</translation>
+    </message>
+    <message>
+        <source>Directory Column &amp;Width:</source>
+        <translation>Largeur colonne &amp;dossier :</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze Column Width:</source>
+        <translation>La&amp;rgeur colonne taille :</translation>
+    </message>
+    <message>
+        <source>Date C&amp;olumn Width:</source>
+        <translation>&amp;Largeur colonne date :</translation>
+    </message>
+    <message>
+        <source>&amp;Print Preview</source>
+        <translation>Aperçu a&amp;vant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Print Preview</source>
+        <translation>Fermer l&apos;aper&amp;çu</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Page :</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Previous page (Alt+Page Up)</source>
+        <translation>Page précédente (Alt+Page préc.)</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Next page (Alt+Page Down)</source>
+        <translation>Page suivante (Alt+Page suiv.)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer so&amp;us…</translation>
+    </message>
+    <message>
+        <source>Save the listing as a PDF, CSV, HTML, JSON or text file (Ctrl+S)</source>
+        <translation>Enregistrer la liste en fichier PDF, CSV, HTML, JSON ou texte (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>&amp;Sommaire de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Help &amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+</context>
+</TS>
