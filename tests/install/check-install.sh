@@ -16,13 +16,20 @@ desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 
 for file in bin/foliotrace share/foliotrace/Foliotrace.HLP share/man/man1/foliotrace.1.gz \
-    share/icons/hicolor/scalable/apps/$id.svg share/doc/foliotrace/copyright; do
+    share/icons/hicolor/scalable/apps/$id.svg share/doc/foliotrace/copyright \
+    share/foliotrace/translations/foliotrace_{de,fr,es}.qm share/kio/servicemenus/$id.desktop \
+    share/nemo/actions/foliotrace.nemo_action share/nautilus-python/extensions/foliotrace_nautilus.py; do
     [[ -s $prefix/$file ]] || fail "$file is not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
     [[ $(file -b "$png") == "PNG image data, $size x $size,"* ]] || fail "$png is no ${size} px PNG"
 done
+# Installing never changes which program opens folders: "Open with" comes
+# from the file managers' own menus, and the launcher claims no file type.
+! grep -q '^MimeType=' "$prefix/share/applications/$id.desktop" || fail "the launcher claims a file type"
+! grep -q '<mediatype>' "$prefix/share/metainfo/$id.metainfo.xml" || fail "the AppStream data claims a file type"
+grep -q '^Comment\[de\]=' "$prefix/share/applications/$id.desktop" || fail "the launcher is not translated"
 warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/foliotrace.1.gz" 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "the manual page has faults: $warnings"
 
@@ -38,6 +45,8 @@ headless() { # expected-status output-pattern arguments...
 }
 headless 0 '^Foliotrace 1\.5\.1$' --version
 headless 0 'Usage: .*foliotrace \[options\] \[FOLDER\]' --help
+# The installed catalogs, found from the installed program, for the user's language.
+LANGUAGE=de headless 0 'Aufruf: .*foliotrace \[Optionen\] \[ORDNER\]' --help
 headless 2 "Unknown option 'frobnicate'" --frobnicate
 headless 2 '"/nonexistent/folder" does not exist' /nonexistent/folder
 headless 1 'no display available' "$prefix"
