@@ -791,11 +791,10 @@ private slots:
         const QString before = text("lblPath");
         const QString shown = QFile::decodeName(root + input);
         if (how == u"browse") {
-            QTimer::singleShot(0, m_window.get(), [shown] {
-                QFileDialog *dialog = nullptr;
-                QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+            QTimer::singleShot(0, m_window.get(), [shown] { // the dialog chooses where it stands
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
                 dialog->setDirectory(shown);
-                QTest::keyClick(dialog, Qt::Key_Return); // "Choose"
+                QTest::keyClick(dialog, Qt::Key_Return);
             });
             click("cmdBrowse");
         } else if (how == u"drop") {
@@ -810,10 +809,8 @@ private slots:
             QTest::keyClick(m_window.get(), Qt::Key_L, Qt::ControlModifier);
             QLineEdit *field = m_window->folderChoice()->pathField()->field();
             QVERIFY(field->hasFocus() && field->selectedText() == before);
-            for (QChar c : shown) { // as typed or pasted: beyond ASCII too
-                QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(field, &key);
-            }
+            QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, shown); // as pasted: beyond ASCII too
+            QApplication::sendEvent(field, &typed);
             QTest::keyClick(field, how == u"escape" ? Qt::Key_Escape : Qt::Key_Return);
         }
         QCOMPARE(text("lblPath"), selected.isEmpty() ? before : QFile::decodeName(root + selected));

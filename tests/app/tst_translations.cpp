@@ -1,6 +1,5 @@
-// Every visible text in the user's language: a pseudo-translation made from the German catalog wraps each
-// text the catalog holds in ⟦ ⟧ and lengthens it to 130 % of the English at least; a text left bare
-// escaped translation. The catalogs themselves load by the locale.
+// A pseudo-translation from the German catalog wraps each text it holds in ⟦ ⟧, lengthened to 130 % of the
+// English at least: a text left bare escaped translation. The real catalogs load by the locale.
 
 #include "app/CommandLine.h"
 #include "app/Translations.h"
@@ -15,8 +14,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTemporaryDir>
@@ -35,8 +32,8 @@ public:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
         QString context, source;
-        while (xml.readNextStartElement() || !xml.atEnd()) {
-            if (!xml.isStartElement())
+        while (!xml.atEnd()) {
+            if (!xml.readNextStartElement())
                 continue;
             if (xml.name() == u"name")
                 context = xml.readElementText();
@@ -86,23 +83,16 @@ QStringList textsOf(const QWidget *window)
 {
     QStringList texts{window->windowTitle()};
     for (const QWidget *w : window->findChildren<QWidget *>()) {
-        texts << w->toolTip() << w->accessibleName();
-        if (const auto *label = qobject_cast<const QLabel *>(w))
-            texts << label->text();
-        if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-            texts << button->text();
-        if (const auto *box = qobject_cast<const QLineEdit *>(w))
-            texts << box->text() << box->placeholderText();
+        texts << w->toolTip() << w->accessibleName() << w->property("text").toString()
+              << w->property("placeholderText").toString();
         if (const auto *list = qobject_cast<const QComboBox *>(w); list && w->objectName() != u"Drive1") {
             for (int i = 0; i < list->count(); ++i)
                 texts << list->itemText(i);
         }
         if (const auto *browser = qobject_cast<const QTextBrowser *>(w))
             texts << browser->toPlainText();
-        if (const auto *menu = qobject_cast<const QMenu *>(w)) {
-            for (const QAction *action : menu->actions())
-                texts << action->text();
-        }
+        for (const QAction *action : w->actions())
+            texts << action->text();
     }
     return texts;
 }
@@ -137,9 +127,8 @@ private slots:
     void pseudoTranslationSweep()
     {
         QFETCH(QString, what);
-        QStringList data{QDir::currentPath(), QStringLiteral("Foliotrace"), WebLink::makerHostName(),
-                         QStringLiteral("support@brambleworks.example"), QStringLiteral("Exampleton EX0 0XX"),
-                         QStringLiteral("Brambleworks"), QStringLiteral("PO Box"), QStringLiteral("Fax")};
+        QStringList data{QDir::currentPath(), WebLink::makerHostName(), "Foliotrace", "support@brambleworks.example",
+                         "Exampleton EX0 0XX", "Brambleworks", "PO Box", "Fax"};
         QStringList texts;
         std::unique_ptr<QWidget> window;
         if (what.startsWith(u"main")) {
@@ -155,18 +144,18 @@ private slots:
             Help::registerHelpFile(nullptr, QStringLiteral("/nonexistent"));
             Help::showContents();
             window.reset(Help::helpViewer());
-            data << QStringLiteral("/nonexistent/Foliotrace.HLP") << QStringLiteral("No such file or directory");
+            data << "/nonexistent/Foliotrace.HLP" << "No such file or directory";
         } else if (what == u"messages") {
             SettingsLoadReport load;
             load.replaced = {{QStringLiteral("Print Files"), QStringLiteral("7"), QStringLiteral("1")}};
             texts << settingsLoadReportMessage(load)
                   << settingsSaveReportMessage({QStringLiteral("/c/f.conf"), QStringLiteral("Disk full"), {}})
                   << FileSystemError::describe(FileSystemError::Operation::OpenFolder, "/d", QStringLiteral("Denied"));
-            data << QStringLiteral("Print Files") << QStringLiteral("Disk full") << QStringLiteral("Denied");
+            data << "Print Files" << "Disk full" << "Denied";
         } else {
             for (const char *bad : {"--help", "--frobnicate", "--depth=0"})
                 texts << CommandLine::parse({"foliotrace", bad, "--export", "x.csv", "/"}).text;
-            data << QStringLiteral("foliotrace") << QStringLiteral("x.csv");
+            data << "foliotrace" << "x.csv";
         }
         if (window) {
             window->show();
