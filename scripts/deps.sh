@@ -3,7 +3,8 @@
 #   deps.sh run     build and run the program (the default)
 #   deps.sh test    the above, and what the test command runs: the print
 #                   server, PDF and packaging tools, clang and the
-#                   sanitizer runtimes, fonts the tests compare
+#                   sanitizer runtimes, fonts the tests compare; qt6ct
+#                   gives the screenshots a dark desktop palette
 #   deps.sh bench   the above, and the programs the benchmarks measure
 #                   against (du is always there; gdu, tree, enscript, gs)
 #                   and the latency layer's FUSE
@@ -24,6 +25,7 @@ test=(
     xvfb xauth x11-utils imagemagick xdotool
     clang clang-format libclang-rt-dev
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db file
+    qt6ct
 )
 bench=(gdu tree enscript ghostscript libfuse3-dev fuse3 python3)
 

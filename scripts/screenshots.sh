@@ -2,6 +2,9 @@
 # Remakes the README's screenshots under a private Xvfb display:
 #   docs/main-window.png  the main window on a small sample folder
 #   docs/preview.png      the same window after "Print Preview"
+#   docs/main-window-de-dark.png  the window in German on a dark desktop
+#                         palette (qt6ct's "darker" colour scheme)
+#   docs/typed-path.png   there, a path typed after Ctrl+L, completing
 # The start-up window is captured too (build/screenshots/intro.png), for a
 # look only. Nothing of the user's is touched: the sample folder and the
 # settings live in a temporary folder removed on the way out.
@@ -152,4 +155,35 @@ else
     app_pid=""
 fi
 
-echo "Wrote $docs/main-window.png and $docs/preview.png (start-up window: $extra/intro.png)"
+# German, on a dark palette as a desktop's Qt settings (qt6ct) give it.
+mkdir -p "$XDG_CONFIG_HOME/qt6ct"
+printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
+LC_ALL=de_DE.UTF-8 LANGUAGE=de QT_QPA_PLATFORMTHEME=qt6ct "$root/build/foliotrace" >"$work/app.log" 2>&1 &
+app_pid=$!
+intro=$(wait_window "Brambleworks: Hilfsprogramme" 20) || true
+[[ -n $intro ]] || fail "the German start-up window did not appear"
+xdotool windowfocus --sync "$intro" 2>/dev/null || true
+xdotool key --clearmodifiers Return
+main=$(wait_window "Foliotrace" 20) || true
+[[ -n $main ]] || fail "the German main window did not appear"
+xdotool windowmove --sync "$main" 40 40 2>/dev/null || true
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+sleep 0.5
+capture "$main" "$docs/main-window-de-dark.png"
+
+# Ctrl+L, then the start of a path: the field offers the folders it may be.
+xdotool key --clearmodifiers ctrl+l ctrl+a
+xdotool type --delay 30 "$sample/A"
+sleep 1
+# The completion list is a window of its own: the screen around the main
+# window holds both.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" "$work/typed.png"
+convert "$work/typed.png" +repage -strip "$docs/typed-path.png"
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+echo "Wrote $docs/main-window.png, $docs/preview.png, $docs/main-window-de-dark.png, $docs/typed-path.png"
+echo "(start-up window: $extra/intro.png)"

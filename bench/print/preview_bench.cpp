@@ -1,6 +1,8 @@
 // Composes the listing of a folder as the preview shows it and prints what
 // each stage costs: the listing build, the layout, painting the first page
-// on screen, writing the whole document as PDF, and the peak memory.
+// on screen, find in the preview (its index, and its slowest step: a text
+// no name holds, so every row is looked at, then the page of the last
+// row), writing the whole document as PDF, and the peak memory.
 //
 // With --pdf, the same listing (heading and rows, cells between tabs, one
 // row a line) also goes through enscript and ps2pdf, the usual way to turn
@@ -12,6 +14,7 @@
 #include "export/ListingExport.h"
 #include "listing/ListingFormat.h"
 #include "print/ListingComposer.h"
+#include "print/ListingSearch.h"
 #include "print/Paper.h"
 
 #include <QGuiApplication>
@@ -147,6 +150,33 @@ double firstPageMilliseconds(const PreviewDocument &document)
     return seconds(start) * 1000;
 }
 
+struct FindFigures
+{
+    double indexMs = 0;
+    double stepMs = 0;  // the slowest of a few: found nowhere, all rows scanned
+    double placeMs = 0; // the last row's page and box
+};
+
+FindFigures findFigures(const ListingText &listing, const PreviewDocument &document)
+{
+    FindFigures figures;
+    auto start = Clock::now();
+    const ListingSearch search(listing);
+    figures.indexMs = seconds(start) * 1000;
+    for (int round = 0; round < 5; ++round) {
+        start = Clock::now();
+        if (search.find(QStringLiteral("\u2603 nowhere"), round, ListingSearch::Direction::Forward) >= 0)
+            throw std::runtime_error("a name holds the text meant to be found nowhere");
+        figures.stepMs = std::max(figures.stepMs, seconds(start) * 1000);
+    }
+    start = Clock::now();
+    const PreviewDocument::RowPlace place = document.bodyRowPlace(listing.rows.size() - 1);
+    figures.placeMs = seconds(start) * 1000;
+    if (!listing.rows.isEmpty() && place.page != document.pageCount() && listing.problems.isEmpty())
+        throw std::runtime_error("the last row is not on the last page");
+    return figures;
+}
+
 int run(const Arguments &args)
 {
     const std::unique_ptr<FileSystemObject> fileSystem = createFileSystemObject();
@@ -162,6 +192,7 @@ int run(const Arguments &args)
         listing, {GridStyle::Rows, options.path, QStringLiteral("Listing of ") + options.path}, paper.size);
     const double layoutSeconds = seconds(layoutStart);
     const double firstPageMs = firstPageMilliseconds(*document);
+    const FindFigures find = findFigures(listing, *document);
 
     QTemporaryDir tempDir;
     const QString pdfFile
@@ -177,6 +208,9 @@ int run(const Arguments &args)
     std::printf("build_s: %.3f\n", buildSeconds);
     std::printf("layout_s: %.3f\n", layoutSeconds);
     std::printf("first_page_ms: %.1f\n", firstPageMs);
+    std::printf("find_index_ms: %.1f\n", find.indexMs);
+    std::printf("find_step_ms: %.1f\n", find.stepMs);
+    std::printf("find_place_ms: %.2f\n", find.placeMs);
     std::printf("pdf_s: %.3f\n", ours.seconds);
     std::printf("pdf_pages_per_s: %.0f\n", ours.pages / ours.seconds);
     std::printf("pdf_bytes_per_page: %.0f\n", double(ours.bytes) / ours.pages);

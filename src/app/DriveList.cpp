@@ -94,10 +94,11 @@ void DriveList::setVolumes(const QList<Volume> &volumes)
 
 void DriveList::setRecentFolders(const QList<QByteArray> &folders)
 {
-    const int selected = currentIndex();
+    // The volume of the folder the selection leads to stays selected.
+    const QByteArray folder = currentNativeFolder();
     m_recent = folders;
     fillItems();
-    selectSilently(selected < m_volumes.size() ? selected : -1);
+    selectSilently(Volumes::holding(m_volumes, folder));
 }
 
 void DriveList::fillItems()

@@ -2,6 +2,7 @@
 
 #include "app/FolderList.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QFile>
 #include <QFileSystemModel>
@@ -28,6 +29,8 @@ PathField::PathField(QLabel *pathBar, QWidget *window)
     auto *completer = new QCompleter(folders, m_field);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     m_field->setCompleter(completer);
+    // The list in the field's own (the form's) font, not the desktop's larger one.
+    completer->popup()->setFont(m_field->font());
 
     m_bar->installEventFilter(this);
     m_bar->setCursor(Qt::IBeamCursor);

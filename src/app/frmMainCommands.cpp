@@ -101,7 +101,7 @@ void frmMain::showOptionsState()
 {
     // The focus would pass on to "Exit", where a key meant for the preview
     // ends the program; it goes back to the command that shows it again.
-    if (vsp1->hasFocus() || m_ui->cmdHide->hasFocus())
+    if (vsp1->hasFocus() || vsp1->isAncestorOf(focusWidget()) || m_ui->cmdHide->hasFocus())
         m_ui->cmdPrint->setFocus(Qt::OtherFocusReason);
     m_state = State::Options;
     m_previewKeys->setActive(false);

@@ -20,8 +20,8 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window), m_browser
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     // The help file is written in English only: said so in the user's language.
-    if (const QLocale::Language language = QLocale().language();
-        language != QLocale::English && language != QLocale::C) {
+    if (const QString language = QLocale().uiLanguages().value(0);
+        !language.startsWith(QLatin1String("en")) && language != u"C") {
         auto *note = new QLabel(tr("This help is in English."), this);
         note->setObjectName(QStringLiteral("languageNote"));
         note->setContentsMargins(6, 3, 6, 3);
