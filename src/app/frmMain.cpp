@@ -6,6 +6,7 @@
 #include "app/CommandSteps.h"
 #include "app/DesignLayout.h"
 #include "app/FolderList.h"
+#include "app/ListingOptionsDialog.h"
 #include "app/OptionSet.h"
 #include "app/PreviewPlacement.h"
 #include "app/PreviewSurface.h"
@@ -106,6 +107,7 @@ void frmMain::connectHandlers()
     // Ctrl+S also where the window is too narrow to show the button.
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &frmMain::cmdSaveAs_Click);
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
+    connect(m_ui->cmdMore, &QAbstractButton::clicked, this, &frmMain::cmdMore_Click);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
 }
@@ -127,7 +129,7 @@ void frmMain::createBuildProgress()
     m_buildProgress = new BuildProgressStrip(m_session, this);
     // Only one build at a time: the commands that start one are off until
     // it ends, however it ends.
-    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs});
+    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs, m_ui->cmdMore});
 }
 
 bool frmMain::Form_Load()
@@ -232,6 +234,15 @@ void frmMain::cmdCancel_Click()
     // A running build stops at its next yield, so the loop is left at once.
     m_session->cancel();
     QCoreApplication::exit(0);
+}
+
+void frmMain::cmdMore_Click()
+{
+    // Kept as values, and stored with the ten options at the next command.
+    ListingOptionsDialog dialog(this);
+    dialog.setChoices(m_options->listingChoices());
+    if (dialog.exec() == QDialog::Accepted)
+        m_options->setListingChoices(dialog.choices());
 }
 
 void frmMain::Drive1_Change()
