@@ -20,7 +20,7 @@ enum class ListingOrder : quint8 {
     Name,
     Size,     // largest first
     Date,     // newest first
-    Extension // then name
+    Extension // of files, then name; folders by name
 };
 
 struct ListingChoices

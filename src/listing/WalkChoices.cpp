@@ -17,10 +17,12 @@ bool identityBefore(const LinkedFile &a, const LinkedFile &b)
     return a.device != b.device ? a.device < b.device : a.inode < b.inode;
 }
 
-// What follows the last dot, unless that dot starts the name (".profile" has none).
-QByteArrayView extension(QByteArrayView name)
+// What follows a file's last dot, unless that dot starts the name (".profile"
+// has none). A folder's dots name no type: folders keep their name order.
+QByteArrayView extension(const FolderEntries &entries, const FolderEntry &entry)
 {
-    const qsizetype dot = name.lastIndexOf('.');
+    const QByteArrayView name(entries.name(entry), entry.nameLength);
+    const qsizetype dot = entry.folder ? -1 : name.lastIndexOf('.');
     return dot > 0 ? name.sliced(dot + 1) : QByteArrayView();
 }
 
@@ -112,9 +114,7 @@ void WalkChoices::order(std::vector<FolderEntry>::iterator first, std::vector<Fo
         break;
     case ListingOrder::Extension:
         std::stable_sort(first, last, [&entries](const FolderEntry &a, const FolderEntry &b) {
-            return compareFolded(extension(QByteArrayView(entries.name(a), a.nameLength)),
-                                 extension(QByteArrayView(entries.name(b), b.nameLength)))
-                   < 0;
+            return compareFolded(extension(entries, a), extension(entries, b)) < 0;
         });
         break;
     }
