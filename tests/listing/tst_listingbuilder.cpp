@@ -467,9 +467,12 @@ private slots:
         QTest::addColumn<int>("readers");
         QTest::addColumn<int>("budget");
         QTest::addColumn<QString>("depth");
-        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << "9";
-        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << "2";
-        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << "1";
+        QTest::addColumn<ListingChoices>("choices");
+        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << "9" << ListingChoices();
+        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << "2" << ListingChoices();
+        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << "1" << ListingChoices();
+        QTest::newRow("8 readers, skipping, leaving out, largest first")
+            << 8 << 2 << "3" << ListingChoices{.skip = {"?1"}, .pruneEmpty = true, .order = ListingOrder::Size};
     }
 
     void manyReaders()
@@ -477,6 +480,7 @@ private slots:
         QFETCH(int, readers);
         QFETCH(int, budget);
         QFETCH(QString, depth);
+        QFETCH(ListingChoices, choices);
 
         for (const quint32 seed : {1u, 2u, 3u}) {
             QRandomGenerator random(seed);
@@ -494,7 +498,8 @@ private slots:
                 if (random.bounded(9) == 0)
                     fs.failOn(random.bounded(2) ? path : path + "/f", kinds[random.bounded(4)]);
             }
-            const ListingOptions options = optionsFor(QStringLiteral("/w"), depth);
+            ListingOptions options = optionsFor(QStringLiteral("/w"), depth);
+            options.choices = choices;
             fs.setReaderThreads(0);
             const ListingText alone = build(fs, options);
             fs.setReaderThreads(readers);
