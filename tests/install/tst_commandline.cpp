@@ -185,6 +185,10 @@ private slots:
         row("a stored choice applies", csv, skipped, 0, header);
         row("an empty pattern given wins over a stored one", QStringList{"--skip", ""} + csv, skipped, 0, listed);
         row("patterns take either case", QStringList{"--include", "*.TXT"} + csv, "", 0, listed);
+        row("every choice's word reaches the listing", {"--export", "-", "--format", "json", "--match-case", "--no-hidden",
+            "--prune-empty", "-x", "--disk-usage", "--links-once", "--sort", "date", "plain"}, "", 0,
+            ".*\"match_case\": true, \"hidden\": false, \"prune_empty\": true, \"one_file_system\": true, \"sizes\": "
+            "\"disk\", \"links_once\": true, \"order\": \"date\".*");
         row("unless case is matched", QStringList{"--include", "*.TXT", "--match-case"} + csv, "", 0, header);
         row("a stored pattern that is none: its default, told", csv, "[Listing%20Options]\nInclude%20Files=[a\n", 0,
             listed, "foliotrace: the stored option \"Include Files\" held \"\\[a\"; \"\" is used instead\n");

@@ -322,14 +322,11 @@ private slots:
         QTest::newRow("\\* takes only a star") << "\\*" << false << QStringList{"*"};
         QTest::newRow("Unicode folded") << "\u00e9T\u00c9.*" << false << QStringList{"\u00c9t\u00e9.doc"};
         QTest::newRow("a name not UTF-8 still matches") << "?.doc" << false << QStringList{"\ufffd.doc"};
-        QTest::newRow("unclosed set") << "*.[ch" << false
-            << QStringList{"\"*.[ch\" has a \"[\" with no \"]\" to close it"};
-        QTest::newRow("lone backslash at the end") << "a\\" << false
-            << QStringList{"\"a\\\" ends in a \"\\\" with nothing after it"};
+        QTest::newRow("unclosed set") << "*.[ch" << false << QStringList{"\"*.[ch\" has a \"[\" with no \"]\" to close it"};
+        QTest::newRow("lone backslash at the end") << "a\\" << false << QStringList{"\"a\\\" ends in a \"\\\" with nothing after it"};
         QTest::newRow("a path") << "src/*.o" << false
             << QStringList{"\"src/*.o\" holds a \"/\": a pattern matches names, not paths"};
-        QTest::newRow("a range backwards") << "[z-a]" << false
-            << QStringList{"\"[z-a]\" has a range that runs backwards: \"z-a\""};
+        QTest::newRow("a range backwards") << "[z-a]" << false << QStringList{"\"[z-a]\" has a range that runs backwards: \"z-a\""};
     }
 
     void patterns()

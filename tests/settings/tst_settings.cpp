@@ -95,13 +95,10 @@ private slots:
         const ListingChoices saved = savedChoices();
         QTest::newRow("as saved") << "" << "" << saved;
         const auto changed = [&saved](auto field, auto value) { ListingChoices c = saved; c.*field = value; return c; };
-        QTest::newRow("an order that is none: name") << "Order" << "colour"
-                                                     << changed(&ListingChoices::order, ListingOrder::Name);
-        QTest::newRow("a pattern that is none: no skipping") << "Skip" << "a; [b"
-                                                             << changed(&ListingChoices::skip, QStringList());
+        QTest::newRow("an order that is none: name") << "Order" << "colour" << changed(&ListingChoices::order, ListingOrder::Name);
+        QTest::newRow("a pattern that is none: no skipping") << "Skip" << "a; [b" << changed(&ListingChoices::skip, QStringList());
         QTest::newRow("a switch of 2: its default") << "List Hidden" << "2" << changed(&ListingChoices::hidden, true);
-        QTest::newRow("sizes in capitals: lengths") << "Sizes" << "DISK"
-                                                    << changed(&ListingChoices::sizes, SizeMeasure::Length);
+        QTest::newRow("sizes in capitals: lengths") << "Sizes" << "DISK" << changed(&ListingChoices::sizes, SizeMeasure::Length);
     }
     void choicesLoad()
     {
