@@ -1,5 +1,5 @@
-// Builds the listing of a folder and prints what it cost, next to du on
-// the same folder; with --print, prints the listing text itself and what
+// Builds the listing of a folder (with the listing choices given) and
+// prints what it cost, next to du on the same folder; with --print, prints the listing text itself and what
 // could not be read; with --cold, times a cold-cache listing against du and
 // gdu; with --make-tree, makes a test tree of a given size.
 
@@ -45,6 +45,8 @@ int usage()
 {
     std::fputs("usage: listing-bench FOLDER [--depth TEXT] [--no-files] [--no-size] [--no-date]\n"
                "                     [--dir-mark TEXT] [--file-mark TEXT] [--tab] [--print] [--readers N]\n"
+               "                     [--include PATTERNS] [--skip PATTERNS] [--match-case] [--no-hidden]\n"
+               "                     [--prune-empty] [-x] [--disk-usage] [--links-once] [--sort ORDER]\n"
                "       listing-bench FOLDER --cold [--rounds N]   (root: drops the page cache)\n"
                "       listing-bench --make-tree DIR --entries N\n",
                stderr);
@@ -95,48 +97,77 @@ void writeUtf8(const QString &text)
     std::fputc('\n', stdout);
 }
 
+// A switch that takes no value; false when arg is none.
+bool parseSwitch(const std::string &arg, Settings &s)
+{
+    ListingChoices &c = s.options.choices;
+    const std::pair<const char *, bool *> on[] = {{"--tab", &s.tab},
+                                                  {"--print", &s.print},
+                                                  {"--cold", &s.cold},
+                                                  {"--match-case", &c.matchCase},
+                                                  {"--prune-empty", &c.pruneEmpty},
+                                                  {"-x", &c.oneFileSystem},
+                                                  {"--one-file-system", &c.oneFileSystem},
+                                                  {"--links-once", &c.linksOnce}};
+    const std::pair<const char *, bool *> off[] = {{"--no-files", &s.options.files},
+                                                   {"--no-size", &s.options.sizes},
+                                                   {"--no-date", &s.options.dates},
+                                                   {"--no-hidden", &c.hidden}};
+    for (const auto &[name, value] : on) {
+        if (arg == name)
+            return *value = true;
+    }
+    for (const auto &[name, value] : off) {
+        if (arg == name)
+            return !(*value = false);
+    }
+    if (arg == "--disk-usage")
+        c.sizes = SizeMeasure::DiskUsage;
+    return arg == "--disk-usage";
+}
+
+// An option with its value; false when arg is none, or the value is no value for it.
+bool parseValued(const std::string &arg, const char *next, Settings &s)
+{
+    const QString text = QString::fromLocal8Bit(next);
+    if (arg == "--depth")
+        s.options.depth = ListingFormat::depthLevels(text);
+    else if (arg == "--dir-mark")
+        s.options.dirMark = text;
+    else if (arg == "--file-mark")
+        s.options.fileMark = text;
+    else if (arg == "--rounds")
+        s.rounds = std::max(1, std::atoi(next));
+    else if (arg == "--readers")
+        s.readers = std::atoi(next);
+    else if (arg == "--make-tree")
+        s.makeTree = next;
+    else if (arg == "--entries")
+        s.entries = std::atoll(next);
+    else if (arg == "--include" || arg == "--skip")
+        (arg == "--include" ? s.options.choices.include : s.options.choices.skip)
+            = ListingChoiceText::splitPatterns(text);
+    else if (arg == "--sort" && ListingChoiceText::orderFromWord(text))
+        s.options.choices.order = *ListingChoiceText::orderFromWord(text);
+    else
+        return false;
+    return true;
+}
+
 bool parse(int argc, char **argv, Settings &s)
 {
     s.options.depth = 3;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const char *next = i + 1 < argc ? argv[i + 1] : nullptr;
-        const bool takesValue = arg == "--depth" || arg == "--dir-mark" || arg == "--file-mark" || arg == "--rounds"
-                                || arg == "--readers" || arg == "--make-tree" || arg == "--entries";
-        if (takesValue && !next)
-            return false;
-        if (takesValue)
+        if (parseSwitch(arg, s))
+            continue;
+        if (arg.starts_with("-") && i + 1 < argc && parseValued(arg, argv[i + 1], s)) {
             ++i;
-        if (arg == "--depth")
-            s.options.depth = ListingFormat::depthLevels(QString::fromLocal8Bit(next));
-        else if (arg == "--dir-mark")
-            s.options.dirMark = QString::fromLocal8Bit(next);
-        else if (arg == "--file-mark")
-            s.options.fileMark = QString::fromLocal8Bit(next);
-        else if (arg == "--rounds")
-            s.rounds = std::max(1, std::atoi(next));
-        else if (arg == "--readers")
-            s.readers = std::atoi(next);
-        else if (arg == "--make-tree")
-            s.makeTree = next;
-        else if (arg == "--entries")
-            s.entries = std::atoll(next);
-        else if (arg == "--no-files")
-            s.options.files = false;
-        else if (arg == "--no-size")
-            s.options.sizes = false;
-        else if (arg == "--no-date")
-            s.options.dates = false;
-        else if (arg == "--tab")
-            s.tab = true;
-        else if (arg == "--print")
-            s.print = true;
-        else if (arg == "--cold")
-            s.cold = true;
-        else if (arg.starts_with("--") || !s.folder.isNull())
+            continue;
+        }
+        if (arg.starts_with("-") || !s.folder.isNull())
             return false;
-        else
-            s.folder = QByteArray(arg.c_str());
+        s.folder = QByteArray(arg.c_str());
     }
     return !s.makeTree.isEmpty() ? s.entries > 0 : !s.folder.isNull();
 }
@@ -239,18 +270,33 @@ void printListing(const ListingText &listing)
         writeUtf8(QLatin1String("! ") + QFile::decodeName(problem.path) + QLatin1String(": ") + problem.reason);
 }
 
-void printFigures(const ListingText &listing, const FileSystemCounters &counters, qint64 yields, double wall, double du)
+// The process's CPU time so far, its threads' included.
+double cpuSeconds()
+{
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// wall and cpu are each the least of the rounds: on a shared machine the CPU
+// time says more than the wall time.
+void printFigures(const ListingText &listing, ListingOrder order, const FileSystemCounters &counters, qint64 yields,
+                  double wall, double cpu, double du)
 {
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     const double listingMb = double(listing.ListFormat.size() + listing.ListHeader.size() + listing.ListBody.size())
                              * double(sizeof(QChar)) / (1024.0 * 1024.0);
+    std::printf("choices: %s\n", listing.choicesLine.isEmpty() ? "none" : listing.choicesLine.toUtf8().constData());
+    std::printf("order: %s\n", ListingChoiceText::orderWord(order).toUtf8().constData());
     std::printf("entries_listed: %lld\n", static_cast<long long>(listing.rows.size()));
     std::printf("entries_unread: %lld\n", static_cast<long long>(listing.problems.size()));
     std::printf("entries_stated: %lld\n", static_cast<long long>(counters.entriesStated));
     std::printf("folders_read: %lld\n", static_cast<long long>(counters.foldersRead));
     std::printf("yields: %lld\n", static_cast<long long>(yields));
     std::printf("wall_s: %.3f\n", wall);
+    std::printf("cpu_s: %.3f\n", cpu);
     std::printf("peak_rss_mb: %.1f\n", double(usage.ru_maxrss) / 1024.0);
     std::printf("listing_mb: %.1f\n", listingMb);
     if (du > 0)
@@ -280,6 +326,7 @@ int main(int argc, char **argv)
     const int rounds = s.print ? 1 : s.rounds;
     double du = -1;
     double wall = -1;
+    double cpu = -1;
     ListingText listing;
     FileSystemCounters counters;
     qint64 yields = 0;
@@ -295,20 +342,22 @@ int main(int argc, char **argv)
         listing.clear();
         yields = 0;
         const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = cpuSeconds();
         try {
             buildListing(s.options, columnSeparator, rowSeparator, fileSystem, listing,
                          [&yields](const ListingProgress &) { ++yields; });
-        } catch (const FileSystemError &error) {
+        } catch (const UserError &error) {
             std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
             return 1;
         }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         wall = wall < 0 ? seconds : std::min(wall, seconds);
+        cpu = cpu < 0 ? cpuSeconds() - cpuStart : std::min(cpu, cpuSeconds() - cpuStart);
         counters = fileSystem.counters();
     }
     if (s.print)
         printListing(listing);
     else
-        printFigures(listing, counters, yields, wall, du);
+        printFigures(listing, s.options.choices.order, counters, yields, wall, cpu, du);
     return 0;
 }

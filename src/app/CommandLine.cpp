@@ -78,12 +78,52 @@ struct Options
                                       QT_TRANSLATE_NOOP("CommandLine", "TEXT"));
     QCommandLineOption widths = valued("widths", QT_TRANSLATE_NOOP("CommandLine", "The three column widths in twips."),
                                        QT_TRANSLATE_NOOP("CommandLine", "NAME,SIZE,DATE"));
+    QCommandLineOption include
+        = valued("include",
+                 QT_TRANSLATE_NOOP("CommandLine", "List only the files whose names match one of PATTERNS, glob "
+                                                  "patterns separated by \";\" (\"*.jpg; *.png\"); \"\" lists every file."),
+                 QT_TRANSLATE_NOOP("CommandLine", "PATTERNS"));
+    QCommandLineOption skip
+        = valued("skip",
+                 QT_TRANSLATE_NOOP("CommandLine", "Leave out the files and folders whose names match one of "
+                                                  "PATTERNS; a folder left out is not entered."),
+                 QT_TRANSLATE_NOOP("CommandLine", "PATTERNS"));
+    QCommandLineOption matchCase
+        = flag("match-case", QT_TRANSLATE_NOOP("CommandLine", "Patterns tell capitals from small letters."));
+    QCommandLineOption noMatchCase
+        = flag("no-match-case", QT_TRANSLATE_NOOP("CommandLine", "Patterns take capitals and small letters alike."));
+    QCommandLineOption hidden = flag("hidden", QT_TRANSLATE_NOOP("CommandLine", "List the names that start with \".\"."));
+    QCommandLineOption noHidden
+        = flag("no-hidden", QT_TRANSLATE_NOOP("CommandLine", "Leave out the names that start with \".\"."));
+    QCommandLineOption pruneEmpty = flag(
+        "prune-empty", QT_TRANSLATE_NOOP("CommandLine", "Leave out folders with no file listed at any depth below."));
+    QCommandLineOption noPruneEmpty
+        = flag("no-prune-empty", QT_TRANSLATE_NOOP("CommandLine", "List folders with nothing listed below too."));
+    QCommandLineOption oneFileSystem{
+        {QStringLiteral("x"), QStringLiteral("one-file-system")},
+        CommandLineText::tr("List the mount points of other file systems without entering them.")};
+    QCommandLineOption allFileSystems
+        = flag("no-one-file-system", QT_TRANSLATE_NOOP("CommandLine", "Enter the file systems mounted below."));
+    QCommandLineOption diskUsage
+        = flag("disk-usage", QT_TRANSLATE_NOOP("CommandLine", "Sizes are the space on disk, as du counts it."));
+    QCommandLineOption fileLength = flag("file-length", QT_TRANSLATE_NOOP("CommandLine", "Sizes are the files' lengths."));
+    QCommandLineOption linksOnce = flag(
+        "links-once", QT_TRANSLATE_NOOP("CommandLine", "A folder's size counts a file of several hard links once."));
+    QCommandLineOption noLinksOnce
+        = flag("no-links-once", QT_TRANSLATE_NOOP("CommandLine", "A folder's size counts every name of a file."));
+    QCommandLineOption sort
+        = valued("sort",
+                 QT_TRANSLATE_NOOP("CommandLine", "The order within each folder: name, size (largest first), date "
+                                                  "(newest first) or extension."),
+                 QT_TRANSLATE_NOOP("CommandLine", "ORDER"));
 
     // The ones that shape a listing, which only --export and --print make.
     QList<const QCommandLineOption *> listing() const
     {
-        return {&format, &depth, &files,   &noFiles,  &size,  &noSize, &date,
-                &noDate, &grid,  &dirMark, &fileMark, &title, &widths};
+        return {&format,        &depth,          &files,       &noFiles,    &size,      &noSize,      &date,
+                &noDate,        &grid,           &dirMark,     &fileMark,   &title,     &widths,      &include,
+                &skip,          &matchCase,      &noMatchCase, &hidden,     &noHidden,  &pruneEmpty,  &noPruneEmpty,
+                &oneFileSystem, &allFileSystems, &diskUsage,   &fileLength, &linksOnce, &noLinksOnce, &sort};
     }
 };
 
@@ -148,9 +188,46 @@ QString readSwitch(const QCommandLineParser &parser, const QCommandLineOption &o
                    std::optional<int> &value)
 {
     if (parser.isSet(on) && parser.isSet(off))
-        return CommandLineText::tr("--%1 and --%2 contradict each other").arg(on.names().first(), off.names().first());
+        return CommandLineText::tr("--%1 and --%2 contradict each other").arg(on.names().last(), off.names().last());
     if (parser.isSet(on) || parser.isSet(off))
         value = parser.isSet(on) ? 1 : 0;
+    return {};
+}
+
+// The listing choices; the first problem, or empty.
+QString readChoices(const QCommandLineParser &parser, const Options &options, ChoiceOverrides &out)
+{
+    const std::pair<const QCommandLineOption *, std::optional<bool> *> switches[][2] = {
+        {{&options.matchCase, &out.matchCase}, {&options.noMatchCase, nullptr}},
+        {{&options.hidden, &out.hidden}, {&options.noHidden, nullptr}},
+        {{&options.pruneEmpty, &out.pruneEmpty}, {&options.noPruneEmpty, nullptr}},
+        {{&options.oneFileSystem, &out.oneFileSystem}, {&options.allFileSystems, nullptr}},
+        {{&options.linksOnce, &out.linksOnce}, {&options.noLinksOnce, nullptr}},
+    };
+    std::optional<int> sizes;
+    for (const auto &pair : switches) {
+        std::optional<int> value;
+        if (QString problem = readSwitch(parser, *pair[0].first, *pair[1].first, value); !problem.isEmpty())
+            return problem;
+        if (value)
+            *pair[0].second = *value == 1;
+    }
+    if (QString problem = readSwitch(parser, options.diskUsage, options.fileLength, sizes); !problem.isEmpty())
+        return problem;
+    if (sizes)
+        out.sizes = *sizes == 1 ? SizeMeasure::DiskUsage : SizeMeasure::Length;
+    for (auto [option, patterns] : {std::pair{&options.include, &out.include}, std::pair{&options.skip, &out.skip}}) {
+        if (!parser.isSet(*option))
+            continue;
+        *patterns = ListingChoiceText::splitPatterns(parser.value(*option));
+        if (const QString problem = ListingChoiceText::patternsProblem(**patterns); !problem.isEmpty())
+            return CommandLineText::tr("--%1: %2").arg(option->names().last(), problem);
+    }
+    if (parser.isSet(options.sort)) {
+        out.order = ListingChoiceText::orderFromWord(parser.value(options.sort));
+        if (!out.order)
+            return CommandLineText::tr("--sort takes name, size, date or extension, not \"%1\"").arg(parser.value(options.sort));
+    }
     return {};
 }
 
@@ -199,7 +276,7 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
         if (parser.isSet(*option))
             *value = parser.value(*option);
     }
-    return {};
+    return readChoices(parser, options, out.choices);
 }
 
 // --export FILE or --print; the first problem, or empty.
@@ -275,6 +352,22 @@ void OptionOverrides::applyTo(OptionControls &controls) const
         controls.setOptionText(OptionText::SizeColWidth, widths->at(1));
         controls.setOptionText(OptionText::DateColWidth, widths->at(2));
     }
+    ListingChoices given = controls.listingChoices();
+    choices.applyTo(given);
+    controls.setListingChoices(given);
+}
+
+void ChoiceOverrides::applyTo(ListingChoices &choices) const
+{
+    choices.include = include.value_or(choices.include);
+    choices.skip = skip.value_or(choices.skip);
+    choices.matchCase = matchCase.value_or(choices.matchCase);
+    choices.hidden = hidden.value_or(choices.hidden);
+    choices.pruneEmpty = pruneEmpty.value_or(choices.pruneEmpty);
+    choices.oneFileSystem = oneFileSystem.value_or(choices.oneFileSystem);
+    choices.sizes = sizes.value_or(choices.sizes);
+    choices.linksOnce = linksOnce.value_or(choices.linksOnce);
+    choices.order = order.value_or(choices.order);
 }
 
 Request parse(const QList<QByteArray> &arguments)

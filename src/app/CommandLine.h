@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ListingExport.h"
+#include "listing/ListingChoices.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,6 +19,22 @@ namespace CommandLine {
 
 enum class ExitStatus { Success = 0, Failed = 1, BadArguments = 2 };
 
+// The listing choices given; the others keep their stored values.
+struct ChoiceOverrides
+{
+    std::optional<QStringList> include;
+    std::optional<QStringList> skip;
+    std::optional<bool> matchCase;
+    std::optional<bool> hidden;
+    std::optional<bool> pruneEmpty;
+    std::optional<bool> oneFileSystem;
+    std::optional<SizeMeasure> sizes;
+    std::optional<bool> linksOnce;
+    std::optional<ListingOrder> order;
+
+    void applyTo(ListingChoices &choices) const;
+};
+
 // Options given for one listing; the others keep their stored values.
 struct OptionOverrides
 {
@@ -30,6 +47,7 @@ struct OptionOverrides
     std::optional<QString> fileMark;
     std::optional<QString> title;
     std::optional<std::array<QString, 3>> widths;
+    ChoiceOverrides choices;
 
     // Sets the given ones on controls; the title is no control.
     void applyTo(OptionControls &controls) const;

@@ -36,12 +36,15 @@ public:
     void setGridListIndex(int index) override;
     QString optionText(OptionText field) const override;
     void setOptionText(OptionText field, const QString &text) override;
+    ListingChoices listingChoices() const override { return m_choices; }
+    void setListingChoices(const ListingChoices &choices) override { m_choices = choices; }
     QString pathCaption() const override;
     void setFolderListPath(const QString &path) override;
     void setDriveListDrive(const QString &path) override;
 
 private:
     Ui::frmMain *m_ui;
+    ListingChoices m_choices; // the "Listing Options" dialog's, as last accepted or loaded
 };
 
 // The grid style the grid field names; none for typed text that is no item.

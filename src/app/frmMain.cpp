@@ -7,6 +7,7 @@
 #include "app/DesignLayout.h"
 #include "app/FolderChoice.h"
 #include "app/FolderList.h"
+#include "app/ListingOptionsDialog.h"
 #include "app/OptionSet.h"
 #include "app/PreviewKeys.h"
 #include "app/PreviewPlacement.h"
@@ -119,6 +120,7 @@ void frmMain::connectHandlers()
     // Ctrl+S also where the window is too narrow to show the button.
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &frmMain::cmdSaveAs_Click);
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
+    connect(m_ui->cmdMore, &QAbstractButton::clicked, this, &frmMain::cmdMore_Click);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
     connect(m_folderChoice, &FolderChoice::failed, this, &frmMain::showFailure);
@@ -147,7 +149,7 @@ void frmMain::createBuildProgress()
     m_buildProgress = new BuildProgressStrip(m_session, this);
     // Only one build at a time: the commands that start one are off until
     // it ends, however it ends.
-    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs});
+    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs, m_ui->cmdMore});
     // Escape cancels a run; the preview's keys wait for its end.
     connect(m_session, &BuildSession::runningChanged, this,
             [this](bool running) { m_previewKeys->setActive(!running && m_state == State::Preview); });
@@ -256,6 +258,15 @@ void frmMain::cmdCancel_Click()
     // A running build stops at its next yield, so the loop is left at once.
     m_session->cancel();
     QCoreApplication::exit(0);
+}
+
+void frmMain::cmdMore_Click()
+{
+    // Kept as values, and stored with the ten options at the next command.
+    ListingOptionsDialog dialog(this);
+    dialog.setChoices(m_options->listingChoices());
+    if (dialog.exec() == QDialog::Accepted)
+        m_options->setListingChoices(dialog.choices());
 }
 
 void frmMain::Drive1_Change()

@@ -11,6 +11,7 @@
 //                             which also makes them typed for a build
 //   clipboard/ClipboardExport the spreadsheet text of "Copy"
 //   export/ListingExport, SaveAsDialog  "Save As…": the listing as a file
+//   ListingOptionsDialog      "More Options…": the listing choices
 //   help/Help, frmIntro       help, the start-up window and the web link
 //   BuildSession              one build at a time, its yields, cancel and
 //                             progress (shown by BuildProgressStrip)
@@ -91,6 +92,8 @@ public:
     // type chosen in a file dialog.
     void cmdSaveAs_Click();
     void cmdCancel_Click();
+    // "More Options…", in the Options state: the listing choices, in a dialog.
+    void cmdMore_Click();
     // Folder chain: drive -> folder list -> path label -> title
     void Drive1_Change();
     void Dir1_Change();

@@ -79,6 +79,7 @@ void frmMain::showPreviewState()
 {
     m_state = State::Preview;
     m_ui->cmdPrint->setText(tr("&Print"));
+    m_ui->cmdMore->hide();
     m_ui->cmdHide->show();
     placePreviewSurface();
     vsp1->show();
@@ -107,6 +108,7 @@ void frmMain::showOptionsState()
     m_previewKeys->setActive(false);
     vsp1->hide();
     m_ui->cmdHide->hide();
+    m_ui->cmdMore->show();
     m_ui->cmdPrint->setText(tr("&Print Preview"));
     showPageLabel();
 }

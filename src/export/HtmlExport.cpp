@@ -51,7 +51,7 @@ void appendHtmlStyle(QString &out, const ListingText &listing)
     out += u"<style>\n"
            "body{font-family:Arial,\"Liberation Sans\",Helvetica,sans-serif;font-size:8pt;margin:2em}\n"
            "header{display:flex;justify-content:space-between;gap:2em;font-size:9pt}\n"
-           "h1{font-size:11pt;margin:6pt 0}\nh2{font-size:10pt;margin:12pt 0 4pt}\n"
+           "h1{font-size:11pt;margin:6pt 0}\nh2{font-size:10pt;margin:12pt 0 4pt}\n.choices{margin:0 0 6pt}\n"
            ".t{display:inline-block}\n.r{display:flex}\n"
            ".r>span{flex:none;box-sizing:border-box;padding:1pt 1.5pt;white-space:pre-wrap;"
            "overflow-wrap:anywhere}\n"
@@ -106,8 +106,14 @@ void appendHtmlHead(QString &out, const ListingExport::Request &request, const L
     appendHtml(out, ListingFormat::shortDateText(listedAt.date()));
     out += u"</span></header>\n<h1>";
     appendHtml(out, request.page.title);
+    out += u"</h1>\n";
+    if (!listing.choicesLine.isEmpty()) {
+        out += u"<p class=\"choices\">";
+        appendHtml(out, listing.choicesLine);
+        out += u"</p>\n";
+    }
     const int grid = GridStyles::documentFlags(request.page.grid.value_or(GridStyle::None));
-    out += u"</h1>\n<div class=\"t";
+    out += u"<div class=\"t";
     for (int flag : {1, 2, 4, 8}) {
         if (grid & flag)
             append(out, {u" g", QString::number(flag)});

@@ -69,7 +69,31 @@ void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
     out += e.isFolder(i) ? u", \"children\": [" : u"}";
 }
 
-void appendJsonHead(QString &out, const ListingExport::Request &request, const QDateTime &listedAt)
+void appendJsonPatterns(QString &out, QStringView key, const QStringList &patterns)
+{
+    append(out, {u", \"", key, u"\": ["});
+    for (qsizetype i = 0; i < patterns.size(); ++i) {
+        out += i ? u", " : u"";
+        appendJsonString(out, patterns[i]);
+    }
+    out += u']';
+}
+
+// The choices, and the line that names them ("" for none), within "options".
+void appendJsonChoices(QString &out, const ListingChoices &c, const QString &summary)
+{
+    const auto on = [](bool set) { return set ? QStringLiteral("true") : QStringLiteral("false"); };
+    appendJsonPatterns(out, u"include", c.include);
+    appendJsonPatterns(out, u"skip", c.skip);
+    append(out, {u", \"match_case\": ", on(c.matchCase), u", \"hidden\": ", on(c.hidden), u", \"prune_empty\": ",
+                 on(c.pruneEmpty), u", \"one_file_system\": ", on(c.oneFileSystem), u", \"sizes\": \"",
+                 ListingChoiceText::sizesWord(c.sizes), u"\", \"links_once\": ", on(c.linksOnce), u", \"order\": \"",
+                 ListingChoiceText::orderWord(c.order), u"\", \"summary\": "});
+    appendJsonString(out, summary);
+}
+
+void appendJsonHead(QString &out, const ListingExport::Request &request, const QString &summary,
+                    const QDateTime &listedAt)
 {
     const ListingOptions &o = request.options;
     const auto field = [&out](QStringView key, QStringView value) {
@@ -93,7 +117,9 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
     out += u", \"file_mark\": ";
     appendJsonString(out, o.fileMark);
     append(out, {u", \"widths\": [", o.width(ListingColumn::Name).plain(), u", ", o.width(ListingColumn::Size).plain(),
-                 u", ", o.width(ListingColumn::Date).plain(), u"]},\n  \"children\": ["});
+                 u", ", o.width(ListingColumn::Date).plain(), u"]"});
+    appendJsonChoices(out, o.choices, summary);
+    out += u"},\n  \"children\": [";
 }
 
 } // namespace
@@ -101,7 +127,7 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
 void writeJson(const ListingExport::Request &request, const Entries &e, const QDateTime &listedAt, Sink &sink)
 {
     QString &out = sink.text();
-    appendJsonHead(out, request, listedAt);
+    appendJsonHead(out, request, e.listing.choicesLine, listedAt);
     std::vector<qsizetype> open; // folders whose children are being written
     bool first = true;           // nothing written yet in the innermost array
     const auto indent = [&] { ListingFormat::appendBlanks(out, 4 + 2 * qsizetype(open.size())); };

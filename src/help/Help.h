@@ -24,6 +24,7 @@ namespace Help {
 
 inline constexpr int MainWindowContextId = 10;
 inline constexpr int IntroWindowContextId = 20;
+inline constexpr int ListingOptionsContextId = 30;
 
 // "Foliotrace.HLP" in programFolder, without doubling a trailing separator
 // (the root "/" gives "/Foliotrace.HLP"). The folder is used untrimmed;

@@ -94,7 +94,9 @@ struct FolderEntry
     qint16 error = 0;         // errno of reading the details, 0 when they were read
     bool folder = false;
     VirtualFileSystem mounted = VirtualFileSystem::None; // a folder where such a file system is mounted
-    // A folder's identity as its parent's reading saw it, 0 and 0 where unknown.
+    quint32 links = 1;                                   // names it has (hard links)
+    qint64 allocated = 0;                                // bytes of the blocks it takes on disk
+    // Its identity as its parent's reading saw it, 0 and 0 where unknown.
     quint64 device = 0;
     quint64 inode = 0;
 };

@@ -496,6 +496,8 @@ void FolderTree::unpin(Node *node)
 // Sorts what was read and hangs it on the node; the node is this thread's alone.
 void FolderTree::attach(Node *node, FolderEntries &&entries)
 {
+    const WalkChoices &choices = m_plan.choices;
+    choices.take(entries);
     std::vector<FolderEntry> &list = entries.entries;
     const bool unlisted = node->level > m_plan.levels;
     // Below the listed depth only folders and failed files keep a place, so
@@ -506,6 +508,8 @@ void FolderTree::attach(Node *node, FolderEntries &&entries)
     NameOrder::sort(list.begin(), kept, [&entries](const FolderEntry &entry) {
         return QByteArrayView(entries.name(entry), entry.nameLength);
     });
+    if (!unlisted)
+        choices.order(list.begin(), kept, entries);
     node->names = std::move(entries.names);
     const auto folders = std::count_if(list.begin(), list.end(), [](const FolderEntry &e) { return e.folder; });
     node->folders.reserve(size_t(folders));
@@ -521,17 +525,22 @@ void FolderTree::attach(Node *node, FolderEntries &&entries)
             child->mounted = entry.mounted;
             child->device = entry.device;
             child->inode = entry.inode;
+            child->filesTotal = choices.ownBytes(entry);
             node->folders.push_back(child);
             continue;
         }
+        node->holdsFiles = true;
         if (entry.error)
             node->filesIncomplete = true;
+        else if (choices.countsOnce(entry))
+            node->links.push_back({entry.device, entry.inode, entry.size});
         else
             node->filesTotal = saturatingAdd(node->filesTotal, entry.size);
         // Below the listed depth only what went wrong is still wanted.
         if (!unlisted || entry.error)
             node->files.push_back(entry);
     }
+    settleLinked(node->links);
 }
 
 void FolderTree::publish(Node *node, Handle handle)
@@ -578,14 +587,23 @@ void FolderTree::wakeBuild()
         m_done.notify_all();
 }
 
-// A virtual file system's mount point is listed, not entered: complete at once.
-bool FolderTree::leftUnentered(Node *child)
+// A virtual file system's mount point is listed, not entered: complete at
+// once; so is another file system's when the walk stays on the selected one.
+bool FolderTree::leftUnentered(Node *child) const
 {
-    if (child->mounted == VirtualFileSystem::None)
+    const bool otherDevice
+        = m_plan.choices.choices().oneFileSystem && child->device && m_root->device && child->device != m_root->device;
+    if (child->mounted == VirtualFileSystem::None && !otherDevice)
         return false;
     child->state = State::NotEntered;
     child->complete = true;
+    child->holdsFiles = true; // what it holds is not known
     return true;
+}
+
+bool FolderTree::leftOut(const Node &node) const
+{
+    return m_plan.choices.choices().pruneEmpty && !node.holdsFiles && !node.incomplete;
 }
 
 void FolderTree::markFailed(Node *node, FileSystemError::Operation at, int error)
@@ -624,11 +642,16 @@ void FolderTree::finish(Node *node)
     } else {
         qint64 total = node->filesTotal;
         bool incomplete = node->filesIncomplete;
-        for (const Node *child : node->folders) {
-            total = saturatingAdd(total, child->total);
+        for (Node *child : node->folders) {
+            if (leftOut(*child))
+                continue;
+            total = saturatingAdd(total, child->total - child->linkedBytes);
             incomplete = incomplete || child->incomplete;
+            node->holdsFiles = node->holdsFiles || child->holdsFiles;
+            mergeLinked(node->links, std::move(child->links));
         }
-        node->total = total;
+        node->linkedBytes = linkedBytes(node->links);
+        node->total = saturatingAdd(total, node->linkedBytes);
         node->incomplete = incomplete;
     }
     node->complete = true;
@@ -729,6 +752,8 @@ QString FolderTree::reason(int error)
 
 QString FolderTree::notEnteredReason(const Node &node) const
 {
+    if (node.mounted == VirtualFileSystem::None)
+        return QCoreApplication::translate("Listing", "not entered: another file system");
     return QCoreApplication::translate("Listing", "%1 file system, not entered")
         .arg(virtualFileSystemName(node.mounted));
 }

@@ -2,6 +2,7 @@
 
 #include "listing/FileSystemObject.h"
 #include "listing/ListingText.h"
+#include "listing/WalkChoices.h"
 
 #include <atomic>
 #include <chrono>
@@ -30,9 +31,10 @@ public:
     // What the build lists: which folders it has to read.
     struct Plan
     {
-        int levels = 1;    // folder levels listed
-        bool files = true; // file rows listed
-        bool sizes = true; // every folder's subtree total wanted
+        int levels = 1;      // folder levels listed
+        bool files = true;   // file rows listed
+        bool sizes = true;   // every folder's subtree total wanted
+        WalkChoices choices; // what is left out, and how it is sized and ordered
     };
 
     enum class State : quint8 {
@@ -69,6 +71,9 @@ public:
         bool complete = false;
         qint64 total = 0;                    // bytes of what could be read
         bool incomplete = false;             // something in the subtree could not be read
+        bool holdsFiles = false;             // a file the choices keep, at any depth; or what is below is unknown
+        LinkedFiles links;                   // files with several names below, counted once; until the parent's
+        qint64 linkedBytes = 0;              // their bytes, within total
         QList<ListingProblem> problemsBelow; // at or below the listed depth: the unlisted part's
 
         quint64 device = 0; // the folder's identity, from the parent's reading or its own; to tell a loop
@@ -100,6 +105,8 @@ public:
     static QString reason(int error);
     static constexpr int LoopError = -1;
     QString notEnteredReason(const Node &node) const;
+    // A complete folder that "leave out folders with nothing listed" leaves out.
+    bool leftOut(const Node &node) const;
 
 private:
     struct Stopped
@@ -119,7 +126,7 @@ private:
     void handOff(Frame &parent, Node *child);
     void endFrame(std::vector<Frame> &frames, Node *top);
     int readInto(Node *node, FileSystemObject::Handle handle, const FileSystemObject::Beat &beat);
-    static bool leftUnentered(Node *child);
+    bool leftUnentered(Node *child) const;
     static void markFailed(Node *node, FileSystemError::Operation at, int error);
     void addReader();
     FileSystemObject::Handle openNode(Node *node, int &error);

@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -75,6 +76,7 @@ public:
         , m_printFiles(options.files)
         , m_printSize(options.sizes)
         , m_printDate(options.dates)
+        , m_totals(options.sizes || options.choices.pruneEmpty || options.choices.order == ListingOrder::Size)
         , m_levels(std::clamp(options.depth, 1, ListingFormat::MaxDepth))
         , m_maxBytes(options.maxBytes > 0 ? options.maxBytes : listingSizeBound())
     {}
@@ -88,7 +90,8 @@ public:
             = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path) : m_options.nativePath;
         m_progress.currentFolder
             = m_options.nativePath.isEmpty() ? m_options.path : QFile::decodeName(m_options.nativePath);
-        FolderTree tree(fileSystem, nativePath, {m_levels, m_printFiles, m_printSize}, [this] { reportProgress(); });
+        FolderTree tree(fileSystem, nativePath, {m_levels, m_printFiles, m_totals, WalkChoices(m_options.choices)},
+                        [this] { reportProgress(); });
         Node &root = tree.root();
         tree.waitRead(root);
         if (root.state == State::Failed)
@@ -105,6 +108,7 @@ public:
         m_out.dirMark = m_options.dirMark;
         m_out.fileMark = m_options.fileMark;
         m_out.headings = headings;
+        m_out.choicesLine = ListingChoiceText::summary(m_options.choices);
         m_started = true;
         walk(tree);
     }
@@ -147,6 +151,7 @@ private:
     {
         Node &root = tree.root();
         appendFiles(tree, root, -1);
+        orderFolders(tree, root);
         std::vector<Frame> stack;
         stack.push_back({&root, -1, m_progress.currentFolder});
         while (!stack.empty()) {
@@ -154,9 +159,12 @@ private:
             Node &node = *top.node;
             if (node.level < m_levels && top.next < node.folders.size()) {
                 Node &child = *node.folders[top.next++];
+                if (leftOut(tree, child))
+                    continue;
                 Frame frame{&child, -1, m_yield ? childDisplay(top.display, child) : QString()};
                 m_progress.currentFolder = frame.display;
                 frame.row = appendFolder(tree, child, top.row);
+                orderFolders(tree, child);
                 reportProgress();
                 stack.push_back(std::move(frame));
                 continue;
@@ -166,6 +174,31 @@ private:
             tree.release(node);
             stack.pop_back();
         }
+    }
+
+    // Folders with nothing listed below them, when those are left out.
+    bool leftOut(FolderTree &tree, Node &folder)
+    {
+        if (!m_options.choices.pruneEmpty)
+            return false;
+        tree.waitComplete(folder);
+        return tree.leftOut(folder);
+    }
+
+    // Largest first takes the sub-folders' totals, so they are ordered once
+    // known; the files and the other orders come ordered from the walk.
+    void orderFolders(FolderTree &tree, Node &folder)
+    {
+        if (m_options.choices.order != ListingOrder::Size || folder.level >= m_levels)
+            return;
+        tree.waitComplete(folder);
+        std::vector<Node *> &folders = folder.folders;
+        constexpr qint64 Last = std::numeric_limits<qint64>::min();
+        std::stable_sort(folders.begin(), folders.end(), [](const Node *a, const Node *b) {
+            return (a->state == State::Failed ? Last : a->total) > (b->state == State::Failed ? Last : b->total);
+        });
+        for (size_t i = 0; i < folders.size(); ++i)
+            folders[i]->index = quint32(i);
     }
 
     static QString childDisplay(const QString &parent, const Node &child)
@@ -181,7 +214,7 @@ private:
     // follow it, the unlisted part's with the deepest listed folder.
     qsizetype appendFolder(FolderTree &tree, Node &folder, qsizetype parentRow)
     {
-        if (m_printSize)
+        if (m_totals)
             tree.waitComplete(folder);
         else
             tree.waitRead(folder);
@@ -335,6 +368,7 @@ private:
     const bool m_printFiles;
     const bool m_printSize;
     const bool m_printDate;
+    const bool m_totals; // every listed folder's subtree read before its row
     const int m_levels;
     const qint64 m_maxBytes;
     ListingFormat::SizeCellWriter m_sizes;

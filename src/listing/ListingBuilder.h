@@ -43,6 +43,8 @@ using ListingYield = std::function<void(const ListingProgress &)>;
 // between the file rows of one folder. A build started from inside a yield
 // on the same component or into the same listing throws std::logic_error
 // without touching anything. A listing that outgrows its bound throws
-// ListingTooLarge and is left empty.
+// ListingTooLarge and is left empty. The choices in options decide which
+// entries are listed, what sizes count and the order within each folder; a
+// name pattern that is none throws BadNamePattern before anything is read.
 void buildListing(const ListingOptions &options, const QString &columnSeparator, const QString &rowSeparator,
                   FileSystemObject &fileSystem, ListingText &out, const ListingYield &yield = {});

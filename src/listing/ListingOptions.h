@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listing/ListingChoices.h"
 #include "listing/NumberText.h"
 
 #include <QByteArray>
@@ -30,6 +31,7 @@ struct ListingOptions
     QString fileMark = QStringLiteral("-"); // in front of every file name
     bool keepDetails = false;               // fill ListingText::details and nativeNames, for exports
     qint64 maxBytes = 0;                    // what the listing may take; 0: listingSizeBound()
+    ListingChoices choices{};               // the "Listing Options" dialog's
 
     const ColumnWidth &width(ListingColumn column) const { return widths[size_t(column)]; }
 };

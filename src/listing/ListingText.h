@@ -74,6 +74,7 @@ struct ListingText
     QString dirMark; // in front of its folder names
     QString fileMark;
     QStringList headings;             // "Sub-Directories", then "Size (KB)" and/or "Date" as present
+    QString choicesLine;              // the line naming the choices that left entries out; empty for none
     QList<ListingRow> rows;           // in listing order, one per row of ListBody
     QList<ListingProblem> problems;   // in listing order; one below the listed depth comes with its listed ancestor
     QList<ListingRowDetails> details; // one per row, or none

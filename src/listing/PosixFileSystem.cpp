@@ -61,10 +61,11 @@ bool readEntry(int folder, dev_t device, const char *name, unsigned char type, F
     }
     entry.folder = S_ISDIR(st.st_mode);
     entry.size = entry.folder ? 0 : qint64(st.st_size);
-    if (entry.folder) {
-        entry.device = quint64(st.st_dev);
-        entry.inode = quint64(st.st_ino);
-    }
+    // What sizes on disk and links counted once take, from the same call.
+    entry.allocated = qint64(st.st_blocks) * 512;
+    entry.links = quint32(st.st_nlink);
+    entry.device = quint64(st.st_dev);
+    entry.inode = quint64(st.st_ino);
     entry.modified = st.st_mtim.tv_sec;
     if (entry.folder && st.st_dev != device)
         entry.mounted = mountedType(folder, name);

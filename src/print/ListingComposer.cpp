@@ -85,6 +85,9 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
     document->setHeaderText(page.headerPath + QStringLiteral("||") + ListingFormat::shortDateText(QDate::currentDate()),
                             pageText);
     document->appendParagraph(page.title, {kFace, TitlePointSize, true});
+    // What the choices left out, so that a page never passes for the whole tree.
+    if (!listing.choicesLine.isEmpty())
+        document->appendParagraph(listing.choicesLine, {kFace, ListingComposer::pointSize(RowStyle::Other), false});
     appendTable(*document, listing, page.grid.value_or(previousGrid), yield);
     appendReport(*document, listing);
     document->setFooterText(QStringLiteral("||") + ComposerText::tr("Page %d"), pageText);

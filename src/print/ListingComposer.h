@@ -29,7 +29,8 @@ enum class RowStyle { Folder, Other };
 namespace ListingComposer {
 
 // The listing as a paginated document: the page header with the path in
-// upper case and today's date, the title in bold, the listing as one table
+// upper case and today's date, the title in bold, the line naming the
+// listing's choices when it has one, the listing as one table
 // in the grid style (previousGrid where the page names none), what the
 // build could not read, and the page number in the footer. yield runs every
 // few rows of the table's layout; whatever it throws ends the composition

@@ -14,5 +14,6 @@ ListingOptions listingOptionsFrom(const OptionControls &controls)
                       ListingFormat::readWidth(controls.optionText(OptionText::DateColWidth))};
     options.dirMark = controls.optionText(OptionText::DirMark);
     options.fileMark = controls.optionText(OptionText::FileMark);
+    options.choices = controls.listingChoices();
     return options;
 }

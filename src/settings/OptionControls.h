@@ -38,6 +38,10 @@ public:
     virtual QString optionText(OptionText field) const = 0;
     virtual void setOptionText(OptionText field, const QString &text) = 0;
 
+    // The "Listing Options" dialog's choices, which the window keeps as values.
+    virtual ListingChoices listingChoices() const = 0;
+    virtual void setListingChoices(const ListingChoices &choices) = 0;
+
     // Second step of the load: lblPath's caption, then Dir1 and Drive1
     // pointed at it. Both setters run the window's change handlers.
     virtual QString pathCaption() const = 0;
@@ -48,7 +52,7 @@ public:
 // The options the controls hold (the window's, or the stored ones the
 // command line reads), typed once for a build: a switch is on when its
 // check state is 1, the depth is a number of levels, the widths numbers,
-// the marks as typed. No folder.
+// the marks as typed, the choices as kept. No folder.
 ListingOptions listingOptionsFrom(const OptionControls &controls);
 
 inline int checkValueFromState(Qt::CheckState state)

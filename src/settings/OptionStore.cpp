@@ -1,5 +1,7 @@
 #include "settings/OptionStore.h"
 
+#include "settings/ListingChoicesStore.h"
+
 #include "listing/ListingFormat.h"
 #include "listing/NumberText.h"
 
@@ -128,19 +130,6 @@ QString whyUnwritable(const QString &fileName)
     return {};
 }
 
-// Values are always written as text, but a file edited by hand can hold a
-// list ("a, b" unquoted); read that back as the text it shows. Without a
-// store (the file could not be read), every value is its default.
-QString readText(const QSettings *store, const QString &key, const QString &defaultText)
-{
-    if (!store)
-        return defaultText;
-    const QVariant value = store->value(key, defaultText);
-    if (value.metaType().id() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
-
 // QSettings only says "access error"; find out what stands in the way so
 // the user can do something about it.
 QString explainWriteFailure(const QString &fileName)
@@ -172,21 +161,6 @@ QString explainWriteFailure(const QString &fileName)
         probe.cancelWriting();
     }
     return OptionStoreText::tr("the settings file could not be written");
-}
-
-// A stored whole number within low..high; anything else gives defaultValue
-// and goes into the report with the text the store held.
-int readNumber(const QSettings *store, const QString &key, int defaultValue, int low, int high,
-               SettingsLoadReport &report)
-{
-    const QString defaultText = QString::number(defaultValue);
-    const QString text = readText(store, key, defaultText);
-    const std::optional<int> value
-        = text.size() <= StoredTextLimit ? parseStoredWholeNumber(text) : std::optional<int>();
-    if (value && *value >= low && *value <= high)
-        return *value;
-    report.replaced.append({key, text, defaultText});
-    return defaultValue;
 }
 
 // A stored text, or its default when usable says it is not one; a mark too
@@ -310,11 +284,40 @@ void writeOptions(QSettings &store, const OptionControls &controls, const std::o
     for (const TextKey &entry : kTextKeys)
         store.setValue(entry.key, controls.optionText(entry.field));
     store.endGroup();
+    writeListingChoices(store, controls.listingChoices());
     if (saveAs)
         writeSaveAsMemory(store, *saveAs);
 }
 
 } // namespace
+
+// Values are always written as text, but a file edited by hand can hold a
+// list ("a, b" unquoted); read that back as the text it shows. Without a
+// store (the file could not be read), every value is its default.
+QString readStoredText(const QSettings *store, const QString &key, const QString &defaultText)
+{
+    if (!store)
+        return defaultText;
+    const QVariant value = store->value(key, defaultText);
+    if (value.metaType().id() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+// A stored whole number within low..high; anything else gives defaultValue
+// and goes into the report with the text the store held.
+int readStoredNumber(const QSettings *store, const QString &key, int defaultValue, int low, int high,
+                     SettingsLoadReport &report)
+{
+    const QString defaultText = QString::number(defaultValue);
+    const QString text = readStoredText(store, key, defaultText);
+    const std::optional<int> value
+        = text.size() <= StoredTextLimit ? parseStoredWholeNumber(text) : std::optional<int>();
+    if (value && *value >= low && *value <= high)
+        return *value;
+    report.replaced.append({key, text, defaultText});
+    return defaultValue;
+}
 
 std::optional<int> parseStoredWholeNumber(const QString &text)
 {
@@ -415,23 +418,26 @@ SettingsLoadReport loadOptions(OptionControls &controls, UnparsedFile unparsed)
     }
 
     for (const CheckKey &entry : kCheckKeys)
-        controls.setCheckValue(entry.check, readNumber(store.get(), entry.key, 1, 0, 2, report));
+        controls.setCheckValue(entry.check, readStoredNumber(store.get(), entry.key, 1, 0, 2, report));
 
     const QString depthDefault = QStringLiteral("1");
     applyText(
-        kDirectoryLevels, readText(store.get(), kDirectoryLevels, depthDefault), depthDefault, true, false,
+        kDirectoryLevels, readStoredText(store.get(), kDirectoryLevels, depthDefault), depthDefault, true, false,
         [&] { return controls.depthText(); }, [&](const QString &text) { controls.setDepthText(text); }, report);
-    controls.setGridListIndex(readNumber(store.get(), kGridLines, 0, -1, 3, report));
+    controls.setGridListIndex(readStoredNumber(store.get(), kGridLines, 0, -1, 3, report));
 
     for (const TextKey &entry : kTextKeys) {
         const QString defaultText = QString::fromLatin1(entry.defaultText);
-        const QString text = readText(store.get(), entry.key, defaultText);
+        const QString text = readStoredText(store.get(), entry.key, defaultText);
         applyText(
             entry.key, text, defaultText,
             !entry.width || (text.size() <= StoredTextLimit && ListingFormat::isWholeWidth(text)), !entry.width,
             [&] { return controls.optionText(entry.field); },
             [&](const QString &applied) { controls.setOptionText(entry.field, applied); }, report);
     }
+    if (store)
+        store->endGroup();
+    controls.setListingChoices(readListingChoices(store.get(), report));
     store.reset();
     // What could be read of it is in the controls now.
     if (report.unparsed && unparsed == UnparsedFile::SetAside)

@@ -15,7 +15,8 @@ class QSettings;
 
 // The ten remembered options, kept in the per-user settings file
 // $XDG_CONFIG_HOME/Foliotrace/Foliotrace.conf (QSettings, native format,
-// group "Settings"), beside what Save As remembers. This is the one place
+// group "Settings"), beside the "Listing Options" dialog's choices (group
+// "Listing Options") and what Save As remembers. This is the one place
 // that opens that file.
 //
 // The file is read only when it is a regular file: anything else at its
@@ -68,23 +69,23 @@ struct SettingsSaveReport
     bool isEmpty() const { return failure.isEmpty() && !keptAside; }
 };
 
-// Writes the ten values in their fixed order, with what Save As remembers
-// when given, and makes sure they reached the disk before returning. Never
-// throws: whatever the store does, the command that saves goes on, and the
-// report says what to tell.
+// Writes the ten values in their fixed order, then the choices, with what
+// Save As remembers when given, and makes sure they reached the disk before
+// returning. Never throws: whatever the store does, the command that saves
+// goes on, and the report says what to tell.
 SettingsSaveReport saveOptions(const OptionControls &controls,
                                const std::optional<SaveAsMemory> &saveAs = std::nullopt);
 // The same store for a group of another part of the program: write sets its
 // values; everything else the file holds stays as it is.
 SettingsSaveReport saveSettings(const std::function<void(QSettings &)> &write);
 
-// Reads the ten values in order and applies each at once (missing keys give
-// their defaults), then points the folder and drive lists at the path
-// caption when it is not empty. A stored value the control cannot take is
-// replaced by its default, a mark longer than the control holds is cut, and
-// both are listed in the report; the load goes on. No stored value is taken
-// longer than StoredTextLimit. A file that cannot be parsed gives what can
-// be read of it.
+// Reads the ten values in order, then the choices, and applies each at once
+// (missing keys give their defaults), then points the folder and drive
+// lists at the path caption when it is not empty. A stored value the
+// control cannot take is replaced by its default, a mark longer than the
+// control holds is cut, and both are listed in the report; the load goes
+// on. No stored value is taken longer than StoredTextLimit. A file that
+// cannot be parsed gives what can be read of it.
 SettingsLoadReport loadOptions(OptionControls &controls, UnparsedFile unparsed = UnparsedFile::SetAside);
 
 // The settings file opened for reading, for what else it holds; nothing

@@ -16,6 +16,7 @@ public:
     int grid = 0;
     std::array<QString, 5> texts{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("4000"),
                                  QStringLiteral("1000"), QStringLiteral("1000")};
+    ListingChoices choices;
 
     int checkValue(OptionCheck check) const override { return checks.at(size_t(check)); }
     void setCheckValue(OptionCheck check, int value) override { checks.at(size_t(check)) = value; }
@@ -25,6 +26,8 @@ public:
     void setGridListIndex(int index) override { grid = index; }
     QString optionText(OptionText field) const override { return texts.at(size_t(field)); }
     void setOptionText(OptionText field, const QString &text) override { texts.at(size_t(field)) = text; }
+    ListingChoices listingChoices() const override { return choices; }
+    void setListingChoices(const ListingChoices &chosen) override { choices = chosen; }
     QString pathCaption() const override { return {}; }
     void setFolderListPath(const QString &) override {}
     void setDriveListDrive(const QString &) override {}

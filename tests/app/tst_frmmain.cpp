@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMimeData>
@@ -52,7 +53,8 @@ bool make(const QString &path, qint64 size = 0, QDate date = QDate(2001, 1, 1))
 
 QString storedValue(const QString &key)
 {
-    return QSettings(settingsFileName(), QSettings::NativeFormat).value("Settings/" + key).toString();
+    const QString group = key.contains(u'/') ? QString() : QStringLiteral("Settings/");
+    return QSettings(settingsFileName(), QSettings::NativeFormat).value(group + key).toString();
 }
 
 class RecordingHelp : public HelpRequestHandler
@@ -329,11 +331,13 @@ private slots:
         QTest::addColumn<QStringList>("order");
         QStringList options{"Drive1", "cmdBrowse", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdCancel", "cmdPrint",
                             "cboLevel", "cmdPrevPage", "cmdNextPage", "cboGrid", "cmdHelp", "Label2", "chkFiles",
-                            "cmdCopy", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol", "cmdSaveAs"};
+                            "cmdCopy", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol", "cmdMore",
+                            "cmdSaveAs"};
         QTest::newRow("Hide Print Preview: back to Print Preview, not on to Exit")
             << true << true << "cmdHide" << "cmdPrint" << options;
         options.insert(6, QStringLiteral("cmdHide"));
         options.insert(6, QStringLiteral("vsp1"));
+        options.removeOne(QStringLiteral("cmdMore")); // the Options state's only
         QTest::newRow("Print Preview: into the preview") << true << false << "cmdPrint" << "vsp1" << options;
         QTest::newRow("start-up window") << false << false << "" << "" << QStringList{"Label2", "cmdOK_0", "cmdOK_1"};
     }
@@ -403,6 +407,59 @@ private slots:
             keys << button->shortcut();
         for (const QKeySequence &key : std::as_const(keys))
             QVERIFY2(key.isEmpty() || keys.count(key) == 1, qPrintable(key.toString()));
+    }
+
+    // "More Options…" from its key: a pattern that is none is named and OK refused; what OK takes lists, and is
+    // stored with the options; Restore Defaults then Cancel changes nothing.
+    void moreOptions()
+    {
+        const QString top = m_root->filePath(QStringLiteral("top"));
+        QVERIFY(make(top + "/node_modules", -1) && make(top + "/node_modules/x.js") && make(top + "/a.jpg") && make(top + "/b.txt") && make(top + "/.h.jpg"));
+        QVERIFY(openWindow());
+        openFolder(QStringLiteral("top"));
+        bool answered = false;
+        const auto answer = [&](const std::function<void(QWidget *)> &steps) { // once the dialog is up
+            auto *timer = new QTimer(m_window.get());
+            connect(timer, &QTimer::timeout, timer, [timer, steps, &answered] {
+                if (QWidget *dialog = QApplication::activeModalWidget()) {
+                    delete timer;
+                    QTRY_VERIFY(dialog->isActiveWindow()); // for its keys
+                    steps(dialog);
+                    answered = true;
+                }
+            });
+            timer->start(5);
+        };
+        answer([this](QWidget *dialog) {
+            const auto field = [dialog](const char *name) { return dialog->findChild<QLineEdit *>(name); };
+            QTest::keyClicks(field("txtSkip"), "[a");
+            QAbstractButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            QCOMPARE(dialog->findChild<QLabel *>("lblPatternProblem")->text(),
+                     "Skip: \"[a\" has a \"[\" with no \"]\" to close it");
+            QVERIFY(!ok->isEnabled());
+            QTest::keyClick(field("txtSkip"), Qt::Key_F1);
+            field("txtSkip")->setText("node_modules; .*");
+            field("txtInclude")->setText("*.JPG");
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        QTest::keySequence(m_window.get(), QKeySequence(Qt::ALT | Qt::Key_M));
+        QTRY_VERIFY(answered);
+        QCOMPARE(m_help.topics, QList<int>{30});
+        click("cmdCopy");
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains("'-  a.jpg") && !copied.contains("b.txt") && !copied.contains("h.jpg")
+                     && !copied.contains("node_modules") && copied.startsWith(text("txtTitle") + "\r\nSub-Directories"),
+                 qPrintable(copied));
+        QCOMPARE(storedValue("Listing Options/Skip"), "node_modules; .*");
+        answer([](QWidget *dialog) {
+            auto *buttons = dialog->findChild<QDialogButtonBox *>();
+            QTest::mouseClick(buttons->button(QDialogButtonBox::RestoreDefaults), Qt::LeftButton);
+            QVERIFY(dialog->findChild<QLineEdit *>("txtSkip")->text().isEmpty());
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        });
+        click("cmdMore");
+        click("cmdCopy");
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
 
     void exitAtStartLoadsNothing()

@@ -252,6 +252,37 @@ private slots:
             QVERIFY2(unread.contains(path), qPrintable(unread));
     }
 
+    // The line naming the choices: under the title on paper and in HTML, in JSON's options; the spreadsheet
+    // formats keep their shape.
+    void choicesNamed_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QString>("named");   // how the file names them; empty: not at all
+        const QString line = QStringLiteral("Skipping Docs; locked \u00b7 hidden entries left out");
+        QTest::newRow("PDF") << Format::Pdf << line;
+        QTest::newRow("HTML") << Format::Html << "<p class=\"choices\">" + line + "</p>";
+        QTest::newRow("JSON") << Format::Json << "\"skip\": [\"Docs\", \"locked\"], \"match_case\": false, "
+                                                 "\"hidden\": false, \"prune_empty\": false, \"one_file_system\": false, "
+                                                 "\"sizes\": \"length\", \"links_once\": false, \"order\": \"name\", "
+                                                 "\"summary\": \"" + line + '"';
+        QTest::newRow("CSV") << Format::Csv << "";
+        QTest::newRow("text") << Format::Text << "";
+    }
+    void choicesNamed()
+    {
+        QFETCH(Format, format);
+        QFETCH(QString, named);
+        ListingExport::Request asked = request(format);
+        asked.options.choices = {.skip = {"Docs", "locked"}, .hidden = false};
+        const QString file = m_dir.filePath("choices." + ExportFormats::name(format));
+        ListingExport::save(asked, build(), file);
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QString text = format == Format::Pdf ? runTool("pdftotext", {file, "-"}) : QString::fromUtf8(saved.readAll());
+        QVERIFY2(named.isEmpty() ? !text.contains("Skipping") : text.contains(named), qPrintable(text.left(2000)));
+        QVERIFY(!text.contains("x.txt"));   // in Docs, skipped
+    }
+
     void failedSaveLeavesTheFile_data()
     {
         QTest::addColumn<Format>("format");

@@ -135,6 +135,13 @@ private slots:
             {{"--export", "x.csv", "--depth", "65536", "plain"}, "--depth takes a whole number from 1 to 65535, not \"65536\""},
             {{"--export", "x.csv", "--grid", "x", "plain"}, "--grid takes none, rows, top-bottom or all, not \"x\""},
             {{"--export", "x.csv", "--widths", "4000,1000", "plain"}, "--widths takes three widths in twips, .*"},
+            {{"--skip", "*.o", "plain"}, "--skip needs --export or --print"},
+            {{"--print", "-x", "--no-one-file-system", "plain"},
+             "--one-file-system and --no-one-file-system contradict each other"},
+            {{"--print", "--include", "*.jpg;*.[ch", "plain"},
+             "--include: \"\\*\\.\\[ch\" has a \"\\[\" with no \"\\]\" to close it"},
+            {{"--print", "--skip", "a/b", "plain"}, "--skip: \"a/b\" holds a \"/\": a pattern matches names, not paths"},
+            {{"--export", "x.csv", "--sort", "colour", "plain"}, "--sort takes name, size, date or extension, not \"colour\""},
         };
         for (const auto &[arguments, problem] : refused)
             row(problem, arguments, Action::Refuse, QStringLiteral("foliotrace: %1\nUsage: .*").arg(problem));
@@ -174,6 +181,17 @@ private slots:
         row("CSV to standard output", csv, "", 0, listed);
         row("stored options apply", csv, "Print Size=0", 0, header + "0,file,a\\.txt,a\\.txt,,,,\r\n");
         row("given ones win, not stored", QStringList{"--size", "--depth", "2"} + csv, "Print Size=0", 0, listed);
+        const QString skipped = QStringLiteral("[Listing%20Options]\nSkip=a.txt\n");
+        row("a stored choice applies", csv, skipped, 0, header);
+        row("an empty pattern given wins over a stored one", QStringList{"--skip", ""} + csv, skipped, 0, listed);
+        row("patterns take either case", QStringList{"--include", "*.TXT"} + csv, "", 0, listed);
+        row("every choice's word reaches the listing", {"--export", "-", "--format", "json", "--match-case", "--no-hidden",
+            "--prune-empty", "-x", "--disk-usage", "--links-once", "--sort", "date", "plain"}, "", 0,
+            ".*\"match_case\": true, \"hidden\": false, \"prune_empty\": true, \"one_file_system\": true, \"sizes\": "
+            "\"disk\", \"links_once\": true, \"order\": \"date\".*");
+        row("unless case is matched", QStringList{"--include", "*.TXT", "--match-case"} + csv, "", 0, header);
+        row("a stored pattern that is none: its default, told", csv, "[Listing%20Options]\nInclude%20Files=[a\n", 0,
+            listed, "foliotrace: the stored option \"Include Files\" held \"\\[a\"; \"\" is used instead\n");
         row("JSON names the grid given", {"--export", "-", "--format", "json", "--grid", "rows", "plain"}, "", 0,
             ".*\"grid\": \"Rows\".*");
         row("PDF without a display", {"--export", "out.pdf", "plain"}, "", 0, "");

@@ -18,10 +18,18 @@ public:
     // The parent folder of every added entry must exist, but for the top one.
     void addFolder(const QByteArray &path, FileTime modified = {}, VirtualFileSystem mounted = {})
     {
-        add(path, {true, 0, modified, mounted, {}});
+        add(path, {true, 0, modified, mounted, 0, 0, 1, {}});
     }
-    void addFile(const QByteArray &path, qint64 size, FileTime when = {}) { add(path, {false, size, when, {}, {}}); }
+    void addFile(const QByteArray &path, qint64 size, FileTime when = {}) { add(path, {false, size, when, {}, 0, 0, 1, {}}); }
     void failOn(const QByteArray &path, Failure how, int error = EACCES) { m_failures.insert({path, int(how)}, error); }
+    // What an entry takes on disk, and a file with several names: each of them given the same inode.
+    void setDisk(const QByteArray &path, qint64 allocated, quint64 inode = 0, quint32 links = 1)
+    {
+        Entry &entry = m_entries.at(path);
+        entry.allocated = allocated;
+        entry.inode = inode;
+        entry.links = links;
+    }
 
     Handle GetFolder(const QByteArray &path) override
     {
@@ -49,6 +57,10 @@ public:
             read.folder = entry.folder;
             read.mounted = entry.mounted;
             read.error = qint16(failure(child, Failure::Details));
+            read.allocated = entry.allocated;
+            read.links = entry.links;
+            read.device = 1;
+            read.inode = entry.inode;
             if (!failure(child, Failure::Vanish))
                 out.add(QByteArrayView(child).sliced(path.size() + 1), read);
         }
@@ -65,6 +77,9 @@ private:
         qint64 size = 0;
         FileTime modified{};
         VirtualFileSystem mounted = VirtualFileSystem::None;
+        qint64 allocated = 0;
+        quint64 inode = 0;
+        quint32 links = 1;
         QList<QByteArray> children;   // paths, in enumeration order
     };
 

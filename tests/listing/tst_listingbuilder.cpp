@@ -2,6 +2,7 @@
 
 #include "ListingChecks.h"
 #include "listing/ListingBuilder.h"
+#include "listing/NamePattern.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -49,6 +50,34 @@ void addChain(FakeFileSystem &fs, const QByteArray &top, const QByteArray &folde
     }
 }
 
+// Hidden entries, names of every case, a folder that cannot be opened, a sparse file and a file with two names.
+void addChoicesTree(FakeFileSystem &fs)
+{
+    fs.addFolder("/c");
+    for (const auto &[name, kb, day] : {std::tuple{".hidden.txt", 1, 1}, {"a.JPG", 4, 1}, {"b.jpg", 4, 3},
+                                        {"c.png", 8, 3}, {"notes", 16, 2}})
+        fs.addFile(QByteArray("/c/") + name, kb * 1024, noon(2001, 1, day));
+    fs.setDisk("/c/.hidden.txt", 4096);
+    fs.setDisk("/c/a.JPG", 4096);
+    fs.setDisk("/c/b.jpg", 4096);
+    fs.setDisk("/c/notes", 16384);   // c.png is sparse: no blocks at all
+    fs.addFolder("/c/.git", noon(2001, 1, 1));
+    fs.addFile("/c/.git/config", 32 * 1024);
+    fs.addFolder("/c/Empty", noon(2001, 1, 5));
+    fs.addFile("/c/Empty/readme.md", 64 * 1024);
+    fs.addFolder("/c/node_modules");
+    fs.addFile("/c/node_modules/x.js", 1);
+    fs.failOn("/c/node_modules", Failure::Open);
+    fs.addFolder("/c/Photos", noon(2001, 1, 4));
+    fs.addFolder("/c/Photos/.thumbs");
+    for (const QByteArray path : {"/c/Photos/d.jpg", "/c/Photos/.thumbs/t.jpg"}) {
+        fs.addFile(path, 128 * 1024);
+        fs.setDisk(path, 128 * 1024, 7, 2);
+    }
+    fs.setDisk("/c/Photos", 4096);
+    fs.setDisk("/c/Photos/.thumbs", 4096);
+}
+
 ListingOptions optionsFor(const QString &path, const QString &depth = QStringLiteral("2"))
 {
     ListingOptions options;
@@ -65,6 +94,8 @@ ListingText build(FakeFileSystem &fs, const ListingOptions &options)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(ListingChoices)
 
 class TestListingBuilder : public QObject
 {
@@ -197,6 +228,125 @@ private slots:
         QVERIFY(listing.problems.isEmpty());
     }
 
+    void choices_data()
+    {
+        QTest::addColumn<ListingChoices>("choices");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QStringList>("rows");   // "name|KB"
+        QTest::addColumn<QString>("line");       // the line under the title
+
+        const QString unreadable = QStringLiteral("+ node_modules|? (unreadable)");
+        const QStringList photos{"+ Photos|256", "    + .thumbs|128", "     -  t.jpg|128", "  -  d.jpg|128"};
+        const QStringList away{"node_modules", ".git", "Empty"};
+        const QStringList onDisk{"-  .hidden.txt|4", "-  a.JPG|4", "-  b.jpg|4", "-  c.png|0", "-  notes|16"};
+        QTest::newRow("include *.jpg, case folded; folders walked, counting what is listed")
+            << ListingChoices{.include = {"*.jpg"}} << 2
+            << QStringList{"-  a.JPG|4", "-  b.jpg|4", "+ .git|0", "+ Empty|0", unreadable} + photos << "Only *.jpg";
+        QTest::newRow("case matched; a skipped folder is never opened")
+            << ListingChoices{.include = {"*.JPG", "*.png"}, .skip = {"node_modules"}, .matchCase = true} << 2
+            << QStringList{"-  a.JPG|4", "-  c.png|8", "+ .git|0", "+ Empty|0", "+ Photos|0", "    + .thumbs|0"}
+            << "Only *.JPG; *.png \u00b7 skipping node_modules \u00b7 matching case";
+        QTest::newRow("skip files and folders by name and by set")
+            << ListingChoices{.skip = {".git", "*.md", "[a-b].*"}} << 2
+            << QStringList{"-  .hidden.txt|1", "-  c.png|8", "-  notes|16", "+ Empty|0", unreadable} + photos
+            << "Skipping .git; *.md; [a-b].*";
+        QTest::newRow("hidden entries left out with what they hold")
+            << ListingChoices{.skip = {"node_modules"}, .hidden = false} << 2
+            << QStringList{"-  a.JPG|4", "-  b.jpg|4", "-  c.png|8", "-  notes|16", "+ Empty|64", "  -  readme.md|64",
+                           "+ Photos|128", "  -  d.jpg|128"}
+            << "Skipping node_modules \u00b7 hidden entries left out";
+        QTest::newRow("folders with nothing listed left out, one not read kept")
+            << ListingChoices{.include = {"*.jpg"}, .pruneEmpty = true} << 2
+            << QStringList{"-  a.JPG|4", "-  b.jpg|4", unreadable} + photos
+            << "Only *.jpg \u00b7 folders with nothing listed left out";
+        QTest::newRow("space on disk: blocks, none for a sparse file, a folder's own")
+            << ListingChoices{.skip = away, .sizes = SizeMeasure::DiskUsage} << 2
+            << onDisk + QStringList{"+ Photos|264", "    + .thumbs|132", "     -  t.jpg|128", "  -  d.jpg|128"}
+            << "Skipping node_modules; .git; Empty \u00b7 sizes on disk";
+        QTest::newRow("space on disk, a file of two names counted once in a folder")
+            << ListingChoices{.skip = away, .sizes = SizeMeasure::DiskUsage, .linksOnce = true} << 2
+            << onDisk + QStringList{"+ Photos|136", "    + .thumbs|132", "     -  t.jpg|128", "  -  d.jpg|128"}
+            << "Skipping node_modules; .git; Empty \u00b7 sizes on disk \u00b7 hard links counted once";
+        QTest::newRow("links once below the listed depth")
+            << ListingChoices{.skip = away, .linksOnce = true} << 1
+            << QStringList{"-  .hidden.txt|1", "-  a.JPG|4", "-  b.jpg|4", "-  c.png|8", "-  notes|16", "+ Photos|128",
+                           "  -  d.jpg|128"}
+            << "Skipping node_modules; .git; Empty \u00b7 hard links counted once";
+        const QStringList empty{"+ Empty|64", "  -  readme.md|64"}, photo{"+ Photos|128", "  -  d.jpg|128"};
+        const auto sorted = [](ListingOrder order) {
+            return ListingChoices{.skip = {"node_modules"}, .hidden = false, .order = order};
+        };
+        const QString line = QStringLiteral("Skipping node_modules \u00b7 hidden entries left out");
+        QTest::newRow("largest first; ties in name order") << sorted(ListingOrder::Size) << 2
+            << QStringList{"-  notes|16", "-  c.png|8", "-  a.JPG|4", "-  b.jpg|4"} + photo + empty << line;
+        QTest::newRow("newest first; ties in name order") << sorted(ListingOrder::Date) << 2
+            << QStringList{"-  b.jpg|4", "-  c.png|8", "-  notes|16", "-  a.JPG|4"} + empty + photo << line;
+        QTest::newRow("by extension, none first, JPG and jpg as one") << sorted(ListingOrder::Extension) << 2
+            << QStringList{"-  notes|16", "-  a.JPG|4", "-  b.jpg|4", "-  c.png|8"} + empty + photo << line;
+    }
+
+    void choices()
+    {
+        QFETCH(ListingChoices, choices);
+        QFETCH(int, depth);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, line);
+
+        for (const int readers : {0, 3}) {
+            FakeFileSystem fs;
+            fs.setReaderThreads(readers);
+            addChoicesTree(fs);
+            ListingOptions options = optionsFor(QStringLiteral("/c"), QString::number(depth));
+            options.dates = false;
+            options.choices = choices;
+            const ListingText listing = build(fs, options);
+            QCOMPARE(shownRows(listing), rows);
+            QCOMPARE(listing.choicesLine, line);
+            const QStringList problems = ListingFormat::problemLines(listing);
+            QCOMPARE(problems, rows.contains(u"+ node_modules|? (unreadable)")
+                                   ? QStringList{"/c/node_modules: Permission denied"} : QStringList());
+        }
+    }
+
+    void patterns_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QStringList>("matched");   // of the names below; or the problem
+        QTest::newRow("a star takes a leading dot; case folded") << "*.txt" << false
+            << QStringList{"a.TXT", "b.txt", ".txt"};
+        QTest::newRow("case matched") << "*.txt" << true << QStringList{"b.txt", ".txt"};
+        QTest::newRow("sets, ranges, negation and one character")
+            << "[!a-b]?[x1]*" << false << QStringList{".txt", "x[1]"};
+        QTest::newRow("a literal ] first in a set, an escaped [") << "[]x]\\[1*" << false << QStringList{"x[1]"};
+        QTest::newRow("\\* takes only a star") << "\\*" << false << QStringList{"*"};
+        QTest::newRow("Unicode folded") << "\u00e9T\u00c9.*" << false << QStringList{"\u00c9t\u00e9.doc"};
+        QTest::newRow("a name not UTF-8 still matches") << "?.doc" << false << QStringList{"\ufffd.doc"};
+        QTest::newRow("unclosed set") << "*.[ch" << false << QStringList{"\"*.[ch\" has a \"[\" with no \"]\" to close it"};
+        QTest::newRow("lone backslash at the end") << "a\\" << false << QStringList{"\"a\\\" ends in a \"\\\" with nothing after it"};
+        QTest::newRow("a path") << "src/*.o" << false
+            << QStringList{"\"src/*.o\" holds a \"/\": a pattern matches names, not paths"};
+        QTest::newRow("a range backwards") << "[z-a]" << false << QStringList{"\"[z-a]\" has a range that runs backwards: \"z-a\""};
+    }
+
+    void patterns()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(bool, matchCase);
+        QFETCH(QStringList, matched);
+        if (const QString problem = NamePattern::problem(pattern); !problem.isEmpty()) {
+            QCOMPARE(QStringList{problem}, matched);
+            return;
+        }
+        const NameFilter filter(ListingChoices{.include = {pattern}, .matchCase = matchCase});
+        QStringList found;
+        for (const QByteArray name : {"a.TXT", "b.txt", ".txt", "x[1]", "\xc3\x89t\xc3\xa9.doc", "\xff.doc", "*"}) {
+            if (filter.keeps(name, false))
+                found << QString::fromUtf8(name);
+        }
+        QCOMPARE(found, matched);
+    }
+
     void cells_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -321,9 +471,12 @@ private slots:
         QTest::addColumn<int>("readers");
         QTest::addColumn<int>("budget");
         QTest::addColumn<QString>("depth");
-        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << "9";
-        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << "2";
-        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << "1";
+        QTest::addColumn<ListingChoices>("choices");
+        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << "9" << ListingChoices();
+        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << "2" << ListingChoices();
+        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << "1" << ListingChoices();
+        QTest::newRow("8 readers, skipping, leaving out, largest first")
+            << 8 << 2 << "3" << ListingChoices{.skip = {"?1"}, .pruneEmpty = true, .order = ListingOrder::Size};
     }
 
     void manyReaders()
@@ -331,6 +484,7 @@ private slots:
         QFETCH(int, readers);
         QFETCH(int, budget);
         QFETCH(QString, depth);
+        QFETCH(ListingChoices, choices);
 
         for (const quint32 seed : {1u, 2u, 3u}) {
             QRandomGenerator random(seed);
@@ -348,7 +502,8 @@ private slots:
                 if (random.bounded(9) == 0)
                     fs.failOn(random.bounded(2) ? path : path + "/f", kinds[random.bounded(4)]);
             }
-            const ListingOptions options = optionsFor(QStringLiteral("/w"), depth);
+            ListingOptions options = optionsFor(QStringLiteral("/w"), depth);
+            options.choices = choices;
             fs.setReaderThreads(0);
             const ListingText alone = build(fs, options);
             fs.setReaderThreads(readers);

@@ -34,10 +34,13 @@ bool makeFolders(const QByteArray &top, const QList<QByteArray> &names)
     return std::all_of(names.begin(), names.end(), [&](const QByteArray &n) { return mkdir(top + n, 0755) == 0; });
 }
 
-ListingText build(const QByteArray &path, const char *depth, bool columns = true, int budget = 1000, int readers = -1)
+ListingText build(const QByteArray &path, const char *depth, bool columns = true, int budget = 1000, int readers = -1,
+                  const ListingChoices &choices = {})
 {
-    const ListingOptions options{.path = {}, .nativePath = path, .sizes = columns, .dates = false,
-                                 .depth = ListingFormat::depthLevels(QString::fromLatin1(depth))};
+    ListingOptions options{.path = {}, .nativePath = path, .sizes = columns, .dates = false,
+                           .depth = ListingFormat::depthLevels(QString::fromLatin1(depth))};
+    options.choices = choices;
+    options.keepDetails = true;
     PosixFileSystem fs;
     fs.setHandleBudget(budget);
     if (readers >= 0)
@@ -48,6 +51,8 @@ ListingText build(const QByteArray &path, const char *depth, bool columns = true
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(SizeMeasure)
 
 class TestPosixFileSystem : public QObject
 {
@@ -147,6 +152,44 @@ private slots:
                                      top + "/no\ufffd/f" + denied}));
     }
 
+    // A file of 1 MiB, a second name for it and a sparse file of 100 MiB: the folder's total against the
+    // sums du -sb and du -sk take, made here from each entry's own details.
+    void sizesAsDuCounts_data()
+    {
+        QTest::addColumn<SizeMeasure>("sizes");
+        QTest::addColumn<bool>("linksOnce");
+        QTest::newRow("lengths, each name") << SizeMeasure::Length << false;
+        QTest::newRow("lengths, links once: du -sb's files") << SizeMeasure::Length << true;
+        QTest::newRow("space on disk, each name") << SizeMeasure::DiskUsage << false;
+        QTest::newRow("space on disk, links once: du -sk") << SizeMeasure::DiskUsage << true;
+    }
+    void sizesAsDuCounts()
+    {
+        QFETCH(SizeMeasure, sizes);
+        QFETCH(bool, linksOnce);
+        const QByteArray folder = root() + "/d";
+        const int fd = (mkdir(folder, 0755), open(folder + "/big", O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+        const QByteArray block(1 << 20, 'x');
+        QVERIFY(fd >= 0 && write(fd, block.constData(), size_t(block.size())) == block.size() && fsync(fd) == 0);
+        close(fd);
+        QVERIFY(link(folder + "/big", folder + "/big-link") == 0 && makeFile(folder + "/sparse", 100 << 20));
+        qint64 expected = 0;
+        QList<ino_t> counted;
+        for (const char *name : {"", "/big", "/big-link", "/sparse"}) {
+            struct stat st;
+            QVERIFY(lstat(folder + name, &st) == 0);
+            const bool once = linksOnce && counted.contains(st.st_ino);
+            counted << st.st_ino;
+            if (sizes == SizeMeasure::DiskUsage && !once)
+                expected += qint64(st.st_blocks) * 512;
+            else if (!once && S_ISREG(st.st_mode))
+                expected += st.st_size;
+        }
+        const ListingText listing = build(root(), "1", true, 1000, -1, {.sizes = sizes, .linksOnce = linksOnce});
+        QCOMPARE(shownRows(listing).first().section(u'|', 0, 0), QStringLiteral("+ d"));
+        QCOMPARE(listing.details.first().bytes, expected);
+    }
+
     void mounts()
     {
         // A proc file system is listed, not entered: its files would follow its row.
@@ -167,6 +210,14 @@ private slots:
         QCOMPARE(shownRows(listing), QStringList({"+ a|1+ (incomplete)", "    + b|? (unreadable)", "  -  f|1"}));
         QCOMPARE(ListingFormat::problemLines(listing),
                  QStringList({QFile::decodeName(sel) + "/a/b: The same folder as one that holds it"}));
+        // Staying on this file system: another one mounted below is listed, not entered, and told.
+        QVERIFY(mount("tmpfs", sel + "/a/b", "tmpfs", 0, "size=1m") == 0 && makeFile(sel + "/a/b/g", 2048));
+        const auto unmount = qScopeGuard([sel] { umount((sel + "/a/b").constData()); });
+        QCOMPARE(shownRows(build(sel, "99")), QStringList({"+ a|3", "    + b|2", "     -  g|2", "  -  f|1"}));
+        const ListingText staying = build(sel, "99", true, 1000, -1, {.oneFileSystem = true});
+        QCOMPARE(shownRows(staying), QStringList({"+ a|1", "    + b|0 (not entered)", "  -  f|1"}));
+        QCOMPARE(ListingFormat::problemLines(staying),
+                 QStringList({QFile::decodeName(sel) + "/a/b: not entered: another file system"}));
     }
 };
 

@@ -20,10 +20,22 @@ public:
     void setGridListIndex(int index) override { values[4] = QString::number(index); }
     QString optionText(OptionText field) const override { return values.at(5 + int(field)); }
     void setOptionText(OptionText field, const QString &text) override { values[5 + int(field)] = text; }
+    ListingChoices choices;
+    ListingChoices listingChoices() const override { return choices; }
+    void setListingChoices(const ListingChoices &chosen) override { choices = chosen; }
     QString pathCaption() const override { return {}; }
     void setFolderListPath(const QString &) override {}
     void setDriveListDrive(const QString &) override {}
 };
+
+Q_DECLARE_METATYPE(ListingChoices)
+
+static ListingChoices savedChoices()
+{
+    return {.include = {"*.jpg", "a b"}, .skip = {".git"}, .matchCase = true, .hidden = false, .pruneEmpty = true,
+            .oneFileSystem = true, .sizes = SizeMeasure::DiskUsage, .linksOnce = true,
+            .order = ListingOrder::Extension};
+}
 
 class TestSettings : public QObject
 {
@@ -73,6 +85,36 @@ private slots:
         QCOMPARE(settingsLoadReportMessage(report).contains('"' + key + "\" held \"" + text), reported);
     }
 
+    // The "Listing Options" choices in their own group: saved ones come back; one that cannot be used gives its
+    // default, and is told.
+    void choicesLoad_data()
+    {
+        QTest::addColumn<QString>("key");   // in [Listing Options], written over the saved choices
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ListingChoices>("loads");
+        const ListingChoices saved = savedChoices();
+        QTest::newRow("as saved") << "" << "" << saved;
+        const auto changed = [&saved](auto field, auto value) { ListingChoices c = saved; c.*field = value; return c; };
+        QTest::newRow("an order that is none: name") << "Order" << "colour" << changed(&ListingChoices::order, ListingOrder::Name);
+        QTest::newRow("a pattern that is none: no skipping") << "Skip" << "a; [b" << changed(&ListingChoices::skip, QStringList());
+        QTest::newRow("a switch of 2: its default") << "List Hidden" << "2" << changed(&ListingChoices::hidden, true);
+        QTest::newRow("sizes in capitals: lengths") << "Sizes" << "DISK" << changed(&ListingChoices::sizes, SizeMeasure::Length);
+    }
+    void choicesLoad()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(ListingChoices, loads);
+        FakeControls controls;
+        controls.choices = savedChoices();
+        QVERIFY(saveOptions(controls).isEmpty());
+        if (!key.isEmpty())
+            QSettings(settingsFileName(), QSettings::NativeFormat).setValue("Listing Options/" + key, text);
+        controls.choices = {};
+        const SettingsLoadReport report = loadOptions(controls);
+        QCOMPARE(controls.choices, loads);
+        QCOMPARE(settingsLoadReportMessage(report).contains('"' + key + "\" held \"" + text), !key.isEmpty());
+    }
     // Over a file that cannot be read, which is set aside first: the text
     // other tools and older copies read.
     void storedAsTextUnderTheirKeys()
@@ -82,6 +124,7 @@ private slots:
         file.close();
         FakeControls typed;
         typed.values = QStringList{"1", "0", "2", "7", "-1", "+", "-", "4000", "1000", "1000"};
+        typed.choices = savedChoices();
         const SettingsSaveReport report = saveOptions(typed);
         QVERIFY(report.failure.isEmpty() && report.keptAside);
         QFile kept(report.keptAside->copy);
@@ -89,7 +132,9 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "[[[\n");
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts),
-                 QStringList({"[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
+                 QStringList({"[Listing%20Options]", "Include%20Files=\"*.jpg; a b\"", "Leave%20Out%20Empty%20Folders=1",
+                              "Links%20Once=1", "List%20Hidden=0", "Match%20Case=1", "One%20File%20System=1",
+                              "Order=extension", "Sizes=disk", "Skip=.git", "[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
                               "DirectoryColWidth=4000", "File%20Indicator=-", "Grid%20Lines=-1", "Print%20Date=2",
                               "Print%20Files=1", "Print%20Size=0", "SizeColWidth=1000"}));
         QCOMPARE(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden | QDir::System),

@@ -1,0 +1,83 @@
+#include "app/ListingOptionsDialog.h"
+#include "ui_ListingOptionsDialog.h"
+
+#include "help/Help.h"
+
+#include <QPushButton>
+
+#include <algorithm>
+
+ListingOptionsDialog::ListingOptionsDialog(QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::ListingOptionsDialog>())
+{
+    m_ui->setupUi(this);
+    // Letters of their own: the window's other controls take none of these.
+    m_ui->buttons->button(QDialogButtonBox::RestoreDefaults)->setText(tr("&Restore Defaults"));
+    m_ui->buttons->button(QDialogButtonBox::Help)->setText(tr("&Help"));
+    Help::setHelpContextId(this, Help::ListingOptionsContextId);
+    connect(m_ui->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_ui->buttons, &QDialogButtonBox::helpRequested, this,
+            [] { Help::showTopic(Help::ListingOptionsContextId); });
+    connect(m_ui->buttons->button(QDialogButtonBox::RestoreDefaults), &QAbstractButton::clicked, this,
+            [this] { setChoices(ListingChoices()); });
+    for (QLineEdit *patterns : {m_ui->txtInclude, m_ui->txtSkip})
+        connect(patterns, &QLineEdit::textChanged, this, &ListingOptionsDialog::showPatternProblem);
+    setChoices(ListingChoices());
+}
+
+ListingOptionsDialog::~ListingOptionsDialog() = default;
+
+void ListingOptionsDialog::setChoices(const ListingChoices &choices)
+{
+    m_ui->txtInclude->setText(ListingChoiceText::joinPatterns(choices.include));
+    m_ui->txtSkip->setText(ListingChoiceText::joinPatterns(choices.skip));
+    m_ui->chkMatchCase->setChecked(choices.matchCase);
+    m_ui->chkHidden->setChecked(choices.hidden);
+    m_ui->chkPruneEmpty->setChecked(choices.pruneEmpty);
+    m_ui->chkOneFileSystem->setChecked(choices.oneFileSystem);
+    (choices.sizes == SizeMeasure::DiskUsage ? m_ui->optDiskUsage : m_ui->optLength)->setChecked(true);
+    m_ui->chkLinksOnce->setChecked(choices.linksOnce);
+    // The list holds the orders in ListingOrder's own order.
+    m_ui->cboOrder->setCurrentIndex(int(choices.order));
+}
+
+ListingChoices ListingOptionsDialog::choices() const
+{
+    ListingChoices choices;
+    choices.include = ListingChoiceText::splitPatterns(m_ui->txtInclude->text());
+    choices.skip = ListingChoiceText::splitPatterns(m_ui->txtSkip->text());
+    choices.matchCase = m_ui->chkMatchCase->isChecked();
+    choices.hidden = m_ui->chkHidden->isChecked();
+    choices.pruneEmpty = m_ui->chkPruneEmpty->isChecked();
+    choices.oneFileSystem = m_ui->chkOneFileSystem->isChecked();
+    choices.sizes = m_ui->optDiskUsage->isChecked() ? SizeMeasure::DiskUsage : SizeMeasure::Length;
+    choices.linksOnce = m_ui->chkLinksOnce->isChecked();
+    choices.order = ListingOrder(std::clamp(m_ui->cboOrder->currentIndex(), 0, int(ListingOrder::Extension)));
+    return choices;
+}
+
+QString ListingOptionsDialog::patternProblem() const
+{
+    const ListingChoices typed = choices();
+    if (const QString problem = ListingChoiceText::patternsProblem(typed.include); !problem.isEmpty())
+        return tr("Include files: %1").arg(problem);
+    if (const QString problem = ListingChoiceText::patternsProblem(typed.skip); !problem.isEmpty())
+        return tr("Skip: %1").arg(problem);
+    return {};
+}
+
+void ListingOptionsDialog::showPatternProblem()
+{
+    const QString problem = patternProblem();
+    m_ui->lblPatternProblem->setText(problem);
+    m_ui->lblPatternProblem->setVisible(!problem.isEmpty());
+    m_ui->buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
+}
+
+void ListingOptionsDialog::done(int result)
+{
+    if (result == Accepted && !patternProblem().isEmpty())
+        return;
+    QDialog::done(result);
+}
