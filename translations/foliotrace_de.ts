@@ -220,6 +220,82 @@
         <translation>foliotrace: kein Bildschirm verfügbar (DISPLAY oder WAYLAND_DISPLAY setzen, oder QT_QPA_PLATFORM=offscreen)
 </translation>
     </message>
+    <message>
+        <source>List only the files whose names match one of PATTERNS, glob patterns separated by &quot;;&quot; (&quot;*.jpg; *.png&quot;); &quot;&quot; lists every file.</source>
+        <translation>Nur die Dateien auflisten, deren Namen zu einem der MUSTER passen: Platzhaltermuster, getrennt durch „;“ („*.jpg; *.png“); &quot;&quot; listet jede Datei auf.</translation>
+    </message>
+    <message>
+        <source>PATTERNS</source>
+        <translation>MUSTER</translation>
+    </message>
+    <message>
+        <source>Leave out the files and folders whose names match one of PATTERNS; a folder left out is not entered.</source>
+        <translation>Dateien und Ordner weglassen, deren Namen zu einem der MUSTER passen; ein weggelassener Ordner wird nicht betreten.</translation>
+    </message>
+    <message>
+        <source>Patterns tell capitals from small letters.</source>
+        <translation>Muster unterscheiden Groß- und Kleinbuchstaben.</translation>
+    </message>
+    <message>
+        <source>Patterns take capitals and small letters alike.</source>
+        <translation>Muster behandeln Groß- und Kleinbuchstaben gleich.</translation>
+    </message>
+    <message>
+        <source>List the names that start with &quot;.&quot;.</source>
+        <translation>Namen auflisten, die mit „.“ beginnen.</translation>
+    </message>
+    <message>
+        <source>Leave out the names that start with &quot;.&quot;.</source>
+        <translation>Namen weglassen, die mit „.“ beginnen.</translation>
+    </message>
+    <message>
+        <source>Leave out folders with no file listed at any depth below.</source>
+        <translation>Ordner weglassen, unter denen in keiner Tiefe eine Datei aufgelistet ist.</translation>
+    </message>
+    <message>
+        <source>List folders with nothing listed below too.</source>
+        <translation>Auch Ordner auflisten, unter denen nichts aufgelistet ist.</translation>
+    </message>
+    <message>
+        <source>List the mount points of other file systems without entering them.</source>
+        <translation>Einhängepunkte anderer Dateisysteme auflisten, ohne sie zu betreten.</translation>
+    </message>
+    <message>
+        <source>Enter the file systems mounted below.</source>
+        <translation>Die darunter eingehängten Dateisysteme betreten.</translation>
+    </message>
+    <message>
+        <source>Sizes are the space on disk, as du counts it.</source>
+        <translation>Größen sind der Platz auf dem Datenträger, wie du ihn zählt.</translation>
+    </message>
+    <message>
+        <source>Sizes are the files&apos; lengths.</source>
+        <translation>Größen sind die Längen der Dateien.</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s size counts a file of several hard links once.</source>
+        <translation>Die Größe eines Ordners zählt eine Datei mit mehreren harten Links einmal.</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s size counts every name of a file.</source>
+        <translation>Die Größe eines Ordners zählt jeden Namen einer Datei.</translation>
+    </message>
+    <message>
+        <source>The order within each folder: name, size (largest first), date (newest first) or extension.</source>
+        <translation>Die Reihenfolge in jedem Ordner: name, size (größte zuerst), date (neueste zuerst) oder extension.</translation>
+    </message>
+    <message>
+        <source>ORDER</source>
+        <translation>REIHENFOLGE</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>--sort takes name, size, date or extension, not &quot;%1&quot;</source>
+        <translation>--sort erwartet name, size, date oder extension, nicht „%1“</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -388,6 +464,45 @@
         <source>… and %L1 more</source>
         <translation>… und %L1 weitere</translation>
     </message>
+    <message>
+        <source>not entered: another file system</source>
+        <translation>nicht betreten: ein anderes Dateisystem</translation>
+    </message>
+</context>
+<context>
+    <name>ListingChoiceText</name>
+    <message>
+        <source>only %1</source>
+        <translation>nur %1</translation>
+    </message>
+    <message>
+        <source>skipping %1</source>
+        <translation>ohne %1</translation>
+    </message>
+    <message>
+        <source>matching case</source>
+        <translation>Groß-/Kleinschreibung beachtet</translation>
+    </message>
+    <message>
+        <source>hidden entries left out</source>
+        <translation>versteckte Einträge weggelassen</translation>
+    </message>
+    <message>
+        <source>folders with nothing listed left out</source>
+        <translation>Ordner ohne Aufgelistetes weggelassen</translation>
+    </message>
+    <message>
+        <source>other file systems not entered</source>
+        <translation>andere Dateisysteme nicht betreten</translation>
+    </message>
+    <message>
+        <source>sizes on disk</source>
+        <translation>Größen auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>hard links counted once</source>
+        <translation>harte Links einmal gezählt</translation>
+    </message>
 </context>
 <context>
     <name>ListingComposer</name>
@@ -425,6 +540,140 @@
     <message>
         <source>the listing could not be written</source>
         <translation>die Liste konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>ListingOptionsDialog</name>
+    <message>
+        <source>Listing Options</source>
+        <translation>Auflistungsoptionen</translation>
+    </message>
+    <message>
+        <source>Which entries</source>
+        <translation>Welche Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Include files:</source>
+        <translation>Dateien a&amp;ufnehmen:</translation>
+    </message>
+    <message>
+        <source>*.jpg; *.png (empty: every file)</source>
+        <translation>*.jpg; *.png (leer: jede Datei)</translation>
+    </message>
+    <message>
+        <source>Only files whose names match one of these patterns are listed; folders are walked all the same</source>
+        <translation>Nur Dateien, deren Namen zu einem dieser Muster passen, werden aufgelistet; Ordner werden trotzdem durchlaufen</translation>
+    </message>
+    <message>
+        <source>S&amp;kip:</source>
+        <translation>Ü&amp;berspringen:</translation>
+    </message>
+    <message>
+        <source>node_modules; *.tmp; .git</source>
+        <translation>node_modules; *.tmp; .git</translation>
+    </message>
+    <message>
+        <source>Files and folders whose names match one of these patterns are left out; a folder left out is not entered</source>
+        <translation>Dateien und Ordner, deren Namen zu einem dieser Muster passen, werden weggelassen; ein weggelassener Ordner wird nicht betreten</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>List hidd&amp;en files and folders</source>
+        <translation>&amp;Versteckte Dateien und Ordner auflisten</translation>
+    </message>
+    <message>
+        <source>Names that start with &quot;.&quot;</source>
+        <translation>Namen, die mit „.“ beginnen</translation>
+    </message>
+    <message>
+        <source>Leave out folders with &amp;nothing listed</source>
+        <translation>Ordner &amp;ohne Aufgelistetes weglassen</translation>
+    </message>
+    <message>
+        <source>Stay on this file s&amp;ystem</source>
+        <translation>Auf diesem &amp;Dateisystem bleiben</translation>
+    </message>
+    <message>
+        <source>A folder where another file system is mounted is listed, not entered</source>
+        <translation>Ein Ordner, in dem ein anderes Dateisystem eingehängt ist, wird aufgelistet, aber nicht betreten</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Größen</translation>
+    </message>
+    <message>
+        <source>File len&amp;gth</source>
+        <translation>Date&amp;ilänge</translation>
+    </message>
+    <message>
+        <source>Space on di&amp;sk</source>
+        <translation>&amp;Platz auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>The blocks a file takes, as du counts them: a sparse file takes little</source>
+        <translation>Die Blöcke, die eine Datei belegt, wie du sie zählt: eine Datei mit Lücken belegt wenig</translation>
+    </message>
+    <message>
+        <source>Count a file with several hard &amp;links once</source>
+        <translation>Datei mit mehreren &amp;harten Links einmal zählen</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Or&amp;der:</source>
+        <translation>&amp;Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size, largest first</source>
+        <translation>Größe, größte zuerst</translation>
+    </message>
+    <message>
+        <source>Date, newest first</source>
+        <translation>Datum, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Extension, then name</source>
+        <translation>Endung, dann Name</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Hil&amp;fe</translation>
+    </message>
+    <message>
+        <source>Include files: %1</source>
+        <translation>Dateien aufnehmen: %1</translation>
+    </message>
+    <message>
+        <source>Skip: %1</source>
+        <translation>Überspringen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NamePattern</name>
+    <message>
+        <source>&quot;%1&quot; ends in a &quot;\&quot; with nothing after it</source>
+        <translation>„%1“ endet mit einem „\“, auf das nichts folgt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a range that runs backwards: &quot;%2-%3&quot;</source>
+        <translation>„%1“ enthält einen rückwärts laufenden Bereich: „%2-%3“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a &quot;[&quot; with no &quot;]&quot; to close it</source>
+        <translation>„%1“ hat ein „[“ ohne schließendes „]“</translation>
     </message>
 </context>
 <context>
@@ -861,6 +1110,14 @@
     <message>
         <source>&amp;Print</source>
         <translation>Druc&amp;ken</translation>
+    </message>
+    <message>
+        <source>&amp;More Options…</source>
+        <translation>&amp;Mehr Optionen…</translation>
+    </message>
+    <message>
+        <source>Which files and folders to list, what sizes count, and in which order</source>
+        <translation>Welche Dateien und Ordner aufgelistet werden, was Größen zählen und in welcher Reihenfolge</translation>
     </message>
 </context>
 </TS>

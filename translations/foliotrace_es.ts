@@ -220,6 +220,82 @@
         <translation>foliotrace: no hay pantalla disponible (defina DISPLAY o WAYLAND_DISPLAY, o QT_QPA_PLATFORM=offscreen)
 </translation>
     </message>
+    <message>
+        <source>List only the files whose names match one of PATTERNS, glob patterns separated by &quot;;&quot; (&quot;*.jpg; *.png&quot;); &quot;&quot; lists every file.</source>
+        <translation>Listar solo los archivos cuyo nombre coincida con uno de los PATRONES, patrones comodín separados por «;» («*.jpg; *.png»); &quot;&quot; lista todos los archivos.</translation>
+    </message>
+    <message>
+        <source>PATTERNS</source>
+        <translation>PATRONES</translation>
+    </message>
+    <message>
+        <source>Leave out the files and folders whose names match one of PATTERNS; a folder left out is not entered.</source>
+        <translation>Omitir los archivos y carpetas cuyo nombre coincida con uno de los PATRONES; una carpeta omitida no se recorre.</translation>
+    </message>
+    <message>
+        <source>Patterns tell capitals from small letters.</source>
+        <translation>Los patrones distinguen mayúsculas y minúsculas.</translation>
+    </message>
+    <message>
+        <source>Patterns take capitals and small letters alike.</source>
+        <translation>Los patrones no distinguen mayúsculas de minúsculas.</translation>
+    </message>
+    <message>
+        <source>List the names that start with &quot;.&quot;.</source>
+        <translation>Listar los nombres que empiezan por «.».</translation>
+    </message>
+    <message>
+        <source>Leave out the names that start with &quot;.&quot;.</source>
+        <translation>Omitir los nombres que empiezan por «.».</translation>
+    </message>
+    <message>
+        <source>Leave out folders with no file listed at any depth below.</source>
+        <translation>Omitir las carpetas sin ningún archivo listado debajo, a cualquier profundidad.</translation>
+    </message>
+    <message>
+        <source>List folders with nothing listed below too.</source>
+        <translation>Listar también las carpetas sin nada listado debajo.</translation>
+    </message>
+    <message>
+        <source>List the mount points of other file systems without entering them.</source>
+        <translation>Listar los puntos de montaje de otros sistemas de archivos sin recorrerlos.</translation>
+    </message>
+    <message>
+        <source>Enter the file systems mounted below.</source>
+        <translation>Recorrer los sistemas de archivos montados debajo.</translation>
+    </message>
+    <message>
+        <source>Sizes are the space on disk, as du counts it.</source>
+        <translation>Los tamaños son el espacio en disco, como lo cuenta du.</translation>
+    </message>
+    <message>
+        <source>Sizes are the files&apos; lengths.</source>
+        <translation>Los tamaños son las longitudes de los archivos.</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s size counts a file of several hard links once.</source>
+        <translation>El tamaño de una carpeta cuenta una sola vez un archivo con varios enlaces duros.</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s size counts every name of a file.</source>
+        <translation>El tamaño de una carpeta cuenta cada nombre de un archivo.</translation>
+    </message>
+    <message>
+        <source>The order within each folder: name, size (largest first), date (newest first) or extension.</source>
+        <translation>El orden dentro de cada carpeta: name, size (el mayor primero), date (el más reciente primero) o extension.</translation>
+    </message>
+    <message>
+        <source>ORDER</source>
+        <translation>ORDEN</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>--sort takes name, size, date or extension, not &quot;%1&quot;</source>
+        <translation>--sort admite name, size, date o extension, no «%1»</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -388,6 +464,45 @@
         <source>… and %L1 more</source>
         <translation>… y %L1 más</translation>
     </message>
+    <message>
+        <source>not entered: another file system</source>
+        <translation>no recorrido: otro sistema de archivos</translation>
+    </message>
+</context>
+<context>
+    <name>ListingChoiceText</name>
+    <message>
+        <source>only %1</source>
+        <translation>solo %1</translation>
+    </message>
+    <message>
+        <source>skipping %1</source>
+        <translation>omitiendo %1</translation>
+    </message>
+    <message>
+        <source>matching case</source>
+        <translation>distinguiendo mayúsculas</translation>
+    </message>
+    <message>
+        <source>hidden entries left out</source>
+        <translation>entradas ocultas omitidas</translation>
+    </message>
+    <message>
+        <source>folders with nothing listed left out</source>
+        <translation>carpetas sin nada listado omitidas</translation>
+    </message>
+    <message>
+        <source>other file systems not entered</source>
+        <translation>otros sistemas de archivos no recorridos</translation>
+    </message>
+    <message>
+        <source>sizes on disk</source>
+        <translation>tamaños en disco</translation>
+    </message>
+    <message>
+        <source>hard links counted once</source>
+        <translation>enlaces duros contados una vez</translation>
+    </message>
 </context>
 <context>
     <name>ListingComposer</name>
@@ -425,6 +540,140 @@
     <message>
         <source>the listing could not be written</source>
         <translation>no se pudo escribir el listado</translation>
+    </message>
+</context>
+<context>
+    <name>ListingOptionsDialog</name>
+    <message>
+        <source>Listing Options</source>
+        <translation>Opciones del listado</translation>
+    </message>
+    <message>
+        <source>Which entries</source>
+        <translation>Qué entradas</translation>
+    </message>
+    <message>
+        <source>&amp;Include files:</source>
+        <translation>&amp;Incluir archivos:</translation>
+    </message>
+    <message>
+        <source>*.jpg; *.png (empty: every file)</source>
+        <translation>*.jpg; *.png (vacío: todos los archivos)</translation>
+    </message>
+    <message>
+        <source>Only files whose names match one of these patterns are listed; folders are walked all the same</source>
+        <translation>Solo se listan los archivos cuyo nombre coincide con uno de estos patrones; las carpetas se recorren igualmente</translation>
+    </message>
+    <message>
+        <source>S&amp;kip:</source>
+        <translation>&amp;Omitir:</translation>
+    </message>
+    <message>
+        <source>node_modules; *.tmp; .git</source>
+        <translation>node_modules; *.tmp; .git</translation>
+    </message>
+    <message>
+        <source>Files and folders whose names match one of these patterns are left out; a folder left out is not entered</source>
+        <translation>Se omiten los archivos y carpetas cuyo nombre coincide con uno de estos patrones; una carpeta omitida no se recorre</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>&amp;Distinguir mayúsculas</translation>
+    </message>
+    <message>
+        <source>List hidd&amp;en files and folders</source>
+        <translation>Listar archivos y carpetas oc&amp;ultos</translation>
+    </message>
+    <message>
+        <source>Names that start with &quot;.&quot;</source>
+        <translation>Nombres que empiezan por «.»</translation>
+    </message>
+    <message>
+        <source>Leave out folders with &amp;nothing listed</source>
+        <translation>Omitir carpetas sin &amp;nada listado</translation>
+    </message>
+    <message>
+        <source>Stay on this file s&amp;ystem</source>
+        <translation>Permanecer en este &amp;sistema de archivos</translation>
+    </message>
+    <message>
+        <source>A folder where another file system is mounted is listed, not entered</source>
+        <translation>Una carpeta donde hay montado otro sistema de archivos se lista, pero no se recorre</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Tamaños</translation>
+    </message>
+    <message>
+        <source>File len&amp;gth</source>
+        <translation>&amp;Longitud del archivo</translation>
+    </message>
+    <message>
+        <source>Space on di&amp;sk</source>
+        <translation>&amp;Espacio en disco</translation>
+    </message>
+    <message>
+        <source>The blocks a file takes, as du counts them: a sparse file takes little</source>
+        <translation>Los bloques que ocupa un archivo, como los cuenta du: un archivo disperso ocupa poco</translation>
+    </message>
+    <message>
+        <source>Count a file with several hard &amp;links once</source>
+        <translation>Contar una sola &amp;vez un archivo con varios enlaces duros</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Or&amp;der:</source>
+        <translation>O&amp;rden:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size, largest first</source>
+        <translation>Tamaño, el mayor primero</translation>
+    </message>
+    <message>
+        <source>Date, newest first</source>
+        <translation>Fecha, la más reciente primero</translation>
+    </message>
+    <message>
+        <source>Extension, then name</source>
+        <translation>Extensión, luego nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>Restablecer &amp;predeterminados</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Include files: %1</source>
+        <translation>Incluir archivos: %1</translation>
+    </message>
+    <message>
+        <source>Skip: %1</source>
+        <translation>Omitir: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NamePattern</name>
+    <message>
+        <source>&quot;%1&quot; ends in a &quot;\&quot; with nothing after it</source>
+        <translation>«%1» termina en una «\» sin nada detrás</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a range that runs backwards: &quot;%2-%3&quot;</source>
+        <translation>«%1» tiene un intervalo al revés: «%2-%3»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a &quot;[&quot; with no &quot;]&quot; to close it</source>
+        <translation>«%1» tiene un «[» sin «]» que lo cierre</translation>
     </message>
 </context>
 <context>
@@ -861,6 +1110,14 @@
     <message>
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;More Options…</source>
+        <translation>Opciones a&amp;dicionales…</translation>
+    </message>
+    <message>
+        <source>Which files and folders to list, what sizes count, and in which order</source>
+        <translation>Qué archivos y carpetas listar, qué cuentan los tamaños y en qué orden</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,82 @@
         <translation>foliotrace : aucun écran disponible (définissez DISPLAY ou WAYLAND_DISPLAY, ou QT_QPA_PLATFORM=offscreen)
 </translation>
     </message>
+    <message>
+        <source>List only the files whose names match one of PATTERNS, glob patterns separated by &quot;;&quot; (&quot;*.jpg; *.png&quot;); &quot;&quot; lists every file.</source>
+        <translation>Ne lister que les fichiers dont le nom correspond à l’un des MOTIFS, motifs génériques séparés par « ; » (« *.jpg; *.png ») ; &quot;&quot; liste tous les fichiers.</translation>
+    </message>
+    <message>
+        <source>PATTERNS</source>
+        <translation>MOTIFS</translation>
+    </message>
+    <message>
+        <source>Leave out the files and folders whose names match one of PATTERNS; a folder left out is not entered.</source>
+        <translation>Omettre les fichiers et dossiers dont le nom correspond à l’un des MOTIFS ; un dossier omis n’est pas parcouru.</translation>
+    </message>
+    <message>
+        <source>Patterns tell capitals from small letters.</source>
+        <translation>Les motifs distinguent majuscules et minuscules.</translation>
+    </message>
+    <message>
+        <source>Patterns take capitals and small letters alike.</source>
+        <translation>Les motifs confondent majuscules et minuscules.</translation>
+    </message>
+    <message>
+        <source>List the names that start with &quot;.&quot;.</source>
+        <translation>Lister les noms qui commencent par « . ».</translation>
+    </message>
+    <message>
+        <source>Leave out the names that start with &quot;.&quot;.</source>
+        <translation>Omettre les noms qui commencent par « . ».</translation>
+    </message>
+    <message>
+        <source>Leave out folders with no file listed at any depth below.</source>
+        <translation>Omettre les dossiers sous lesquels aucun fichier n’est listé, à toute profondeur.</translation>
+    </message>
+    <message>
+        <source>List folders with nothing listed below too.</source>
+        <translation>Lister aussi les dossiers sous lesquels rien n’est listé.</translation>
+    </message>
+    <message>
+        <source>List the mount points of other file systems without entering them.</source>
+        <translation>Lister les points de montage d’autres systèmes de fichiers sans les parcourir.</translation>
+    </message>
+    <message>
+        <source>Enter the file systems mounted below.</source>
+        <translation>Parcourir les systèmes de fichiers montés en dessous.</translation>
+    </message>
+    <message>
+        <source>Sizes are the space on disk, as du counts it.</source>
+        <translation>Les tailles sont l’espace sur le disque, tel que du le compte.</translation>
+    </message>
+    <message>
+        <source>Sizes are the files&apos; lengths.</source>
+        <translation>Les tailles sont les longueurs des fichiers.</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s size counts a file of several hard links once.</source>
+        <translation>La taille d’un dossier compte une seule fois un fichier à plusieurs liens physiques.</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s size counts every name of a file.</source>
+        <translation>La taille d’un dossier compte chaque nom d’un fichier.</translation>
+    </message>
+    <message>
+        <source>The order within each folder: name, size (largest first), date (newest first) or extension.</source>
+        <translation>L’ordre dans chaque dossier : name, size (la plus grande d’abord), date (la plus récente d’abord) ou extension.</translation>
+    </message>
+    <message>
+        <source>ORDER</source>
+        <translation>ORDRE</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation>--%1 : %2</translation>
+    </message>
+    <message>
+        <source>--sort takes name, size, date or extension, not &quot;%1&quot;</source>
+        <translation>--sort attend name, size, date ou extension, pas « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -388,6 +464,45 @@
         <source>… and %L1 more</source>
         <translation>… et %L1 de plus</translation>
     </message>
+    <message>
+        <source>not entered: another file system</source>
+        <translation>non parcouru : un autre système de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ListingChoiceText</name>
+    <message>
+        <source>only %1</source>
+        <translation>seulement %1</translation>
+    </message>
+    <message>
+        <source>skipping %1</source>
+        <translation>sans %1</translation>
+    </message>
+    <message>
+        <source>matching case</source>
+        <translation>casse respectée</translation>
+    </message>
+    <message>
+        <source>hidden entries left out</source>
+        <translation>entrées cachées omises</translation>
+    </message>
+    <message>
+        <source>folders with nothing listed left out</source>
+        <translation>dossiers sans rien de listé omis</translation>
+    </message>
+    <message>
+        <source>other file systems not entered</source>
+        <translation>autres systèmes de fichiers non parcourus</translation>
+    </message>
+    <message>
+        <source>sizes on disk</source>
+        <translation>tailles sur le disque</translation>
+    </message>
+    <message>
+        <source>hard links counted once</source>
+        <translation>liens physiques comptés une fois</translation>
+    </message>
 </context>
 <context>
     <name>ListingComposer</name>
@@ -425,6 +540,140 @@
     <message>
         <source>the listing could not be written</source>
         <translation>la liste n&apos;a pas pu être écrite</translation>
+    </message>
+</context>
+<context>
+    <name>ListingOptionsDialog</name>
+    <message>
+        <source>Listing Options</source>
+        <translation>Options de la liste</translation>
+    </message>
+    <message>
+        <source>Which entries</source>
+        <translation>Quelles entrées</translation>
+    </message>
+    <message>
+        <source>&amp;Include files:</source>
+        <translation>&amp;Inclure les fichiers :</translation>
+    </message>
+    <message>
+        <source>*.jpg; *.png (empty: every file)</source>
+        <translation>*.jpg; *.png (vide : tous les fichiers)</translation>
+    </message>
+    <message>
+        <source>Only files whose names match one of these patterns are listed; folders are walked all the same</source>
+        <translation>Seuls les fichiers dont le nom correspond à l’un de ces motifs sont listés ; les dossiers sont parcourus malgré tout</translation>
+    </message>
+    <message>
+        <source>S&amp;kip:</source>
+        <translation>I&amp;gnorer :</translation>
+    </message>
+    <message>
+        <source>node_modules; *.tmp; .git</source>
+        <translation>node_modules; *.tmp; .git</translation>
+    </message>
+    <message>
+        <source>Files and folders whose names match one of these patterns are left out; a folder left out is not entered</source>
+        <translation>Les fichiers et dossiers dont le nom correspond à l’un de ces motifs sont omis ; un dossier omis n’est pas parcouru</translation>
+    </message>
+    <message>
+        <source>&amp;Match case</source>
+        <translation>Respecter la &amp;casse</translation>
+    </message>
+    <message>
+        <source>List hidd&amp;en files and folders</source>
+        <translation>Lister les fichiers et dossiers cac&amp;hés</translation>
+    </message>
+    <message>
+        <source>Names that start with &quot;.&quot;</source>
+        <translation>Noms qui commencent par « . »</translation>
+    </message>
+    <message>
+        <source>Leave out folders with &amp;nothing listed</source>
+        <translation>Omettre les dossiers où &amp;rien n’est listé</translation>
+    </message>
+    <message>
+        <source>Stay on this file s&amp;ystem</source>
+        <translation>Rester sur ce &amp;système de fichiers</translation>
+    </message>
+    <message>
+        <source>A folder where another file system is mounted is listed, not entered</source>
+        <translation>Un dossier où un autre système de fichiers est monté est listé, mais pas parcouru</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Tailles</translation>
+    </message>
+    <message>
+        <source>File len&amp;gth</source>
+        <translation>&amp;Longueur du fichier</translation>
+    </message>
+    <message>
+        <source>Space on di&amp;sk</source>
+        <translation>Espace sur le &amp;disque</translation>
+    </message>
+    <message>
+        <source>The blocks a file takes, as du counts them: a sparse file takes little</source>
+        <translation>Les blocs qu’occupe un fichier, tels que du les compte : un fichier creux en occupe peu</translation>
+    </message>
+    <message>
+        <source>Count a file with several hard &amp;links once</source>
+        <translation>Compter une seule fois un fichier à plusieurs liens &amp;physiques</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <source>Or&amp;der:</source>
+        <translation>&amp;Ordre :</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size, largest first</source>
+        <translation>Taille, la plus grande d’abord</translation>
+    </message>
+    <message>
+        <source>Date, newest first</source>
+        <translation>Date, la plus récente d’abord</translation>
+    </message>
+    <message>
+        <source>Extension, then name</source>
+        <translation>Extension, puis nom</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>Valeurs par dé&amp;faut</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>Include files: %1</source>
+        <translation>Inclure les fichiers : %1</translation>
+    </message>
+    <message>
+        <source>Skip: %1</source>
+        <translation>Ignorer : %1</translation>
+    </message>
+</context>
+<context>
+    <name>NamePattern</name>
+    <message>
+        <source>&quot;%1&quot; ends in a &quot;\&quot; with nothing after it</source>
+        <translation>« %1 » se termine par un « \ » sans rien après</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a range that runs backwards: &quot;%2-%3&quot;</source>
+        <translation>« %1 » contient une plage à rebours : « %2-%3 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a &quot;[&quot; with no &quot;]&quot; to close it</source>
+        <translation>« %1 » a un « [ » sans « ] » pour le fermer</translation>
     </message>
 </context>
 <context>
@@ -861,6 +1110,14 @@
     <message>
         <source>&amp;Print</source>
         <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <source>&amp;More Options…</source>
+        <translation>Options suppl&amp;émentaires…</translation>
+    </message>
+    <message>
+        <source>Which files and folders to list, what sizes count, and in which order</source>
+        <translation>Quels fichiers et dossiers lister, ce que comptent les tailles, et dans quel ordre</translation>
     </message>
 </context>
 </TS>

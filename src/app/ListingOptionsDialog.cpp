@@ -1,6 +1,7 @@
 #include "app/ListingOptionsDialog.h"
 #include "ui_ListingOptionsDialog.h"
 
+#include "help/DesignColours.h"
 #include "help/Help.h"
 
 #include <QPushButton>
@@ -11,6 +12,8 @@ ListingOptionsDialog::ListingOptionsDialog(QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::ListingOptionsDialog>())
 {
     m_ui->setupUi(this);
+    // A problem in red where red reads, a lighter red on a dark desktop.
+    (new DesignColourKeeper(this))->keepText(m_ui->lblPatternProblem, QColor(192, 0, 0));
     // Letters of their own: the window's other controls take none of these.
     m_ui->buttons->button(QDialogButtonBox::RestoreDefaults)->setText(tr("&Restore Defaults"));
     m_ui->buttons->button(QDialogButtonBox::Help)->setText(tr("&Help"));

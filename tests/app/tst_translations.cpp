@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Translations.h"
+#include "app/ListingOptionsDialog.h"
 #include "app/frmMain.h"
 #include "help/FormChecks.h"
 #include "help/Help.h"
@@ -121,7 +122,7 @@ private slots:
     {
         QTest::addColumn<QString>("what");
         for (const char *what : {"main window", "main window, Preview state", "start-up window", "help window",
-                                 "messages", "command line"})
+                                 "listing options", "messages", "command line"})
             QTest::newRow(what) << what;
     }
     void pseudoTranslationSweep()
@@ -140,6 +141,9 @@ private slots:
             window = std::move(main);
         } else if (what == u"start-up window") {
             window = std::make_unique<frmIntro>();
+        } else if (what == u"listing options") {
+            window = std::make_unique<ListingOptionsDialog>();
+            data << "*.jpg; *.png" << "node_modules; *.tmp; .git";
         } else if (what == u"help window") {
             Help::registerHelpFile(nullptr, QStringLiteral("/nonexistent"));
             Help::showContents();
