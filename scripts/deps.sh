@@ -3,16 +3,17 @@
 #   deps.sh run     build and run the program (the default)
 #   deps.sh test    the above, and what the test command runs: the print
 #                   server, PDF and packaging tools, clang and the
-#                   sanitizer runtimes, fonts the tests compare
+#                   sanitizer runtimes, fonts the tests compare, a
+#                   spreadsheet reader (openpyxl) for the .xlsx files
 #   deps.sh bench   the above, and the programs the benchmarks measure
 #                   against (du is always there; gdu, tree, enscript, gs)
-#                   and the latency layer's FUSE
+#                   the latency layer's FUSE, and GNU time for peak memory
 # Idempotent: apt is only asked when something is missing.
 set -euo pipefail
 
 run=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libxlsxwriter-dev
     qt6-gtk-platformtheme qt6-image-formats-plugins
     fonts-liberation2 fonts-noto-color-emoji fontconfig
 )
@@ -21,8 +22,9 @@ test=(
     xvfb xauth x11-utils imagemagick xdotool
     clang clang-format libclang-rt-dev
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db file
+    python3-openpyxl
 )
-bench=(gdu tree enscript ghostscript libfuse3-dev fuse3 python3)
+bench=(gdu tree enscript ghostscript libfuse3-dev fuse3 python3 time)
 
 case ${1:-run} in
     run) packages=("${run[@]}") ;;
