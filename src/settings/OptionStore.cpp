@@ -276,26 +276,16 @@ QString keptAsideMessage(const QString &fileName, const KeptAside &kept, bool lo
 }
 
 // The settings file's new text, made in scratch: what the earlier file held
-// besides, the ten values, and what Save As remembers when given. None when
-// QSettings could not write it.
+// besides, and what write puts in. None when QSettings could not write it.
 std::optional<QByteArray> settingsText(const QString &scratch, std::unique_ptr<QSettings> earlier,
-                                       const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
+                                       const SettingsWriter &write)
 {
     QSettings store(scratch, QSettings::NativeFormat);
     // Whatever else the file holds stays in it.
     for (const QString &key : earlier ? earlier->allKeys() : QStringList())
         store.setValue(key, earlier->value(key));
     earlier.reset();
-    store.beginGroup(kGroup);
-    for (const CheckKey &entry : kCheckKeys)
-        store.setValue(entry.key, QString::number(controls.checkValue(entry.check)));
-    store.setValue(kDirectoryLevels, controls.depthText());
-    store.setValue(kGridLines, QString::number(controls.gridListIndex()));
-    for (const TextKey &entry : kTextKeys)
-        store.setValue(entry.key, controls.optionText(entry.field));
-    store.endGroup();
-    if (saveAs)
-        writeSaveAsMemory(store, *saveAs);
+    write(store);
     store.sync();
     QFile written(scratch);
     if (store.status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
@@ -338,7 +328,26 @@ std::unique_ptr<QSettings> openSettingsToRead()
     return store;
 }
 
-SettingsSaveReport saveOptions(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs)
+SettingsSaveReport saveOptions(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs,
+                               const SettingsWriter &also)
+{
+    return saveSettings([&](QSettings &store) {
+        store.beginGroup(kGroup);
+        for (const CheckKey &entry : kCheckKeys)
+            store.setValue(entry.key, QString::number(controls.checkValue(entry.check)));
+        store.setValue(kDirectoryLevels, controls.depthText());
+        store.setValue(kGridLines, QString::number(controls.gridListIndex()));
+        for (const TextKey &entry : kTextKeys)
+            store.setValue(entry.key, controls.optionText(entry.field));
+        store.endGroup();
+        if (saveAs)
+            writeSaveAsMemory(store, *saveAs);
+        if (also)
+            also(store);
+    });
+}
+
+SettingsSaveReport saveSettings(const SettingsWriter &write)
 {
     SettingsSaveReport report;
     report.fileName = settingsFileName();
@@ -369,7 +378,7 @@ SettingsSaveReport saveOptions(const OptionControls &controls, const std::option
         report.failure = explainWriteFailure(report.fileName);
         return report;
     }
-    const std::optional<QByteArray> text = settingsText(scratch.fileName(), std::move(earlier), controls, saveAs);
+    const std::optional<QByteArray> text = settingsText(scratch.fileName(), std::move(earlier), write);
     if (!text) {
         report.failure = explainWriteFailure(report.fileName);
         return report;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -67,12 +68,17 @@ struct SettingsSaveReport
     bool isEmpty() const { return failure.isEmpty() && !keptAside; }
 };
 
+// Puts what a group of its own holds into the settings file being made.
+using SettingsWriter = std::function<void(QSettings &store)>;
+
 // Writes the ten values in their fixed order, with what Save As remembers
-// when given, and makes sure they reached the disk before returning. Never
-// throws: whatever the store does, the command that saves goes on, and the
-// report says what to tell.
-SettingsSaveReport saveOptions(const OptionControls &controls,
-                               const std::optional<SaveAsMemory> &saveAs = std::nullopt);
+// when given and what also writes, and makes sure they reached the disk
+// before returning. Never throws: whatever the store does, the command that
+// saves goes on, and the report says what to tell.
+SettingsSaveReport saveOptions(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs = std::nullopt,
+                               const SettingsWriter &also = {});
+// The same for what write puts in alone, the rest of the file kept as it is.
+SettingsSaveReport saveSettings(const SettingsWriter &write);
 
 // Reads the ten values in order and applies each at once (missing keys give
 // their defaults), then points the folder and drive lists at the path
