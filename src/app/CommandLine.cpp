@@ -44,10 +44,9 @@ struct Options
                                            "Write the listing to FILE (- for standard output) "
                                            "without a window.",
                                            "FILE");
-    QCommandLineOption format = valued("format",
-                                       "The format of FILE: pdf, csv, html, json or txt "
-                                       "(else FILE's extension).",
-                                       "FORMAT");
+    QCommandLineOption format{QStringLiteral("format"),
+                              tr("The format of FILE: %1 (else FILE's extension).").arg(ExportFormats::nameList()),
+                              QStringLiteral("FORMAT")};
     QCommandLineOption print = flag("print", "Send the listing to the default printer without a window.");
     QCommandLineOption depth{QStringLiteral("depth"),
                              tr("List N levels of sub-folders, 1 to %1.").arg(ListingFormat::MaxDepth),
@@ -63,12 +62,31 @@ struct Options
     QCommandLineOption fileMark = valued("file-mark", "The mark in front of file names.", "TEXT");
     QCommandLineOption title = valued("title", "The title above the table.", "TEXT");
     QCommandLineOption widths = valued("widths", "The three column widths in twips.", "NAME,SIZE,DATE");
+    QCommandLineOption paper
+        = valued("paper", "The paper: A4, Letter, Legal, A3, … (else the default printer's).", "NAME");
+    QCommandLineOption landscape = flag("landscape", "Lay the pages out across the paper.");
+    QCommandLineOption portrait = flag("portrait", "Lay the pages out upright.");
+    QCommandLineOption fitWidth = flag("fit-width", "Fit the columns to the page width.");
+    QCommandLineOption noFitWidth = flag("no-fit-width", "Keep the column widths as they are.");
+    QCommandLineOption textSize
+        = valued("text-size", "The table's text, 80 to 150 percent of its usual 8 and 10 pt.", "PERCENT");
+    QCommandLineOption printer = valued("printer", "Print on NAME, not on the default printer.", "NAME");
+    QCommandLineOption copies = valued("copies", "Print N copies.", "N");
+    QCommandLineOption pages = valued("pages", "Print only these pages, as lp -P takes them (1-3,7,9-).", "RANGE");
 
+    // The ones that shape the pages, which only --print and a PDF have.
+    QList<const QCommandLineOption *> page() const
+    {
+        return {&paper, &landscape, &portrait, &fitWidth, &noFitWidth, &textSize};
+    }
+    // The ones of a print job.
+    QList<const QCommandLineOption *> job() const { return {&printer, &copies, &pages}; }
     // The ones that shape a listing, which only --export and --print make.
     QList<const QCommandLineOption *> listing() const
     {
-        return {&format, &depth, &files,   &noFiles,  &size,  &noSize, &date,
-                &noDate, &grid,  &dirMark, &fileMark, &title, &widths};
+        return QList<const QCommandLineOption *>{&format, &depth, &files,   &noFiles,  &size,  &noSize, &date,
+                                                 &noDate, &grid,  &dirMark, &fileMark, &title, &widths}
+               + page() + job();
     }
 };
 
@@ -186,6 +204,77 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
     return {};
 }
 
+// A whole number from low to high, of digits only.
+std::optional<int> wholeNumber(const QString &text, int low, int high)
+{
+    bool ok = false;
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    const uint value = text.toUInt(&ok);
+    return digits && ok && value >= uint(low) && value <= uint(high) ? std::optional(int(value)) : std::nullopt;
+}
+
+// The options that shape the pages; the first problem, or empty.
+QString readPageOptions(const QCommandLineParser &parser, const Options &options, OptionOverrides &out)
+{
+    std::optional<int> landscape;
+    std::optional<int> fit;
+    for (const QString &problem : {readSwitch(parser, options.landscape, options.portrait, landscape),
+                                   readSwitch(parser, options.fitWidth, options.noFitWidth, fit)}) {
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (landscape)
+        out.orientation = *landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (fit)
+        out.fitWidth = *fit == 1;
+    if (parser.isSet(options.paper)) {
+        out.paper = PageSetups::paperNamed(parser.value(options.paper));
+        if (!out.paper)
+            return tr("--paper takes a paper's name, as A4, Letter or Legal, not \"%1\"")
+                .arg(parser.value(options.paper));
+    }
+    if (parser.isSet(options.textSize)) {
+        out.textPercent
+            = wholeNumber(parser.value(options.textSize), PageSetup::MinTextPercent, PageSetup::MaxTextPercent);
+        if (!out.textPercent) {
+            return tr("--text-size takes a whole number from %1 to %2, not \"%3\"")
+                .arg(PageSetup::MinTextPercent)
+                .arg(PageSetup::MaxTextPercent)
+                .arg(parser.value(options.textSize));
+        }
+    }
+    return {};
+}
+
+// --printer, --copies and --pages; the first problem, or empty.
+QString readJob(const QCommandLineParser &parser, const Options &options, PrintJob &job)
+{
+    constexpr int MostCopies = 999;
+    job.printer = parser.value(options.printer);
+    if (parser.isSet(options.printer) && job.printer.isEmpty())
+        return tr("--printer takes a printer's name");
+    if (parser.isSet(options.copies)) {
+        const std::optional<int> copies = wholeNumber(parser.value(options.copies), 1, MostCopies);
+        if (!copies)
+            return tr("--copies takes a whole number from 1 to %1, not \"%2\"")
+                .arg(MostCopies)
+                .arg(parser.value(options.copies));
+        job.copies = *copies;
+    }
+    job.pageRanges = parser.value(options.pages);
+    if (parser.isSet(options.pages) && !PrintJobs::parsePageRanges(job.pageRanges))
+        return tr("--pages takes pages as lp -P does, as 1-3,7 or 9-, not \"%1\"").arg(job.pageRanges);
+    return {};
+}
+
+// The first of these options given, or none.
+const QCommandLineOption *firstGiven(const QCommandLineParser &parser, const QList<const QCommandLineOption *> &some)
+{
+    const auto given
+        = std::find_if(some.begin(), some.end(), [&](const auto *option) { return parser.isSet(*option); });
+    return given == some.end() ? nullptr : *given;
+}
+
 // --export FILE or --print; the first problem, or empty.
 QString readOutput(const QCommandLineParser &parser, const Options &options, Request &request)
 {
@@ -205,21 +294,34 @@ QString readOutput(const QCommandLineParser &parser, const Options &options, Req
     if (!exporting) {
         if (parser.isSet(options.format))
             return tr("--format needs --export");
-        return readOverrides(parser, options, request.overrides);
+        for (const QString &problem :
+             {readOverrides(parser, options, request.overrides), readPageOptions(parser, options, request.overrides),
+              readJob(parser, options, request.job)}) {
+            if (!problem.isEmpty())
+                return problem;
+        }
+        return {};
     }
+    if (const QCommandLineOption *job = firstGiven(parser, options.job()))
+        return tr("--%1 needs --print").arg(job->names().first());
     request.exportFile = parser.value(options.exportFile);
     const bool toOutput = request.exportFile == QLatin1String("-");
     const QString formatText = parser.value(options.format);
     std::optional<ExportFormat> format
         = parser.isSet(options.format) ? ExportFormats::named(formatText) : ExportFormats::ofFile(request.exportFile);
     if (!format && parser.isSet(options.format))
-        return tr("--format takes pdf, csv, html, json or txt, not \"%1\"").arg(formatText);
+        return tr("--format takes %1, not \"%2\"").arg(ExportFormats::nameList(), formatText);
     if (!format && !toOutput)
         return tr("cannot tell the format of \"%1\" by its name; give --format").arg(request.exportFile);
     request.format = format.value_or(ExportFormat::Text);
     if (toOutput && request.format == ExportFormat::Pdf)
         return tr("a PDF cannot go to standard output; give a file name");
-    return readOverrides(parser, options, request.overrides);
+    const QCommandLineOption *page = firstGiven(parser, options.page());
+    if (page && request.format != ExportFormat::Pdf)
+        return tr("--%1 shapes pages, which only --print and a PDF have").arg(page->names().first());
+    if (const QString problem = readOverrides(parser, options, request.overrides); !problem.isEmpty())
+        return problem;
+    return readPageOptions(parser, options, request.overrides);
 }
 
 QString folderProblem(const QByteArray &folder, int error)
@@ -257,6 +359,15 @@ void OptionOverrides::applyTo(OptionControls &controls) const
         controls.setOptionText(OptionText::SizeColWidth, widths->at(1));
         controls.setOptionText(OptionText::DateColWidth, widths->at(2));
     }
+}
+
+void OptionOverrides::applyTo(PageSetup &setup) const
+{
+    if (paper)
+        setup.paper = *paper;
+    setup.orientation = orientation.value_or(setup.orientation);
+    setup.fitWidth = fitWidth.value_or(setup.fitWidth);
+    setup.textPercent = textPercent.value_or(setup.textPercent);
 }
 
 Request parse(const QList<QByteArray> &arguments)

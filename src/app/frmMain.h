@@ -17,6 +17,9 @@
 //   DesignLayout, PreviewPlacement  the .ui geometry at the screen's
 //                             resolution, and the preview surface's place
 //   PrintTitle                the title rule
+//   PrintCommands, PrintDialogs  Page Setup…, Print (asking first before
+//                             a long job) and Print…, and the document laid
+//                             out again when the page setup changes
 // The window reads its controls, calls that logic and reports failures; no
 // exception leaves a handler.
 
@@ -38,6 +41,7 @@ class FileSystemObject;
 struct ListingOptions;
 class OptionSet;
 class PreviewSurface;
+class PrintCommands;
 class QMenu;
 
 namespace Ui {
@@ -85,6 +89,9 @@ public:
     // "Save As…" and Ctrl+S, in both states: the listing as a file of a
     // type chosen in a file dialog.
     void cmdSaveAs_Click();
+    // "Print…" and Ctrl+P: the print dialog, after Print Preview when the
+    // preview is not shown yet.
+    void printWithDialog();
     void cmdCancel_Click();
     // Folder chain: drive -> folder list -> path label -> title
     void Drive1_Change();
@@ -159,4 +166,5 @@ private:
 
     BuildSession *m_session = nullptr;
     BuildProgressStrip *m_buildProgress = nullptr;
+    PrintCommands *m_printing = nullptr;
 };

@@ -128,7 +128,14 @@ private slots:
             {{"--export", "x.csv", "--print", "plain"}, "give --export or --print, not both"},
             {{"--export", "x.csv"}, "give the folder to list"},
             {{"--export", "x.doc", "plain"}, "cannot tell the format of \"x\\.doc\" by its name; give --format"},
-            {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, csv, html, json or txt, not \"xls\""},
+            {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, xlsx, csv, html, json, txt or tsv, not \"xls\""},
+            {{"--export", "x.csv", "--landscape", "plain"}, "--landscape shapes pages, which only --print and a PDF have"},
+            {{"--export", "x.pdf", "--copies", "2", "plain"}, "--copies needs --print"},
+            {{"--print", "--landscape", "--portrait", "plain"}, "--landscape and --portrait contradict each other"},
+            {{"--print", "--paper", "A99", "plain"}, "--paper takes a paper's name, as A4, Letter or Legal, not \"A99\""},
+            {{"--print", "--text-size", "200", "plain"}, "--text-size takes a whole number from 80 to 150, not \"200\""},
+            {{"--print", "--copies", "0", "plain"}, "--copies takes a whole number from 1 to 999, not \"0\""},
+            {{"--print", "--pages", "3-1", "plain"}, "--pages takes pages as lp -P does, as 1-3,7 or 9-, not \"3-1\""},
             {{"--export", "-", "--format", "pdf", "plain"}, "a PDF cannot go to standard output; give a file name"},
             {{"--print", "--files", "--no-files", "plain"}, "--files and --no-files contradict each other"},
             {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 to 65535, not \"0\""},
@@ -164,9 +171,10 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output"); // patterns for standard output and error
         QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("job");   // options the print job has
         const auto row = [](const char *name, const QStringList &arguments, const QString &stored, int status,
-                            const QString &output, const QString &error = {}) {
-            QTest::newRow(name) << arguments << stored << status << output << error;
+                            const QString &output, const QString &error = {}, const QString &job = {}) {
+            QTest::newRow(name) << arguments << stored << status << output << error << job;
         };
         const QStringList csv{"--export", "-", "--format", "csv", "--no-date", "plain"};
         const QString header = "Level,Kind,Name,Path,Size \\(bytes\\),Size \\(KB\\),Modified,Note\r\n";
@@ -178,7 +186,13 @@ private slots:
             ".*\"grid\": \"Rows\".*");
         row("PDF without a display", {"--export", "out.pdf", "plain"}, "", 0, "");
         row("PDF with a platform named but no display", {"-platform", "xcb", "--export", "out.pdf", "plain"}, "", 0, "");
-        row("to the default printer", {"--print", "plain"}, "", 0, "");
+        row("to the default printer", {"--print", "plain"}, "", 0, "", "", "copies=1");
+        row("the stored page setup and the given job", {"--print", "--copies", "2", "--pages", "1", "plain"},
+            "[Page Setup]\nPaper=A5\nFit Width=7\n", 0, "",
+            "foliotrace: the stored option \"Page Setup/Fit Width\" held \"7\"; \"0\" is used instead\n",
+            "copies=2 page-ranges=1 media=iso_a5_148x210mm");
+        row("the listing as a person reads it", {"--export", "-", "--no-date", "plain"}, "", 0,
+            "\\S+/plain  - On: \\S+\n\nSub-Directories  Size \\(KB\\)\n-  a\\.txt {17}0\n");
         row("missing folder", {"--export", "-", "nowhere"}, "", 2, "", "foliotrace: \"nowhere\" does not exist\n");
         row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
         row("unwritable output", {"--export", "/nonexistent/x.csv", "plain"}, "", 1, "",
@@ -213,6 +227,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, output);
         QFETCH(QString, error);
+        QFETCH(QString, job);
 
         QTemporaryDir config;
         const QString settings = config.filePath(QStringLiteral("Foliotrace/Foliotrace.conf"));
@@ -232,8 +247,8 @@ private slots:
         const QByteArray before = snapshot(settings);
         QProcessEnvironment environment = scriptEnvironment(config.path());
         QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
-        for (const QString &job : jobs.entryList({QStringLiteral("job-*")}))
-            jobs.remove(job);
+        for (const QString &earlier : jobs.entryList({QStringLiteral("job-*")}))
+            jobs.remove(earlier);
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(FOLIOTRACE_PROGRAM), arguments);
@@ -245,8 +260,14 @@ private slots:
         QVERIFY2(matchesWhole(error, said), qPrintable(said));
         const QString written = QString::fromUtf8(program.readAllStandardOutput());
         QVERIFY2(matchesWhole(output, written), qPrintable(written));
-        if (arguments.contains(u"--print") && status == 0)   // the private scheduler keeps the job as a PDF
+        if (arguments.contains(u"--print") && status == 0) {   // the private scheduler keeps the job as a PDF
             QTRY_VERIFY_WITH_TIMEOUT(!jobs.entryList({QStringLiteral("job-*.pdf")}).isEmpty(), 30000);
+            QFile options(jobs.filePath(jobs.entryList({QStringLiteral("job-*.options")}).value(0)));
+            const QStringList sent = options.open(QIODevice::ReadOnly) ? QString::fromUtf8(options.readAll()).split(u' ')
+                                                                       : QStringList();
+            for (const QString &option : job.split(u' '))
+                QVERIFY2(sent.contains(option), qPrintable(sent.join(u' ')));
+        }
         QFile pdf(QStringLiteral("out.pdf"));
         QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains(u"out.pdf"));
         // The command line never stores anything, nor moves the file.
