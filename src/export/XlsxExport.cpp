@@ -130,7 +130,7 @@ public:
         const QList<ListingProblem> &problems = m_entries.listing.problems;
         if (problems.isEmpty())
             return;
-        lxw_worksheet *sheet = workbook_add_worksheet(m_book.get(), utf8(tr("Not read in full")).constData());
+        lxw_worksheet *sheet = addSheet(tr("Not read in full"));
         check(worksheet_set_column(sheet, 0, 0, WidestColumn, nullptr));
         check(worksheet_set_column(sheet, 1, 1, 40, nullptr));
         check(worksheet_write_string(sheet, 0, 0, utf8(tr("Path")).constData(), m_bold));
@@ -190,10 +190,7 @@ private:
         if (m_sheet)
             endSheet();
         ++m_sheets;
-        const QString name = m_sheets == 1 ? tr("Listing") : tr("Listing (%1)").arg(m_sheets);
-        m_sheet = workbook_add_worksheet(m_book.get(), utf8(name).constData());
-        if (!m_sheet)
-            check(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        m_sheet = addSheet(m_sheets == 1 ? tr("Listing") : tr("Listing (%1)").arg(m_sheets));
         // Folders above what they hold, so that each folds its rows away.
         worksheet_outline_settings(m_sheet, LXW_TRUE, LXW_FALSE, LXW_FALSE, LXW_FALSE);
         for (qsizetype c = 0; c < m_columns.size(); ++c) {
@@ -203,6 +200,17 @@ private:
         }
         worksheet_freeze_panes(m_sheet, 1, 0);
         m_row = 1;
+    }
+
+    lxw_worksheet *addSheet(const QString &name)
+    {
+        // A spreadsheet takes sheet names of at most 31 characters.
+        const QByteArray shortened = utf8(name.left(LXW_SHEETNAME_MAX));
+        check(workbook_validate_sheet_name(m_book.get(), shortened.constData()));
+        lxw_worksheet *sheet = workbook_add_worksheet(m_book.get(), shortened.constData());
+        if (!sheet)
+            check(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        return sheet;
     }
 
     void endSheet() { check(worksheet_autofilter(m_sheet, 0, 0, m_row - 1, lxw_col_t(m_columns.size() - 1))); }
