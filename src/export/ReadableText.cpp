@@ -127,9 +127,9 @@ class Table
 public:
     explicit Table(const Entries &e) : m_entries(e), m_columns(e.listing.columnCount())
     {
-        const QList<TableText::ColumnSpec> specs = TableText::parseColumnFormat(e.listing.ListFormat);
+        const QList<TableText::ColumnSpec> format = TableText::parseColumnFormat(e.listing.ListFormat);
         for (int c = 0; c < m_columns; ++c) {
-            m_right.push_back(c < specs.size() && specs[c].rightAligned);
+            m_right.push_back(c < format.size() && format[c].rightAligned);
             m_width.push_back(m_display.of(e.listing.headings.value(c)));
         }
         for (qsizetype i = 0; i < e.count(); ++i) {
