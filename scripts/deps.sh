@@ -3,11 +3,12 @@
 #   deps.sh run     build and run the program (the default)
 #   deps.sh test    the above, and what the test command runs: the print
 #                   server, PDF and packaging tools, clang and the
-#                   sanitizer runtimes, fonts the tests compare; qt6ct
-#                   gives the screenshots a dark desktop palette
+#                   sanitizer runtimes, fonts the tests compare, a
+#                   spreadsheet reader (openpyxl) for the .xlsx files;
+#                   qt6ct gives the screenshots a dark desktop palette
 #   deps.sh bench   the above, and the programs the benchmarks measure
-#                   against (du is always there; gdu, tree, enscript, gs)
-#                   and the latency layer's FUSE
+#                   against (du is always there; gdu, tree, enscript, gs),
+#                   the latency layer's FUSE, and GNU time for peak memory
 # Translations: qt6-tools-dev has the CMake side of lupdate/lrelease
 # (qt6-l10n-tools), qt6-translations-l10n Qt's own dialog texts.
 # Idempotent: apt is only asked when something is missing.
@@ -15,7 +16,7 @@ set -euo pipefail
 
 run=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libxlsxwriter-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     qt6-gtk-platformtheme qt6-image-formats-plugins
     fonts-liberation2 fonts-noto-color-emoji fontconfig
@@ -26,8 +27,9 @@ test=(
     clang clang-format libclang-rt-dev
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db file
     qt6ct
+    python3-openpyxl
 )
-bench=(gdu tree enscript ghostscript libfuse3-dev fuse3 python3)
+bench=(gdu tree enscript ghostscript libfuse3-dev fuse3 python3 time)
 
 case ${1:-run} in
     run) packages=("${run[@]}") ;;

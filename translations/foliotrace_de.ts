@@ -67,10 +67,6 @@
         <translation>--format braucht --export</translation>
     </message>
     <message>
-        <source>--format takes pdf, csv, html, json or txt, not &quot;%1&quot;</source>
-        <translation>--format verlangt pdf, csv, html, json oder txt, nicht „%1“</translation>
-    </message>
-    <message>
         <source>cannot tell the format of &quot;%1&quot; by its name; give --format</source>
         <translation>das Format von „%1“ ist am Namen nicht zu erkennen; bitte --format angeben</translation>
     </message>
@@ -117,10 +113,6 @@
     <message>
         <source>FILE</source>
         <translation>DATEI</translation>
-    </message>
-    <message>
-        <source>The format of FILE: pdf, csv, html, json or txt (else FILE&apos;s extension).</source>
-        <translation>Das Format von DATEI: pdf, csv, html, json oder txt (sonst nach der Endung von DATEI).</translation>
     </message>
     <message>
         <source>FORMAT</source>
@@ -296,6 +288,90 @@
         <source>--sort takes name, size, date or extension, not &quot;%1&quot;</source>
         <translation>--sort erwartet name, size, date oder extension, nicht „%1“</translation>
     </message>
+    <message>
+        <source>The format of FILE: %1 (else FILE&apos;s extension).</source>
+        <translation>Das Format von DATEI: %1 (sonst nach der Endung von DATEI).</translation>
+    </message>
+    <message>
+        <source>The paper: A4, Letter, Legal, A3, … (else the default printer&apos;s).</source>
+        <translation>Das Papier: A4, Letter, Legal, A3, … (sonst das des Standarddruckers).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Lay the pages out across the paper.</source>
+        <translation>Die Seiten im Querformat anlegen.</translation>
+    </message>
+    <message>
+        <source>Lay the pages out upright.</source>
+        <translation>Die Seiten im Hochformat anlegen.</translation>
+    </message>
+    <message>
+        <source>Fit the columns to the page width.</source>
+        <translation>Die Spalten an die Seitenbreite anpassen.</translation>
+    </message>
+    <message>
+        <source>Keep the column widths as they are.</source>
+        <translation>Die Spaltenbreiten lassen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text, 80 to 150 percent of its usual 8 and 10 pt.</source>
+        <translation>Der Text der Tabelle, 80 bis 150 Prozent seiner üblichen 8 und 10 pt.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>PROZENT</translation>
+    </message>
+    <message>
+        <source>Print on NAME, not on the default printer.</source>
+        <translation>Auf NAME drucken, nicht auf dem Standarddrucker.</translation>
+    </message>
+    <message>
+        <source>Print N copies.</source>
+        <translation>N Exemplare drucken.</translation>
+    </message>
+    <message>
+        <source>Print only these pages, as lp -P takes them (1-3,7,9-).</source>
+        <translation>Nur diese Seiten drucken, wie lp -P sie nimmt (1-3,7,9-).</translation>
+    </message>
+    <message>
+        <source>RANGE</source>
+        <translation>BEREICH</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper&apos;s name, as A4, Letter or Legal, not &quot;%1&quot;</source>
+        <translation>--paper erwartet den Namen eines Papiers, etwa A4, Letter oder Legal, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--text-size takes a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--text-size erwartet eine ganze Zahl von %1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>--printer takes a printer&apos;s name</source>
+        <translation>--printer erwartet den Namen eines Druckers</translation>
+    </message>
+    <message>
+        <source>--copies takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--copies erwartet eine ganze Zahl von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--pages takes pages as lp -P does, as 1-3,7 or 9-, not &quot;%1&quot;</source>
+        <translation>--pages erwartet Seiten wie lp -P, etwa 1-3,7 oder 9-, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--%1 needs --print</source>
+        <translation>--%1 braucht --print</translation>
+    </message>
+    <message>
+        <source>--format takes %1, not &quot;%2&quot;</source>
+        <translation>--format erwartet %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--%1 shapes pages, which only --print and a PDF have</source>
+        <translation>--%1 gestaltet Seiten, die nur --print und ein PDF haben</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -323,6 +399,18 @@
         <source>Sending the document to %1…</source>
         <translation>Sende das Dokument an %1…</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names no pages; give them as 1-3,7 or 9-.</source>
+        <translation>„%1“ nennt keine Seiten; gib sie an wie 1-3,7 oder 9-.</translation>
+    </message>
+    <message>
+        <source>The document has one page, none of %1.</source>
+        <translation>Das Dokument hat eine Seite, keine von %1.</translation>
+    </message>
+    <message>
+        <source>The document has %L2 pages, none of %1.</source>
+        <translation>Das Dokument hat %L2 Seiten, keine von %1.</translation>
+    </message>
 </context>
 <context>
     <name>ExportFormat</name>
@@ -345,6 +433,60 @@
     <message>
         <source>Text (*.txt)</source>
         <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tab-separated text (*.tsv)</source>
+        <translation>Tabulatorgetrennter Text (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Tabelle (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportText</name>
+    <message>
+        <source>The spreadsheet could not be made: %1.</source>
+        <translation>Die Tabelle konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Size (bytes)</source>
+        <translation>Größe (Bytes)</translation>
+    </message>
+    <message>
+        <source>Cannot make the spreadsheet in %1: %2.</source>
+        <translation>Die Tabelle kann in %1 nicht erstellt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportText::Workbook</name>
+    <message>
+        <source>Not read in full</source>
+        <translation>Nicht vollständig gelesen</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… und %L1 weitere</translation>
+    </message>
+    <message>
+        <source>Listing</source>
+        <translation>Auflistung</translation>
+    </message>
+    <message>
+        <source>Listing (%1)</source>
+        <translation>Auflistung (%1)</translation>
     </message>
 </context>
 <context>
@@ -527,8 +669,8 @@
         <translation>Jenseits davon und nicht gezeigt: %1.</translation>
     </message>
     <message>
-        <source>Narrower widths bring them onto the page.</source>
-        <translation>Schmalere Breiten bringen sie auf die Seite.</translation>
+        <source>Narrower widths bring them onto the page, as does fitting the columns to the page width.</source>
+        <translation>Schmalere Breiten bringen sie auf die Seite, ebenso das Anpassen der Spalten an die Seitenbreite.</translation>
     </message>
 </context>
 <context>
@@ -540,6 +682,10 @@
     <message>
         <source>the listing could not be written</source>
         <translation>die Liste konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Not read in full</source>
+        <translation>Nicht vollständig gelesen</translation>
     </message>
 </context>
 <context>
@@ -795,6 +941,33 @@
     </message>
 </context>
 <context>
+    <name>PageSetupExtras</name>
+    <message>
+        <source>Listing</source>
+        <translation>Auflistung</translation>
+    </message>
+    <message>
+        <source>F&amp;it the columns to the page width</source>
+        <translation>Spalten an die Seiten&amp;breite anpassen</translation>
+    </message>
+    <message>
+        <source>The column widths scaled in proportion, so that the table fills the room between the margins</source>
+        <translation>Die Spaltenbreiten werden im Verhältnis skaliert, sodass die Tabelle den Raum zwischen den Rändern füllt</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt size:</source>
+        <translation>Te&amp;xtgröße:</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text, of its usual 8 and 10 points</source>
+        <translation>Der Text der Tabelle, von seinen üblichen 8 und 10 Punkt</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+</context>
+<context>
     <name>Paper</name>
     <message>
         <source>%1 paper, the default printer&apos;s (%2).</source>
@@ -873,6 +1046,25 @@
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>Page Setup…</source>
+        <translation>Seite einrichten…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>&amp;Fit to Page Width</source>
+        <translation>An Seiten&amp;breite anpassen</translation>
+    </message>
+    <message>
+        <source>Print %L1 pages on %2?</source>
+        <translation>%L1 Seiten auf %2 drucken?</translation>
+    </message>
 </context>
 <context>
     <name>PrintServer</name>
@@ -891,6 +1083,10 @@
     <message>
         <source>The printer %1 did not accept the job: %2</source>
         <translation>Der Drucker %1 hat den Auftrag nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>The print server %1 has no printer %2.</source>
+        <translation>Der Druckserver %1 hat keinen Drucker %2.</translation>
     </message>
 </context>
 <context>
@@ -1084,10 +1280,6 @@
         <translation>Spei&amp;chern unter…</translation>
     </message>
     <message>
-        <source>Save the listing as a PDF, CSV, HTML, JSON or text file (Ctrl+S)</source>
-        <translation>Die Liste als PDF-, CSV-, HTML-, JSON- oder Textdatei speichern (Strg+S)</translation>
-    </message>
-    <message>
         <source>An unexpected error occurred.</source>
         <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
@@ -1118,6 +1310,22 @@
     <message>
         <source>Which files and folders to list, what sizes count, and in which order</source>
         <translation>Welche Dateien und Ordner aufgelistet werden, was Größen zählen und in welcher Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Save the listing as a PDF, a spreadsheet, CSV, HTML, JSON or text file (Ctrl+S)</source>
+        <translation>Die Auflistung als PDF, Tabelle, CSV-, HTML-, JSON- oder Textdatei speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Page Setup…</source>
+        <translation>Seite einrichten…</translation>
+    </message>
+    <message>
+        <source>Paper, margins and the table&apos;s size on the page (Ctrl+Shift+P); Ctrl+P prints with a choice of printer, copies and pages</source>
+        <translation>Papier, Ränder und die Größe der Tabelle auf der Seite (Strg+Umschalt+P); Strg+P druckt mit Wahl von Drucker, Exemplaren und Seiten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+P</source>
+        <translation>Ctrl+Shift+P</translation>
     </message>
 </context>
 </TS>

@@ -67,10 +67,6 @@
         <translation>--format requiere --export</translation>
     </message>
     <message>
-        <source>--format takes pdf, csv, html, json or txt, not &quot;%1&quot;</source>
-        <translation>--format requiere pdf, csv, html, json o txt, no «%1»</translation>
-    </message>
-    <message>
         <source>cannot tell the format of &quot;%1&quot; by its name; give --format</source>
         <translation>no se puede saber el formato de «%1» por su nombre; indique --format</translation>
     </message>
@@ -117,10 +113,6 @@
     <message>
         <source>FILE</source>
         <translation>ARCHIVO</translation>
-    </message>
-    <message>
-        <source>The format of FILE: pdf, csv, html, json or txt (else FILE&apos;s extension).</source>
-        <translation>El formato de ARCHIVO: pdf, csv, html, json o txt (si no, la extensión de ARCHIVO).</translation>
     </message>
     <message>
         <source>FORMAT</source>
@@ -296,6 +288,90 @@
         <source>--sort takes name, size, date or extension, not &quot;%1&quot;</source>
         <translation>--sort admite name, size, date o extension, no «%1»</translation>
     </message>
+    <message>
+        <source>The format of FILE: %1 (else FILE&apos;s extension).</source>
+        <translation>El formato de ARCHIVO: %1 (si no, según la extensión de ARCHIVO).</translation>
+    </message>
+    <message>
+        <source>The paper: A4, Letter, Legal, A3, … (else the default printer&apos;s).</source>
+        <translation>El papel: A4, Letter, Legal, A3, … (si no, el de la impresora predeterminada).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>Lay the pages out across the paper.</source>
+        <translation>Disponer las páginas en horizontal.</translation>
+    </message>
+    <message>
+        <source>Lay the pages out upright.</source>
+        <translation>Disponer las páginas en vertical.</translation>
+    </message>
+    <message>
+        <source>Fit the columns to the page width.</source>
+        <translation>Ajustar las columnas al ancho de la página.</translation>
+    </message>
+    <message>
+        <source>Keep the column widths as they are.</source>
+        <translation>Mantener los anchos de columna tal como están.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text, 80 to 150 percent of its usual 8 and 10 pt.</source>
+        <translation>El texto de la tabla, del 80 al 150 por ciento de sus 8 y 10 pt habituales.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>PORCENTAJE</translation>
+    </message>
+    <message>
+        <source>Print on NAME, not on the default printer.</source>
+        <translation>Imprimir en NOMBRE, no en la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>Print N copies.</source>
+        <translation>Imprimir N copias.</translation>
+    </message>
+    <message>
+        <source>Print only these pages, as lp -P takes them (1-3,7,9-).</source>
+        <translation>Imprimir solo estas páginas, como las toma lp -P (1-3,7,9-).</translation>
+    </message>
+    <message>
+        <source>RANGE</source>
+        <translation>INTERVALO</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper&apos;s name, as A4, Letter or Legal, not &quot;%1&quot;</source>
+        <translation>--paper admite el nombre de un papel, como A4, Letter o Legal, no «%1»</translation>
+    </message>
+    <message>
+        <source>--text-size takes a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--text-size admite un número entero de %1 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>--printer takes a printer&apos;s name</source>
+        <translation>--printer admite el nombre de una impresora</translation>
+    </message>
+    <message>
+        <source>--copies takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--copies admite un número entero de 1 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--pages takes pages as lp -P does, as 1-3,7 or 9-, not &quot;%1&quot;</source>
+        <translation>--pages admite páginas como lp -P, por ejemplo 1-3,7 o 9-, no «%1»</translation>
+    </message>
+    <message>
+        <source>--%1 needs --print</source>
+        <translation>--%1 necesita --print</translation>
+    </message>
+    <message>
+        <source>--format takes %1, not &quot;%2&quot;</source>
+        <translation>--format admite %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--%1 shapes pages, which only --print and a PDF have</source>
+        <translation>--%1 da forma a páginas, que solo tienen --print y un PDF</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -323,6 +399,18 @@
         <source>Sending the document to %1…</source>
         <translation>Enviando el documento a %1…</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names no pages; give them as 1-3,7 or 9-.</source>
+        <translation>«%1» no indica páginas; dalas como 1-3,7 o 9-.</translation>
+    </message>
+    <message>
+        <source>The document has one page, none of %1.</source>
+        <translation>El documento tiene una página, ninguna de %1.</translation>
+    </message>
+    <message>
+        <source>The document has %L2 pages, none of %1.</source>
+        <translation>El documento tiene %L2 páginas, ninguna de %1.</translation>
+    </message>
 </context>
 <context>
     <name>ExportFormat</name>
@@ -345,6 +433,60 @@
     <message>
         <source>Text (*.txt)</source>
         <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tab-separated text (*.tsv)</source>
+        <translation>Texto separado por tabulaciones (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Hoja de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportText</name>
+    <message>
+        <source>The spreadsheet could not be made: %1.</source>
+        <translation>No se pudo crear la hoja de cálculo: %1.</translation>
+    </message>
+    <message>
+        <source>Size (bytes)</source>
+        <translation>Tamaño (bytes)</translation>
+    </message>
+    <message>
+        <source>Cannot make the spreadsheet in %1: %2.</source>
+        <translation>No se puede crear la hoja de cálculo en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportText::Workbook</name>
+    <message>
+        <source>Not read in full</source>
+        <translation>No leído por completo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… y %L1 más</translation>
+    </message>
+    <message>
+        <source>Listing</source>
+        <translation>Listado</translation>
+    </message>
+    <message>
+        <source>Listing (%1)</source>
+        <translation>Listado (%1)</translation>
     </message>
 </context>
 <context>
@@ -527,8 +669,8 @@
         <translation>Más allá, y sin mostrar: %1.</translation>
     </message>
     <message>
-        <source>Narrower widths bring them onto the page.</source>
-        <translation>Con anchos menores caben en la página.</translation>
+        <source>Narrower widths bring them onto the page, as does fitting the columns to the page width.</source>
+        <translation>Anchos más estrechos las llevan a la página, igual que ajustar las columnas al ancho de la página.</translation>
     </message>
 </context>
 <context>
@@ -540,6 +682,10 @@
     <message>
         <source>the listing could not be written</source>
         <translation>no se pudo escribir el listado</translation>
+    </message>
+    <message>
+        <source>Not read in full</source>
+        <translation>No leído por completo</translation>
     </message>
 </context>
 <context>
@@ -795,6 +941,33 @@
     </message>
 </context>
 <context>
+    <name>PageSetupExtras</name>
+    <message>
+        <source>Listing</source>
+        <translation>Listado</translation>
+    </message>
+    <message>
+        <source>F&amp;it the columns to the page width</source>
+        <translation>A&amp;justar las columnas al ancho de la página</translation>
+    </message>
+    <message>
+        <source>The column widths scaled in proportion, so that the table fills the room between the margins</source>
+        <translation>Los anchos de columna se escalan en proporción, para que la tabla llene el espacio entre los márgenes</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt size:</source>
+        <translation>Tama&amp;ño del texto:</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text, of its usual 8 and 10 points</source>
+        <translation>El texto de la tabla, de sus 8 y 10 puntos habituales</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+</context>
+<context>
     <name>Paper</name>
     <message>
         <source>%1 paper, the default printer&apos;s (%2).</source>
@@ -873,6 +1046,25 @@
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Page Setup…</source>
+        <translation>Configurar página…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>&amp;Fit to Page Width</source>
+        <translation>A&amp;justar al ancho de la página</translation>
+    </message>
+    <message>
+        <source>Print %L1 pages on %2?</source>
+        <translation>¿Imprimir %L1 páginas en %2?</translation>
+    </message>
 </context>
 <context>
     <name>PrintServer</name>
@@ -891,6 +1083,10 @@
     <message>
         <source>The printer %1 did not accept the job: %2</source>
         <translation>La impresora %1 no aceptó el trabajo: %2</translation>
+    </message>
+    <message>
+        <source>The print server %1 has no printer %2.</source>
+        <translation>El servidor de impresión %1 no tiene la impresora %2.</translation>
     </message>
 </context>
 <context>
@@ -1084,10 +1280,6 @@
         <translation>&amp;Guardar como…</translation>
     </message>
     <message>
-        <source>Save the listing as a PDF, CSV, HTML, JSON or text file (Ctrl+S)</source>
-        <translation>Guardar el listado como archivo PDF, CSV, HTML, JSON o de texto (Ctrl+S)</translation>
-    </message>
-    <message>
         <source>An unexpected error occurred.</source>
         <translation>Se produjo un error inesperado.</translation>
     </message>
@@ -1118,6 +1310,22 @@
     <message>
         <source>Which files and folders to list, what sizes count, and in which order</source>
         <translation>Qué archivos y carpetas listar, qué cuentan los tamaños y en qué orden</translation>
+    </message>
+    <message>
+        <source>Save the listing as a PDF, a spreadsheet, CSV, HTML, JSON or text file (Ctrl+S)</source>
+        <translation>Guardar el listado como PDF, hoja de cálculo, archivo CSV, HTML, JSON o de texto (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Page Setup…</source>
+        <translation>Configurar página…</translation>
+    </message>
+    <message>
+        <source>Paper, margins and the table&apos;s size on the page (Ctrl+Shift+P); Ctrl+P prints with a choice of printer, copies and pages</source>
+        <translation>Papel, márgenes y tamaño de la tabla en la página (Ctrl+Mayús+P); Ctrl+P imprime eligiendo impresora, copias y páginas</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+P</source>
+        <translation>Ctrl+Shift+P</translation>
     </message>
 </context>
 </TS>

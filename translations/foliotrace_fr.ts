@@ -67,10 +67,6 @@
         <translation>--format demande --export</translation>
     </message>
     <message>
-        <source>--format takes pdf, csv, html, json or txt, not &quot;%1&quot;</source>
-        <translation>--format attend pdf, csv, html, json ou txt, pas « %1 »</translation>
-    </message>
-    <message>
         <source>cannot tell the format of &quot;%1&quot; by its name; give --format</source>
         <translation>impossible de déduire le format de « %1 » de son nom ; indiquez --format</translation>
     </message>
@@ -117,10 +113,6 @@
     <message>
         <source>FILE</source>
         <translation>FICHIER</translation>
-    </message>
-    <message>
-        <source>The format of FILE: pdf, csv, html, json or txt (else FILE&apos;s extension).</source>
-        <translation>Le format de FICHIER : pdf, csv, html, json ou txt (sinon l&apos;extension de FICHIER).</translation>
     </message>
     <message>
         <source>FORMAT</source>
@@ -296,6 +288,90 @@
         <source>--sort takes name, size, date or extension, not &quot;%1&quot;</source>
         <translation>--sort attend name, size, date ou extension, pas « %1 »</translation>
     </message>
+    <message>
+        <source>The format of FILE: %1 (else FILE&apos;s extension).</source>
+        <translation>Le format de FICHIER : %1 (sinon selon l’extension de FICHIER).</translation>
+    </message>
+    <message>
+        <source>The paper: A4, Letter, Legal, A3, … (else the default printer&apos;s).</source>
+        <translation>Le papier : A4, Letter, Legal, A3, … (sinon celui de l’imprimante par défaut).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>Lay the pages out across the paper.</source>
+        <translation>Disposer les pages à l’italienne.</translation>
+    </message>
+    <message>
+        <source>Lay the pages out upright.</source>
+        <translation>Disposer les pages à la française.</translation>
+    </message>
+    <message>
+        <source>Fit the columns to the page width.</source>
+        <translation>Ajuster les colonnes à la largeur de la page.</translation>
+    </message>
+    <message>
+        <source>Keep the column widths as they are.</source>
+        <translation>Garder les largeurs de colonnes telles quelles.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text, 80 to 150 percent of its usual 8 and 10 pt.</source>
+        <translation>Le texte du tableau, de 80 à 150 pour cent de ses 8 et 10 pt habituels.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>POURCENT</translation>
+    </message>
+    <message>
+        <source>Print on NAME, not on the default printer.</source>
+        <translation>Imprimer sur NOM, pas sur l’imprimante par défaut.</translation>
+    </message>
+    <message>
+        <source>Print N copies.</source>
+        <translation>Imprimer N exemplaires.</translation>
+    </message>
+    <message>
+        <source>Print only these pages, as lp -P takes them (1-3,7,9-).</source>
+        <translation>N’imprimer que ces pages, comme lp -P les prend (1-3,7,9-).</translation>
+    </message>
+    <message>
+        <source>RANGE</source>
+        <translation>PLAGE</translation>
+    </message>
+    <message>
+        <source>--paper takes a paper&apos;s name, as A4, Letter or Legal, not &quot;%1&quot;</source>
+        <translation>--paper attend un nom de papier, comme A4, Letter ou Legal, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--text-size takes a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--text-size attend un nombre entier de %1 à %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>--printer takes a printer&apos;s name</source>
+        <translation>--printer attend un nom d’imprimante</translation>
+    </message>
+    <message>
+        <source>--copies takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--copies attend un nombre entier de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--pages takes pages as lp -P does, as 1-3,7 or 9-, not &quot;%1&quot;</source>
+        <translation>--pages attend des pages comme lp -P, par exemple 1-3,7 ou 9-, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--%1 needs --print</source>
+        <translation>--%1 nécessite --print</translation>
+    </message>
+    <message>
+        <source>--format takes %1, not &quot;%2&quot;</source>
+        <translation>--format attend %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--%1 shapes pages, which only --print and a PDF have</source>
+        <translation>--%1 met en forme des pages, que seuls --print et un PDF ont</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -323,6 +399,18 @@
         <source>Sending the document to %1…</source>
         <translation>Envoi du document à %1…</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names no pages; give them as 1-3,7 or 9-.</source>
+        <translation>« %1 » ne désigne aucune page ; donnez-les comme 1-3,7 ou 9-.</translation>
+    </message>
+    <message>
+        <source>The document has one page, none of %1.</source>
+        <translation>Le document a une page, aucune de %1.</translation>
+    </message>
+    <message>
+        <source>The document has %L2 pages, none of %1.</source>
+        <translation>Le document a %L2 pages, aucune de %1.</translation>
+    </message>
 </context>
 <context>
     <name>ExportFormat</name>
@@ -345,6 +433,60 @@
     <message>
         <source>Text (*.txt)</source>
         <translation>Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tab-separated text (*.tsv)</source>
+        <translation>Texte séparé par des tabulations (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Classeur (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportText</name>
+    <message>
+        <source>The spreadsheet could not be made: %1.</source>
+        <translation>Le classeur n’a pas pu être créé : %1.</translation>
+    </message>
+    <message>
+        <source>Size (bytes)</source>
+        <translation>Taille (octets)</translation>
+    </message>
+    <message>
+        <source>Cannot make the spreadsheet in %1: %2.</source>
+        <translation>Impossible de créer le classeur dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportText::Workbook</name>
+    <message>
+        <source>Not read in full</source>
+        <translation>Pas lu entièrement</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… et %L1 de plus</translation>
+    </message>
+    <message>
+        <source>Listing</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Listing (%1)</source>
+        <translation>Liste (%1)</translation>
     </message>
 </context>
 <context>
@@ -527,8 +669,8 @@
         <translation>Au-delà, et non affichées : %1.</translation>
     </message>
     <message>
-        <source>Narrower widths bring them onto the page.</source>
-        <translation>Des largeurs plus étroites les ramènent sur la page.</translation>
+        <source>Narrower widths bring them onto the page, as does fitting the columns to the page width.</source>
+        <translation>Des largeurs plus étroites les ramènent sur la page, tout comme l’ajustement des colonnes à la largeur de la page.</translation>
     </message>
 </context>
 <context>
@@ -540,6 +682,10 @@
     <message>
         <source>the listing could not be written</source>
         <translation>la liste n&apos;a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>Not read in full</source>
+        <translation>Pas lu entièrement</translation>
     </message>
 </context>
 <context>
@@ -795,6 +941,33 @@
     </message>
 </context>
 <context>
+    <name>PageSetupExtras</name>
+    <message>
+        <source>Listing</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>F&amp;it the columns to the page width</source>
+        <translation>A&amp;juster les colonnes à la largeur de la page</translation>
+    </message>
+    <message>
+        <source>The column widths scaled in proportion, so that the table fills the room between the margins</source>
+        <translation>Les largeurs de colonnes sont mises à l’échelle en proportion, pour que le tableau remplisse l’espace entre les marges</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt size:</source>
+        <translation>Ta&amp;ille du texte :</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text, of its usual 8 and 10 points</source>
+        <translation>Le texte du tableau, de ses 8 et 10 points habituels</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+</context>
+<context>
     <name>Paper</name>
     <message>
         <source>%1 paper, the default printer&apos;s (%2).</source>
@@ -873,6 +1046,25 @@
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Page Setup…</source>
+        <translation>Mise en page…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>&amp;Fit to Page Width</source>
+        <translation>A&amp;juster à la largeur de la page</translation>
+    </message>
+    <message>
+        <source>Print %L1 pages on %2?</source>
+        <translation>Imprimer %L1 pages sur %2 ?</translation>
+    </message>
 </context>
 <context>
     <name>PrintServer</name>
@@ -891,6 +1083,10 @@
     <message>
         <source>The printer %1 did not accept the job: %2</source>
         <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche : %2</translation>
+    </message>
+    <message>
+        <source>The print server %1 has no printer %2.</source>
+        <translation>Le serveur d’impression %1 n’a pas d’imprimante %2.</translation>
     </message>
 </context>
 <context>
@@ -1084,10 +1280,6 @@
         <translation>Enregistrer so&amp;us…</translation>
     </message>
     <message>
-        <source>Save the listing as a PDF, CSV, HTML, JSON or text file (Ctrl+S)</source>
-        <translation>Enregistrer la liste en fichier PDF, CSV, HTML, JSON ou texte (Ctrl+S)</translation>
-    </message>
-    <message>
         <source>An unexpected error occurred.</source>
         <translation>Une erreur inattendue s&apos;est produite.</translation>
     </message>
@@ -1118,6 +1310,22 @@
     <message>
         <source>Which files and folders to list, what sizes count, and in which order</source>
         <translation>Quels fichiers et dossiers lister, ce que comptent les tailles, et dans quel ordre</translation>
+    </message>
+    <message>
+        <source>Save the listing as a PDF, a spreadsheet, CSV, HTML, JSON or text file (Ctrl+S)</source>
+        <translation>Enregistrer la liste en PDF, classeur, fichier CSV, HTML, JSON ou texte (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Page Setup…</source>
+        <translation>Mise en page…</translation>
+    </message>
+    <message>
+        <source>Paper, margins and the table&apos;s size on the page (Ctrl+Shift+P); Ctrl+P prints with a choice of printer, copies and pages</source>
+        <translation>Papier, marges et taille du tableau sur la page (Ctrl+Maj+P) ; Ctrl+P imprime avec le choix de l’imprimante, des exemplaires et des pages</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+P</source>
+        <translation>Ctrl+Shift+P</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# foliotrace --export of a folder to CSV and to JSON, timed in the same run
-# as du -ab and tree -J --du on the same folder and depth, after one warm-up
-# pass of each, rounds interleaved. Prints "name: value" lines; the ratios
-# are export time over du's (target: at most 1.0).
+# foliotrace --export of a folder to CSV, JSON, readable text and a
+# spreadsheet, timed in the same run as du -ab and tree -J --du on the same
+# folder and depth, after one warm-up pass of each, rounds interleaved.
+# Prints "name: value" lines: the CSV and JSON exports over du's time
+# (target: at most 1.0), the text and the spreadsheet over the CSV export's
+# (target: at most 1.5), and each export's peak memory.
 #
 #   export-bench [FOLDER] [--depth N] [--rounds N] [--program PATH]
 set -euo pipefail
@@ -28,24 +30,31 @@ export XDG_CONFIG_HOME=$work/config
 declare -A commands=(
     [export_csv]="$program --export $work/out.csv --depth $depth $folder"
     [export_json]="$program --export $work/out.json --depth $depth $folder"
+    [export_txt]="$program --export $work/out.txt --depth $depth $folder"
+    [export_xlsx]="$program --export $work/out.xlsx --depth $depth $folder"
     [du]="du -ab --max-depth=$depth $folder"
     [tree_json]="tree -J -L $depth --du $folder"
 )
-names=(du export_csv export_json tree_json)
-declare -A times
+names=(du export_csv export_json export_txt export_xlsx tree_json)
+declare -A times rss
 
-# Seconds one command takes, its output dropped; du and tree exit 1 on what they cannot read.
+# Microseconds one command takes, its output dropped; du and tree exit 1 on
+# what they cannot read. Its peak RSS in kB goes to $work/rss.
 seconds() {
     local start end
     start=$(date +%s%N)
-    ${commands[$1]} >/dev/null 2>&1 || [[ $1 == du || $1 == tree_json ]]
+    /usr/bin/time -f %M -o "$work/rss" ${commands[$1]} >/dev/null 2>&1 || [[ $1 == du || $1 == tree_json ]]
     end=$(date +%s%N)
     echo $(((end - start) / 1000))
 }
 
 for name in "${names[@]}"; do seconds "$name" >/dev/null; done
 for ((round = 0; round < rounds; round++)); do
-    for name in "${names[@]}"; do times[$name]+="$(seconds "$name") "; done
+    for name in "${names[@]}"; do
+        times[$name]+="$(seconds "$name") "
+        kb=$(tail -n 1 "$work/rss")
+        ((kb > ${rss[$name]:-0})) && rss[$name]=$kb
+    done
 done
 
 median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
@@ -61,4 +70,11 @@ done
 for name in export_csv export_json tree_json; do
     m="median_$name"
     awk -v a="${!m}" -v b="$median_du" -v n="$name" 'BEGIN {printf "%s_vs_du: %.2f\n", n, a / b}'
+done
+for name in export_txt export_xlsx; do
+    m="median_$name"
+    awk -v a="${!m}" -v b="$median_export_csv" -v n="$name" 'BEGIN {printf "%s_vs_csv: %.2f\n", n, a / b}'
+done
+for name in export_csv export_json export_txt export_xlsx; do
+    awk -v kb="${rss[$name]}" -v n="$name" 'BEGIN {printf "%s_peak_rss_mb: %.1f\n", n, kb / 1024}'
 done

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CommandLineOptions.h"
 
 #include "listing/ListingFormat.h"
 #include "print/GridStyle.h"
@@ -20,155 +21,6 @@
 
 namespace CommandLine {
 namespace {
-
-// The texts' context in the translations, as lupdate finds it.
-struct CommandLineText
-{
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
-
-QCommandLineOption valued(const char *name, const char *description, const char *valueName)
-{
-    return QCommandLineOption(QString::fromLatin1(name), CommandLineText::tr(description),
-                              CommandLineText::tr(valueName));
-}
-
-QCommandLineOption flag(const char *name, const char *description)
-{
-    return QCommandLineOption(QString::fromLatin1(name), CommandLineText::tr(description));
-}
-
-struct Options
-{
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            CommandLineText::tr("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               CommandLineText::tr("Show the version and exit.")};
-    QCommandLineOption exportFile
-        = valued("export",
-                 QT_TRANSLATE_NOOP("CommandLine", "Write the listing to FILE (- for standard output) "
-                                                  "without a window."),
-                 QT_TRANSLATE_NOOP("CommandLine", "FILE"));
-    QCommandLineOption format
-        = valued("format",
-                 QT_TRANSLATE_NOOP("CommandLine", "The format of FILE: pdf, csv, html, json or txt "
-                                                  "(else FILE's extension)."),
-                 QT_TRANSLATE_NOOP("CommandLine", "FORMAT"));
-    QCommandLineOption print
-        = flag("print", QT_TRANSLATE_NOOP("CommandLine", "Send the listing to the default printer without a window."));
-    QCommandLineOption depth{QStringLiteral("depth"),
-                             CommandLineText::tr("List N levels of sub-folders, 1 to %1.").arg(ListingFormat::MaxDepth),
-                             CommandLineText::tr("N")};
-    QCommandLineOption files = flag("files", QT_TRANSLATE_NOOP("CommandLine", "List the files too."));
-    QCommandLineOption noFiles = flag("no-files", QT_TRANSLATE_NOOP("CommandLine", "List the folders only."));
-    QCommandLineOption size = flag("size", QT_TRANSLATE_NOOP("CommandLine", "Show the size column."));
-    QCommandLineOption noSize = flag("no-size", QT_TRANSLATE_NOOP("CommandLine", "Hide the size column."));
-    QCommandLineOption date = flag("date", QT_TRANSLATE_NOOP("CommandLine", "Show the date column."));
-    QCommandLineOption noDate = flag("no-date", QT_TRANSLATE_NOOP("CommandLine", "Hide the date column."));
-    QCommandLineOption grid
-        = valued("grid", QT_TRANSLATE_NOOP("CommandLine", "Grid lines: none, rows, top-bottom or all."),
-                 QT_TRANSLATE_NOOP("CommandLine", "STYLE"));
-    QCommandLineOption dirMark
-        = valued("dir-mark", QT_TRANSLATE_NOOP("CommandLine", "The mark in front of folder names."),
-                 QT_TRANSLATE_NOOP("CommandLine", "TEXT"));
-    QCommandLineOption fileMark
-        = valued("file-mark", QT_TRANSLATE_NOOP("CommandLine", "The mark in front of file names."),
-                 QT_TRANSLATE_NOOP("CommandLine", "TEXT"));
-    QCommandLineOption title = valued("title", QT_TRANSLATE_NOOP("CommandLine", "The title above the table."),
-                                      QT_TRANSLATE_NOOP("CommandLine", "TEXT"));
-    QCommandLineOption widths = valued("widths", QT_TRANSLATE_NOOP("CommandLine", "The three column widths in twips."),
-                                       QT_TRANSLATE_NOOP("CommandLine", "NAME,SIZE,DATE"));
-    QCommandLineOption include
-        = valued("include",
-                 QT_TRANSLATE_NOOP("CommandLine", "List only the files whose names match one of PATTERNS, glob "
-                                                  "patterns separated by \";\" (\"*.jpg; *.png\"); \"\" lists every file."),
-                 QT_TRANSLATE_NOOP("CommandLine", "PATTERNS"));
-    QCommandLineOption skip
-        = valued("skip",
-                 QT_TRANSLATE_NOOP("CommandLine", "Leave out the files and folders whose names match one of "
-                                                  "PATTERNS; a folder left out is not entered."),
-                 QT_TRANSLATE_NOOP("CommandLine", "PATTERNS"));
-    QCommandLineOption matchCase
-        = flag("match-case", QT_TRANSLATE_NOOP("CommandLine", "Patterns tell capitals from small letters."));
-    QCommandLineOption noMatchCase
-        = flag("no-match-case", QT_TRANSLATE_NOOP("CommandLine", "Patterns take capitals and small letters alike."));
-    QCommandLineOption hidden = flag("hidden", QT_TRANSLATE_NOOP("CommandLine", "List the names that start with \".\"."));
-    QCommandLineOption noHidden
-        = flag("no-hidden", QT_TRANSLATE_NOOP("CommandLine", "Leave out the names that start with \".\"."));
-    QCommandLineOption pruneEmpty = flag(
-        "prune-empty", QT_TRANSLATE_NOOP("CommandLine", "Leave out folders with no file listed at any depth below."));
-    QCommandLineOption noPruneEmpty
-        = flag("no-prune-empty", QT_TRANSLATE_NOOP("CommandLine", "List folders with nothing listed below too."));
-    QCommandLineOption oneFileSystem{
-        {QStringLiteral("x"), QStringLiteral("one-file-system")},
-        CommandLineText::tr("List the mount points of other file systems without entering them.")};
-    QCommandLineOption allFileSystems
-        = flag("no-one-file-system", QT_TRANSLATE_NOOP("CommandLine", "Enter the file systems mounted below."));
-    QCommandLineOption diskUsage
-        = flag("disk-usage", QT_TRANSLATE_NOOP("CommandLine", "Sizes are the space on disk, as du counts it."));
-    QCommandLineOption fileLength = flag("file-length", QT_TRANSLATE_NOOP("CommandLine", "Sizes are the files' lengths."));
-    QCommandLineOption linksOnce = flag(
-        "links-once", QT_TRANSLATE_NOOP("CommandLine", "A folder's size counts a file of several hard links once."));
-    QCommandLineOption noLinksOnce
-        = flag("no-links-once", QT_TRANSLATE_NOOP("CommandLine", "A folder's size counts every name of a file."));
-    QCommandLineOption sort
-        = valued("sort",
-                 QT_TRANSLATE_NOOP("CommandLine", "The order within each folder: name, size (largest first), date "
-                                                  "(newest first) or extension."),
-                 QT_TRANSLATE_NOOP("CommandLine", "ORDER"));
-
-    // The ones that shape a listing, which only --export and --print make.
-    QList<const QCommandLineOption *> listing() const
-    {
-        return {&format,        &depth,          &files,       &noFiles,    &size,      &noSize,      &date,
-                &noDate,        &grid,           &dirMark,     &fileMark,   &title,     &widths,      &include,
-                &skip,          &matchCase,      &noMatchCase, &hidden,     &noHidden,  &pruneEmpty,  &noPruneEmpty,
-                &oneFileSystem, &allFileSystems, &diskUsage,   &fileLength, &linksOnce, &noLinksOnce, &sort};
-    }
-};
-
-// QApplication's own options (and the X11 platform's), which it takes from
-// the same command line once the window starts: accepted here, unlisted.
-// Qt's old aliases -title and -icon are left out: --title is ours to give.
-// clang-format off
-const char *const kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowtitle", "qwindowicon", "session", "style", "stylesheet",
-    "display", "name", "visual", "qmljsdebugger"};
-// clang-format on
-const char *const kQtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
-
-void declareQtOptions(QCommandLineParser &parser)
-{
-    // Qt's are single-dash words ("-style fusion"), not runs of letters.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char *name : kQtOptionsWithValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char *name : kQtSwitches) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-}
-
-void declareOptions(QCommandLineParser &parser, const Options &options)
-{
-    declareQtOptions(parser);
-    parser.setApplicationDescription(CommandLineText::tr("Lists a folder tree as a paginated print preview, prints it, "
-                                                         "or copies it to the clipboard."));
-    parser.addOption(options.help);
-    parser.addOption(options.version);
-    parser.addOption(options.exportFile);
-    parser.addOption(options.print);
-    for (const QCommandLineOption *option : options.listing())
-        parser.addOption(*option);
-    parser.addPositionalArgument(CommandLineText::tr("FOLDER"),
-                                 CommandLineText::tr("The folder to list; the current folder when none is given."),
-                                 CommandLineText::tr("[FOLDER]"));
-}
 
 Request reply(Request::Action action, const QString &text)
 {
@@ -226,7 +78,8 @@ QString readChoices(const QCommandLineParser &parser, const Options &options, Ch
     if (parser.isSet(options.sort)) {
         out.order = ListingChoiceText::orderFromWord(parser.value(options.sort));
         if (!out.order)
-            return CommandLineText::tr("--sort takes name, size, date or extension, not \"%1\"").arg(parser.value(options.sort));
+            return CommandLineText::tr("--sort takes name, size, date or extension, not \"%1\"")
+                .arg(parser.value(options.sort));
     }
     return {};
 }
@@ -279,6 +132,77 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
     return readChoices(parser, options, out.choices);
 }
 
+// A whole number from low to high, of digits only.
+std::optional<int> wholeNumber(const QString &text, int low, int high)
+{
+    bool ok = false;
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    const uint value = text.toUInt(&ok);
+    return digits && ok && value >= uint(low) && value <= uint(high) ? std::optional(int(value)) : std::nullopt;
+}
+
+// The options that shape the pages; the first problem, or empty.
+QString readPageOptions(const QCommandLineParser &parser, const Options &options, OptionOverrides &out)
+{
+    std::optional<int> landscape;
+    std::optional<int> fit;
+    for (const QString &problem : {readSwitch(parser, options.landscape, options.portrait, landscape),
+                                   readSwitch(parser, options.fitWidth, options.noFitWidth, fit)}) {
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (landscape)
+        out.orientation = *landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (fit)
+        out.fitWidth = *fit == 1;
+    if (parser.isSet(options.paper)) {
+        out.paper = PageSetups::paperNamed(parser.value(options.paper));
+        if (!out.paper)
+            return CommandLineText::tr("--paper takes a paper's name, as A4, Letter or Legal, not \"%1\"")
+                .arg(parser.value(options.paper));
+    }
+    if (parser.isSet(options.textSize)) {
+        out.textPercent
+            = wholeNumber(parser.value(options.textSize), PageSetup::MinTextPercent, PageSetup::MaxTextPercent);
+        if (!out.textPercent) {
+            return CommandLineText::tr("--text-size takes a whole number from %1 to %2, not \"%3\"")
+                .arg(PageSetup::MinTextPercent)
+                .arg(PageSetup::MaxTextPercent)
+                .arg(parser.value(options.textSize));
+        }
+    }
+    return {};
+}
+
+// --printer, --copies and --pages; the first problem, or empty.
+QString readJob(const QCommandLineParser &parser, const Options &options, PrintJob &job)
+{
+    constexpr int MostCopies = 999;
+    job.printer = parser.value(options.printer);
+    if (parser.isSet(options.printer) && job.printer.isEmpty())
+        return CommandLineText::tr("--printer takes a printer's name");
+    if (parser.isSet(options.copies)) {
+        const std::optional<int> copies = wholeNumber(parser.value(options.copies), 1, MostCopies);
+        if (!copies)
+            return CommandLineText::tr("--copies takes a whole number from 1 to %1, not \"%2\"")
+                .arg(MostCopies)
+                .arg(parser.value(options.copies));
+        job.copies = *copies;
+    }
+    job.pageRanges = parser.value(options.pages);
+    if (parser.isSet(options.pages) && !PrintJobs::parsePageRanges(job.pageRanges))
+        return CommandLineText::tr("--pages takes pages as lp -P does, as 1-3,7 or 9-, not \"%1\"").arg(job.pageRanges);
+    return {};
+}
+
+// The first of these options given, or none.
+const QCommandLineOption *firstGiven(const QCommandLineParser &parser, const QList<const QCommandLineOption *> &some)
+{
+    const auto given
+        = std::find_if(some.begin(), some.end(), [&](const auto *option) { return parser.isSet(*option); });
+    return given == some.end() ? nullptr : *given;
+}
+
 // --export FILE or --print; the first problem, or empty.
 QString readOutput(const QCommandLineParser &parser, const Options &options, Request &request)
 {
@@ -298,22 +222,35 @@ QString readOutput(const QCommandLineParser &parser, const Options &options, Req
     if (!exporting) {
         if (parser.isSet(options.format))
             return CommandLineText::tr("--format needs --export");
-        return readOverrides(parser, options, request.overrides);
+        for (const QString &problem :
+             {readOverrides(parser, options, request.overrides), readPageOptions(parser, options, request.overrides),
+              readJob(parser, options, request.job)}) {
+            if (!problem.isEmpty())
+                return problem;
+        }
+        return {};
     }
+    if (const QCommandLineOption *job = firstGiven(parser, options.job()))
+        return CommandLineText::tr("--%1 needs --print").arg(job->names().first());
     request.exportFile = parser.value(options.exportFile);
     const bool toOutput = request.exportFile == QLatin1String("-");
     const QString formatText = parser.value(options.format);
     std::optional<ExportFormat> format
         = parser.isSet(options.format) ? ExportFormats::named(formatText) : ExportFormats::ofFile(request.exportFile);
     if (!format && parser.isSet(options.format))
-        return CommandLineText::tr("--format takes pdf, csv, html, json or txt, not \"%1\"").arg(formatText);
+        return CommandLineText::tr("--format takes %1, not \"%2\"").arg(ExportFormats::nameList(), formatText);
     if (!format && !toOutput)
         return CommandLineText::tr("cannot tell the format of \"%1\" by its name; give --format")
             .arg(request.exportFile);
     request.format = format.value_or(ExportFormat::Text);
     if (toOutput && request.format == ExportFormat::Pdf)
         return CommandLineText::tr("a PDF cannot go to standard output; give a file name");
-    return readOverrides(parser, options, request.overrides);
+    const QCommandLineOption *page = firstGiven(parser, options.page());
+    if (page && request.format != ExportFormat::Pdf)
+        return CommandLineText::tr("--%1 shapes pages, which only --print and a PDF have").arg(page->names().first());
+    if (const QString problem = readOverrides(parser, options, request.overrides); !problem.isEmpty())
+        return problem;
+    return readPageOptions(parser, options, request.overrides);
 }
 
 QString folderProblem(const QByteArray &folder, int error)
@@ -368,6 +305,15 @@ void ChoiceOverrides::applyTo(ListingChoices &choices) const
     choices.sizes = sizes.value_or(choices.sizes);
     choices.linksOnce = linksOnce.value_or(choices.linksOnce);
     choices.order = order.value_or(choices.order);
+}
+
+void OptionOverrides::applyTo(PageSetup &setup) const
+{
+    if (paper)
+        setup.paper = *paper;
+    setup.orientation = orientation.value_or(setup.orientation);
+    setup.fitWidth = fitWidth.value_or(setup.fitWidth);
+    setup.textPercent = textPercent.value_or(setup.textPercent);
 }
 
 Request parse(const QList<QByteArray> &arguments)

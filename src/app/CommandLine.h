@@ -2,6 +2,8 @@
 
 #include "export/ListingExport.h"
 #include "listing/ListingChoices.h"
+#include "print/PageSetup.h"
+#include "print/PrintJob.h"
 
 #include <QByteArray>
 #include <QList>
@@ -48,9 +50,15 @@ struct OptionOverrides
     std::optional<QString> title;
     std::optional<std::array<QString, 3>> widths;
     ChoiceOverrides choices;
+    // The page setup's, for --print and a PDF.
+    std::optional<QPageSize> paper;
+    std::optional<QPageLayout::Orientation> orientation;
+    std::optional<bool> fitWidth;
+    std::optional<int> textPercent;
 
     // Sets the given ones on controls; the title is no control.
     void applyTo(OptionControls &controls) const;
+    void applyTo(PageSetup &setup) const;
 };
 
 struct Request
@@ -73,6 +81,8 @@ struct Request
     QString exportFile;
     ExportFormat format = ExportFormat::Text;
     OptionOverrides overrides;
+    // Print: the printer, copies and pages asked for.
+    PrintJob job;
 };
 
 // arguments: the program's arguments as the system gave them, the program

@@ -1,6 +1,7 @@
 #include "app/CommandRun.h"
 
 #include "app/OptionSet.h"
+#include "app/PageSetupOptions.h"
 #include "app/PrintTitle.h"
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
@@ -113,11 +114,17 @@ ListingExport::Request listingRequest(const Request &request, const QByteArray &
         report(note);
     request.overrides.applyTo(values);
 
+    SettingsLoadReport pageSetupReport;
+    PageSetup setup = loadStoredPageSetup(pageSetupReport.replaced);
+    for (const QString &note : settingsLoadNotes(pageSetupReport))
+        report(note);
+    request.overrides.applyTo(setup);
+
     ListingExport::Request out{request.format, listingOptionsFrom(values), {}};
     out.options.path = QFile::decodeName(folder);
     out.options.nativePath = folder;
     out.page = {gridStyleFrom(values), out.options.path,
-                request.overrides.title.value_or(printTitle(out.options.path, QDate::currentDate()))};
+                request.overrides.title.value_or(printTitle(out.options.path, QDate::currentDate())), setup};
     return out;
 }
 
@@ -135,7 +142,7 @@ void run(const Request &request, const QByteArray &folder)
         return listing;
     };
     if (request.action == Request::Action::Print)
-        ListingExport::print(exportRequest, build);
+        ListingExport::print(exportRequest, build, request.job);
     else
         ListingExport::save(exportRequest, build, request.exportFile);
     // Listed all the same, so no failure; but a script's user should know.

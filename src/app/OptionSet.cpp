@@ -34,7 +34,7 @@ ListingOptions OptionSet::listingOptions() const
 
 PageOptions OptionSet::pageOptions() const
 {
-    return {gridStyleFrom(*this), pathCaption(), m_ui->txtTitle->text()};
+    return {gridStyleFrom(*this), pathCaption(), m_ui->txtTitle->text(), m_pageSetup};
 }
 
 ListingExport::Request OptionSet::exportRequest(ExportFormat format) const

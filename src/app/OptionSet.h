@@ -23,8 +23,11 @@ public:
     // One reading of the options for a build of the selected folder, the
     // marks as typed (a command may set its own).
     ListingOptions listingOptions() const;
-    // The grid, the path and the title, for the document.
+    // The grid, the path, the title and the page setup, for the document.
     PageOptions pageOptions() const;
+    // What Page Setup… chose last (or the settings file held).
+    const PageSetup &pageSetup() const { return m_pageSetup; }
+    void setPageSetup(const PageSetup &setup) { m_pageSetup = setup; }
     // Both, for a file.
     ListingExport::Request exportRequest(ExportFormat format) const;
 
@@ -45,6 +48,7 @@ public:
 private:
     Ui::frmMain *m_ui;
     ListingChoices m_choices; // the "Listing Options" dialog's, as last accepted or loaded
+    PageSetup m_pageSetup;
 };
 
 // The grid style the grid field names; none for typed text that is no item.

@@ -2,7 +2,6 @@
 
 #include "app/FindBar.h"
 #include "export/ListingExport.h"
-#include "print/DocumentOutput.h"
 #include "print/PrintError.h"
 
 #include <QAbstractScrollArea>
@@ -234,11 +233,6 @@ void PreviewSurface::showPage(int page)
     emit shownPageChanged(m_shownPage);
 }
 
-void PreviewSurface::sendToPrinter(const DocumentOutput::Progress &progress) const
-{
-    DocumentOutput::sendToDefaultPrinter(*m_document, progress);
-}
-
 void PreviewSurface::setZoom(ZoomMode mode, int percent)
 {
     m_zoomMode = mode;
@@ -262,8 +256,16 @@ void PreviewSurface::contextMenuEvent(QContextMenuEvent *event)
     for (int percent : {50, 75, 100, 150, 200, 400})
         addZoom(tr("%1 %").arg(percent), ZoomMode::Percent, percent);
     menu.addSeparator();
+    const bool shown = pageTotal() > 0;
+    QAction *setup = menu.addAction(tr("Page Setup…"));
+    setup->setEnabled(shown);
+    connect(setup, &QAction::triggered, this, &PreviewSurface::pageSetupAsked);
+    QAction *print = menu.addAction(tr("Print…"));
+    print->setShortcut(QKeySequence::Print);
+    print->setEnabled(shown);
+    connect(print, &QAction::triggered, this, &PreviewSurface::printAsked);
     QAction *pdf = menu.addAction(tr("Save as PDF…"));
-    pdf->setEnabled(pageTotal() > 0);
+    pdf->setEnabled(shown);
     connect(pdf, &QAction::triggered, this, &PreviewSurface::saveAsPdfInteractively);
     menu.exec(event->globalPos());
 }

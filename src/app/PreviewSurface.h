@@ -44,10 +44,6 @@ public:
     int shownPage() const { return m_shownPage; }
     void setShownPage(int page);
 
-    // Every page to the default printer (DocumentOutput), telling progress
-    // how it goes. Throws PrintError.
-    void sendToPrinter(const DocumentOutput::Progress &progress = {}) const;
-
     // Which paper the document is on and why; empty when the caller chose it.
     const QString &paperNote() const { return m_paperNote; }
 
@@ -67,6 +63,9 @@ signals:
     // The page on display changed, or the document it belongs to did: a
     // new, finished or restored document, or a page step however made.
     void shownPageChanged(int page);
+    // "Page Setup…" and "Print…" chosen in the surface's menu.
+    void pageSetupAsked();
+    void printAsked();
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;

@@ -5,7 +5,7 @@
 
 #include <QScreen>
 
-void showWindowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text, const QString &details)
+QMessageBox *showWindowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text, const QString &details)
 {
     auto *box = new QMessageBox(icon, parent->window()->windowTitle(), QString(), QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -33,6 +33,7 @@ void showWindowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &t
     if (!more.isEmpty())
         box->setDetailedText(more.join(QStringLiteral("\n\n")));
     box->open();
+    return box;
 }
 
 void showUnreadReport(QWidget *parent, const ListingText &listing)

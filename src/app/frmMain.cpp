@@ -9,9 +9,11 @@
 #include "app/FolderList.h"
 #include "app/ListingOptionsDialog.h"
 #include "app/OptionSet.h"
+#include "app/PageSetupOptions.h"
 #include "app/PreviewKeys.h"
 #include "app/PreviewPlacement.h"
 #include "app/PreviewSurface.h"
+#include "app/PrintCommands.h"
 #include "app/PrintTitle.h"
 #include "app/WindowMessage.h"
 #include "help/Artwork.h"
@@ -45,10 +47,11 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::f
     createHelpMenu();
     createPreviewSurface();
     createBuildProgress();
+    m_printing = new PrintCommands(this, *m_options, *vsp1, *m_session);
     m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
-    // Wide enough to show "Save As…", which stands right of the page controls.
+    // Wide enough to show "Page Setup…", which stands right of the page controls and "Save As…".
     // A longer translation may have widened the form further.
-    resize(twipsToPixels(QRect(QPoint(), m_layout->formTwipsShowing(m_ui->cmdSaveAs)), this)
+    resize(twipsToPixels(QRect(QPoint(), m_layout->formTwipsShowing(m_ui->cmdPageSetup)), this)
                .size()
                .expandedTo(m_layout->formPixels()));
     m_ui->Dir1->openStartFolder();
@@ -119,6 +122,10 @@ void frmMain::connectHandlers()
     connect(m_ui->cmdSaveAs, &QAbstractButton::clicked, this, &frmMain::cmdSaveAs_Click);
     // Ctrl+S also where the window is too narrow to show the button.
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &frmMain::cmdSaveAs_Click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &frmMain::printWithDialog);
+    connect(m_ui->cmdPageSetup, &QAbstractButton::clicked, m_printing, &PrintCommands::pageSetup);
+    connect(vsp1, &PreviewSurface::pageSetupAsked, m_printing, &PrintCommands::pageSetup);
+    connect(vsp1, &PreviewSurface::printAsked, this, &frmMain::printWithDialog);
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(m_ui->cmdMore, &QAbstractButton::clicked, this, &frmMain::cmdMore_Click);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
@@ -149,7 +156,7 @@ void frmMain::createBuildProgress()
     m_buildProgress = new BuildProgressStrip(m_session, this);
     // Only one build at a time: the commands that start one are off until
     // it ends, however it ends.
-    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs, m_ui->cmdMore});
+    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs, m_ui->cmdMore, m_ui->cmdPageSetup});
     // Escape cancels a run; the preview's keys wait for its end.
     connect(m_session, &BuildSession::runningChanged, this,
             [this](bool running) { m_previewKeys->setActive(!running && m_state == State::Preview); });
@@ -178,7 +185,10 @@ bool frmMain::Form_Load()
     // The stored options. Values that could not be applied are reported
     // once the window is up (the timer fires in the event loop).
     runSteps([this] {
-        const SettingsLoadReport report = loadOptions(*m_options);
+        QList<ReplacedSetting> pageSetupReplaced;
+        m_options->setPageSetup(loadStoredPageSetup(pageSetupReplaced));
+        SettingsLoadReport report = loadOptions(*m_options);
+        report.replaced += pageSetupReplaced;
         // A file that cannot be read cannot be stored to either: told now, not again at each save.
         m_storeFailureTold = !report.unreadable.isEmpty();
         if (const QString text = settingsLoadReportMessage(report); !text.isEmpty())

@@ -21,6 +21,9 @@
 //   PreviewKeys, FindBar      the Preview state's keys, find in the preview
 //   FolderChoice              Browse…, the typed path (PathField), a dropped
 //                             folder (FolderDrop), the recent folders
+//   PrintCommands, PrintDialogs  Page Setup…, Print (asking first before
+//                             a long job) and Print…, and the document laid
+//                             out again when the page setup changes
 // The window reads its controls, calls that logic and reports failures; no
 // exception leaves a handler.
 
@@ -44,6 +47,7 @@ struct ListingOptions;
 class OptionSet;
 class PreviewKeys;
 class PreviewSurface;
+class PrintCommands;
 class QMenu;
 
 namespace Ui {
@@ -91,6 +95,9 @@ public:
     // "Save As…" and Ctrl+S, in both states: the listing as a file of a
     // type chosen in a file dialog.
     void cmdSaveAs_Click();
+    // "Print…" and Ctrl+P: the print dialog, after Print Preview when the
+    // preview is not shown yet.
+    void printWithDialog();
     void cmdCancel_Click();
     // "More Options…", in the Options state: the listing choices, in a dialog.
     void cmdMore_Click();
@@ -170,4 +177,5 @@ private:
 
     BuildSession *m_session = nullptr;
     BuildProgressStrip *m_buildProgress = nullptr;
+    PrintCommands *m_printing = nullptr;
 };

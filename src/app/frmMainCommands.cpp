@@ -8,8 +8,10 @@
 #include "app/BuildSession.h"
 #include "app/CommandSteps.h"
 #include "app/OptionSet.h"
+#include "app/PageSetupOptions.h"
 #include "app/PreviewKeys.h"
 #include "app/PreviewSurface.h"
+#include "app/PrintCommands.h"
 #include "app/SaveAsDialog.h"
 #include "app/WaitCursor.h"
 #include "app/WindowMessage.h"
@@ -57,19 +59,23 @@ void frmMain::cmdPrint_Click()
             return;
         QCoreApplication::processEvents();
         showPreviewState();
-        if (const QString widths = ListingComposer::widthWarning(vsp1->document(), m_listing); !widths.isEmpty())
-            showFailure(widths);
+        m_printing->warnIfTooWide();
         showUnreadReport(this, m_listing);
-    } else {
-        // The last composed document goes to the default printer, with the
-        // progress strip and Cancel while it is handed over; a refused or
-        // cancelled job keeps the preview on screen.
-        const bool printed = runSteps([this] {
-            BuildSession::Scope handingOver(*m_session);
-            vsp1->sendToPrinter([this](const QString &status) { m_session->yield(status); });
-        });
-        if (!printed)
-            return;
+    } else if (m_printing->print()) {
+        // The last composed document went to the default printer; a
+        // declined, refused or cancelled job keeps the preview on screen.
+        QCoreApplication::processEvents();
+        cmdHide_Click();
+    }
+}
+
+void frmMain::printWithDialog()
+{
+    if (m_session->isRunning())
+        return;
+    if (m_state == State::Options)
+        cmdPrint_Click();
+    if (m_state == State::Preview && m_printing->printWithDialog()) {
         QCoreApplication::processEvents();
         cmdHide_Click();
     }
@@ -81,6 +87,7 @@ void frmMain::showPreviewState()
     m_ui->cmdPrint->setText(tr("&Print"));
     m_ui->cmdMore->hide();
     m_ui->cmdHide->show();
+    m_ui->cmdPageSetup->show();
     placePreviewSurface();
     vsp1->show();
     vsp1->raise();
@@ -109,6 +116,7 @@ void frmMain::showOptionsState()
     vsp1->hide();
     m_ui->cmdHide->hide();
     m_ui->cmdMore->show();
+    m_ui->cmdPageSetup->hide();
     m_ui->cmdPrint->setText(tr("&Print Preview"));
     showPageLabel();
 }
@@ -155,7 +163,7 @@ bool frmMain::runStoringCommand(const std::function<void()> &steps, const std::o
 {
     // A store that fails stops nothing; one that cannot be written stays
     // so, and is told once per run, after the command.
-    SettingsSaveReport report = saveOptions(*m_options, saveAs);
+    SettingsSaveReport report = saveOptions(*m_options, saveAs, pageSetupWriter(m_options->pageSetup()));
     if (!report.failure.isEmpty() && std::exchange(m_storeFailureTold, true))
         report.failure.clear();
     const bool completed = runSteps(steps);
@@ -211,22 +219,18 @@ const ListingText &frmMain::buildWith(const ListingOptions &options, const QStri
 void frmMain::composeListing()
 {
     WaitCursor hourglass;
-    const PageOptions page = m_options->pageOptions();
+    PageOptions page = m_options->pageOptions();
+    page.grid = page.grid.value_or(m_lastGrid);
     // The walk and the table's layout are one run: the window stays live
     // through both, and Cancel in either puts the earlier document back.
     BuildSession::Scope running(*m_session);
     vsp1->beginReplacing();
     auto keepEarlier = qScopeGuard([this] { vsp1->keepEarlierDocument(); });
-    const Paper paper = Paper::ofDefaultPrinter();
+    const Paper paper = Paper::of(page.setup);
     buildListing(QStringLiteral("|"), QStringLiteral(";"));
-    std::unique_ptr<PreviewDocument> document
-        = ListingComposer::composeListing(m_listing, page, paper.size, m_lastGrid, [this] {
-              m_session->yield(m_listing.rows.size(), m_listing.problems.size(), QString());
-          });
-    auto rows = std::make_shared<const ListingSearch>(m_listing);
+    m_printing->show(m_listing, page, paper);
     keepEarlier.dismiss();
-    m_lastGrid = page.grid.value_or(m_lastGrid);
-    vsp1->setDocument(std::move(document), paper.note, std::move(rows));
+    m_lastGrid = *page.grid;
 }
 
 bool frmMain::runSteps(const std::function<void()> &steps)

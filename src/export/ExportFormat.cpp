@@ -1,6 +1,7 @@
 #include "export/ExportFormat.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 #include <iterator>
@@ -20,6 +21,8 @@ const FormatInfo kFormats[] = {
     {ExportFormat::Html, "html", QT_TRANSLATE_NOOP("ExportFormat", "Web page (*.html)")},
     {ExportFormat::Json, "json", QT_TRANSLATE_NOOP("ExportFormat", "JSON data (*.json)")},
     {ExportFormat::Text, "txt", QT_TRANSLATE_NOOP("ExportFormat", "Text (*.txt)")},
+    {ExportFormat::Tsv, "tsv", QT_TRANSLATE_NOOP("ExportFormat", "Tab-separated text (*.tsv)")},
+    {ExportFormat::Xlsx, "xlsx", QT_TRANSLATE_NOOP("ExportFormat", "Spreadsheet (*.xlsx)")},
 };
 
 const FormatInfo &info(ExportFormat format)
@@ -35,6 +38,15 @@ namespace ExportFormats {
 QString name(ExportFormat format)
 {
     return QString::fromLatin1(info(format).name);
+}
+
+QString nameList()
+{
+    QStringList names;
+    for (ExportFormat format : All)
+        names << name(format);
+    const QString last = names.takeLast();
+    return QCoreApplication::translate("ExportFormat", "%1 or %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 std::optional<ExportFormat> named(QStringView name)

@@ -43,6 +43,14 @@ Entries::Entries(const ListingExport::Request &request, const ListingText &built
     // Without them a name holding the column separator could not be told apart.
     if (listing.details.size() != listing.rows.size())
         throw std::logic_error("an export needs a listing built with keepDetails");
+    // In the order the builder makes them.
+    m_columns << ListingColumn::Name;
+    if (size)
+        m_columns << ListingColumn::Size;
+    if (date)
+        m_columns << ListingColumn::Date;
+    if (m_columns.size() != listing.columnCount())
+        throw std::logic_error("the listing's columns are not the ones its options ask for");
 }
 
 const QString &Entries::time(qint64 seconds) const

@@ -4,6 +4,7 @@
 // rows read as the entries of a tree. Internal to the export library.
 
 #include "export/ListingExport.h"
+#include "listing/ListingOptions.h"
 #include "listing/ListingText.h"
 
 #include <QDateTime>
@@ -73,6 +74,8 @@ class Entries
 {
 public:
     Entries(const ListingExport::Request &request, const ListingText &built);
+    // What each of the listing's columns holds, in their order.
+    const QList<ListingColumn> &columns() const { return m_columns; }
     qsizetype count() const { return listing.rows.size(); }
     const ListingRow &row(qsizetype i) const { return listing.rows.at(i); }
     const ListingRowDetails &details(qsizetype i) const { return listing.details.at(i); }
@@ -100,6 +103,7 @@ public:
     const bool date;
 
 private:
+    QList<ListingColumn> m_columns;
     mutable qint64 m_lastTime = 0;
     mutable QString m_lastTimeText;
 };
@@ -107,5 +111,11 @@ private:
 void writeCsv(const Entries &entries, Sink &sink);
 void writeJson(const ListingExport::Request &request, const Entries &entries, const QDateTime &listedAt, Sink &sink);
 void writeHtml(const ListingExport::Request &request, const Entries &entries, const QDateTime &listedAt, Sink &sink);
+// The listing as on paper, in plain text, for a person to read.
+void writeReadableText(const ListingExport::Request &request, const Entries &entries, Sink &sink);
+// The listing as a spreadsheet (.xlsx), numbers and dates as such; written
+// through a temporary file into device. Throws PrintError when the
+// spreadsheet cannot be made, DeviceRefused when device takes no more.
+void writeXlsx(const ListingExport::Request &request, const Entries &entries, QIODevice &device);
 
 } // namespace ExportText

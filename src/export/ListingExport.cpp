@@ -16,7 +16,7 @@ namespace {
 // The document "Print" would send, on the default printer's paper.
 std::unique_ptr<PreviewDocument> compose(const ListingExport::Request &request, const ListingExport::Build &build)
 {
-    const Paper paper = Paper::ofDefaultPrinter();
+    const Paper paper = Paper::of(request.page.setup);
     const ListingText &listing = build(request.options, QStringLiteral("|"), QStringLiteral(";"));
     return ListingComposer::composeListing(listing, request.page, paper.size);
 }
@@ -56,7 +56,13 @@ bool ListingExport::write(const Request &request, const ListingText &listing, co
             writeJson(request, entries, listedAt, sink);
             break;
         case ExportFormat::Text:
+            writeReadableText(request, entries, sink);
+            break;
+        case ExportFormat::Tsv:
             sink.text() = clipboardText(request.page.title, listing);
+            break;
+        case ExportFormat::Xlsx:
+            writeXlsx(request, entries, out);
             break;
         case ExportFormat::Pdf:
             throw std::logic_error("a PDF is composed, not written from the listing");
@@ -83,7 +89,7 @@ void ListingExport::save(const Request &request, const Build &build, const QStri
 
     Request used = request;
     used.options.keepDetails = true;
-    const bool text = request.format == ExportFormat::Text;
+    const bool text = request.format == ExportFormat::Tsv;
     if (text) {
         // The text "Copy" puts on the clipboard, its marks rewritten the same way.
         used.options.dirMark = clipboardDirMark(request.options.dirMark);
@@ -105,7 +111,7 @@ void ListingExport::savePdf(const PreviewDocument &document, const QString &file
     file.commit();
 }
 
-void ListingExport::print(const Request &request, const Build &build)
+void ListingExport::print(const Request &request, const Build &build, const PrintJob &job)
 {
-    DocumentOutput::sendToDefaultPrinter(*compose(request, build));
+    DocumentOutput::print(*compose(request, build), job);
 }

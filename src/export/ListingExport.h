@@ -3,6 +3,7 @@
 #include "export/ExportFormat.h"
 #include "listing/ListingOptions.h"
 #include "print/ListingComposer.h"
+#include "print/PrintJob.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -14,8 +15,8 @@ class PreviewDocument;
 class QIODevice;
 struct ListingText;
 
-// The listing saved as a file: the PDF "Print" would send, or one of four
-// text formats for spreadsheets, browsers and scripts. Every format holds
+// The listing saved as a file: the PDF "Print" would send, a spreadsheet,
+// or one of the text formats for people, spreadsheets, browsers and scripts. Every format holds
 // the listing the options describe (depth, switches, marks, widths). A file
 // is written as OutputFile writes it; failures throw PrintError naming the file.
 class ListingExport
@@ -40,14 +41,14 @@ public:
     // output) as OutputFile does.
     static void save(const Request &request, const Build &build, const QString &fileName);
 
-    // The document "Print" would send, to the default printer.
-    static void print(const Request &request, const Build &build);
+    // The document "Print" would send, to the job's printer (the default one unless it names another).
+    static void print(const Request &request, const Build &build, const PrintJob &job = {});
 
     // A composed document as a PDF file.
     static void savePdf(const PreviewDocument &document, const QString &fileName);
 
-    // A text format of a listing built already, with keepDetails, from
-    // request.options. False when the device refused a write.
+    // A text format or a spreadsheet of a listing built already, with
+    // keepDetails, from request.options. False when the device refused a write.
     static bool write(const Request &request, const ListingText &listing, const QDateTime &listedAt, QIODevice &out);
 
     // Local time as ISO 8601 with its UTC offset: 2001-03-07T12:00:00+01:00.

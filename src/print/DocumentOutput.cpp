@@ -1,5 +1,6 @@
 #include "print/DocumentOutput.h"
 
+#include "print/NamelessFile.h"
 #include "print/PageCanvas.h"
 #include "print/PdfWriter.h"
 #include "print/PreviewDocument.h"
@@ -9,12 +10,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <vector>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -54,28 +52,6 @@ private:
 
 std::chrono::milliseconds s_serverSilenceLimit(15000);
 
-// A temporary file without a name, so that nothing is left however the
-// program ends; false with errno set when there is none.
-bool openNameless(QFile &file)
-{
-    const QByteArray folder = QFile::encodeName(QDir::tempPath());
-    int fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
-        // A file system without O_TMPFILE: named for a moment only.
-        QByteArray name = folder + "/foliotrace-XXXXXX";
-        fd = ::mkostemp(name.data(), O_CLOEXEC);
-        if (fd >= 0)
-            ::unlink(name.constData());
-    }
-    if (fd < 0)
-        return false;
-    if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    return true;
-}
-
 // Writes every page into device as PDF; false when the device refused a
 // write. pageDone, if given, is told each page as it is written.
 bool renderPdf(const PreviewDocument &document, QIODevice &device, const std::function<void(int)> &pageDone = {})
@@ -93,6 +69,42 @@ bool renderPdf(const PreviewDocument &document, QIODevice &device, const std::fu
             pageDone(page);
     }
     return writer.finish();
+}
+
+// The job's options as the print server names them: the paper the pages
+// were laid out on, then what the job asks for.
+PrintServer::Options jobOptions(const PreviewDocument &document, const PrintJob &job)
+{
+    PrintServer::Options options = job.options;
+    const auto set = [&options](const QByteArray &name, const QByteArray &value) {
+        options.removeIf([&name](const auto &option) { return option.first == name; });
+        options.append({name, value});
+    };
+    if (const QByteArray media = PrintServer::mediaName(document.pageSize()); !media.isEmpty())
+        set("media", media);
+    if (job.copies > 1)
+        set("copies", QByteArray::number(job.copies));
+    if (!job.pageRanges.isEmpty()) {
+        const std::optional<PrintJobs::PageRanges> ranges = PrintJobs::parsePageRanges(job.pageRanges);
+        if (!ranges) {
+            throw PrintError(
+                PrintError::Cause::NoSuchPages,
+                DocumentOutput::tr("\"%1\" names no pages; give them as 1-3,7 or 9-.").arg(job.pageRanges));
+        }
+        const int pages = document.pageCount();
+        if (std::none_of(ranges->begin(), ranges->end(), [pages](const auto &r) { return r.first <= pages; })) {
+            throw PrintError(PrintError::Cause::NoSuchPages,
+                             (pages == 1 ? DocumentOutput::tr("The document has one page, none of %1.")
+                                         : DocumentOutput::tr("The document has %L2 pages, none of %1."))
+                                 .arg(job.pageRanges)
+                                 .arg(pages));
+        }
+        set("page-ranges", job.pageRanges.toLatin1());
+    }
+    static const char *const sides[] = {nullptr, "one-sided", "two-sided-long-edge", "two-sided-short-edge"};
+    if (const char *value = sides[int(job.sides)])
+        set("sides", value);
+    return options;
 }
 
 } // namespace
@@ -116,17 +128,35 @@ void DocumentOutput::setServerSilenceLimit(std::chrono::milliseconds limit)
 
 void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document, const Progress &progress)
 {
+    print(document, PrintJob(), progress);
+}
+
+QString DocumentOutput::defaultPrinter(const Progress &progress)
+{
+    return QString::fromLocal8Bit(
+        PrintServer(s_serverSilenceLimit,
+                    [&progress] {
+                        if (progress)
+                            progress(tr("Waiting for the print server %1\u2026").arg(PrintServer::name()));
+                    })
+            .defaultQueue()
+            .name);
+}
+
+void DocumentOutput::print(const PreviewDocument &document, const PrintJob &job, const Progress &progress)
+{
     requirePages(document, QT_TR_NOOP("There is no document to print."));
+    const PrintServer::Options options = jobOptions(document, job);
     const auto tell = [&progress](const QString &status) {
         if (progress)
             progress(status);
     };
     // Asked first, so that a missing printer is told before the work of the PDF.
-    const QByteArray queue
-        = PrintServer(s_serverSilenceLimit,
-                      [&tell] { tell(tr("Waiting for the print server %1\u2026").arg(PrintServer::name())); })
-              .defaultQueue()
-              .name;
+    const QByteArray queue = [&] {
+        PrintServer server(s_serverSilenceLimit,
+                           [&tell] { tell(tr("Waiting for the print server %1\u2026").arg(PrintServer::name())); });
+        return (job.printer.isEmpty() ? server.defaultQueue() : server.namedQueue(job.printer.toLocal8Bit())).name;
+    }();
     const QString printer = QString::fromLocal8Bit(queue);
 
     const auto failCopy = [](const QString &reason) {
@@ -145,5 +175,5 @@ void DocumentOutput::sendToDefaultPrinter(const PreviewDocument &document, const
 
     PrintServer(s_serverSilenceLimit, [&] {
         tell(tr("Sending the document to %1\u2026").arg(printer));
-    }).print(queue, pdf, title(document).toUtf8());
+    }).print(queue, pdf, title(document).toUtf8(), options);
 }

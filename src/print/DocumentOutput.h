@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/PrintJob.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -35,6 +37,12 @@ public:
     // without a dialog. A print server that says nothing for the silence
     // limit gives PrintError (Cause::ServerSilent) naming it.
     static void sendToDefaultPrinter(const PreviewDocument &document, const Progress &progress = {});
+    // The same to the job's printer, with its copies, pages and sides, on
+    // the document's paper. Pages asked for that the document does not
+    // have give PrintError (Cause::NoSuchPages) before anything is sent.
+    static void print(const PreviewDocument &document, const PrintJob &job, const Progress &progress = {});
+    // The default printer's name, asked of the print server as print() asks.
+    static QString defaultPrinter(const Progress &progress = {});
 
     // 15 s unless set.
     static void setServerSilenceLimit(std::chrono::milliseconds limit);

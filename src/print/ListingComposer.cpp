@@ -39,7 +39,24 @@ TableText::Rows headingRow(const ListingText &listing, int cells)
     return heading;
 }
 
-void appendTable(PreviewDocument &document, const ListingText &listing, GridStyle grid,
+// The widths scaled in proportion so that they fill room; the last takes
+// what rounding leaves.
+void fitColumns(QList<TableText::ColumnSpec> &columns, qreal room)
+{
+    qint64 total = 0;
+    for (const TableText::ColumnSpec &column : std::as_const(columns))
+        total += column.width;
+    if (total <= 0 || room <= 0)
+        return;
+    int left = int(room);
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        const int width = c + 1 < columns.size() ? int(columns[c].width * room / total) : left;
+        columns[c].width = std::clamp(width, 0, left);
+        left -= columns[c].width;
+    }
+}
+
+void appendTable(PreviewDocument &document, const ListingText &listing, GridStyle grid, const PageSetup &setup,
                  const PreviewDocument::Yield &yield)
 {
     const int cells = std::clamp(listing.columnCount(), 1, 3);
@@ -48,26 +65,30 @@ void appendTable(PreviewDocument &document, const ListingText &listing, GridStyl
         = [dir = listing.dirMark, file = listing.fileMark](const ListingRow &row, QStringView first) -> qsizetype {
         return mayReorder(first) ? ListingComposer::nameStart(first, row, dir, file) : -1;
     };
-    const PreviewDocument::TableSetup setup{GridStyles::documentFlags(grid),
-                                            KeepWithHeading,
-                                            PreviewDocument::Margin,
-                                            {kFace, ListingComposer::pointSize(RowStyle::Other), false}};
+    const PreviewDocument::TableSetup table{
+        GridStyles::documentFlags(grid),
+        KeepWithHeading,
+        int(document.marginsTwips().left()),
+        {kFace, ListingComposer::pointSize(RowStyle::Other), false, setup.textPercent}};
     const QString &dirMark = listing.dirMark;
     const auto styleRow = [&dirMark](QStringView text, TextStyle &style) {
         style.pointSize = ListingComposer::pointSize(ListingComposer::rowStyle(text, dirMark));
     };
-    document.appendTable(TableText::parseColumnFormat(listing.ListFormat), headingRow(listing, cells),
-                         TableText::Rows(listing, cells, std::move(isolateFrom)), setup, styleRow, yield);
+    QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
+    if (setup.fitWidth)
+        fitColumns(columns, document.contentWidth());
+    document.appendTable(columns, headingRow(listing, cells), TableText::Rows(listing, cells, std::move(isolateFrom)),
+                         table, styleRow, yield);
 }
 
 // What the build could not read, under the table; nothing when all was read.
-void appendReport(PreviewDocument &document, const ListingText &listing)
+void appendReport(PreviewDocument &document, const ListingText &listing, int textPercent)
 {
     if (listing.problems.isEmpty())
         return;
-    document.appendParagraph(ComposerText::tr("Not read in full"), {kFace, ReportHeadingPointSize, true});
+    document.appendParagraph(ComposerText::tr("Not read in full"), {kFace, ReportHeadingPointSize, true, textPercent});
     document.appendParagraph(ListingFormat::problemLines(listing).join(u'\n'),
-                             {kFace, ListingComposer::pointSize(RowStyle::Other), false});
+                             {kFace, ListingComposer::pointSize(RowStyle::Other), false, textPercent});
 }
 
 } // namespace
@@ -79,7 +100,7 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
                                                 const PreviewDocument::Yield &yield)
 {
     auto document = std::make_unique<PreviewDocument>();
-    document->clear(paper);
+    document->clear(page.setup.layout(paper));
     const TextStyle pageText{kFace, PreviewDocument::PageTextPointSize, false};
     // The same four-digit-year date as the title, so one page never mixes two forms.
     document->setHeaderText(page.headerPath + QStringLiteral("||") + ListingFormat::shortDateText(QDate::currentDate()),
@@ -87,9 +108,10 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
     document->appendParagraph(page.title, {kFace, TitlePointSize, true});
     // What the choices left out, so that a page never passes for the whole tree.
     if (!listing.choicesLine.isEmpty())
-        document->appendParagraph(listing.choicesLine, {kFace, ListingComposer::pointSize(RowStyle::Other), false});
-    appendTable(*document, listing, page.grid.value_or(previousGrid), yield);
-    appendReport(*document, listing);
+        document->appendParagraph(listing.choicesLine,
+                                  {kFace, ListingComposer::pointSize(RowStyle::Other), false, page.setup.textPercent});
+    appendTable(*document, listing, page.grid.value_or(previousGrid), page.setup, yield);
+    appendReport(*document, listing, page.setup.textPercent);
     document->setFooterText(QStringLiteral("||") + ComposerText::tr("Page %d"), pageText);
     document->finish();
     return document;
@@ -127,7 +149,9 @@ QString widthWarning(const PreviewDocument &document, const ListingText &listing
     const QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
     const QStringList typed = listing.ListFormat.section(u';', 0, 0).remove(u'>').split(u'|');
     // From the table's left edge (the left margin) to the right margin.
-    const qreal room = document.pageSizeTwips().width() - 2 * PreviewDocument::Margin;
+    const qreal room = document.contentWidth();
+    if (document.tablesReach() <= room)
+        return {};
     QStringList widths, cut, beyond;
     qreal left = 0;
     for (qsizetype c = 0; c < columns.size(); ++c) {
@@ -151,7 +175,8 @@ QString widthWarning(const PreviewDocument &document, const ListingText &listing
         text += u' ' + ComposerText::tr("Cut at the paper's edge: %1.").arg(cut.join(QStringLiteral(", ")));
     if (!beyond.isEmpty())
         text += u' ' + ComposerText::tr("Beyond it, and not shown: %1.").arg(beyond.join(QStringLiteral(", ")));
-    return text + u' ' + ComposerText::tr("Narrower widths bring them onto the page.");
+    return text + u' '
+           + ComposerText::tr("Narrower widths bring them onto the page, as does fitting the columns to the page width.");
 }
 
 } // namespace ListingComposer

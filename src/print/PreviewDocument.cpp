@@ -51,11 +51,20 @@ PreviewDocument::~PreviewDocument() = default;
 
 void PreviewDocument::clear(const QPageSize &pageSize)
 {
-    m_pageSize = pageSize.isValid() ? pageSize : QPageSize(QPageSize::Letter);
+    constexpr qreal Inch = Margin / 20.0;
+    clear(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(Inch, Inch, Inch, Inch), QPageLayout::Point));
+}
+
+void PreviewDocument::clear(const QPageLayout &layout)
+{
+    m_pageSize = layout.pageSize().isValid() ? layout.pageSize() : QPageSize(QPageSize::Letter);
     // QPageSize gives inches to two decimals (A4 would be 595.44 x 841.68
     // points, which a printer takes for a custom size); millimetres hold A4
     // and Letter exactly.
     m_pageTwips = m_pageSize.size(QPageSize::Millimeter) * (1440 / 25.4);
+    if (layout.orientation() == QPageLayout::Landscape)
+        m_pageTwips.transpose();
+    m_margins = layout.margins(QPageLayout::Point) * 20;
     m_paragraphs.clear();
     m_tables.clear();
     m_blocks.clear();
@@ -92,12 +101,20 @@ int PreviewDocument::fontIndex(const TextStyle &style)
 
 qreal PreviewDocument::contentHeight() const
 {
-    return m_pageTwips.height() - 2 * Margin;
+    return m_pageTwips.height() - m_margins.top() - m_margins.bottom();
 }
 
 qreal PreviewDocument::contentWidth() const
 {
-    return m_pageTwips.width() - 2 * Margin;
+    return m_pageTwips.width() - m_margins.left() - m_margins.right();
+}
+
+qreal PreviewDocument::tablesReach() const
+{
+    qreal reach = 0;
+    for (const Table &table : m_tables)
+        reach = std::max(reach, table.left + table.width);
+    return reach;
 }
 
 void PreviewDocument::startPage()
@@ -202,7 +219,7 @@ void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading
         x += c.width;
     }
     table.width = x;
-    table.left = std::clamp<qreal>(setup.left - Margin, -Margin, TableText::MaxColumnWidth);
+    table.left = std::clamp<qreal>(setup.left - m_margins.left(), -m_margins.left(), TableText::MaxColumnWidth);
     table.grid = setup.gridStyle;
     table.heading = std::move(heading);
     table.body = std::move(body);
@@ -313,11 +330,12 @@ void PreviewDocument::paintPageText(PageCanvas &canvas, const QString &text, int
     const QString centre = TableText::withPageNumber(parts.centre, page);
     const QString right = TableText::withPageNumber(parts.right, page);
     if (!left.isEmpty())
-        canvas.drawText(QPointF(Margin, baseline), left, fontIdx, -1);
+        canvas.drawText(QPointF(m_margins.left(), baseline), left, fontIdx, -1);
     if (!centre.isEmpty())
         canvas.drawText(QPointF((m_pageTwips.width() - f.advance(centre)) / 2, baseline), centre, fontIdx, -1);
     if (!right.isEmpty())
-        canvas.drawText(QPointF(m_pageTwips.width() - Margin - f.advance(right), baseline), right, fontIdx, -1);
+        canvas.drawText(QPointF(m_pageTwips.width() - m_margins.right() - f.advance(right), baseline), right, fontIdx,
+                        -1);
 }
 
 void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Rows &rows, qsizetype row, int fontIdx,
@@ -329,7 +347,7 @@ void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Row
         const QStringView text = rows.cell(row, c);
         if (text.isEmpty())
             continue;
-        const qreal x = Margin + table.left + table.columnX[size_t(c)];
+        const qreal x = m_margins.left() + table.left + table.columnX[size_t(c)];
         const qreal w = table.columnWidth[size_t(c)];
         const bool right = table.rightAligned[size_t(c)];
         const qsizetype isolateFrom = c == 0 ? rows.isolateFrom(row) : -1;
@@ -353,7 +371,7 @@ void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Row
 
 void PreviewDocument::paintGrid(PageCanvas &canvas, const Table &t, const std::vector<qreal> &edges) const
 {
-    const qreal x0 = Margin + t.left;
+    const qreal x0 = m_margins.left() + t.left;
     const qreal x1 = x0 + t.width;
     const qreal top = edges.front();
     const qreal bottom = edges.back();
@@ -379,11 +397,11 @@ void PreviewDocument::paintSlice(PageCanvas &canvas, const Slice &slice) const
     if (!block.isTable) {
         const Paragraph &para = m_paragraphs[size_t(block.index)];
         const MeasuredFont &f = font(para.font);
-        qreal y = Margin + slice.top;
+        qreal y = m_margins.top() + slice.top;
         for (qsizetype i = slice.first; i < slice.first + slice.count; ++i) {
             const auto &[start, length] = para.lines[size_t(i)];
             if (length > 0)
-                canvas.drawText(QPointF(Margin, y + f.ascent()), QStringView(para.text).sliced(start, length),
+                canvas.drawText(QPointF(m_margins.left(), y + f.ascent()), QStringView(para.text).sliced(start, length),
                                 para.font, -1);
             y += f.lineHeight();
         }
@@ -392,7 +410,7 @@ void PreviewDocument::paintSlice(PageCanvas &canvas, const Slice &slice) const
 
     const Table &t = m_tables[size_t(block.index)];
     std::vector<qreal> edges; // top of every row painted, then the bottom of the last
-    qreal y = Margin + slice.top;
+    qreal y = m_margins.top() + slice.top;
     if (slice.withHeading) {
         for (qsizetype r = 0; r < t.heading.rowCount(); ++r) {
             edges.push_back(y);
@@ -424,8 +442,8 @@ void PreviewDocument::paintPage(PageCanvas &canvas, int page) const
 {
     if (page < 1 || page > pageCount())
         return;
-    const qreal headerBaseline = Margin / 2.0;
-    const qreal footerBaseline = m_pageTwips.height() - Margin / 2.0;
+    const qreal headerBaseline = m_margins.top() / 2;
+    const qreal footerBaseline = m_pageTwips.height() - m_margins.bottom() / 2;
     paintPageText(canvas, m_header, m_headerFont, headerBaseline, page);
     paintPageText(canvas, m_footer, m_footerFont, footerBaseline, page);
     const auto [first, end] = pageSlices(page);

@@ -3,6 +3,8 @@
 #include "print/TableText.h"
 #include "print/TextMeasure.h"
 
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -22,8 +24,9 @@ class QPainter;
 class PreviewDocument
 {
 public:
-    // Page furniture fixed by the house layout.
-    static constexpr int Margin = 1440; // one inch on every side
+    // The house layout's margin, one inch on every side, where the page
+    // setup names none.
+    static constexpr int Margin = 1440;
     // Narrow, so that a date such as 5/14/2026 on a 10 pt folder row still
     // fits the default 1000-twip date column on one line.
     static constexpr int CellPaddingX = 30;
@@ -57,6 +60,11 @@ public:
     PreviewDocument(const PreviewDocument &) = delete;
     PreviewDocument &operator=(const PreviewDocument &) = delete;
 
+    // Starts afresh on the layout's paper, turned and with the margins it
+    // gives; the page header and footer stand halfway into the top and
+    // bottom margins.
+    void clear(const QPageLayout &layout);
+    // The same with the house margins, upright.
     void clear(const QPageSize &pageSize);
     void setHeaderText(const QString &text, const TextStyle &style);
     void setFooterText(const QString &text, const TextStyle &style);
@@ -71,6 +79,11 @@ public:
 
     int pageCount() const { return int(m_pageFirstSlice.size()); }
     QSizeF pageSizeTwips() const { return m_pageTwips; }
+    QMarginsF marginsTwips() const { return m_margins; }
+    // Between the left and right margins.
+    qreal contentWidth() const;
+    // How far the widest table reaches past the left margin; 0 without one.
+    qreal tablesReach() const;
     const QPageSize &pageSize() const { return m_pageSize; }
     QString title() const;
     // The fonts the document's text is set in, as PageCanvas names them.
@@ -118,7 +131,6 @@ private:
 
     int fontIndex(const TextStyle &style);
     qreal contentHeight() const;
-    qreal contentWidth() const;
     void startPage();
     // The slices page (1-based, in range) holds: [first, end).
     std::pair<qsizetype, qsizetype> pageSlices(int page) const;
@@ -147,6 +159,7 @@ private:
 
     QPageSize m_pageSize;
     QSizeF m_pageTwips;
+    QMarginsF m_margins{Margin, Margin, Margin, Margin};
     std::vector<std::unique_ptr<MeasuredFont>> m_fonts;
     std::vector<TextStyle> m_fontStyles;
     std::vector<Paragraph> m_paragraphs;

@@ -8,7 +8,10 @@ class PrintError : public UserError
 public:
     enum class Cause {
         NoDocument,       // nothing composed yet
-        NoDefaultPrinter, // no queue to send to, or no print server to ask
+        NoServer,         // no print server to ask
+        NoDefaultPrinter, // no queue to send to
+        NoSuchPrinter,    // the printer asked for is not one the server has
+        NoSuchPages,      // the pages asked for are not in the document
         ServerSilent,     // the print server took the connection and then said nothing
         JobRefused,       // the print server did not take the job
         OutputFailed,     // the PDF could not be written

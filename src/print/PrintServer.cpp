@@ -69,8 +69,7 @@ PrintServer::PrintServer(std::chrono::milliseconds silence, Waiting waiting)
         if (m_http)
             break;
         if (Clock::now() - tried < ConnectTry / 2) {
-            throw PrintError(PrintError::Cause::NoDefaultPrinter,
-                             tr("The print server %1 cannot be reached.").arg(name()));
+            throw PrintError(PrintError::Cause::NoServer, tr("The print server %1 cannot be reached.").arg(name()));
         }
         if (!m_wait->keepWaiting())
             fail(PrintError::Cause::ServerSilent, {});
@@ -112,10 +111,28 @@ PrintServer::Queue PrintServer::defaultQueue()
     return queue;
 }
 
-void PrintServer::print(const QByteArray &queue, QIODevice &pdf, const QByteArray &title)
+PrintServer::Queue PrintServer::namedQueue(const QByteArray &name)
 {
     m_wait->heard();
-    const int job = cupsCreateJob(m_http, queue.constData(), title.constData(), 0, nullptr);
+    cups_dest_t *dest = cupsGetNamedDest(m_http, name.constData(), nullptr);
+    if (!dest) {
+        fail(PrintError::Cause::NoSuchPrinter,
+             tr("The print server %1 has no printer %2.").arg(PrintServer::name(), QString::fromLocal8Bit(name)));
+    }
+    Queue queue{dest->name, cupsGetOption("media", dest->num_options, dest->options)};
+    cupsFreeDests(1, dest);
+    return queue;
+}
+
+void PrintServer::print(const QByteArray &queue, QIODevice &pdf, const QByteArray &title, const Options &options)
+{
+    m_wait->heard();
+    int count = 0;
+    cups_option_t *cupsOptions = nullptr;
+    for (const auto &[name, value] : options)
+        count = cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
+    const int job = cupsCreateJob(m_http, queue.constData(), title.constData(), count, cupsOptions);
+    cupsFreeOptions(count, cupsOptions);
     if (job == 0) {
         fail(PrintError::Cause::JobRefused,
              tr("The printer %1 did not accept the job: %2")
@@ -176,4 +193,23 @@ std::optional<QPageSize> PrintServer::paperFor(const QByteArray &media)
     const QPageSize size(QSizeF(paper->width / 100.0, paper->length / 100.0), QPageSize::Millimeter, QString(),
                          QPageSize::FuzzyMatch);
     return size.isValid() ? std::optional(size) : std::nullopt;
+}
+
+QByteArray PrintServer::mediaName(const QPageSize &paper)
+{
+    // Hundredths of millimetres, as the server measures paper.
+    const QSizeF size = paper.size(QPageSize::Millimeter) * 100;
+    const pwg_media_t *media = pwgMediaForSize(qRound(size.width()), qRound(size.height()));
+    return media && media->pwg ? QByteArray(media->pwg) : QByteArray();
+}
+
+PrintServer::Unreachable::Unreachable()
+{
+    // A socket that cannot exist: the connection fails at once.
+    cupsSetServer("/nonexistent/foliotrace-no-print-server");
+}
+
+PrintServer::Unreachable::~Unreachable()
+{
+    cupsSetServer(nullptr);
 }

@@ -5,12 +5,14 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QPageSize>
+#include <QList>
 #include <QString>
 
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QIODevice;
 struct _http_s;
@@ -46,13 +48,32 @@ public:
     };
     // The default queue, as lp would choose it. Throws PrintError.
     Queue defaultQueue();
+    // The queue of that name; throws PrintError when there is none.
+    Queue namedQueue(const QByteArray &name);
 
-    // Sends the PDF as one job; throws PrintError. A job the server took but
-    // could not finish is cancelled again.
-    void print(const QByteArray &queue, QIODevice &pdf, const QByteArray &title);
+    // Job options by name ("copies", "2").
+    using Options = QList<std::pair<QByteArray, QByteArray>>;
+    // Sends the PDF as one job with these options; throws PrintError. A job
+    // the server took but could not finish is cancelled again.
+    void print(const QByteArray &queue, QIODevice &pdf, const QByteArray &title, const Options &options = {});
 
     // A paper keyword ("iso_a4_210x297mm", "na_letter_8.5x11in", "A4").
     static std::optional<QPageSize> paperFor(const QByteArray &media);
+    // The print server's name of a paper ("iso_a4_210x297mm"); empty when it has none.
+    static QByteArray mediaName(const QPageSize &paper);
+
+    // While one lives, the print server calls this thread makes through
+    // libcups' own connection (Qt's print dialogs make them) find no server
+    // at once: libcups would wait a minute for a server that takes the
+    // connection and never answers.
+    class Unreachable
+    {
+    public:
+        Unreachable();
+        ~Unreachable();
+        Unreachable(const Unreachable &) = delete;
+        Unreachable &operator=(const Unreachable &) = delete;
+    };
 
 private:
     struct Wait;

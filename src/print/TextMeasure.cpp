@@ -15,7 +15,9 @@ bool isHighSurrogateAt(QStringView text, qsizetype i)
 
 MeasuredFont::MeasuredFont(const TextStyle &style) : m_font(style.face), m_metrics(m_font)
 {
-    m_font.setPixelSize(std::clamp(style.pointSize, 1, MaxPointSize) * 20);
+    // Twentieths of a point: 8 pt at 87 % is 139, not 140.
+    m_font.setPixelSize(std::max(
+        1, qRound(std::clamp(style.pointSize, 1, MaxPointSize) * 20 * std::clamp(style.percent, 1, 1000) / 100.0)));
     m_font.setBold(style.bold);
     // Advances must add up the same at every resolution: no hinting, no kerning.
     m_font.setHintingPreference(QFont::PreferNoHinting);

@@ -16,6 +16,7 @@ struct TextStyle
     QString face = QStringLiteral("Arial");
     int pointSize = 10;
     bool bold = false;
+    int percent = 100; // of pointSize: the text size the page setup chose
 
     bool operator==(const TextStyle &) const = default;
 };

@@ -69,15 +69,18 @@ struct SettingsSaveReport
     bool isEmpty() const { return failure.isEmpty() && !keptAside; }
 };
 
+// Puts what a group of its own holds into the settings file being made.
+using SettingsWriter = std::function<void(QSettings &store)>;
+
 // Writes the ten values in their fixed order, then the choices, with what
-// Save As remembers when given, and makes sure they reached the disk before
-// returning. Never throws: whatever the store does, the command that saves
-// goes on, and the report says what to tell.
-SettingsSaveReport saveOptions(const OptionControls &controls,
-                               const std::optional<SaveAsMemory> &saveAs = std::nullopt);
+// Save As remembers when given and what also writes, and makes sure they
+// reached the disk before returning. Never throws: whatever the store does,
+// the command that saves goes on, and the report says what to tell.
+SettingsSaveReport saveOptions(const OptionControls &controls, const std::optional<SaveAsMemory> &saveAs = std::nullopt,
+                               const SettingsWriter &also = {});
 // The same store for a group of another part of the program: write sets its
 // values; everything else the file holds stays as it is.
-SettingsSaveReport saveSettings(const std::function<void(QSettings &)> &write);
+SettingsSaveReport saveSettings(const SettingsWriter &write);
 
 // Reads the ten values in order, then the choices, and applies each at once
 // (missing keys give their defaults), then points the folder and drive

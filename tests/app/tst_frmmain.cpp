@@ -10,6 +10,7 @@
 #include "help/FormChecks.h"
 #include "help/frmIntro.h"
 #include "print/DocumentOutput.h"
+#include "print/ListingComposer.h"
 #include "settings/OptionStore.h"
 #include "Twips.h"
 
@@ -23,7 +24,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QSettings>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -51,10 +56,11 @@ bool make(const QString &path, qint64 size = 0, QDate date = QDate(2001, 1, 1))
     return utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
 }
 
-QString storedValue(const QString &key)
+QString storedValue(const QString &key, const QString &group = QStringLiteral("Settings"))
 {
-    const QString group = key.contains(u'/') ? QString() : QStringLiteral("Settings/");
-    return QSettings(settingsFileName(), QSettings::NativeFormat).value(group + key).toString();
+    // A key naming its group ("Listing Options/Skip") is read as it stands.
+    const QString path = key.contains(u'/') ? key : group + u'/' + key;
+    return QSettings(settingsFileName(), QSettings::NativeFormat).value(path).toString();
 }
 
 class RecordingHelp : public HelpRequestHandler
@@ -131,16 +137,22 @@ class TestFrmMain : public QObject
             QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
         });
     }
-    void answerIntro(int button)
+    // Answers the next modal window of type T as answer says.
+    template<typename T>
+    void answerModal(const std::function<void(T *)> &answer)
     {
         auto *timer = new QTimer(m_window.get());
-        connect(timer, &QTimer::timeout, timer, [timer, button] {
-            if (auto *intro = qobject_cast<frmIntro *>(QApplication::activeModalWidget())) {
+        connect(timer, &QTimer::timeout, timer, [timer, answer] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
                 delete timer;
-                QTest::mouseClick(intro->cmdOK(button), Qt::LeftButton);
+                answer(dialog);
             }
         });
         timer->start(5);
+    }
+    void answerIntro(int button)
+    {
+        answerModal<frmIntro>([button](frmIntro *intro) { QTest::mouseClick(intro->cmdOK(button), Qt::LeftButton); });
     }
     template<typename T = QWidget>
     T *control(const QString &name) const { return m_window->findChild<T *>(name); }
@@ -338,6 +350,7 @@ private slots:
         options.insert(6, QStringLiteral("cmdHide"));
         options.insert(6, QStringLiteral("vsp1"));
         options.removeOne(QStringLiteral("cmdMore")); // the Options state's only
+        options.insert(options.indexOf(u"cmdNextPage") + 1, QStringLiteral("cmdPageSetup"));
         QTest::newRow("Print Preview: into the preview") << true << false << "cmdPrint" << "vsp1" << options;
         QTest::newRow("start-up window") << false << false << "" << "" << QStringList{"Label2", "cmdOK_0", "cmdOK_1"};
     }
@@ -540,9 +553,9 @@ private slots:
             return listed;
         }
         QStringList opened;
-        answerSaveAs(QStringLiteral("Text (*.txt)"), m_root->path(), &opened);
+        answerSaveAs(QStringLiteral("Tab-separated text (*.tsv)"), m_root->path(), &opened);
         click(command);
-        return QString::fromUtf8(contents(m_root->filePath(QFileInfo(m_root->path()).fileName() + ".txt")));
+        return QString::fromUtf8(contents(m_root->filePath(QFileInfo(m_root->path()).fileName() + ".tsv")));
     }
 
     void unusableSettingsNeverStopACopy()
@@ -643,6 +656,15 @@ private slots:
         verifyState(true);
         const QString paper = control("lblPrnt")->toolTip();
         QVERIFY2(paper.startsWith("Letter paper") && paper.contains(silent + " does not answer"), qPrintable(paper));
+        // Page Setup asks it no longer than the preview does, and offers the common sizes.
+        int sizes = 0;
+        answerModal<QPageSetupDialog>([&sizes](QPageSetupDialog *dialog) {
+            sizes = dialog->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))->count();
+            dialog->reject();
+        });
+        clock.restart();
+        click("cmdPageSetup");
+        QVERIFY2(clock.elapsed() < 5000 && sizes > 20, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
         QTimer::singleShot(0, m_window.get(), [&] { stripShown = control("buildProgress")->isVisible(); });
         click("cmdPrint");
         QVERIFY(stripShown);
@@ -656,28 +678,133 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("told"); // the end of the message
+        QTest::addColumn<bool>("fit");     // its remedy taken: the columns fitted to the page width
+        const QString remedy = QStringLiteral("Narrower widths bring them onto the page, as does fitting the columns "
+                                              "to the page width.");
         QTest::newRow("1e400: the others beyond the edge")
             << "txtDirCol" << "1e400"
             << "Sub-Directories 10000000000\u2026, Size (KB) 1000, Date 1000 twips, where there is room for 9,360 "
                "between the margins. Cut at the paper's edge: Sub-Directories. Beyond it, and not shown: Size (KB), "
-               "Date. Narrower widths bring them onto the page.";
+               "Date. " + remedy << false;
         QTest::newRow("99999999 for the date")
-            << "txtDateCol" << "99999999" << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
+            << "txtDateCol" << "99999999" << "Cut at the paper's edge: Date. " + remedy << false;
         QTest::newRow("a half past the largest whole number: the widest, not wrapped round to 0")
-            << "txtDateCol" << "9223372036854775807.5"
-            << "Cut at the paper's edge: Date. Narrower widths bring them onto the page.";
+            << "txtDateCol" << "9223372036854775807.5" << "Cut at the paper's edge: Date. " + remedy << false;
+        QTest::newRow("fitted to the page width, from the message") << "txtDirCol" << "20000" << remedy << true;
     }
     void widthsPastThePaperAreTold()
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
         QFETCH(QString, told);
+        QFETCH(bool, fit);
         QVERIFY(openWindow());
         control<QLineEdit>(box)->setText(typed);
         click("cmdPrint");
         verifyState(true);
+        if (fit) {
+            QMessageBox *shown = nullptr;
+            QTRY_VERIFY((shown = m_window->findChild<QMessageBox *>()) && shown->isVisible());
+            QVERIFY2(shown->text().endsWith(told), qPrintable(shown->text()));
+            shown->findChild<QPushButton *>(QStringLiteral("fitWidth"))->click();
+            const auto fitted = [this] {   // the document laid out again, a new one
+                const PreviewDocument &document = m_window->previewSurface()->document();
+                return qAbs(document.tablesReach() - document.contentWidth()) < 1;
+            };
+            QTRY_VERIFY(fitted());
+            QCOMPARE(storedValue("Fit Width", "Page Setup"), "1");
+        }
         const QString shown = message();
-        QVERIFY2(shown.endsWith(told), qPrintable(shown));
+        QVERIFY2(fit ? shown.isEmpty() : shown.endsWith(told), qPrintable(shown));
+    }
+
+    // Print goes at once, but asks first before more than 100 pages; Print… (Ctrl+P, in either state) sends the
+    // dialog's copies and pages. The private scheduler keeps each job's options.
+    void printing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("files");       // each about a page long, its name wrapped in a narrow column
+        QTest::addColumn<QString>("answer");  // to the question; Print…: copies, first and last page
+        QTest::addColumn<QString>("options"); // the job's; none: nothing was printed
+        QTest::newRow("Print, a few pages: no question") << "Print" << 3 << "" << "copies=1";
+        QTest::newRow("Print, over 100 pages: No prints nothing") << "Print" << 110 << "No" << "";
+        QTest::newRow("Print, over 100 pages: Yes prints them") << "Print" << 110 << "Yes" << "copies=1";
+        QTest::newRow("Ctrl+P from the options: 2 copies of pages 2 to 3")
+            << "Ctrl+P" << 3 << "2 2 3" << "copies=2 page-ranges=2-3";
+    }
+    void printing()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, files);
+        QFETCH(QString, answer);
+        QFETCH(QString, options);
+        const QString top = m_root->filePath(QStringLiteral("top"));
+        QVERIFY(make(top, -1));
+        for (int i = 0; i < files; ++i)
+            QVERIFY(make(top + QStringLiteral("/%1 ").arg(i, 3, 10, QChar(u'0')) + QString(150, u'x')));
+        QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
+        for (const QString &job : jobs.entryList({QStringLiteral("job-*")}))
+            jobs.remove(job);
+        QVERIFY(openWindow());
+        openFolder(QStringLiteral("top"));
+        control<QLineEdit>("txtDirCol")->setText(QStringLiteral("300"));
+        QString asked;
+        if (command == u"Print") {
+            click("cmdPrint");
+            if (!answer.isEmpty()) {
+                answerModal<QMessageBox>([&](QMessageBox *box) {
+                    asked = box->text();
+                    box->button(answer == u"Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+                });
+            }
+            click("cmdPrint");
+        } else {
+            const QStringList numbers = answer.split(u' ');
+            answerModal<QPrintDialog>([&](QPrintDialog *dialog) {
+                dialog->findChild<QSpinBox *>(QStringLiteral("copies"))->setValue(numbers[0].toInt());
+                dialog->findChild<QRadioButton *>(QStringLiteral("printRange"))->click();
+                dialog->findChild<QSpinBox *>(QStringLiteral("from"))->setValue(numbers[1].toInt());
+                dialog->findChild<QSpinBox *>(QStringLiteral("to"))->setValue(numbers[2].toInt());
+                dialog->accept();
+            });
+            QTest::keyClick(m_window.get(), Qt::Key_P, Qt::ControlModifier);
+        }
+        QVERIFY2(asked.isEmpty() == (command != u"Print" || answer.isEmpty())
+                     && (asked.isEmpty() || QRegularExpression("^Print 1\\d\\d pages on foliotrace-test\\?$").match(asked).hasMatch()),
+                 qPrintable(asked));
+        verifyState(options.isEmpty());
+        if (!options.isEmpty()) {
+            QTRY_COMPARE_WITH_TIMEOUT(jobs.entryList({QStringLiteral("job-*.pdf")}).size(), 1, 30000);
+            const QString sent = QString::fromUtf8(contents(jobs.filePath(jobs.entryList({"job-*.options"}).value(0))));
+            for (const QString &option : options.split(u' '))
+                QVERIFY2(sent.split(u' ').contains(option), qPrintable(sent));
+        }
+        QCOMPARE(jobs.entryList({QStringLiteral("job-*.pdf")}).isEmpty(), options.isEmpty());
+        QVERIFY(message().isEmpty());
+    }
+
+    // Page Setup… lays the document out again at once (across the paper, fitted, its text larger) and stores
+    // the choice; the paper stays the printer's.
+    void pageSetupLaysOutAgain()
+    {
+        QVERIFY(openWindow());
+        click("cmdPrint");
+        answerModal<QPageSetupDialog>([](QPageSetupDialog *dialog) {
+            dialog->findChild<QRadioButton *>(QStringLiteral("landscape"))->click();
+            dialog->findChild<QCheckBox *>(QStringLiteral("fitWidth"))->click();
+            dialog->findChild<QSpinBox *>(QStringLiteral("textSize"))->setValue(120);
+            dialog->accept();
+        });
+        click("cmdPageSetup");
+        const PreviewDocument &document = m_window->previewSurface()->document();
+        QVERIFY(document.pageSizeTwips().width() > document.pageSizeTwips().height());
+        QVERIFY(qAbs(document.tablesReach() - document.contentWidth()) < 1);
+        QStringList stored;
+        for (const char *key : {"Paper", "Orientation", "Fit Width", "Text Size"})
+            stored << storedValue(QString::fromLatin1(key), QStringLiteral("Page Setup"));
+        QCOMPARE(stored, QStringList({"Default", "Landscape", "1", "120"}));
+        verifyState(true);
+        QVERIFY(message().isEmpty());
     }
 
     void workedExampleCopiedAndPreviewed()

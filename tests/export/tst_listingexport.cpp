@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <csignal>
 #include <ctime>
+#include <cwchar>
 
 #include <sys/resource.h>
 
@@ -61,6 +62,13 @@ QString nameInCell(QString cell)
 {
     cell.remove(QRegularExpression(QStringLiteral("^ *'?(\\+ |-  )")));
     return cell;
+}
+
+// Columns text takes on a terminal, as the C library counts them (the tests run in C.UTF-8).
+int displayWidth(const QString &text)
+{
+    const std::wstring wide = text.toStdWString();
+    return wcswidth(wide.c_str(), wide.size());
 }
 
 } // namespace
@@ -165,7 +173,31 @@ class TestListingExport : public QObject
         QCOMPARE(names.takeFirst(), QStringLiteral("Sub-Directories"));
         QCOMPARE(folding, 3);   // café, Docs, Old
     }
+    // As on paper: the title, the heading, then rows whose sizes end where the heading's does and whose
+    // dates end the line where it does, by display width; line feeds only, no formula apostrophes.
     void readText(const QByteArray &bytes, QStringList &names, QString &unread)
+    {
+        QVERIFY(!bytes.contains('\r') && !bytes.contains('\''));
+        const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+        QCOMPARE(lines.mid(0, 2), QStringList({request(Format::Text).page.title, QString()}));
+        const QString &heading = lines[2];
+        const int sizeEnd = displayWidth(heading.left(heading.indexOf(u"Size (KB)") + 9));
+        const QRegularExpression row(QStringLiteral("^(.*\\S) +(\\S+)  (\\S+)$"));
+        const qsizetype end = lines.indexOf(QString(), 3);   // the empty line before the report
+        for (const QString &line : lines.sliced(3, end - 3)) {
+            const QRegularExpressionMatch cells = row.match(line);
+            QVERIFY2(displayWidth(line.left(cells.capturedEnd(2))) == sizeEnd
+                         && displayWidth(line) == displayWidth(heading), qPrintable(line));
+            QString name = cells.captured(1);
+            // A name that reads right to left is isolated, so that it reorders nothing but itself.
+            QCOMPARE(name.contains(u'\u2068'), name.contains(u'\u05e9'));
+            // A line feed in a name shows as its picture, and keeps to its row.
+            names << nameInCell(name.remove(QRegularExpression(QStringLiteral("[\u2068\u2069]")))).replace(u'\u240a', u'\n');
+        }
+        QCOMPARE(lines.value(end + 1), QStringLiteral("Not read in full"));
+        unread = lines.sliced(end + 2).join(u'\n');
+    }
+    void readTsv(const QByteArray &bytes, QStringList &names, QString &unread)
     {
         const QList<QStringList> lines = parseDelimited(QString::fromUtf8(bytes), u'\t');
         const qsizetype end = lines.indexOf(QStringList{QString()}, 3);   // the empty line before the report
@@ -173,6 +205,37 @@ class TestListingExport : public QObject
             names << nameInCell(line[0]);
         for (const QStringList &line : lines.sliced(end + 1))
             unread += line.join(u'\t');
+    }
+    // Names exact and never formulas, sizes in bytes and KB as numbers, dates as dates, a folder's rows one
+    // outline level below it, the heading frozen and filtering; what was not read on a sheet of its own.
+    void readXlsx(const QString &file, QStringList &names, QString &unread)
+    {
+        const QString read = runTool(FOLIOTRACE_PYTHON, {FOLIOTRACE_READ_XLSX, file});
+        const QJsonArray sheets = QJsonDocument::fromJson(read.toUtf8()).array();
+        QVERIFY2(sheets.size() == 2, qPrintable(read));
+        const QJsonObject listing = sheets[0].toObject();
+        QCOMPARE(listing[u"frozen"].toString() + listing[u"filter"].toString().left(3), "A2A1:");
+        QJsonArray rows = listing[u"rows"].toArray();
+        QStringList heading;
+        for (const QJsonValue &cell : rows.takeAt(0)[u"cells"].toArray())
+            heading << cell[0].toString();
+        QCOMPARE(heading.join(u'|'), "Sub-Directories|Size (bytes)|Size (KB)|Date");
+        const QHash<QString, int> nested{{"Old", 1}, {"inner.txt", 1}, {"x.txt", 2}, {"deep", 2}};
+        for (const QJsonValue &row : rows) {
+            const QJsonArray cells = row[u"cells"].toArray();
+            const QString name = cells[0][0].toString();
+            names << name;
+            QCOMPARE(row[u"level"].toInt(), nested.value(name));
+            QCOMPARE(cells[0][1].toString(), "s");   // text, whatever it looks like
+            if (!cells[0][2].toBool()) {             // a file's name; a folder's is bold
+                QCOMPARE(cells[1][1].toString() + cells[2][1].toString() + cells[3][1].toString(), "nnd");
+                QCOMPARE(cells[2][0].toInteger(), (cells[1][0].toInteger() + 512) / 1024);
+                checkFile(name, cells[1][0].toInteger(), cells[3][0].toString());
+            }
+        }
+        QCOMPARE(sheets[1][u"name"].toString(), QStringLiteral("Not read in full"));
+        for (const QJsonValue &row : sheets[1][u"rows"].toArray())
+            unread += row[u"cells"][0][0].toString();
     }
     // Right-to-left names come back in display order, and no isolate mark is left in the text.
     void readPdf(const QString &file, QStringList &names, QString &unread)
@@ -204,7 +267,7 @@ private slots:
         const QList<QByteArray> files{"a,b.txt", "say \"hi\".txt", "line\nbreak", "<script>alert(1)", "a & b;c|d",
                                       "=SUM(A1)", "-rf", "@home", "+1", "File (b) \\c) (",
                                       "\u00c5ngstr\u00f6m \u00c4\u00d6", "\u0424\u0430\u0439\u043b \u03a6\u03ac",
-                                      "e\u0301t\u00e9", "\u05e9\u05dc\u05d5\u05dd"};
+                                      "e\u0301t\u00e9", "\u05e9\u05dc\u05d5\u05dd", "\u6f22\u5b57\u306e\u540d\u524d.txt"};
         for (const QByteArray &name : files)
             m_files.addFile("/top/" + name, 1536, Stamp);
         for (const QByteArray &folder : {QByteArray("/top/caf\xe9"), QByteArray("/top/Docs"), QByteArray("/top/Docs/Old"),
@@ -241,6 +304,8 @@ private slots:
         case Format::Json: readJson(bytes, names, unread); break;
         case Format::Html: readHtml(bytes, names, unread); break;
         case Format::Text: readText(bytes, names, unread); break;
+        case Format::Tsv: readTsv(bytes, names, unread); break;
+        case Format::Xlsx: readXlsx(file, names, unread); break;
         case Format::Pdf: readPdf(file, names, unread); break;
         }
         names.sort();

@@ -81,6 +81,73 @@ class TestCommandLine : public QObject
     QTemporaryDir m_dir;
     QByteArray m_root;
 
+    inline static const QStringList kCsv{"--export", "-", "--format", "csv", "--no-date", "plain"};
+    inline static const QString kHeader = "Level,Kind,Name,Path,Size \\(bytes\\),Size \\(KB\\),Modified,Note\r\n";
+    inline static const QString kListed = kHeader + "0,file,a\\.txt,a\\.txt,3,0,,\r\n";
+
+    static void row(const char *name, const QStringList &arguments, const QString &stored, int status,
+                    const QString &output, const QString &error = {}, const QString &job = {})
+    {
+        QTest::newRow(name) << arguments << stored << status << output << error << job;
+    }
+    static void outputRows()
+    {
+        row("CSV to standard output", kCsv, "", 0, kListed);
+        row("stored options apply", kCsv, "Print Size=0", 0, kHeader + "0,file,a\\.txt,a\\.txt,,,,\r\n");
+        row("given ones win, not stored", QStringList{"--size", "--depth", "2"} + kCsv, "Print Size=0", 0, kListed);
+        const QString skipped = QStringLiteral("[Listing%20Options]\nSkip=a.txt\n");
+        row("a stored choice applies", kCsv, skipped, 0, kHeader);
+        row("an empty pattern given wins over a stored one", QStringList{"--skip", ""} + kCsv, skipped, 0, kListed);
+        row("patterns take either case", QStringList{"--include", "*.TXT"} + kCsv, "", 0, kListed);
+        row("every choice's word reaches the listing", {"--export", "-", "--format", "json", "--match-case", "--no-hidden",
+            "--prune-empty", "-x", "--disk-usage", "--links-once", "--sort", "date", "plain"}, "", 0,
+            ".*\"match_case\": true, \"hidden\": false, \"prune_empty\": true, \"one_file_system\": true, \"sizes\": "
+            "\"disk\", \"links_once\": true, \"order\": \"date\".*");
+        row("unless case is matched", QStringList{"--include", "*.TXT", "--match-case"} + kCsv, "", 0, kHeader);
+        row("a stored pattern that is none: its default, told", kCsv, "[Listing%20Options]\nInclude%20Files=[a\n", 0,
+            kListed, "foliotrace: the stored option \"Include Files\" held \"\\[a\"; \"\" is used instead\n");
+        row("JSON names the grid given", {"--export", "-", "--format", "json", "--grid", "rows", "plain"}, "", 0,
+            ".*\"grid\": \"Rows\".*");
+        row("PDF without a display", {"--export", "out.pdf", "plain"}, "", 0, "");
+        row("PDF with a platform named but no display", {"-platform", "xcb", "--export", "out.pdf", "plain"}, "", 0, "");
+        row("to the default printer", {"--print", "plain"}, "", 0, "", "", "copies=1");
+        row("the stored page setup and the given job", {"--print", "--copies", "2", "--pages", "1", "plain"},
+            "[Page Setup]\nPaper=A5\nFit Width=7\n", 0, "",
+            "foliotrace: the stored option \"Page Setup/Fit Width\" held \"7\"; \"0\" is used instead\n",
+            "copies=2 page-ranges=1 media=iso_a5_148x210mm");
+        row("the listing as a person reads it", {"--export", "-", "--no-date", "plain"}, "", 0,
+            "\\S+/plain  - On: \\S+\n\nSub-Directories  Size \\(KB\\)\n-  a\\.txt {17}0\n");
+        row("missing folder", {"--export", "-", "nowhere"}, "", 2, "", "foliotrace: \"nowhere\" does not exist\n");
+        row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
+        row("unwritable output", {"--export", "/nonexistent/x.csv", "plain"}, "", 1, "",
+            "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n");
+        row("unknown option", {"--frobnicate", "plain"}, "", 2, "",
+            "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*");
+    }
+    // The settings file is read when it can be, told once when it cannot, and never moved.
+    static void settingsRows()
+    {
+        const QString unread = "foliotrace: cannot read the settings file \\S+/Foliotrace/Foliotrace\\.conf: ";
+        row("a FIFO as the settings file", kCsv, "<fifo>", 0, kListed,
+            unread + "it is a named pipe \\(FIFO\\), not a regular file; the defaults are used\n");
+        row("a folder as the settings file", kCsv, "<folder>", 0, kListed,
+            unread + "it is a folder, not a regular file; the defaults are used\n");
+        row("a symbolic-link loop as the settings file", kCsv, "<loop>", 0, kListed,
+            unread + "Too many levels of symbolic links; the defaults are used\n");
+        row("junk settings: what can be read is used", kCsv, "[Settings\nPrint%20Size=0\n", 0,
+            kHeader + "0,file,a\\.txt,a\\.txt,,,,\r\n",
+            "foliotrace: cannot read all of the settings file \\S+; what could be read of it is used\n");
+        const QStringList json{"--export", "-", "--format", "json", "plain"};
+        row("a stored depth past 65535 lists 65535", json, "Directory Levels=4294967295", 0, ".*\"depth\": 65535,.*");
+        row("an overlong or junk stored width: its default", json,
+            "DirectoryColWidth=" + QString(1001, u'1') + "\nSizeColWidth=0x10", 0,
+            ".*\"widths\": \\[4000, 1000, 1000\\].*",
+            "foliotrace: the stored option \"DirectoryColWidth\" held 1,?001 characters, more than any option takes; "
+            "\"4000\" is used instead\n"
+            "foliotrace: the stored option \"SizeColWidth\" held \"0x10\"; \"1000\" is used instead\n");
+    }
+
+
 private slots:
     // QTemporaryDir cannot remove a name that is no valid text.
     void cleanupTestCase() { QVERIFY(::rmdir(m_root + "/caf\xe9") == 0); }
@@ -128,7 +195,14 @@ private slots:
             {{"--export", "x.csv", "--print", "plain"}, "give --export or --print, not both"},
             {{"--export", "x.csv"}, "give the folder to list"},
             {{"--export", "x.doc", "plain"}, "cannot tell the format of \"x\\.doc\" by its name; give --format"},
-            {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, csv, html, json or txt, not \"xls\""},
+            {{"--export", "x", "--format", "xls", "plain"}, "--format takes pdf, xlsx, csv, html, json, txt or tsv, not \"xls\""},
+            {{"--export", "x.csv", "--landscape", "plain"}, "--landscape shapes pages, which only --print and a PDF have"},
+            {{"--export", "x.pdf", "--copies", "2", "plain"}, "--copies needs --print"},
+            {{"--print", "--landscape", "--portrait", "plain"}, "--landscape and --portrait contradict each other"},
+            {{"--print", "--paper", "A99", "plain"}, "--paper takes a paper's name, as A4, Letter or Legal, not \"A99\""},
+            {{"--print", "--text-size", "200", "plain"}, "--text-size takes a whole number from 80 to 150, not \"200\""},
+            {{"--print", "--copies", "0", "plain"}, "--copies takes a whole number from 1 to 999, not \"0\""},
+            {{"--print", "--pages", "3-1", "plain"}, "--pages takes pages as lp -P does, as 1-3,7 or 9-, not \"3-1\""},
             {{"--export", "-", "--format", "pdf", "plain"}, "a PDF cannot go to standard output; give a file name"},
             {{"--print", "--files", "--no-files", "plain"}, "--files and --no-files contradict each other"},
             {{"--export", "x.csv", "--depth", "0", "plain"}, "--depth takes a whole number from 1 to 65535, not \"0\""},
@@ -171,59 +245,10 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output"); // patterns for standard output and error
         QTest::addColumn<QString>("error");
-        const auto row = [](const char *name, const QStringList &arguments, const QString &stored, int status,
-                            const QString &output, const QString &error = {}) {
-            QTest::newRow(name) << arguments << stored << status << output << error;
-        };
-        const QStringList csv{"--export", "-", "--format", "csv", "--no-date", "plain"};
-        const QString header = "Level,Kind,Name,Path,Size \\(bytes\\),Size \\(KB\\),Modified,Note\r\n";
-        const QString listed = header + "0,file,a\\.txt,a\\.txt,3,0,,\r\n";
-        row("CSV to standard output", csv, "", 0, listed);
-        row("stored options apply", csv, "Print Size=0", 0, header + "0,file,a\\.txt,a\\.txt,,,,\r\n");
-        row("given ones win, not stored", QStringList{"--size", "--depth", "2"} + csv, "Print Size=0", 0, listed);
-        const QString skipped = QStringLiteral("[Listing%20Options]\nSkip=a.txt\n");
-        row("a stored choice applies", csv, skipped, 0, header);
-        row("an empty pattern given wins over a stored one", QStringList{"--skip", ""} + csv, skipped, 0, listed);
-        row("patterns take either case", QStringList{"--include", "*.TXT"} + csv, "", 0, listed);
-        row("every choice's word reaches the listing", {"--export", "-", "--format", "json", "--match-case", "--no-hidden",
-            "--prune-empty", "-x", "--disk-usage", "--links-once", "--sort", "date", "plain"}, "", 0,
-            ".*\"match_case\": true, \"hidden\": false, \"prune_empty\": true, \"one_file_system\": true, \"sizes\": "
-            "\"disk\", \"links_once\": true, \"order\": \"date\".*");
-        row("unless case is matched", QStringList{"--include", "*.TXT", "--match-case"} + csv, "", 0, header);
-        row("a stored pattern that is none: its default, told", csv, "[Listing%20Options]\nInclude%20Files=[a\n", 0,
-            listed, "foliotrace: the stored option \"Include Files\" held \"\\[a\"; \"\" is used instead\n");
-        row("JSON names the grid given", {"--export", "-", "--format", "json", "--grid", "rows", "plain"}, "", 0,
-            ".*\"grid\": \"Rows\".*");
-        row("PDF without a display", {"--export", "out.pdf", "plain"}, "", 0, "");
-        row("PDF with a platform named but no display", {"-platform", "xcb", "--export", "out.pdf", "plain"}, "", 0, "");
-        row("to the default printer", {"--print", "plain"}, "", 0, "");
-        row("missing folder", {"--export", "-", "nowhere"}, "", 2, "", "foliotrace: \"nowhere\" does not exist\n");
-        row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
-        row("unwritable output", {"--export", "/nonexistent/x.csv", "plain"}, "", 1, "",
-            "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n");
-        row("unknown option", {"--frobnicate", "plain"}, "", 2, "",
-            "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*");
-        // The settings file is read when it can be, told once when it cannot, and never moved.
-        const QString unread = "foliotrace: cannot read the settings file \\S+/Foliotrace/Foliotrace\\.conf: ";
-        row("a FIFO as the settings file", csv, "<fifo>", 0, listed,
-            unread + "it is a named pipe \\(FIFO\\), not a regular file; the defaults are used\n");
-        row("a folder as the settings file", csv, "<folder>", 0, listed,
-            unread + "it is a folder, not a regular file; the defaults are used\n");
-        row("a symbolic-link loop as the settings file", csv, "<loop>", 0, listed,
-            unread + "Too many levels of symbolic links; the defaults are used\n");
-        row("junk settings: what can be read is used", csv, "[Settings\nPrint%20Size=0\n", 0,
-            header + "0,file,a\\.txt,a\\.txt,,,,\r\n",
-            "foliotrace: cannot read all of the settings file \\S+; what could be read of it is used\n");
-        const QStringList json{"--export", "-", "--format", "json", "plain"};
-        row("a stored depth past 65535 lists 65535", json, "Directory Levels=4294967295", 0, ".*\"depth\": 65535,.*");
-        row("an overlong or junk stored width: its default", json,
-            "DirectoryColWidth=" + QString(1001, u'1') + "\nSizeColWidth=0x10", 0,
-            ".*\"widths\": \\[4000, 1000, 1000\\].*",
-            "foliotrace: the stored option \"DirectoryColWidth\" held 1,?001 characters, more than any option takes; "
-            "\"4000\" is used instead\n"
-            "foliotrace: the stored option \"SizeColWidth\" held \"0x10\"; \"1000\" is used instead\n");
+        QTest::addColumn<QString>("job");   // options the print job has
+        outputRows();
+        settingsRows();
     }
-
     void runsWithoutWindow()
     {
         QFETCH(QStringList, arguments);
@@ -231,6 +256,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, output);
         QFETCH(QString, error);
+        QFETCH(QString, job);
 
         QTemporaryDir config;
         const QString settings = config.filePath(QStringLiteral("Foliotrace/Foliotrace.conf"));
@@ -250,8 +276,8 @@ private slots:
         const QByteArray before = snapshot(settings);
         QProcessEnvironment environment = scriptEnvironment(config.path());
         QDir jobs(qEnvironmentVariable("FOLIOTRACE_TEST_PRINT_DIR"));
-        for (const QString &job : jobs.entryList({QStringLiteral("job-*")}))
-            jobs.remove(job);
+        for (const QString &earlier : jobs.entryList({QStringLiteral("job-*")}))
+            jobs.remove(earlier);
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(FOLIOTRACE_PROGRAM), arguments);
@@ -263,8 +289,14 @@ private slots:
         QVERIFY2(matchesWhole(error, said), qPrintable(said));
         const QString written = QString::fromUtf8(program.readAllStandardOutput());
         QVERIFY2(matchesWhole(output, written), qPrintable(written));
-        if (arguments.contains(u"--print") && status == 0)   // the private scheduler keeps the job as a PDF
+        if (arguments.contains(u"--print") && status == 0) {   // the private scheduler keeps the job as a PDF
             QTRY_VERIFY_WITH_TIMEOUT(!jobs.entryList({QStringLiteral("job-*.pdf")}).isEmpty(), 30000);
+            QFile options(jobs.filePath(jobs.entryList({QStringLiteral("job-*.options")}).value(0)));
+            const QStringList sent = options.open(QIODevice::ReadOnly) ? QString::fromUtf8(options.readAll()).split(u' ')
+                                                                       : QStringList();
+            for (const QString &option : job.split(u' '))
+                QVERIFY2(sent.contains(option), qPrintable(sent.join(u' ')));
+        }
         QFile pdf(QStringLiteral("out.pdf"));
         QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", arguments.contains(u"out.pdf"));
         // The command line never stores anything, nor moves the file.

@@ -5,7 +5,8 @@
 #   private-cups.sh start DIR PORT   start cupsd on 127.0.0.1:PORT with its
 #                                    configuration and spool under DIR and a
 #                                    default queue that writes every job it
-#                                    receives, unchanged, to DIR/out/job-ID.pdf
+#                                    receives, unchanged, to DIR/out/job-ID.pdf,
+#                                    and its options to DIR/out/job-ID.options
 #   private-cups.sh stop DIR         stop it again
 #
 # Tests reach it with CUPS_SERVER=127.0.0.1:PORT.
@@ -53,8 +54,9 @@ for sub in filter daemon cgi-bin monitor notifier driver; do
 done
 cat >"$dir/lib/backend/foliotrace" <<'BACKEND'
 #!/bin/sh
-# CUPS backend: stores a job's data as OUT/job-ID.pdf and its title as
-# OUT/job-ID.title (device URI foliotrace:OUT).
+# CUPS backend: stores a job's data as OUT/job-ID.pdf, its title as
+# OUT/job-ID.title and its copies and options as OUT/job-ID.options
+# ("copies=2 media=... page-ranges=2-3 ...") (device URI foliotrace:OUT).
 if [ $# -eq 0 ]; then
     echo 'direct foliotrace "Unknown" "Foliotrace test output"'
     exit 0
@@ -63,7 +65,8 @@ out=${DEVICE_URI#foliotrace:}
 part="$out/.job-$1.part"
 if [ -n "$6" ]; then cat "$6" >"$part"; else cat >"$part"; fi || exit 1
 printf '%s' "$3" >"$out/job-$1.title"
-chmod 0644 "$part" "$out/job-$1.title"
+printf 'copies=%s %s' "$4" "$5" >"$out/job-$1.options"
+chmod 0644 "$part" "$out/job-$1.title" "$out/job-$1.options"
 mv "$part" "$out/job-$1.pdf"
 BACKEND
 # Owner-only permissions make the scheduler run it as root, so it can

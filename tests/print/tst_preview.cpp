@@ -271,6 +271,66 @@ private slots:
         checkPdfMatchesPreview();
     }
 
+    void pageSetup_data()
+    {
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<int>("margin");       // points, on every side
+        QTest::addColumn<bool>("fit");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("nameWidth");
+        QTest::addColumn<int>("pageWidth");    // twips
+        QTest::addColumn<int>("tableRight");   // twips from the paper's left edge
+        QTest::addColumn<int>("rowPixels");    // a file row's text, points x 20
+        QTest::addColumn<bool>("tooWide");
+
+        const auto Letter = QPageSize::Letter, A4 = QPageSize::A4;
+        QTest::newRow("as it always was") << Letter << false << 72 << false << 100 << 4000 << 12240 << 7440 << 160
+                                          << false;
+        QTest::newRow("fitted to Letter's width") << Letter << false << 72 << true << 100 << 4000 << 12240 << 10800
+                                                  << 160 << false;
+        QTest::newRow("A4 across, half-inch margins, fitted") << A4 << true << 36 << true << 100 << 4000 << 16838
+                                                              << 16118 << 160 << false;
+        QTest::newRow("too wide, fitted: no warning, 120 % text") << Letter << false << 72 << true << 120 << 40000
+                                                                  << 12240 << 10800 << 192 << false;
+        QTest::newRow("too wide across A4 at 80 %") << A4 << true << 72 << false << 80 << 40000 << 16838 << 43440
+                                                    << 128 << true;
+    }
+
+    // The page setup through the document's geometry: the paper turned, the margins (the header halfway into the
+    // top one), the columns fitted to the room between them, the table's text at its size.
+    void pageSetup()
+    {
+        QFETCH(QPageSize::PageSizeId, paper);
+        QFETCH(bool, landscape);
+        QFETCH(int, margin);
+        QFETCH(bool, fit);
+        QFETCH(int, percent);
+        QFETCH(int, nameWidth);
+        QFETCH(int, pageWidth);
+        QFETCH(int, tableRight);
+        QFETCH(int, rowPixels);
+        QFETCH(bool, tooWide);
+
+        m_page.grid = GridStyle::All;
+        m_page.setup = {std::nullopt, landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                        QMarginsF(margin, margin, margin, margin), fit, percent};
+        m_listing.ListFormat = QStringLiteral("%1|>1000|>1000;").arg(nameWidth);
+        m_document = ListingComposer::composeListing(m_listing, m_page, QPageSize(paper));
+        const DrawnPage page(*m_document, 1);
+        QCOMPARE(qRound(m_document->pageSizeTwips().width()), pageWidth);
+        QCOMPARE(m_document->pageSizeTwips().width() > m_document->pageSizeTwips().height(), landscape);
+        qreal right = 0;
+        for (const QLineF &line : page.lines)
+            right = std::max(right, line.dx() == 0 ? line.x1() : 0);
+        QVERIFY2(qAbs(right - tableRight) <= 1, qPrintable(QString::number(right)));
+        QCOMPARE(page.find(u"2").pixelSize, rowPixels);   // a file row's size
+        QCOMPARE(page.find(u"/home/ann/Docs").at, QPointF(margin * 20, margin * 10));
+        QCOMPARE(!ListingComposer::widthWarning(*m_document, m_listing).isEmpty(), tooWide);
+        if (landscape && !tooWide)
+            checkPdfMatchesPreview();
+    }
+
     void paperOfTheLocaleWithoutAPrinter_data()
     {
         QTest::addColumn<QLocale::Country>("country");

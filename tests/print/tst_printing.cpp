@@ -20,6 +20,12 @@ class TestPrinting : public QObject
     ListingText m_listing;
 
     QStringList jobs() const { return m_jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files); }
+    // What the scheduler passed on with the job: copies, then its options.
+    QStringList sentOptions() const
+    {
+        QFile options(m_jobs.filePath(jobs().value(0).replace(QStringLiteral(".pdf"), QStringLiteral(".options"))));
+        return options.open(QIODevice::ReadOnly) ? QString::fromUtf8(options.readAll()).split(u' ') : QStringList();
+    }
 
     // The file has the document's pages, the path in its own case, the title,
     // the last page's number and every row.
@@ -79,6 +85,43 @@ private slots:
         const Paper paper = Paper::ofDefaultPrinter();
         QCOMPARE(paper.size.id(), QPageSize::A4);
         QCOMPARE(paper.note, QStringLiteral("A4 paper, the default printer's (foliotrace-test)."));
+    }
+
+    // The job's printer, copies, pages and sides reach the print server with the paper, or are refused first.
+    void jobOptions_data()
+    {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<PrintJob::Sides>("sides");
+        QTest::addColumn<QString>("options");   // the job's, or the start of the message refusing it
+        const auto printerDefault = PrintJob::Sides::PrinterDefault;
+        QTest::newRow("the default printer, on the document's paper")
+            << "" << 1 << "" << printerDefault << "copies=1 media=na_letter_8.5x11in";
+        QTest::newRow("by name, two copies of pages 2 and 3 on both sides") << "foliotrace-test" << 2 << "2-3"
+            << PrintJob::Sides::LongEdge << "copies=2 page-ranges=2-3 sides=two-sided-long-edge";
+        QTest::newRow("from page 3 to the end") << "" << 1 << "3-" << printerDefault << "page-ranges=3-2147483647";
+        QTest::newRow("a printer the server does not have") << "nowhere" << 1 << "" << printerDefault
+                                                             << "The print server 127.0.0.1:";
+        QTest::newRow("pages past the last") << "" << 1 << "90-99" << printerDefault << "The document has ";
+    }
+    void jobOptions()
+    {
+        QFETCH(QString, printer);
+        QFETCH(int, copies);
+        QFETCH(QString, pages);
+        QFETCH(PrintJob::Sides, sides);
+        QFETCH(QString, options);
+        try {
+            DocumentOutput::print(*m_document, {printer, copies, pages, sides, {}});
+            QTRY_COMPARE_WITH_TIMEOUT(jobs().size(), 1, 30000);
+            const QStringList sent = sentOptions();
+            for (const QString &option : options.split(u' '))
+                QVERIFY2(sent.contains(option), qPrintable(sent.join(u' ')));
+        } catch (const PrintError &error) {
+            QVERIFY2(error.message().startsWith(options), qPrintable(error.message()));
+            QCOMPARE(jobs().size(), 0);
+        }
     }
 
     void refusedJobNamesTheQueue()

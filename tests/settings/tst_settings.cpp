@@ -1,6 +1,7 @@
 // The ten remembered options in the store.
 
 #include "settings/OptionStore.h"
+#include "settings/PageSetupStore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -142,6 +143,53 @@ private slots:
         // A plain file where the folder should be stops the save, for root too.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(file.fileName() + QStringLiteral("/c")));
         QVERIFY(saveOptions(typed).failure.contains(QStringLiteral(" is a file")));
+    }
+
+    // The page setup's group: what is stored is used when it can be, else its default, told; saved, it loads
+    // back as it was, beside the ten options.
+    void pageSetupStored_data()
+    {
+        QTest::addColumn<QString>("stored");   // the group's lines
+        QTest::addColumn<QString>("loads");    // paper|landscape|margins|fit|percent
+        QTest::addColumn<QStringList>("replaced");
+        const QString defaults = QStringLiteral("Default|0|25.4 25.4 25.4 25.4|0|100");
+        QTest::newRow("nothing stored: the defaults") << "" << defaults << QStringList();
+        QTest::newRow("every value usable")
+            << "Paper=a4\nOrientation=landscape\nLeft Margin=10\nTop Margin= 12.5\nRight Margin=0\nBottom Margin=500\n"
+               "Fit Width=1\nText Size=150" << "a4|1|10 12.5 0 500|1|150" << QStringList();
+        QTest::newRow("none usable: each its default, told")
+            << "Paper=A99\nOrientation=sideways\nLeft Margin=-1\nTop Margin=1e9\nRight Margin=x\nFit Width=2\n"
+               "Text Size=79" << defaults
+            << QStringList{"Paper", "Orientation", "Left Margin", "Top Margin", "Right Margin", "Fit Width", "Text Size"};
+    }
+    void pageSetupStored()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, loads);
+        QFETCH(QStringList, replaced);
+        QFile file(settingsFileName());
+        const QByteArray text = "[Settings]\nGrid%20Lines=2\n[Page%20Setup]\n" + stored.toUtf8() + '\n';
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        file.close();
+        StoredPageSetup loaded;
+        const auto load = [&loaded](QStringList &told) {
+            QList<ReplacedSetting> replacedSettings;
+            loaded = loadPageSetup([](const QString &name) { return name == u"a4"; }, replacedSettings);
+            for (const ReplacedSetting &item : replacedSettings)
+                told << item.key.section(u'/', 1);
+            const QMarginsF m = loaded.margins;
+            return QStringLiteral("%1|%2|%3 %4 %5 %6|%7|%8").arg(loaded.paper).arg(int(loaded.landscape))
+                .arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom()).arg(int(loaded.fitWidth))
+                .arg(loaded.textPercent);
+        };
+        QStringList told;
+        QCOMPARE(load(told), loads);
+        QCOMPARE(told, replaced);
+        QVERIFY(saveSettings([&loaded](QSettings &store) { writePageSetup(store, loaded); }).isEmpty());
+        told.clear();
+        QCOMPARE(load(told), loads);
+        QVERIFY(told.isEmpty());
+        QCOMPARE(QSettings(settingsFileName(), QSettings::NativeFormat).value("Settings/Grid Lines").toString(), "2");
     }
 
     // What a build takes from the controls: only a ticked box is on, the depth and the widths as numbers.
