@@ -176,7 +176,8 @@ QString widthWarning(const PreviewDocument &document, const ListingText &listing
     if (!beyond.isEmpty())
         text += u' ' + ComposerText::tr("Beyond it, and not shown: %1.").arg(beyond.join(QStringLiteral(", ")));
     return text + u' '
-           + ComposerText::tr("Narrower widths bring them onto the page, as does fitting the columns to the page width.");
+           + ComposerText::tr(
+               "Narrower widths bring them onto the page, as does fitting the columns to the page width.");
 }
 
 } // namespace ListingComposer
