@@ -91,6 +91,7 @@ void FolderTree::waitComplete(Node &node)
 
 void FolderTree::wait(Node &node, bool complete)
 {
+    noteCrowding();
     const auto ready = [&] { return complete ? node.complete.load() : settled(node); };
     // Most often the readers are ahead: then the build need not take the
     // lock they work under.
@@ -126,6 +127,28 @@ void FolderTree::wait(Node &node, bool complete)
             lock.lock();
         }
     }
+}
+
+// On the build's thread, now and then: whether it waits for a CPU a good
+// part of the time. When it does (a window listing a cold disk while the
+// readers keep the kernel busy), the readers give way to it from then on.
+// A build that mostly waits for the readers (a command line) keeps them as
+// they are.
+void FolderTree::noteCrowding()
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (m_crowded || now - m_crowdSampledAt < std::chrono::milliseconds(50))
+        return;
+    const qint64 queued = DiskWait::runQueueDelay();
+    if (queued < 0)
+        return;
+    if (m_crowdSample >= 0) {
+        const auto waitedForCpu = std::chrono::nanoseconds(queued - m_crowdSample);
+        if (4 * waitedForCpu >= now - m_crowdSampledAt)
+            m_crowded = true;
+    }
+    m_crowdSample = queued;
+    m_crowdSampledAt = now;
 }
 
 void FolderTree::throttledBeat()

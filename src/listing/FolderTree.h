@@ -28,6 +28,12 @@
 // keeps many calls in flight; where the file system takes one folder's
 // calls one at a time, a folder keeps only a few readers.
 //
+// Two readers start; a listing that blocks doubles them, up to the
+// component's count, unless the process keeps the cores busy already (a
+// cold local disk costs CPU in the kernel more than it waits). The build's
+// thread makes no file-system call while there are readers, and once it is
+// found waiting for a CPU the readers give way to it.
+//
 // A folder the build will not list (below the listed depth) is folded into
 // its parent as soon as its subtree is read: a total, whether something was
 // missing, and the problems met, so memory follows the listed part only.
@@ -125,6 +131,7 @@ private:
     // The build's side (FolderTree.cpp).
     bool needsRead(int level) const;
     void wait(Node &node, bool complete);
+    void noteCrowding();
     void throttledBeat();
     void wakeBuild();
     static bool settled(const Node &node);
@@ -206,6 +213,10 @@ private:
     std::chrono::steady_clock::time_point m_cpuSampledAt; // the process's CPU time, now and then
     std::chrono::nanoseconds m_cpuSample{0};
     bool m_cpuBound = false; // readers that wait mostly wait for a CPU: no more of them
+    // The build's thread's time waiting for a CPU, now and then (its own).
+    std::chrono::steady_clock::time_point m_crowdSampledAt;
+    qint64 m_crowdSample = -1;
+    std::atomic<bool> m_crowded{false}; // the build waits for a CPU: the readers give way
     std::exception_ptr m_failure;
     std::atomic<bool> m_stop{false};
     std::vector<std::thread> m_readers;

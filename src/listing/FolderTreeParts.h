@@ -56,6 +56,8 @@ private:
         ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
         return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
     }
+
+public:
     // The thread's time runnable but not running, in ns; -1 where the
     // system does not tell.
     static qint64 runQueueDelay()
@@ -81,6 +83,7 @@ private:
         return std::sscanf(text, "%llu %llu", &running, &queued) == 2 ? qint64(queued) : -1;
     }
 
+private:
     Clock::time_point m_start;
     std::chrono::nanoseconds m_cpu{0};
     qint64 m_queued = -1;
@@ -143,4 +146,5 @@ struct FolderTree::Chunk
     int company = 0;      // readers on the folder when it was taken, this one included
     quint32 taken = 0;    // the folder's chunks handed out before it
     bool folders = false; // of the first part of the order
+    bool timed = true;    // each call's time wanted
 };

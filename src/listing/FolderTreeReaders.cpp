@@ -136,11 +136,11 @@ bool FolderTree::hasWork() const
     return (!m_queue.empty() && (m_retained < kReadAhead || m_buildWaiting)) || sharedDetails();
 }
 
-// Once the readers keep the cores busy (a cold local disk: the kernel makes
-// each inode anew), this reader gives way to the window's thread, which
-// would otherwise wait for a CPU behind all of them. The build's lock is no
-// trouble: the build takes it only to wait for what is not read yet. On a
-// share the readers hardly use a CPU and keep their place.
+// Once the build's thread is found waiting for a CPU (noteCrowding), this
+// reader gives way to it: a window listing a cold local disk would
+// otherwise wait behind all the readers, which keep the kernel busy making
+// each inode anew. The build's lock is no trouble: the build takes it only
+// to wait for what is not read yet.
 void FolderTree::giveWay()
 {
     const auto self = id_t(::gettid());
@@ -160,7 +160,7 @@ void FolderTree::readerLoop()
         --m_idle;
         if (m_stop)
             return;
-        if (m_cpuBound && !yielding) {
+        if (m_crowded && !yielding) {
             yielding = true;
             giveWay();
         }

@@ -50,10 +50,14 @@ bool FolderTree::readNode(Node *node, const Beat &beat)
     });
     FolderEntries entries;
     // Only the listing tells of the disk: an open may have waited for the
-    // lock, to open the folder again from an ancestor.
-    const DiskWait disk;
+    // lock, to open the folder again from an ancestor. Asked in turns, and
+    // always after a slow one.
+    thread_local quint32 reads = 0;
+    thread_local bool slow = false;
+    const DiskWait disk(slow || ++reads % 4 == 1);
     error = list(node, handle, entries, beat);
     const bool waited = disk.waited();
+    slow = disk.slow();
     if (error) {
         fail(node, FileSystemError::Operation::ReadFolder, error);
         return waited;
@@ -95,12 +99,16 @@ int FolderTree::list(Node *node, Handle handle, FolderEntries &entries, const Be
 void FolderTree::readAll(Handle handle, FolderEntries &entries, const Beat &beat)
 {
     std::vector<FolderEntry> &list = entries.entries;
-    std::sort(list.begin(), list.end(), [](const FolderEntry &a, const FolderEntry &b) { return a.inode < b.inode; });
+    std::vector<std::pair<quint64, quint32>> order(list.size());
+    for (quint32 i = 0; i < order.size(); ++i)
+        order[i] = {list[i].inode, i};
+    std::sort(order.begin(), order.end());
     size_t done = 0;
-    for (FolderEntry &entry : list) {
+    for (const auto &[number, at] : order) {
         // A cold disk takes a while over many entries: the window gets its turns.
         if (beat && ++done % 64 == 0)
             beat();
+        FolderEntry &entry = list[at];
         entry.gone = !m_fs.readEntry(handle, entries.device, entries.name(entry), entry);
     }
     std::erase_if(list, [](const FolderEntry &entry) { return entry.gone; });
@@ -318,6 +326,8 @@ bool FolderTree::takeChunk(Details *details, Chunk &chunk)
     if (chunk.folders)
         ++details->foldersOut;
     chunk.company = ++details->workers;
+    // Each call timed only while the folder may be on a server.
+    chunk.timed = details->fastest >= kShareCall;
     chunk.taken = details->taken++;
     if (details->next == total && details->shareable) {
         details->shareable = false;
@@ -366,9 +376,11 @@ std::chrono::nanoseconds FolderTree::readDetails(Details *details, const Chunk &
         const quint32 at = details->order[i];
         FolderEntry &entry = details->entries[at];
         entry.gone = !m_fs.readEntry(details->handle, details->device, names + entry.nameOffset, entry);
-        const Clock::time_point after = Clock::now();
-        fastest = std::min(fastest, after - before);
-        before = after;
+        if (chunk.timed) {
+            const Clock::time_point after = Clock::now();
+            fastest = std::min(fastest, after - before);
+            before = after;
+        }
         if (!entry.gone && entry.folder)
             found.emplace_back(newChild(details->node, entry, at));
         if (beat && (i - chunk.begin) % 8 == 7) {

@@ -65,11 +65,13 @@ int enumerate(int folder, FolderEntries &out, const FileSystemObject::Beat &beat
             const char *name = dirent->d_name;
             if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
                 continue;
-            FolderEntry entry;
+            FolderEntry &entry = out.entries.emplace_back();
+            entry.nameOffset = out.names.size();
+            entry.nameLength = quint16(std::min<size_t>(std::strlen(name), 0xffff));
             entry.folder = dirent->d_type == DT_DIR;
             entry.typeKnown = dirent->d_type != DT_UNKNOWN;
             entry.inode = dirent->d_ino;
-            out.add(QByteArrayView(name, qsizetype(std::strlen(name))), entry);
+            out.names.append(name, entry.nameLength + 1);
         }
     }
 }
@@ -121,13 +123,15 @@ int PosixFileSystem::listFolder(Handle folder, FolderEntries &out, const Beat &b
     }
     if (const int error = enumerate(folder, out, beat))
         return error;
+    // Counted here, not per entry: the walk reads each listed entry's
+    // details once, and one counter for all readers costs per call.
+    m_stated.fetch_add(qint64(out.entries.size()), std::memory_order_relaxed);
     m_foldersRead.fetch_add(1, std::memory_order_relaxed);
     return 0;
 }
 
 bool PosixFileSystem::readEntry(Handle folder, quint64 folderDevice, const char *name, FolderEntry &entry)
 {
-    m_stated.fetch_add(1, std::memory_order_relaxed);
     entry.device = 0;
     entry.inode = 0;
     struct stat st;
