@@ -292,11 +292,11 @@ void FolderTree::spread(Node *node, Handle handle, FolderEntries &&listed, const
 // leaves the files to whichever reader is free: listings first show where
 // the long lines of reads are, and those are started first. Not on a local
 // disk, cold or warm: there the build would wait longer for its next folder,
-// and more names would wait in memory.
+// and more names would wait in memory. Nor when the build reads for itself.
 bool FolderTree::leaveFiles(Details *details)
 {
-    if (details->fastest < kShareCall || m_queue.empty() || m_unread >= kUnreadAhead || details->next < details->folders
-        || details->next >= details->order.size())
+    if (m_readers.empty() || details->fastest < kShareCall || m_queue.empty() || m_unread >= kUnreadAhead
+        || details->next < details->folders || details->next >= details->order.size())
         return false;
     if (!details->shareable) {
         details->shareable = true;
