@@ -318,12 +318,12 @@ private slots:
         QTest::addColumn<int>("latency");       // microseconds a call takes
         QTest::addColumn<bool>("serialised");   // a folder's calls one at a time
         QTest::addColumn<bool>("untyped");      // the listing tells no folder from a file
-        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << "9" << 64 << 0 << false << false;
-        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << "2" << 64 << 0 << false << false;
-        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << "1" << 64 << 0 << false << false;
-        QTest::newRow("64 readers, chunks of 1, 300 us calls side by side") << 64 << 8 << "9" << 1 << 300 << false << false;
-        QTest::newRow("16 readers, chunks of 3, 1 ms calls in turn, untyped") << 16 << 1 << "3" << 3 << 1000 << true << true;
-        QTest::newRow("8 readers, chunks of 2, 1 ms calls, below the listed depth") << 8 << 0 << "1" << 2 << 1000 << false << false;
+        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << QStringLiteral("9") << 64 << 0 << false << false;
+        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << QStringLiteral("2") << 64 << 0 << false << false;
+        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << QStringLiteral("1") << 64 << 0 << false << false;
+        QTest::newRow("64 readers, chunks of 1, 300 us calls side by side") << 64 << 8 << QStringLiteral("9") << 1 << 300 << false << false;
+        QTest::newRow("16 readers, chunks of 3, 1 ms calls in turn, untyped") << 16 << 1 << QStringLiteral("3") << 3 << 1000 << true << true;
+        QTest::newRow("8 readers, chunks of 2, 1 ms calls, below the listed depth") << 8 << 0 << QStringLiteral("1") << 2 << 1000 << false << false;
     }
 
     void manyReaders()
