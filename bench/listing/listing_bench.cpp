@@ -1,12 +1,16 @@
 // Builds the listing of a folder (with the listing choices given) and
 // prints what it cost, next to du on the same folder; with --print, prints the listing text itself and what
 // could not be read; with --cold, times a cold-cache listing against du and
-// gdu; with --make-tree, makes a test tree of a given size.
+// gdu; with --make-tree, makes a test tree of a given size. On a share
+// (NFS, SMB, FUSE) the names the kernel keeps are dropped before each timed
+// walk, so that du and ours start alike.
 
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingFormat.h"
 #include "listing/PosixFileSystem.h"
+
+#include "CallCounter.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -23,6 +27,7 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,8 +40,10 @@ struct Settings
     bool tab = false;
     bool print = false;
     bool cold = false;
+    bool latencyReport = false;
     int rounds = 3;
     int readers = -1; // the component's own choice
+    int chunk = -1;
     QByteArray makeTree;
     qint64 entries = 0;
 };
@@ -47,6 +54,7 @@ int usage()
                "                     [--dir-mark TEXT] [--file-mark TEXT] [--tab] [--print] [--readers N]\n"
                "                     [--include PATTERNS] [--skip PATTERNS] [--match-case] [--no-hidden]\n"
                "                     [--prune-empty] [-x] [--disk-usage] [--links-once] [--sort ORDER]\n"
+               "                     [--chunk N] [--latency-report]\n"
                "       listing-bench FOLDER --cold [--rounds N]   (root: drops the page cache)\n"
                "       listing-bench --make-tree DIR --entries N\n",
                stderr);
@@ -108,7 +116,8 @@ bool parseSwitch(const std::string &arg, Settings &s)
                                                   {"--prune-empty", &c.pruneEmpty},
                                                   {"-x", &c.oneFileSystem},
                                                   {"--one-file-system", &c.oneFileSystem},
-                                                  {"--links-once", &c.linksOnce}};
+                                                  {"--links-once", &c.linksOnce},
+                                                  {"--latency-report", &s.latencyReport}};
     const std::pair<const char *, bool *> off[] = {{"--no-files", &s.options.files},
                                                    {"--no-size", &s.options.sizes},
                                                    {"--no-date", &s.options.dates},
@@ -140,6 +149,8 @@ bool parseValued(const std::string &arg, const char *next, Settings &s)
         s.rounds = std::max(1, std::atoi(next));
     else if (arg == "--readers")
         s.readers = std::atoi(next);
+    else if (arg == "--chunk")
+        s.chunk = std::atoi(next);
     else if (arg == "--make-tree")
         s.makeTree = next;
     else if (arg == "--entries")
@@ -208,11 +219,13 @@ int makeTree(const QByteArray &dir, qint64 entries)
     return 0;
 }
 
-bool dropCaches()
+// "3" drops the page cache and the names and inodes the kernel keeps; "2"
+// only the names and inodes, which is all a share caches of a walk.
+bool dropCaches(const char *what = "3")
 {
     sync();
     const int fd = open("/proc/sys/vm/drop_caches", O_WRONLY | O_CLOEXEC);
-    const bool dropped = fd >= 0 && write(fd, "3\n", 2) == 2;
+    const bool dropped = fd >= 0 && write(fd, what, 1) == 1;
     if (fd >= 0)
         close(fd);
     return dropped;
@@ -305,6 +318,78 @@ void printFigures(const ListingText &listing, ListingOrder order, const FileSyst
         std::printf("du_wall_s: unavailable\n");
 }
 
+// A file system that keeps what it asked the server (names, attributes)
+// between walks: a second walk would be timed warm against a cold first.
+bool cachingFileSystem(const QByteArray &folder)
+{
+    struct statfs info;
+    if (statfs(folder.constData(), &info) != 0)
+        return false;
+    switch (quint32(info.f_type)) {
+    case 0x65735546: // FUSE
+    case 0x6969:     // NFS
+    case 0x517b:     // SMB
+    case 0xff534d42: // CIFS
+    case 0xfe534d42: // SMB2
+    case 0x01021997: // 9P
+    case 0x00c36400: // Ceph
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Before each timed walk: the same cache for du and for ours.
+bool sameStart(bool caching)
+{
+    if (!caching)
+        return true;
+    if (dropCaches("2"))
+        return true;
+    std::fputs("listing-bench: cannot drop the cached names of the share (needs root)\n", stderr);
+    return false;
+}
+
+// One timed walk of s.folder; false when the folder cannot be listed.
+struct Walk
+{
+    ListingText listing;
+    FileSystemCounters counters;
+    qint64 yields = 0;
+    double seconds = 0;
+};
+
+bool walkOnce(const Settings &s, int round, const QString &columnSeparator, const QString &rowSeparator, Walk &walk)
+{
+    PosixFileSystem posix;
+    if (s.readers >= 0)
+        posix.setReaderThreads(s.readers);
+    if (s.chunk > 0)
+        posix.setChunkSize(s.chunk);
+    CallCounter counted(posix);
+    FileSystemObject &fileSystem = s.latencyReport ? static_cast<FileSystemObject &>(counted) : posix;
+    walk.listing.clear();
+    walk.yields = 0;
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        buildListing(s.options, columnSeparator, rowSeparator, fileSystem, walk.listing,
+                     [&walk](const ListingProgress &) { ++walk.yields; });
+    } catch (const UserError &error) {
+        std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
+        return false;
+    }
+    walk.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    walk.counters = fileSystem.counters();
+    if (s.latencyReport) {
+        // To standard error, so that it goes with --print too.
+        std::fprintf(stderr,
+                     "round %d: wall_s: %.3f readers_busy_peak: %d readers_busy_mean: %.1f "
+                     "last_folder_opened_s: %.3f\n",
+                     round + 1, walk.seconds, counted.peakBusy(), counted.meanBusy(), counted.lastOpenSeconds());
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -320,6 +405,7 @@ int main(int argc, char **argv)
     s.options.path = QFile::decodeName(s.folder);
     const QString columnSeparator = s.tab ? QStringLiteral("\t") : QStringLiteral("|");
     const QString rowSeparator = s.tab ? QStringLiteral("\r\n") : QStringLiteral(";");
+    const bool caching = cachingFileSystem(s.folder);
 
     // Under a shared machine's changing load one run says little: the build
     // and du take turns, and the fastest run of each is compared.
@@ -327,37 +413,24 @@ int main(int argc, char **argv)
     double du = -1;
     double wall = -1;
     double cpu = -1;
-    ListingText listing;
-    FileSystemCounters counters;
-    qint64 yields = 0;
+    Walk walk;
     for (int round = 0; round < rounds; ++round) {
         if (!s.print) {
+            if (!sameStart(caching))
+                return 1;
             const Timed timed = runTimed({"du", "-ab", "--max-depth=3", s.folder.toStdString()});
             if (timed.seconds >= 0 && (du < 0 || timed.seconds < du))
                 du = timed.seconds;
         }
-        PosixFileSystem fileSystem;
-        if (s.readers >= 0)
-            fileSystem.setReaderThreads(s.readers);
-        listing.clear();
-        yields = 0;
-        const auto start = std::chrono::steady_clock::now();
         const double cpuStart = cpuSeconds();
-        try {
-            buildListing(s.options, columnSeparator, rowSeparator, fileSystem, listing,
-                         [&yields](const ListingProgress &) { ++yields; });
-        } catch (const UserError &error) {
-            std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
+        if (!sameStart(caching) || !walkOnce(s, round, columnSeparator, rowSeparator, walk))
             return 1;
-        }
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        wall = wall < 0 ? seconds : std::min(wall, seconds);
+        wall = wall < 0 ? walk.seconds : std::min(wall, walk.seconds);
         cpu = cpu < 0 ? cpuSeconds() - cpuStart : std::min(cpu, cpuSeconds() - cpuStart);
-        counters = fileSystem.counters();
     }
     if (s.print)
-        printListing(listing);
+        printListing(walk.listing);
     else
-        printFigures(listing, s.options.choices.order, counters, yields, wall, cpu, du);
+        printFigures(walk.listing, s.options.choices.order, walk.counters, walk.yields, wall, cpu, du);
     return 0;
 }

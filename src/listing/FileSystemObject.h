@@ -14,9 +14,11 @@
 
 // The file-system component the listing walks: the selected folder opened
 // with GetFolder, and below it folders opened relative to their parent's
-// handle and read as lists of entries. No full path is handed to the
-// system below the selected folder, so neither depth nor path length
-// limits a walk; full paths are made only for display.
+// handle, listed, and each entry's details read by name through the
+// folder's handle, in as many turns and threads as the walk likes (on a
+// share every call is a round trip). No full path is handed to the system
+// below the selected folder, so neither depth nor path length limits a
+// walk; full paths are made only for display.
 //
 // Names are native bytes (QByteArray), so a name that is not valid UTF-8
 // can still be opened again; QFile::decodeName turns them into display text.
@@ -84,19 +86,22 @@ QLatin1StringView virtualFileSystemName(VirtualFileSystem type);
 // only for the moment or for the system.
 bool isPseudoFileSystem(QByteArrayView name);
 
-// One entry of a folder as read.
+// One entry of a folder: as listed, then with its details read.
 struct FolderEntry
 {
-    qint64 size = 0;          // bytes; a link its own length; a folder 0
+    qint64 size = 0;          // bytes; a link its own length; a folder its own size, a hint of how much it holds
     qint64 modified = 0;      // seconds since the epoch
     qsizetype nameOffset = 0; // into FolderEntries::names, NUL-terminated there
     quint16 nameLength = 0;   // a name is at most 255 bytes
     qint16 error = 0;         // errno of reading the details, 0 when they were read
-    bool folder = false;
+    bool folder = false;      // as listed until the details say; a failed read keeps the listing's word
     VirtualFileSystem mounted = VirtualFileSystem::None; // a folder where such a file system is mounted
+    bool typeKnown = true;                               // the listing told a folder from a file
+    bool gone = false;                                   // vanished between the listing and the details
     quint32 links = 1;                                   // names it has (hard links)
     qint64 allocated = 0;                                // bytes of the blocks it takes on disk
-    // Its identity as its parent's reading saw it, 0 and 0 where unknown.
+    // As listed, inode is a number to read details in (the disk's order);
+    // once the details are read, the entry's identity, 0 and 0 where unknown.
     quint64 device = 0;
     quint64 inode = 0;
 };
@@ -136,11 +141,16 @@ public:
     // Opens the folder name inside an open folder, never following a link;
     // -1 with error set when it cannot.
     virtual Handle openFolder(Handle parent, const char *name, int &error) = 0;
-    // Reads an open folder's entries, in any order, "." and ".." left out,
-    // and so is an entry that vanished before its details were read. Returns
-    // 0, or the errno that stopped the enumeration. Calls beat now and
-    // then while a large folder is read; whatever beat throws passes through.
-    virtual int readFolder(Handle folder, FolderEntries &out, const Beat &beat) = 0;
+    // Lists an open folder's names, in any order, "." and ".." left out,
+    // each with the type and number the listing gives (FolderEntry::folder,
+    // typeKnown, inode), and out's identity when it has none yet. Returns 0,
+    // or the errno that stopped the listing. Calls beat now and then while a
+    // large folder is listed; whatever beat throws passes through.
+    virtual int listFolder(Handle folder, FolderEntries &out, const Beat &beat) = 0;
+    // Reads the details of an entry listFolder gave, named name in folder
+    // (whose device is folderDevice), into entry; false when it has vanished
+    // since. A folder on another device is checked for a virtual file system.
+    virtual bool readEntry(Handle folder, quint64 folderDevice, const char *name, FolderEntry &entry) = 0;
     virtual void closeFolder(Handle folder) = 0;
 
     virtual FileSystemCounters counters() const { return {}; }
@@ -155,11 +165,16 @@ public:
     // past this it opens them again from an open ancestor when needed.
     int handleBudget() const { return m_handleBudget; }
     void setHandleBudget(int count) { m_handleBudget = qMax(0, count); }
+    // Entries of one folder whose details a reader reads in one turn; idle
+    // readers take a large folder's turns too.
+    int chunkSize() const { return m_chunkSize; }
+    void setChunkSize(int count) { m_chunkSize = qBound(1, count, 1 << 16); }
 
 private:
     int m_readerThreads = 0;
     std::chrono::milliseconds m_heartbeatInterval{15};
     int m_handleBudget = 1 << 16;
+    int m_chunkSize = 64;
 };
 
 // The real component over the POSIX file system.

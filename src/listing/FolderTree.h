@@ -8,17 +8,32 @@
 #include <chrono>
 #include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 // One build's view of the folder tree below the selected folder. Folders
 // are read by reader threads ahead of the build, earliest in listing order
-// first, so reads overlap while the build takes the results in order; with
-// no reader threads the build reads each folder itself when it needs it.
-// Every folder is opened relative to its parent's handle; past the handle
-// budget a parent's handle is closed and opened again, name by name, from
-// the nearest ancestor still open.
+// first (a large folder before the rest: it takes longest), so reads
+// overlap while the build takes the results in order; with no reader
+// threads the build reads each folder itself when it needs it. Every folder
+// is opened relative to its parent's handle; past the handle budget a
+// parent's handle is closed and opened again, name by name, from the
+// nearest ancestor still open.
+//
+// A folder is read in two steps: its listing, then its entries' details,
+// sub-folders first, in chunks that idle readers take too. A sub-folder is
+// queued as soon as its own details are in, so its reading overlaps the
+// rest of its parent's. On a share, where every call is a round trip, that
+// keeps many calls in flight; where the file system takes one folder's
+// calls one at a time, a folder keeps only a few readers.
+//
+// Two readers start; a listing that blocks doubles them, up to the
+// component's count, unless the process keeps the cores busy already (a
+// cold local disk costs CPU in the kernel more than it waits). The build's
+// thread makes no file-system call while there are readers, and once it is
+// found waiting for a CPU the readers give way to it.
 //
 // A folder the build will not list (below the listed depth) is folded into
 // its parent as soon as its subtree is read: a total, whether something was
@@ -50,14 +65,16 @@ public:
     {
         Node *parent = nullptr;
         QByteArrayView name; // into the parent's names; the selected folder's own for the top
-        quint32 index = 0;   // among the parent's folders
+        quint32 index = 0;   // its place in the parent's listing, in name order
         int level = 0;       // 0 for the selected folder
         // From the parent's reading.
         qint64 modified = 0;
         qint16 statError = 0;
         VirtualFileSystem mounted = VirtualFileSystem::None;
+        quint8 sizeClass = 0; // how large the folder is, roughly: larger ones are read first
 
-        State state = State::Unneeded;
+        // Set last, after what it makes ready: the build reads it without the lock.
+        std::atomic<State> state = State::Unneeded;
         FileSystemError::Operation failedAt = FileSystemError::Operation::OpenFolder;
         int readError = 0;
         // Once Read, until the build releases the folder.
@@ -67,8 +84,9 @@ public:
         qint64 filesTotal = 0;
         bool filesIncomplete = false;
 
-        // Once complete (everything the build needs below is read or failed).
-        bool complete = false;
+        // Once complete (everything the build needs below is read or failed);
+        // set last, as state is.
+        std::atomic<bool> complete = false;
         qint64 total = 0;                    // bytes of what could be read
         bool incomplete = false;             // something in the subtree could not be read
         bool holdsFiles = false;             // a file the choices keep, at any depth; or what is below is unknown
@@ -81,7 +99,7 @@ public:
         FileSystemObject::Handle handle = -1;
         int handleUsers = 0;                   // sub-folders still to open through it, and pins
         FileSystemObject::Handle through = -1; // the parent's handle it is opened through, while Reading
-        int pending = 0;                       // queued sub-folders not complete yet
+        int pending = 0; // queued sub-folders not complete yet, and its details while they are read
     };
 
     // Opens the selected folder (throws FileSystemError when it cannot) and
@@ -111,57 +129,104 @@ public:
 private:
     struct Stopped
     {};
-
-    bool needsRead(int level) const;
-    void push(Node *node);
-    Node *pop();
-    void readerLoop();
-    void wait(Node &node, bool complete);
-    // True when the read had to wait for the disk. Below an unlisted folder
-    // that did not, the rest of its subtree is read on the same thread.
-    bool readNode(Node *node, const FileSystemObject::Beat &beat);
+    struct Details;
+    struct Chunk;
     struct Frame;
-    void readBelow(Node *top, FileSystemObject::Handle handle, const FileSystemObject::Beat &beat);
-    bool readLocal(Frame &parent, Node *child, const FileSystemObject::Beat &beat, std::vector<Frame> &frames);
-    void handOff(Frame &parent, Node *child);
-    void endFrame(std::vector<Frame> &frames, Node *top);
-    int readInto(Node *node, FileSystemObject::Handle handle, const FileSystemObject::Beat &beat);
-    bool leftUnentered(Node *child) const;
-    static void markFailed(Node *node, FileSystemError::Operation at, int error);
-    void addReader();
-    FileSystemObject::Handle openNode(Node *node, int &error);
-    FileSystemObject::Handle reopen(Node *folder, int &error);
-    void attach(Node *node, FolderEntries &&entries);
-    void publish(Node *node, FileSystemObject::Handle handle);
+    using Beat = FileSystemObject::Beat;
+    using Handle = FileSystemObject::Handle;
+
+    // The build's side (FolderTree.cpp).
+    bool needsRead(int level) const;
+    void wait(Node &node, bool complete);
+    void noteCrowding();
+    void throttledBeat();
+    void wakeBuild();
+    static bool settled(const Node &node);
     void fail(Node *node, FileSystemError::Operation at, int error);
+    static void markFailed(Node *node, FileSystemError::Operation at, int error);
+    bool leftUnentered(Node *child) const;
     void completeUpward(Node *node);
     void finish(Node *node);
     void collapse(Node *node);
-    void unpin(Node *node);
-    void wakeBuild();
     void destroy(Node *node);
-    void throttledBeat();
+
+    // The queue and the readers (FolderTreeReaders.cpp).
+    void push(Node *node);
+    Node *pop();
+    void addReader();
+    void moreReaders(bool waited);
+    bool coresFree();
+    Details *sharedDetails() const;
+    bool hasWork() const;
+    static void giveWay();
+    void readerLoop();
+    bool readOne(std::unique_lock<std::mutex> &lock, const Beat &beat);
+    void stopWith(std::exception_ptr failure);
+
+    // Reading one folder (FolderTreeReading.cpp).
+    bool readNode(Node *node, const Beat &beat);
+    int list(Node *node, Handle handle, FolderEntries &entries, const Beat &beat);
+    void readAll(Handle handle, FolderEntries &entries, const Beat &beat);
+    Node *newChild(Node *parent, const FolderEntry &entry, quint32 index) const;
+    void keepFiles(Node *node, std::vector<FolderEntry> &files, const QByteArray &names) const;
+    void attach(Node *node, FolderEntries &&entries);
+    Handle openNode(Node *node, int &error);
+    Handle reopen(Node *folder, int &error);
+    void unpin(Node *node);
+
+    // Details read in chunks readers share (FolderTreeChunks.cpp).
+    void plan(Details &details, FolderEntries &listed) const;
+    void spread(Node *node, Handle handle, FolderEntries &&listed, const Beat &beat);
+    bool takeChunk(Details *details, Chunk &chunk);
+    bool leaveFiles(Details *details);
+    void readChunks(Details *details, Chunk chunk, const Beat &beat, bool own);
+    std::chrono::nanoseconds readDetails(Details *details, const Chunk &chunk, const Beat &beat,
+                                         std::vector<std::unique_ptr<Node>> &found);
+    void adopt(Node *node, std::unique_ptr<Node> child);
+    bool chunkDone(Details *details, const Chunk &chunk, std::chrono::nanoseconds took,
+                   std::chrono::nanoseconds fastest);
+    void endDetails(Details *details);
+
+    // An unlisted subtree one reader walks itself (FolderTreeBelow.cpp).
+    void readBelow(Node *top, Handle handle, const Beat &beat);
+    void readLocal(Frame &parent, Node *child, const Beat &beat, std::vector<Frame> &frames);
+    void share(Frame &parent, Node *child);
+    void handOff(Frame &parent, Node *child);
+    void endFrame(std::vector<Frame> &frames, Node *top);
 
     FileSystemObject &m_fs;
     const Plan m_plan;
-    const FileSystemObject::Beat m_beat;
-    const FileSystemObject::Beat m_builderBeat;
-    const FileSystemObject::Beat m_readerBeat;
+    const Beat m_beat;
+    const Beat m_builderBeat;
+    const Beat m_readerBeat;
     const std::chrono::milliseconds m_interval;
     std::chrono::steady_clock::time_point m_lastBeat;
     const int m_budget;
     const int m_localDepth; // handles one reader may hold for a subtree it reads itself
+    const size_t m_chunk;   // entries whose details a reader reads in one turn
     QByteArray m_rootPath;
     Node *m_root = nullptr;
 
     std::mutex m_mutex;
-    std::condition_variable m_work; // readers: something to read, or stop
-    std::condition_variable m_done; // the build: a folder was read or completed
-    std::vector<Node *> m_queue;    // a heap, earliest in listing order on top
-    int m_held = 0;                 // handles kept for sub-folders
-    qsizetype m_retained = 0;       // listed file entries read but not yet released
+    std::condition_variable m_work;   // readers: something to read, or stop
+    std::condition_variable m_done;   // the build: a folder was read or completed
+    std::vector<Node *> m_queue;      // a heap, larger folders then earliest in listing order on top
+    std::vector<Details *> m_details; // folders whose details are being read
+    int m_shareable = 0;              // of those, how many have chunks an idle reader may take
+    int m_held = 0;                   // handles kept for sub-folders
+    qsizetype m_retained = 0;         // listed file entries read but not yet released
+    qsizetype m_unread = 0;           // entries listed whose details are not handed out yet
     bool m_buildWaiting = false;
-    int m_idle = 0; // readers waiting for work
+    const Node *m_awaited = nullptr; // what the build waits for, while it does
+    bool m_awaitComplete = false;
+    int m_idle = 0;                                       // readers waiting for work
+    std::chrono::steady_clock::time_point m_cpuSampledAt; // the process's CPU time, now and then
+    std::chrono::nanoseconds m_cpuSample{0};
+    bool m_cpuBound = false; // readers that wait mostly wait for a CPU: no more of them
+    // The build's thread's time waiting for a CPU, now and then (its own).
+    std::chrono::steady_clock::time_point m_crowdSampledAt;
+    qint64 m_crowdSample = -1;
+    std::atomic<bool> m_crowded{false}; // the build waits for a CPU: the readers give way
     std::exception_ptr m_failure;
     std::atomic<bool> m_stop{false};
     std::vector<std::thread> m_readers;

@@ -47,41 +47,8 @@ VirtualFileSystem mountedType(int folder, const char *name)
     return type;
 }
 
-// One entry's details; false when it vanished since the enumeration.
-bool readEntry(int folder, dev_t device, const char *name, unsigned char type, FolderEntry &entry)
-{
-    struct stat st;
-    // No automount: a mount point on demand is judged by what stands there now.
-    if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
-        if (errno == ENOENT)
-            return false;
-        entry.error = qint16(errno);
-        entry.folder = type == DT_DIR;
-        return true;
-    }
-    entry.folder = S_ISDIR(st.st_mode);
-    entry.size = entry.folder ? 0 : qint64(st.st_size);
-    // What sizes on disk and links counted once take, from the same call.
-    entry.allocated = qint64(st.st_blocks) * 512;
-    entry.links = quint32(st.st_nlink);
-    entry.device = quint64(st.st_dev);
-    entry.inode = quint64(st.st_ino);
-    entry.modified = st.st_mtim.tv_sec;
-    if (entry.folder && st.st_dev != device)
-        entry.mounted = mountedType(folder, name);
-    return true;
-}
-
-struct Listed
-{
-    quint64 inode;
-    qsizetype nameOffset;
-    quint16 nameLength;
-    unsigned char type;
-};
-
-// The folder's names, NUL-terminated in names, "." and ".." left out.
-int enumerate(int folder, QByteArray &names, std::vector<Listed> &listed, const FileSystemObject::Beat &beat)
+// The folder's names, NUL-terminated in out.names, "." and ".." left out.
+int enumerate(int folder, FolderEntries &out, const FileSystemObject::Beat &beat)
 {
     // getdents64 straight on the descriptor: a directory stream would cost
     // more calls per folder, and the walk is made of those.
@@ -98,9 +65,13 @@ int enumerate(int folder, QByteArray &names, std::vector<Listed> &listed, const 
             const char *name = dirent->d_name;
             if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
                 continue;
-            const auto length = quint16(std::min<size_t>(std::strlen(name), 0xffff));
-            listed.push_back({dirent->d_ino, names.size(), length, dirent->d_type});
-            names.append(name, length + 1);
+            FolderEntry &entry = out.entries.emplace_back();
+            entry.nameOffset = out.names.size();
+            entry.nameLength = quint16(std::min<size_t>(std::strlen(name), 0xffff));
+            entry.folder = dirent->d_type == DT_DIR;
+            entry.typeKnown = dirent->d_type != DT_UNKNOWN;
+            entry.inode = dirent->d_ino;
+            out.names.append(name, entry.nameLength + 1);
         }
     }
 }
@@ -139,7 +110,7 @@ FileSystemObject::Handle PosixFileSystem::openFolder(Handle parent, const char *
     return fd;
 }
 
-int PosixFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &beat)
+int PosixFileSystem::listFolder(Handle folder, FolderEntries &out, const Beat &beat)
 {
     // Asked only when the caller does not know it: a call per folder is a
     // good part of a warm walk's time.
@@ -150,27 +121,38 @@ int PosixFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &b
         out.device = quint64(self.st_dev);
         out.inode = quint64(self.st_ino);
     }
-    std::vector<Listed> listed;
-    if (const int error = enumerate(folder, out.names, listed, beat))
+    if (const int error = enumerate(folder, out, beat))
         return error;
-    // Details in inode order: the inode table is then read front to back
-    // rather than in the order of the names' hashes, which on a cold disk
-    // costs a seek between most entries of a large folder.
-    std::sort(listed.begin(), listed.end(), [](const Listed &a, const Listed &b) { return a.inode < b.inode; });
-    out.entries.reserve(listed.size());
-    for (const Listed &item : listed) {
-        // A cold disk takes a while over many entries: the window gets its turns.
-        if (beat && (&item - listed.data()) % 64 == 63)
-            beat();
-        FolderEntry entry;
-        entry.nameOffset = item.nameOffset;
-        entry.nameLength = item.nameLength;
-        if (readEntry(folder, dev_t(out.device), out.names.constData() + item.nameOffset, item.type, entry))
-            out.entries.push_back(entry);
-    }
-    m_stated.fetch_add(qint64(listed.size()), std::memory_order_relaxed);
+    // Counted here, not per entry: the walk reads each listed entry's
+    // details once, and one counter for all readers costs per call.
+    m_stated.fetch_add(qint64(out.entries.size()), std::memory_order_relaxed);
     m_foldersRead.fetch_add(1, std::memory_order_relaxed);
     return 0;
+}
+
+bool PosixFileSystem::readEntry(Handle folder, quint64 folderDevice, const char *name, FolderEntry &entry)
+{
+    entry.device = 0;
+    entry.inode = 0;
+    struct stat st;
+    // No automount: a mount point on demand is judged by what stands there now.
+    if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
+        if (errno == ENOENT)
+            return false;
+        entry.error = qint16(errno);
+        return true;
+    }
+    entry.folder = S_ISDIR(st.st_mode);
+    entry.size = qint64(st.st_size);
+    // What sizes on disk and links counted once take, from the same call.
+    entry.allocated = qint64(st.st_blocks) * 512;
+    entry.links = quint32(st.st_nlink);
+    entry.device = quint64(st.st_dev);
+    entry.inode = quint64(st.st_ino);
+    if (entry.folder && entry.device != folderDevice)
+        entry.mounted = mountedType(folder, name);
+    entry.modified = st.st_mtim.tv_sec;
+    return true;
 }
 
 void PosixFileSystem::closeFolder(Handle folder)

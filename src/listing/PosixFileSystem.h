@@ -17,7 +17,8 @@ public:
 
     Handle GetFolder(const QByteArray &path) override;
     Handle openFolder(Handle parent, const char *name, int &error) override;
-    int readFolder(Handle folder, FolderEntries &out, const Beat &beat) override;
+    int listFolder(Handle folder, FolderEntries &out, const Beat &beat) override;
+    bool readEntry(Handle folder, quint64 folderDevice, const char *name, FolderEntry &entry) override;
     void closeFolder(Handle folder) override;
     FileSystemCounters counters() const override;
 

@@ -18,11 +18,11 @@ bool identityBefore(const LinkedFile &a, const LinkedFile &b)
 }
 
 // What follows a file's last dot, unless that dot starts the name (".profile"
-// has none). A folder's dots name no type: folders keep their name order.
-QByteArrayView extension(const FolderEntries &entries, const FolderEntry &entry)
+// has none).
+QByteArrayView extension(const QByteArray &names, const FolderEntry &entry)
 {
-    const QByteArrayView name(entries.name(entry), entry.nameLength);
-    const qsizetype dot = entry.folder ? -1 : name.lastIndexOf('.');
+    const QByteArrayView name(names.constData() + entry.nameOffset, entry.nameLength);
+    const qsizetype dot = name.lastIndexOf('.');
     return dot > 0 ? name.sliced(dot + 1) : QByteArrayView();
 }
 
@@ -77,25 +77,8 @@ WalkChoices::WalkChoices(const ListingChoices &choices)
     : m_choices(choices), m_names(choices), m_diskUsage(choices.sizes == SizeMeasure::DiskUsage)
 {}
 
-void WalkChoices::take(FolderEntries &entries) const
-{
-    std::vector<FolderEntry> &list = entries.entries;
-    if (m_names.active()) {
-        const auto left = std::remove_if(list.begin(), list.end(), [&](const FolderEntry &entry) {
-            return !m_names.keeps(QByteArrayView(entries.name(entry), entry.nameLength), entry.folder);
-        });
-        list.erase(left, list.end());
-    }
-    if (m_diskUsage) {
-        for (FolderEntry &entry : list) {
-            if (!entry.folder)
-                entry.size = entry.allocated;
-        }
-    }
-}
-
 void WalkChoices::order(std::vector<FolderEntry>::iterator first, std::vector<FolderEntry>::iterator last,
-                        const FolderEntries &entries) const
+                        const QByteArray &names) const
 {
     // What could not be read goes last in the orders that need it.
     constexpr qint64 Last = std::numeric_limits<qint64>::min();
@@ -113,8 +96,8 @@ void WalkChoices::order(std::vector<FolderEntry>::iterator first, std::vector<Fo
         });
         break;
     case ListingOrder::Extension:
-        std::stable_sort(first, last, [&entries](const FolderEntry &a, const FolderEntry &b) {
-            return compareFolded(extension(entries, a), extension(entries, b)) < 0;
+        std::stable_sort(first, last, [&names](const FolderEntry &a, const FolderEntry &b) {
+            return compareFolded(extension(names, a), extension(names, b)) < 0;
         });
         break;
     }

@@ -35,17 +35,23 @@ public:
 
     const ListingChoices &choices() const { return m_choices; }
 
-    // Leaves out what the names rule out (a folder left out is never
-    // entered), and sizes each file as chosen.
-    void take(FolderEntries &entries) const;
+    // Whether an entry's name keeps it; a folder left out is never entered.
+    bool keeps(QByteArrayView name, bool folder) const { return !m_names.active() || m_names.keeps(name, folder); }
+    // Sizes a file as chosen.
+    void size(FolderEntry &file) const
+    {
+        if (m_diskUsage)
+            file.size = file.allocated;
+    }
     // What a folder adds to its own total by itself: its blocks, when sizes
     // are space on disk, as du counts them.
     qint64 ownBytes(const FolderEntry &folder) const { return m_diskUsage && !folder.error ? folder.allocated : 0; }
     // Whether a file goes into the folder's LinkedFiles rather than its total.
     bool countsOnce(const FolderEntry &file) const { return m_choices.linksOnce && !file.error && file.links > 1; }
-    // [first, last), in name order, put in the chosen order; ties keep name order.
+    // Files [first, last), in name order, put in the chosen order; ties keep
+    // name order. Their names are in names.
     void order(std::vector<FolderEntry>::iterator first, std::vector<FolderEntry>::iterator last,
-               const FolderEntries &entries) const;
+               const QByteArray &names) const;
 
 private:
     ListingChoices m_choices;

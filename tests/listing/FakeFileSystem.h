@@ -5,9 +5,12 @@
 #include <QHash>
 
 #include <map>
+#include <memory>
 #include <mutex>
+#include <thread>
 
 // A file-system component for tests: the tree the test adds, enumerated in that order; any entry can fail.
+// Calls can take a while, as on a share, and a folder's calls can be taken one at a time.
 class FakeFileSystem : public FileSystemObject
 {
 public:
@@ -30,6 +33,13 @@ public:
         entry.inode = inode;
         entry.links = links;
     }
+    // Every call takes latency; serialised: one folder's calls one at a time. untyped: the listing tells no types.
+    void setLatency(std::chrono::microseconds latency, bool serialised, bool untyped)
+    {
+        m_latency = latency;
+        m_serialised = serialised;
+        m_untyped = untyped;
+    }
 
     Handle GetFolder(const QByteArray &path) override
     {
@@ -41,30 +51,47 @@ public:
     Handle openFolder(Handle parent, const char *name, int &error) override
     {
         const QByteArray path = opened(parent) + '/' + name;
+        delay(path);
         error = m_entries.contains(path) ? failure(path, Failure::Open) : ENOENT;
         return error ? -1 : open(path);
     }
-    int readFolder(Handle folder, FolderEntries &out, const Beat &beat) override
+    int listFolder(Handle folder, FolderEntries &out, const Beat &beat) override
     {
         const QByteArray path = opened(folder);
+        delay(path);
         if (beat)
             beat();
         if (const int error = failure(path, Failure::Read))
             return error;
+        quint64 number = 0;
         for (const QByteArray &child : m_entries.at(path).children) {
-            const Entry &entry = m_entries.at(child);
-            FolderEntry read{entry.size, entry.modified.time_since_epoch().count()};
-            read.folder = entry.folder;
-            read.mounted = entry.mounted;
-            read.error = qint16(failure(child, Failure::Details));
-            read.allocated = entry.allocated;
-            read.links = entry.links;
-            read.device = 1;
-            read.inode = entry.inode;
-            if (!failure(child, Failure::Vanish))
-                out.add(QByteArrayView(child).sliced(path.size() + 1), read);
+            FolderEntry listed;
+            listed.folder = m_entries.at(child).folder && !m_untyped;
+            listed.typeKnown = !m_untyped;
+            listed.inode = (number++ * 7) % 11; // an order of their own, not the names'
+            out.add(QByteArrayView(child).sliced(path.size() + 1), listed);
         }
         return 0;
+    }
+    bool readEntry(Handle folder, quint64, const char *name, FolderEntry &read) override
+    {
+        const QByteArray path = opened(folder) + '/' + name;
+        delay(opened(folder));
+        read.device = read.inode = 0;
+        if (failure(path, Failure::Vanish))
+            return false;
+        if ((read.error = qint16(failure(path, Failure::Details))))
+            return true;
+        const Entry &entry = m_entries.at(path);
+        read.size = entry.size;
+        read.modified = entry.modified.time_since_epoch().count();
+        read.folder = entry.folder;
+        read.mounted = entry.mounted;
+        read.allocated = entry.allocated;
+        read.links = entry.links;
+        read.device = 1;
+        read.inode = entry.inode;
+        return true;
     }
     void closeFolder(Handle folder) override { std::lock_guard lock(m_mutex); m_open.remove(folder); }
 
@@ -98,10 +125,28 @@ private:
         return m_next++;
     }
     QByteArray opened(Handle folder) const { std::lock_guard lock(m_mutex); return m_open.value(folder); }
+    // A call on folder: its round trip, in turn with the folder's other calls when they are serialised.
+    void delay(const QByteArray &folder)
+    {
+        if (m_latency.count() == 0)
+            return;
+        std::shared_ptr<std::mutex> turn;
+        if (m_serialised) {
+            std::lock_guard lock(m_mutex);
+            auto &slot = m_turns[folder];
+            turn = slot ? slot : (slot = std::make_shared<std::mutex>());
+        }
+        std::unique_lock own = turn ? std::unique_lock(*turn) : std::unique_lock<std::mutex>();
+        std::this_thread::sleep_for(m_latency);
+    }
 
     std::map<QByteArray, Entry> m_entries;
     QHash<QPair<QByteArray, int>, int> m_failures;
     mutable std::mutex m_mutex;       // the walk's readers call from several threads
     QHash<Handle, QByteArray> m_open;
     Handle m_next = 3;
+    std::chrono::microseconds m_latency{0};
+    bool m_serialised = false;
+    bool m_untyped = false;
+    QHash<QByteArray, std::shared_ptr<std::mutex>> m_turns;
 };

@@ -465,18 +465,28 @@ private slots:
     }
 
     // Readers racing over one tree, with handles so few that folders are opened again from the top, and
-    // failures scattered through it: every count of readers gives the listing the build alone gives.
+    // failures scattered through it: every count of readers, chunk size and call latency (folders' calls side
+    // by side or in turn, entries' types listed or not) gives the listing the build alone gives.
     void manyReaders_data()
     {
         QTest::addColumn<int>("readers");
         QTest::addColumn<int>("budget");
         QTest::addColumn<QString>("depth");
+        QTest::addColumn<int>("chunk");
+        QTest::addColumn<int>("latency");       // microseconds a call takes
+        QTest::addColumn<bool>("serialised");   // a folder's calls one at a time
+        QTest::addColumn<bool>("untyped");      // the listing tells no folder from a file
         QTest::addColumn<ListingChoices>("choices");
-        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << "9" << ListingChoices();
-        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << "2" << ListingChoices();
-        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << "1" << ListingChoices();
+        QTest::newRow("64 readers, one handle, all listed") << 64 << 1 << QStringLiteral("9") << 64 << 0 << false << false << ListingChoices();
+        QTest::newRow("16 readers, two handles, most of it below the listed depth") << 16 << 2 << QStringLiteral("2") << 64 << 0 << false << false << ListingChoices();
+        QTest::newRow("3 readers, no handle kept, one level listed") << 3 << 0 << QStringLiteral("1") << 64 << 0 << false << false << ListingChoices();
+        QTest::newRow("64 readers, chunks of 1, 300 us calls side by side") << 64 << 8 << QStringLiteral("9") << 1 << 300 << false << false << ListingChoices();
+        QTest::newRow("16 readers, chunks of 3, 1 ms calls in turn, untyped") << 16 << 1 << QStringLiteral("3") << 3 << 1000 << true << true << ListingChoices();
+        QTest::newRow("8 readers, chunks of 2, 1 ms calls, below the listed depth") << 8 << 0 << QStringLiteral("1") << 2 << 1000 << false << false << ListingChoices();
         QTest::newRow("8 readers, skipping, leaving out, largest first")
-            << 8 << 2 << "3" << ListingChoices{.skip = {"?1"}, .pruneEmpty = true, .order = ListingOrder::Size};
+            << 8 << 2 << QStringLiteral("3") << 64 << 0 << false << false << ListingChoices{.skip = {"?1"}, .pruneEmpty = true, .order = ListingOrder::Size};
+        QTest::newRow("8 readers, chunks of 2, untyped, skipping, only f2, newest first")
+            << 8 << 2 << QStringLiteral("3") << 2 << 300 << false << true << ListingChoices{.include = {"f2"}, .skip = {"?1"}, .order = ListingOrder::Date};
     }
 
     void manyReaders()
@@ -484,6 +494,10 @@ private slots:
         QFETCH(int, readers);
         QFETCH(int, budget);
         QFETCH(QString, depth);
+        QFETCH(int, chunk);
+        QFETCH(int, latency);
+        QFETCH(bool, serialised);
+        QFETCH(bool, untyped);
         QFETCH(ListingChoices, choices);
 
         for (const quint32 seed : {1u, 2u, 3u}) {
@@ -497,17 +511,21 @@ private slots:
                 const QByteArray path = parent + '/' + QByteArray::number(i, 36);
                 fs.addFolder(path);
                 folders.append(path);
-                fs.addFile(path + "/f", random.bounded(5000));
+                for (int f = random.bounded(1, 4); f > 0; --f)
+                    fs.addFile(path + "/f" + QByteArray::number(f), random.bounded(5000));
                 static const Failure kinds[] = {Failure::Open, Failure::Read, Failure::Details, Failure::Vanish};
                 if (random.bounded(9) == 0)
-                    fs.failOn(random.bounded(2) ? path : path + "/f", kinds[random.bounded(4)]);
+                    fs.failOn(random.bounded(2) ? path : path + "/f1", kinds[random.bounded(4)]);
             }
             ListingOptions options = optionsFor(QStringLiteral("/w"), depth);
             options.choices = choices;
             fs.setReaderThreads(0);
+            fs.setLatency({}, false, untyped);
             const ListingText alone = build(fs, options);
             fs.setReaderThreads(readers);
             fs.setHandleBudget(budget);
+            fs.setChunkSize(chunk);
+            fs.setLatency(std::chrono::microseconds(latency), serialised, untyped);
             for (int run = 0; run < 3; ++run) {
                 const ListingText raced = build(fs, options);
                 QCOMPARE(shownRows(raced), shownRows(alone));
