@@ -138,25 +138,172 @@ private:
     bool m_painted = false;
 };
 
-} // namespace
+// The event loop's pulse: a tick as often as it can take one; the longest
+// gap between ticks while the preview is on its way is how long the window
+// went deaf. Every stretch over 30 ms is kept, to tell the walk's from the
+// layout's.
+struct Pulse
+{
+    static constexpr qint64 LongGapNs = 30'000'000;
 
-int main(int argc, char *argv[])
+    qint64 lastTickNs = 0;
+    qint64 maxGapNs = 0;
+    qint64 maxGapStartNs = 0;
+    std::vector<std::pair<qint64, qint64>> longGaps; // length, start
+    // The last tick that saw the listing grow: where the walk ends and the
+    // layout begins, as the event loop sees it.
+    qint64 lastBuildingTickNs = 0;
+    qsizetype rowsSeen = 0;
+
+    // A tick at now, or the paint that ends the watch.
+    void gapUntil(qint64 now)
+    {
+        if (now - lastTickNs > LongGapNs)
+            longGaps.emplace_back(now - lastTickNs, lastTickNs);
+        if (now - lastTickNs > maxGapNs) {
+            maxGapNs = now - lastTickNs;
+            maxGapStartNs = lastTickNs;
+        }
+    }
+};
+
+struct Args
 {
     QString folder = QStringLiteral("/usr");
     QString depth = QStringLiteral("3");
     bool cold = false;
-    if (argc > 1 && std::strcmp(argv[1], "--make-tree") == 0)
-        return argc == 5 && std::strcmp(argv[3], "--entries") == 0 ? makeTree(argv) : usage();
+};
+
+bool parseArgs(int argc, char *argv[], Args &args)
+{
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--depth") == 0 && i + 1 < argc)
-            depth = QString::fromLocal8Bit(argv[++i]);
+            args.depth = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--cold") == 0)
-            cold = true;
+            args.cold = true;
         else if (argv[i][0] == '-')
-            return usage();
+            return false;
         else
-            folder = QString::fromLocal8Bit(argv[i]);
+            args.folder = QString::fromLocal8Bit(argv[i]);
     }
+    return true;
+}
+
+// The window's controls the bench drives and reads.
+struct Controls
+{
+    FolderList *dir1 = nullptr;
+    QComboBox *level = nullptr;
+    QAbstractButton *print = nullptr;
+    QLabel *path = nullptr;
+    QLabel *pageLabel = nullptr;
+    PreviewSurface *vsp1 = nullptr;
+    QAbstractScrollArea *pageView = nullptr;
+};
+
+// The options, set through the controls; false with a message when one is missing or the folder cannot be shown.
+bool setOptions(frmMain &window, const Args &args, Controls &c)
+{
+    c.dir1 = window.findChild<FolderList *>(QStringLiteral("Dir1"));
+    c.level = window.findChild<QComboBox *>(QStringLiteral("cboLevel"));
+    c.print = window.findChild<QAbstractButton *>(QStringLiteral("cmdPrint"));
+    c.path = window.findChild<QLabel *>(QStringLiteral("lblPath"));
+    c.pageLabel = window.findChild<QLabel *>(QStringLiteral("lblPrnt"));
+    c.vsp1 = window.previewSurface();
+    c.pageView = c.vsp1 ? c.vsp1->findChild<QAbstractScrollArea *>() : nullptr;
+    if (!c.dir1 || !c.level || !c.print || !c.path || !c.pageLabel || !c.pageView) {
+        std::fputs("app-bench: the main window lacks a control it needs\n", stderr);
+        return false;
+    }
+    try {
+        c.dir1->setPath(args.folder);
+    } catch (const FileSystemError &error) {
+        std::fprintf(stderr, "app-bench: %s\n", qPrintable(error.message()));
+        return false;
+    }
+    for (const char *name : {"chkFiles", "chkSize", "chkDate"}) {
+        if (auto *check = window.findChild<QCheckBox *>(QLatin1String(name)))
+            check->setChecked(true);
+    }
+    c.level->setEditText(args.depth);
+    return true;
+}
+
+// Clicks "Print Preview" and waits for the first page on screen, the pulse
+// ticking meanwhile; false when no page came.
+bool clickAndWatch(frmMain &window, const Controls &c, Pulse &pulse, qint64 &queuedNs, qint64 &paintedNs)
+{
+    QElapsedTimer clock;
+    FirstPaint firstPaint;
+    firstPaint.clock = &clock;
+    firstPaint.arm([vsp1 = c.vsp1] { return vsp1->isVisible() && vsp1->pageTotal() > 0; });
+    c.pageView->viewport()->installEventFilter(&firstPaint);
+
+    QTimer ticks;
+    ticks.setTimerType(Qt::PreciseTimer);
+    ticks.setInterval(1);
+    QObject::connect(&ticks, &QTimer::timeout, &ticks, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (firstPaint.paintedAtNs == 0)
+            pulse.gapUntil(now);
+        if (window.listing().rows.size() != pulse.rowsSeen) {
+            pulse.rowsSeen = window.listing().rows.size();
+            pulse.lastBuildingTickNs = now;
+        }
+        pulse.lastTickNs = now;
+    });
+    qint64 queuedAtStartNs = 0;
+    QTimer::singleShot(0, c.print, [&] {
+        queuedAtStartNs = runQueueNs();
+        clock.start();
+        pulse.lastTickNs = 0;
+        ticks.start();
+        QTest::mouseClick(c.print, Qt::LeftButton);
+    });
+    constexpr int TimeoutMs = 15 * 60 * 1000;
+    const bool shown = QTest::qWaitFor([&] { return firstPaint.paintedAtNs != 0; }, TimeoutMs);
+    ticks.stop();
+    c.pageView->viewport()->removeEventFilter(&firstPaint);
+    queuedNs = runQueueNs() - queuedAtStartNs;
+    paintedNs = firstPaint.paintedAtNs;
+    if (!shown) {
+        std::fprintf(stderr, "app-bench: no page shown (button reads \"%s\", page label \"%s\")\n",
+                     qPrintable(c.print->text()), qPrintable(c.pageLabel->text()));
+        return false;
+    }
+    // The tick that ends the last gap may not come before the paint: the
+    // gap up to the paint counts too.
+    pulse.gapUntil(paintedNs);
+    return true;
+}
+
+void printFigures(const frmMain &window, const Args &args, const Controls &c, const Pulse &pulse, qint64 queuedNs,
+                  qint64 paintedNs)
+{
+    rusage self{};
+    getrusage(RUSAGE_SELF, &self);
+    std::printf("folder: %s\n", qPrintable(c.path->text()));
+    std::printf("depth: %s\n", qPrintable(args.depth));
+    std::printf("rows: %lld\n", static_cast<long long>(window.listing().rows.size()));
+    std::printf("pages: %d\n", c.vsp1->pageTotal());
+    std::printf("page_label: %s\n", qPrintable(c.pageLabel->text()));
+    std::printf("preview_s: %.3f\n", paintedNs / 1e9);
+    std::printf("build_s: %.3f\n", pulse.lastBuildingTickNs / 1e9);
+    std::printf("max_event_gap_ms: %.1f\n", pulse.maxGapNs / 1e6);
+    std::printf("max_event_gap_from_s: %.3f\n", pulse.maxGapStartNs / 1e9);
+    printGaps(pulse.longGaps, args.cold ? pulse.longGaps.size() : 5, queuedNs);
+    std::printf("peak_rss_mb: %.1f\n", self.ru_maxrss / 1024.0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], "--make-tree") == 0)
+        return argc == 5 && std::strcmp(argv[3], "--entries") == 0 ? makeTree(argv) : usage();
+    Args args;
+    if (!parseArgs(argc, argv, args))
+        return usage();
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -171,9 +318,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Foliotrace"));
     QApplication::setApplicationName(QStringLiteral("Foliotrace"));
-
-    if (!QFileInfo(folder).isDir()) {
-        std::fprintf(stderr, "app-bench: not a folder: %s\n", qPrintable(folder));
+    if (!QFileInfo(args.folder).isDir()) {
+        std::fprintf(stderr, "app-bench: not a folder: %s\n", qPrintable(args.folder));
         return 1;
     }
 
@@ -183,111 +329,19 @@ int main(int argc, char *argv[])
         std::fputs("app-bench: the main window was not shown\n", stderr);
         return 1;
     }
-
-    // The options, set through the controls.
-    auto *dir1 = window.findChild<FolderList *>(QStringLiteral("Dir1"));
-    auto *level = window.findChild<QComboBox *>(QStringLiteral("cboLevel"));
-    auto *print = window.findChild<QAbstractButton *>(QStringLiteral("cmdPrint"));
-    auto *path = window.findChild<QLabel *>(QStringLiteral("lblPath"));
-    auto *pageLabel = window.findChild<QLabel *>(QStringLiteral("lblPrnt"));
-    PreviewSurface *vsp1 = window.previewSurface();
-    auto *pageView = vsp1 ? vsp1->findChild<QAbstractScrollArea *>() : nullptr;
-    if (!dir1 || !level || !print || !path || !pageLabel || !pageView) {
-        std::fputs("app-bench: the main window lacks a control it needs\n", stderr);
+    Controls controls;
+    if (!setOptions(window, args, controls))
         return 1;
-    }
-    try {
-        dir1->setPath(folder);
-    } catch (const FileSystemError &error) {
-        std::fprintf(stderr, "app-bench: %s\n", qPrintable(error.message()));
-        return 1;
-    }
-    for (const char *name : {"chkFiles", "chkSize", "chkDate"}) {
-        if (auto *check = window.findChild<QCheckBox *>(QLatin1String(name)))
-            check->setChecked(true);
-    }
-    level->setEditText(depth);
     QTest::qWait(50);
-    if (cold && !dropCaches()) {
+    if (args.cold && !dropCaches()) {
         std::fputs("app-bench: cannot drop the page cache (needs root)\n", stderr);
         return 1;
     }
-
-    QElapsedTimer clock;
-    FirstPaint firstPaint;
-    firstPaint.clock = &clock;
-    firstPaint.arm([vsp1] { return vsp1->isVisible() && vsp1->pageTotal() > 0; });
-    pageView->viewport()->installEventFilter(&firstPaint);
-
-    // The event loop's pulse: a tick as often as it can take one; the
-    // longest gap between ticks while the preview is on its way is how long
-    // the window went deaf.
-    qint64 lastTickNs = 0;
-    qint64 maxGapNs = 0;
-    qint64 maxGapStartNs = 0;
-    // Every stretch over 30 ms, to tell the walk's from the layout's.
-    constexpr qint64 LongGapNs = 30'000'000;
-    std::vector<std::pair<qint64, qint64>> longGaps; // length, start
-    // The last tick that saw the listing grow: where the walk ends and the
-    // layout begins, as the event loop sees it.
-    qint64 lastBuildingTickNs = 0;
-    qsizetype rowsSeen = 0;
-    QTimer pulse;
-    pulse.setTimerType(Qt::PreciseTimer);
-    pulse.setInterval(1);
-    QObject::connect(&pulse, &QTimer::timeout, &pulse, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        if (firstPaint.paintedAtNs == 0 && now - lastTickNs > LongGapNs)
-            longGaps.emplace_back(now - lastTickNs, lastTickNs);
-        if (firstPaint.paintedAtNs == 0 && now - lastTickNs > maxGapNs) {
-            maxGapNs = now - lastTickNs;
-            maxGapStartNs = lastTickNs;
-        }
-        if (window.listing().rows.size() != rowsSeen) {
-            rowsSeen = window.listing().rows.size();
-            lastBuildingTickNs = now;
-        }
-        lastTickNs = now;
-    });
-
-    qint64 queuedAtStartNs = 0;
-    QTimer::singleShot(0, print, [&] {
-        queuedAtStartNs = runQueueNs();
-        clock.start();
-        lastTickNs = 0;
-        pulse.start();
-        QTest::mouseClick(print, Qt::LeftButton);
-    });
-    constexpr int TimeoutMs = 15 * 60 * 1000;
-    const bool shown = QTest::qWaitFor([&] { return firstPaint.paintedAtNs != 0; }, TimeoutMs);
-    pulse.stop();
-    const qint64 queuedNs = runQueueNs() - queuedAtStartNs;
-    if (!shown) {
-        std::fprintf(stderr, "app-bench: no page shown (button reads \"%s\", page label \"%s\")\n",
-                     qPrintable(print->text()), qPrintable(pageLabel->text()));
+    Pulse pulse;
+    qint64 queuedNs = 0;
+    qint64 paintedNs = 0;
+    if (!clickAndWatch(window, controls, pulse, queuedNs, paintedNs))
         return 1;
-    }
-    // The tick that ends the last gap may not come before the paint: the
-    // gap up to the paint counts too.
-    if (firstPaint.paintedAtNs - lastTickNs > LongGapNs)
-        longGaps.emplace_back(firstPaint.paintedAtNs - lastTickNs, lastTickNs);
-    if (firstPaint.paintedAtNs - lastTickNs > maxGapNs) {
-        maxGapNs = firstPaint.paintedAtNs - lastTickNs;
-        maxGapStartNs = lastTickNs;
-    }
-
-    rusage self{};
-    getrusage(RUSAGE_SELF, &self);
-    std::printf("folder: %s\n", qPrintable(path->text()));
-    std::printf("depth: %s\n", qPrintable(depth));
-    std::printf("rows: %lld\n", static_cast<long long>(window.listing().rows.size()));
-    std::printf("pages: %d\n", vsp1->pageTotal());
-    std::printf("page_label: %s\n", qPrintable(pageLabel->text()));
-    std::printf("preview_s: %.3f\n", firstPaint.paintedAtNs / 1e9);
-    std::printf("build_s: %.3f\n", lastBuildingTickNs / 1e9);
-    std::printf("max_event_gap_ms: %.1f\n", maxGapNs / 1e6);
-    std::printf("max_event_gap_from_s: %.3f\n", maxGapStartNs / 1e9);
-    printGaps(longGaps, cold ? longGaps.size() : 5, queuedNs);
-    std::printf("peak_rss_mb: %.1f\n", self.ru_maxrss / 1024.0);
+    printFigures(window, args, controls, pulse, queuedNs, paintedNs);
     return 0;
 }
