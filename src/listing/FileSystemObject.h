@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -87,6 +88,8 @@ bool isPseudoFileSystem(QByteArrayView name);
 // One entry of a folder as read.
 struct FolderEntry
 {
+    static constexpr qint64 NoTime = std::numeric_limits<qint64>::min();
+
     qint64 size = 0;          // bytes; a link its own length; a folder 0
     qint64 modified = 0;      // seconds since the epoch
     qsizetype nameOffset = 0; // into FolderEntries::names, NUL-terminated there
@@ -94,8 +97,11 @@ struct FolderEntry
     qint16 error = 0;         // errno of reading the details, 0 when they were read
     bool folder = false;
     VirtualFileSystem mounted = VirtualFileSystem::None; // a folder where such a file system is mounted
+    quint16 mode = 0;                                    // its kind and permission bits, as st_mode holds them
     quint32 links = 1;                                   // names it has (hard links)
-    qint64 allocated = 0;                                // bytes of the blocks it takes on disk
+    quint32 owner = 0;                                   // user id
+    qint64 created = NoTime; // seconds since the epoch; NoTime where the file system keeps none, or not asked
+    qint64 allocated = 0;    // bytes of the blocks it takes on disk
     // Its identity as its parent's reading saw it, 0 and 0 where unknown.
     quint64 device = 0;
     quint64 inode = 0;
@@ -155,11 +161,16 @@ public:
     // past this it opens them again from an open ancestor when needed.
     int handleBudget() const { return m_handleBudget; }
     void setHandleBudget(int count) { m_handleBudget = qMax(0, count); }
+    // Whether readFolder asks for each entry's birth time as well, which
+    // costs a slower call per entry: only when a listing shows it.
+    bool birthTimes() const { return m_birthTimes; }
+    void setBirthTimes(bool wanted) { m_birthTimes = wanted; }
 
 private:
     int m_readerThreads = 0;
     std::chrono::milliseconds m_heartbeatInterval{15};
     int m_handleBudget = 1 << 16;
+    bool m_birthTimes = false;
 };
 
 // The real component over the POSIX file system.

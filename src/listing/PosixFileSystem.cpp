@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
@@ -47,28 +48,68 @@ VirtualFileSystem mountedType(int folder, const char *name)
     return type;
 }
 
-// One entry's details; false when it vanished since the enumeration.
-bool readEntry(int folder, dev_t device, const char *name, unsigned char type, FolderEntry &entry)
+// What both ways of reading an entry's details give.
+struct Details
 {
-    struct stat st;
+    unsigned mode;
+    qint64 size;
+    qint64 blocks;
+    quint64 links;
+    dev_t device;
+    quint64 inode;
+    qint64 modified;
+    quint32 owner;
+};
+
+void fill(FolderEntry &entry, const Details &d, int folder, dev_t parentDevice, const char *name)
+{
+    entry.folder = S_ISDIR(d.mode);
+    entry.mode = quint16(d.mode);
+    entry.size = entry.folder ? 0 : d.size;
+    // What sizes on disk and links counted once take, from the same call.
+    entry.allocated = d.blocks * 512;
+    entry.links = quint32(d.links);
+    entry.device = quint64(d.device);
+    entry.inode = d.inode;
+    entry.modified = d.modified;
+    entry.owner = d.owner;
+    if (entry.folder && d.device != parentDevice)
+        entry.mounted = mountedType(folder, name);
+}
+
+// One entry's details; false when it vanished since the enumeration.
+// statx only when the birth time is wanted: fstatat is the cheaper call.
+bool readEntry(int folder, dev_t device, const char *name, unsigned char type, bool birth, FolderEntry &entry)
+{
     // No automount: a mount point on demand is judged by what stands there now.
-    if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
+    constexpr int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT;
+    int result;
+    if (birth) {
+        struct statx sx;
+        result = ::statx(folder, name, flags, STATX_BASIC_STATS | STATX_BTIME, &sx);
+        if (result == 0) {
+            fill(entry,
+                 {sx.stx_mode, qint64(sx.stx_size), qint64(sx.stx_blocks), sx.stx_nlink,
+                  makedev(sx.stx_dev_major, sx.stx_dev_minor), sx.stx_ino, sx.stx_mtime.tv_sec, sx.stx_uid},
+                 folder, device, name);
+            if (sx.stx_mask & STATX_BTIME)
+                entry.created = sx.stx_btime.tv_sec;
+        }
+    } else {
+        struct stat st;
+        result = ::fstatat(folder, name, &st, flags);
+        if (result == 0)
+            fill(entry,
+                 {st.st_mode, qint64(st.st_size), qint64(st.st_blocks), quint64(st.st_nlink), st.st_dev,
+                  quint64(st.st_ino), st.st_mtim.tv_sec, st.st_uid},
+                 folder, device, name);
+    }
+    if (result != 0) {
         if (errno == ENOENT)
             return false;
         entry.error = qint16(errno);
         entry.folder = type == DT_DIR;
-        return true;
     }
-    entry.folder = S_ISDIR(st.st_mode);
-    entry.size = entry.folder ? 0 : qint64(st.st_size);
-    // What sizes on disk and links counted once take, from the same call.
-    entry.allocated = qint64(st.st_blocks) * 512;
-    entry.links = quint32(st.st_nlink);
-    entry.device = quint64(st.st_dev);
-    entry.inode = quint64(st.st_ino);
-    entry.modified = st.st_mtim.tv_sec;
-    if (entry.folder && st.st_dev != device)
-        entry.mounted = mountedType(folder, name);
     return true;
 }
 
@@ -158,6 +199,7 @@ int PosixFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &b
     // costs a seek between most entries of a large folder.
     std::sort(listed.begin(), listed.end(), [](const Listed &a, const Listed &b) { return a.inode < b.inode; });
     out.entries.reserve(listed.size());
+    const bool birth = birthTimes();
     for (const Listed &item : listed) {
         // A cold disk takes a while over many entries: the window gets its turns.
         if (beat && (&item - listed.data()) % 64 == 63)
@@ -165,7 +207,7 @@ int PosixFileSystem::readFolder(Handle folder, FolderEntries &out, const Beat &b
         FolderEntry entry;
         entry.nameOffset = item.nameOffset;
         entry.nameLength = item.nameLength;
-        if (readEntry(folder, dev_t(out.device), out.names.constData() + item.nameOffset, item.type, entry))
+        if (readEntry(folder, dev_t(out.device), out.names.constData() + item.nameOffset, item.type, birth, entry))
             out.entries.push_back(entry);
     }
     m_stated.fetch_add(qint64(listed.size()), std::memory_order_relaxed);

@@ -147,6 +147,8 @@ class TestListingExport : public QObject
             }
         };
         walk(top[u"children"].toArray(), QString());
+        QCOMPARE((top[u"totals"][u"bytes"].toInteger() + 512) / 1024, 25);   // as the line says: "25+ KB"
+        QVERIFY(top[u"totals"][u"incomplete"].toBool() && !top[u"totals"].toObject().contains(u"files"));
         for (const QJsonValue &problem : top[u"problems"].toArray()) {
             const QString path = problem[u"path"].toString();
             unread += path;
@@ -194,8 +196,9 @@ class TestListingExport : public QObject
             // A line feed in a name shows as its picture, and keeps to its row.
             names << nameInCell(name.remove(QRegularExpression(QStringLiteral("[\u2068\u2069]")))).replace(u'\u240a', u'\n');
         }
-        QCOMPARE(lines.value(end + 1), QStringLiteral("Not read in full"));
-        unread = lines.sliced(end + 2).join(u'\n');
+        // The totals line, "+" for what could not be read, then the report.
+        QCOMPARE(lines.mid(end + 1, 3), QStringList({"25+ KB", QString(), "Not read in full"}));
+        unread = lines.sliced(end + 4).join(u'\n');
     }
     void readTsv(const QByteArray &bytes, QStringList &names, QString &unread)
     {
