@@ -47,6 +47,7 @@ int usage()
                "                     [--dir-mark TEXT] [--file-mark TEXT] [--tab] [--print] [--readers N]\n"
                "                     [--include PATTERNS] [--skip PATTERNS] [--match-case] [--no-hidden]\n"
                "                     [--prune-empty] [-x] [--disk-usage] [--links-once] [--sort ORDER]\n"
+               "                     [--columns files,folders,time,owner,permissions,created,path]\n"
                "       listing-bench FOLDER --cold [--rounds N]   (root: drops the page cache)\n"
                "       listing-bench --make-tree DIR --entries N\n",
                stderr);
@@ -149,6 +150,8 @@ bool parseValued(const std::string &arg, const char *next, Settings &s)
             = ListingChoiceText::splitPatterns(text);
     else if (arg == "--sort" && ListingChoiceText::orderFromWord(text))
         s.options.choices.order = *ListingChoiceText::orderFromWord(text);
+    else if (arg == "--columns" && ListingColumns::fromWords(text))
+        s.options.choices.columns = *ListingColumns::fromWords(text);
     else
         return false;
     return true;
