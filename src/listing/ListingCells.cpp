@@ -65,7 +65,7 @@ void RowCellWriter::appendCell(QString &body, ListingColumn column, const RowVal
         if (v.modified == RowValues::Unknown)
             body += u'?';
         else
-            body += m_locale.toString(QDateTime::fromSecsSinceEpoch(v.modified).time(), m_timeFormat);
+            appendTime(body, v.modified);
         break;
     case ListingColumn::Owner:
         if (!v.stated)
@@ -85,6 +85,17 @@ void RowCellWriter::appendCell(QString &body, ListingColumn column, const RowVal
         body += v.path;
         break;
     }
+}
+
+void RowCellWriter::appendTime(QString &body, qint64 seconds)
+{
+    // Files of a folder often share their minute; a time zone's offsets are whole minutes.
+    const qint64 minute = seconds >= 0 ? seconds / 60 : (seconds - 59) / 60;
+    if (minute != m_lastMinute || m_lastTime.isNull()) {
+        m_lastMinute = minute;
+        m_lastTime = m_locale.toString(QDateTime::fromSecsSinceEpoch(seconds).time(), m_timeFormat);
+    }
+    body += m_lastTime;
 }
 
 void RowCellWriter::appendCount(QString &body, qint64 count, bool incomplete) const

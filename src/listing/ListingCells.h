@@ -50,6 +50,7 @@ public:
 private:
     void appendCell(QString &body, ListingColumn column, const RowValues &values);
     void appendCount(QString &body, qint64 count, bool incomplete) const;
+    void appendTime(QString &body, qint64 seconds);
 
     const QList<ListingColumn> m_columns;
     const QString m_separator;
@@ -59,4 +60,6 @@ private:
     ListingFormat::DateCellWriter m_dates;
     ListingFormat::DateCellWriter m_created;
     QHash<quint32, QString> m_owners;
+    qint64 m_lastMinute = 0;
+    QString m_lastTime;
 };

@@ -158,6 +158,7 @@ class TestListingExport : public QObject
     }
     void readHtml(const QByteArray &bytes, QStringList &names, QString &unread)
     {
+        QVERIFY(bytes.contains("</div>\n<p class=\"totals\">25+ KB</p>\n<section class=\"report\">"));
         QXmlStreamReader html(bytes);
         int folding = 0;   // folders that fold their rows away
         while (!html.atEnd()) {
@@ -251,6 +252,7 @@ class TestListingExport : public QObject
                 names << name;
         }
         QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[\u2066-\u2069]"))));
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\n25\\+ KB\\s+Not read in full"))));   // the totals line
         unread = text.section(QStringLiteral("Not read in full"), 1);
         QVERIFY(runTool("pdfinfo", {file}).contains(request(Format::Pdf).page.title));
         // Each font embedded as a subset with a ToUnicode map.
