@@ -372,6 +372,26 @@
         <source>--%1 shapes pages, which only --print and a PDF have</source>
         <translation>--%1 gestaltet Seiten, die nur --print und ein PDF haben</translation>
     </message>
+    <message>
+        <source>--columns takes files, folders, time, owner, permissions, created and path, not &quot;%1&quot;</source>
+        <translation>--columns nimmt files, folders, time, owner, permissions, created und path, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>More columns, comma-separated: files, folders, time, owner, permissions, created, path; &quot;&quot; for none.</source>
+        <translation>Weitere Spalten, durch Kommas getrennt: files, folders, time, owner, permissions, created, path; &quot;&quot; für keine.</translation>
+    </message>
+    <message>
+        <source>WORDS</source>
+        <translation>WÖRTER</translation>
+    </message>
+    <message>
+        <source>A line of totals under the table (folders, files, KB).</source>
+        <translation>Eine Summenzeile unter der Tabelle (Ordner, Dateien, KB).</translation>
+    </message>
+    <message>
+        <source>No line of totals.</source>
+        <translation>Keine Summenzeile.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -610,6 +630,58 @@
         <source>not entered: another file system</source>
         <translation>nicht betreten: ein anderes Dateisystem</translation>
     </message>
+    <message>
+        <source>1 folder</source>
+        <translation>1 Ordner</translation>
+    </message>
+    <message>
+        <source>%1 folders</source>
+        <translation>%1 Ordner</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Besitzer</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Rechte</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
 </context>
 <context>
     <name>ListingChoiceText</name>
@@ -805,6 +877,82 @@
     <message>
         <source>Skip: %1</source>
         <translation>Überspringen: %1</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Width (twips)</source>
+        <translation>Breite (Twips)</translation>
+    </message>
+    <message>
+        <source>&amp;Files in each folder&apos;s tree</source>
+        <translation>D&amp;ateien im Baum jedes Ordners</translation>
+    </message>
+    <message>
+        <source>Width of the files column, in twips</source>
+        <translation>Breite der Spalte Dateien, in Twips</translation>
+    </message>
+    <message>
+        <source>F&amp;olders in each folder&apos;s tree</source>
+        <translation>Ord&amp;ner im Baum jedes Ordners</translation>
+    </message>
+    <message>
+        <source>Width of the folders column, in twips</source>
+        <translation>Breite der Spalte Ordner, in Twips</translation>
+    </message>
+    <message>
+        <source>&amp;Time of day last modified</source>
+        <translation>Uhr&amp;zeit der letzten Änderung</translation>
+    </message>
+    <message>
+        <source>Width of the time column, in twips</source>
+        <translation>Breite der Spalte Uhrzeit, in Twips</translation>
+    </message>
+    <message>
+        <source>O&amp;wner</source>
+        <translation>Besi&amp;tzer</translation>
+    </message>
+    <message>
+        <source>Width of the owner column, in twips</source>
+        <translation>Breite der Spalte Besitzer, in Twips</translation>
+    </message>
+    <message>
+        <source>&amp;Permissions</source>
+        <translation>Re&amp;chte</translation>
+    </message>
+    <message>
+        <source>Width of the permissions column, in twips</source>
+        <translation>Breite der Spalte Rechte, in Twips</translation>
+    </message>
+    <message>
+        <source>&amp;Created (where the file system keeps it)</source>
+        <translation>&amp;Erstellt (wo das Dateisystem es festhält)</translation>
+    </message>
+    <message>
+        <source>Width of the created column, in twips</source>
+        <translation>Breite der Spalte Erstellt, in Twips</translation>
+    </message>
+    <message>
+        <source>P&amp;ath from the selected folder</source>
+        <translation>Pfad ab dem ge&amp;wählten Ordner</translation>
+    </message>
+    <message>
+        <source>Width of the path column, in twips</source>
+        <translation>Breite der Spalte Pfad, in Twips</translation>
+    </message>
+    <message>
+        <source>A line of totals &amp;under the table</source>
+        <translation>Eine Summenzei&amp;le unter der Tabelle</translation>
+    </message>
+    <message>
+        <source>Folders, files and KB of the whole tree, each where its column is on</source>
+        <translation>Ordner, Dateien und KB des ganzen Baums, jeweils wenn ihre Spalte an ist</translation>
+    </message>
+    <message>
+        <source>The width of the %1 column is no number of twips: &quot;%2&quot;</source>
+        <translation>Die Breite der Spalte %1 ist keine Zahl von Twips: „%2“</translation>
     </message>
 </context>
 <context>

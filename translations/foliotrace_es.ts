@@ -372,6 +372,26 @@
         <source>--%1 shapes pages, which only --print and a PDF have</source>
         <translation>--%1 da forma a páginas, que solo tienen --print y un PDF</translation>
     </message>
+    <message>
+        <source>--columns takes files, folders, time, owner, permissions, created and path, not &quot;%1&quot;</source>
+        <translation>--columns admite files, folders, time, owner, permissions, created y path, no «%1»</translation>
+    </message>
+    <message>
+        <source>More columns, comma-separated: files, folders, time, owner, permissions, created, path; &quot;&quot; for none.</source>
+        <translation>Más columnas, separadas por comas: files, folders, time, owner, permissions, created, path; &quot;&quot; para ninguna.</translation>
+    </message>
+    <message>
+        <source>WORDS</source>
+        <translation>PALABRAS</translation>
+    </message>
+    <message>
+        <source>A line of totals under the table (folders, files, KB).</source>
+        <translation>Una línea de totales bajo la tabla (carpetas, archivos, KB).</translation>
+    </message>
+    <message>
+        <source>No line of totals.</source>
+        <translation>Sin línea de totales.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -610,6 +630,58 @@
         <source>not entered: another file system</source>
         <translation>no recorrido: otro sistema de archivos</translation>
     </message>
+    <message>
+        <source>1 folder</source>
+        <translation>1 carpeta</translation>
+    </message>
+    <message>
+        <source>%1 folders</source>
+        <translation>%1 carpetas</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 archivo</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 archivos</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Permisos</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
 </context>
 <context>
     <name>ListingChoiceText</name>
@@ -805,6 +877,82 @@
     <message>
         <source>Skip: %1</source>
         <translation>Omitir: %1</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Width (twips)</source>
+        <translation>Ancho (twips)</translation>
+    </message>
+    <message>
+        <source>&amp;Files in each folder&apos;s tree</source>
+        <translation>&amp;Archivos en el árbol de cada carpeta</translation>
+    </message>
+    <message>
+        <source>Width of the files column, in twips</source>
+        <translation>Ancho de la columna de archivos, en twips</translation>
+    </message>
+    <message>
+        <source>F&amp;olders in each folder&apos;s tree</source>
+        <translation>&amp;Carpetas en el árbol de cada carpeta</translation>
+    </message>
+    <message>
+        <source>Width of the folders column, in twips</source>
+        <translation>Ancho de la columna de carpetas, en twips</translation>
+    </message>
+    <message>
+        <source>&amp;Time of day last modified</source>
+        <translation>Hora de la última modi&amp;ficación</translation>
+    </message>
+    <message>
+        <source>Width of the time column, in twips</source>
+        <translation>Ancho de la columna de hora, en twips</translation>
+    </message>
+    <message>
+        <source>O&amp;wner</source>
+        <translation>Propie&amp;tario</translation>
+    </message>
+    <message>
+        <source>Width of the owner column, in twips</source>
+        <translation>Ancho de la columna de propietario, en twips</translation>
+    </message>
+    <message>
+        <source>&amp;Permissions</source>
+        <translation>Per&amp;misos</translation>
+    </message>
+    <message>
+        <source>Width of the permissions column, in twips</source>
+        <translation>Ancho de la columna de permisos, en twips</translation>
+    </message>
+    <message>
+        <source>&amp;Created (where the file system keeps it)</source>
+        <translation>Creado (donde el sistema de arc&amp;hivos lo guarda)</translation>
+    </message>
+    <message>
+        <source>Width of the created column, in twips</source>
+        <translation>Ancho de la columna de creación, en twips</translation>
+    </message>
+    <message>
+        <source>P&amp;ath from the selected folder</source>
+        <translation>Ruta desde la carpeta ele&amp;gida</translation>
+    </message>
+    <message>
+        <source>Width of the path column, in twips</source>
+        <translation>Ancho de la columna de ruta, en twips</translation>
+    </message>
+    <message>
+        <source>A line of totals &amp;under the table</source>
+        <translation>Una línea de totales ba&amp;jo la tabla</translation>
+    </message>
+    <message>
+        <source>Folders, files and KB of the whole tree, each where its column is on</source>
+        <translation>Carpetas, archivos y KB de todo el árbol, cada uno si su columna está activa</translation>
+    </message>
+    <message>
+        <source>The width of the %1 column is no number of twips: &quot;%2&quot;</source>
+        <translation>El ancho de la columna %1 no es un número de twips: «%2»</translation>
     </message>
 </context>
 <context>

@@ -372,6 +372,26 @@
         <source>--%1 shapes pages, which only --print and a PDF have</source>
         <translation>--%1 met en forme des pages, que seuls --print et un PDF ont</translation>
     </message>
+    <message>
+        <source>--columns takes files, folders, time, owner, permissions, created and path, not &quot;%1&quot;</source>
+        <translation>--columns prend files, folders, time, owner, permissions, created et path, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>More columns, comma-separated: files, folders, time, owner, permissions, created, path; &quot;&quot; for none.</source>
+        <translation>Colonnes supplémentaires, séparées par des virgules : files, folders, time, owner, permissions, created, path ; &quot;&quot; pour aucune.</translation>
+    </message>
+    <message>
+        <source>WORDS</source>
+        <translation>MOTS</translation>
+    </message>
+    <message>
+        <source>A line of totals under the table (folders, files, KB).</source>
+        <translation>Une ligne de totaux sous le tableau (dossiers, fichiers, Ko).</translation>
+    </message>
+    <message>
+        <source>No line of totals.</source>
+        <translation>Pas de ligne de totaux.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentOutput</name>
@@ -610,6 +630,58 @@
         <source>not entered: another file system</source>
         <translation>non parcouru : un autre système de fichiers</translation>
     </message>
+    <message>
+        <source>1 folder</source>
+        <translation>1 dossier</translation>
+    </message>
+    <message>
+        <source>%1 folders</source>
+        <translation>%1 dossiers</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 fichier</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 fichiers</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Droits</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Création</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
 </context>
 <context>
     <name>ListingChoiceText</name>
@@ -805,6 +877,82 @@
     <message>
         <source>Skip: %1</source>
         <translation>Ignorer : %1</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Width (twips)</source>
+        <translation>Largeur (twips)</translation>
+    </message>
+    <message>
+        <source>&amp;Files in each folder&apos;s tree</source>
+        <translation>Fichiers da&amp;ns l’arborescence de chaque dossier</translation>
+    </message>
+    <message>
+        <source>Width of the files column, in twips</source>
+        <translation>Largeur de la colonne des fichiers, en twips</translation>
+    </message>
+    <message>
+        <source>F&amp;olders in each folder&apos;s tree</source>
+        <translation>Dossiers dans l’ar&amp;borescence de chaque dossier</translation>
+    </message>
+    <message>
+        <source>Width of the folders column, in twips</source>
+        <translation>Largeur de la colonne des dossiers, en twips</translation>
+    </message>
+    <message>
+        <source>&amp;Time of day last modified</source>
+        <translation>Heure de dernière &amp;modification</translation>
+    </message>
+    <message>
+        <source>Width of the time column, in twips</source>
+        <translation>Largeur de la colonne de l’heure, en twips</translation>
+    </message>
+    <message>
+        <source>O&amp;wner</source>
+        <translation>Propriét&amp;aire</translation>
+    </message>
+    <message>
+        <source>Width of the owner column, in twips</source>
+        <translation>Largeur de la colonne du propriétaire, en twips</translation>
+    </message>
+    <message>
+        <source>&amp;Permissions</source>
+        <translation>Droi&amp;ts</translation>
+    </message>
+    <message>
+        <source>Width of the permissions column, in twips</source>
+        <translation>Largeur de la colonne des droits, en twips</translation>
+    </message>
+    <message>
+        <source>&amp;Created (where the file system keeps it)</source>
+        <translation>Création (là où le s&amp;ystème de fichiers la conserve)</translation>
+    </message>
+    <message>
+        <source>Width of the created column, in twips</source>
+        <translation>Largeur de la colonne de création, en twips</translation>
+    </message>
+    <message>
+        <source>P&amp;ath from the selected folder</source>
+        <translation>Chemin dep&amp;uis le dossier choisi</translation>
+    </message>
+    <message>
+        <source>Width of the path column, in twips</source>
+        <translation>Largeur de la colonne du chemin, en twips</translation>
+    </message>
+    <message>
+        <source>A line of totals &amp;under the table</source>
+        <translation>Une ligne de totau&amp;x sous le tableau</translation>
+    </message>
+    <message>
+        <source>Folders, files and KB of the whole tree, each where its column is on</source>
+        <translation>Dossiers, fichiers et Ko de toute l’arborescence, chacun si sa colonne est affichée</translation>
+    </message>
+    <message>
+        <source>The width of the %1 column is no number of twips: &quot;%2&quot;</source>
+        <translation>La largeur de la colonne %1 n’est pas un nombre de twips : « %2 »</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,7 @@ int usage()
                "                     [--include PATTERNS] [--skip PATTERNS] [--match-case] [--no-hidden]\n"
                "                     [--prune-empty] [-x] [--disk-usage] [--links-once] [--sort ORDER]\n"
                "                     [--chunk N] [--latency-report]\n"
+               "                     [--columns files,folders,time,owner,permissions,created,path]\n"
                "       listing-bench FOLDER --cold [--rounds N]   (root: drops the page cache)\n"
                "       listing-bench --make-tree DIR --entries N\n",
                stderr);
@@ -160,6 +161,8 @@ bool parseValued(const std::string &arg, const char *next, Settings &s)
             = ListingChoiceText::splitPatterns(text);
     else if (arg == "--sort" && ListingChoiceText::orderFromWord(text))
         s.options.choices.order = *ListingChoiceText::orderFromWord(text);
+    else if (arg == "--columns" && ListingColumns::fromWords(text))
+        s.options.choices.columns = *ListingColumns::fromWords(text);
     else
         return false;
     return true;

@@ -55,6 +55,7 @@ QString readChoices(const QCommandLineParser &parser, const Options &options, Ch
         {{&options.pruneEmpty, &out.pruneEmpty}, {&options.noPruneEmpty, nullptr}},
         {{&options.oneFileSystem, &out.oneFileSystem}, {&options.allFileSystems, nullptr}},
         {{&options.linksOnce, &out.linksOnce}, {&options.noLinksOnce, nullptr}},
+        {{&options.totals, &out.totals}, {&options.noTotals, nullptr}},
     };
     std::optional<int> sizes;
     for (const auto &pair : switches) {
@@ -80,6 +81,14 @@ QString readChoices(const QCommandLineParser &parser, const Options &options, Ch
         if (!out.order)
             return CommandLineText::tr("--sort takes name, size, date or extension, not \"%1\"")
                 .arg(parser.value(options.sort));
+    }
+    if (parser.isSet(options.columns)) {
+        QString bad;
+        out.columns = ListingColumns::fromWords(parser.value(options.columns), &bad);
+        if (!out.columns)
+            return CommandLineText::tr("--columns takes files, folders, time, owner, permissions, created and path, "
+                                       "not \"%1\"")
+                .arg(bad);
     }
     return {};
 }
@@ -305,6 +314,8 @@ void ChoiceOverrides::applyTo(ListingChoices &choices) const
     choices.sizes = sizes.value_or(choices.sizes);
     choices.linksOnce = linksOnce.value_or(choices.linksOnce);
     choices.order = order.value_or(choices.order);
+    choices.columns = columns.value_or(choices.columns);
+    choices.totals = totals.value_or(choices.totals);
 }
 
 void OptionOverrides::applyTo(PageSetup &setup) const

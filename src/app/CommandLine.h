@@ -33,6 +33,8 @@ struct ChoiceOverrides
     std::optional<SizeMeasure> sizes;
     std::optional<bool> linksOnce;
     std::optional<ListingOrder> order;
+    std::optional<QList<ListingColumn>> columns;
+    std::optional<bool> totals;
 
     void applyTo(ListingChoices &choices) const;
 };

@@ -103,6 +103,14 @@ struct Options
                  QT_TRANSLATE_NOOP("CommandLine", "The order within each folder: name, size (largest first), date "
                                                   "(newest first) or extension."),
                  QT_TRANSLATE_NOOP("CommandLine", "ORDER"));
+    QCommandLineOption columns
+        = valued("columns",
+                 QT_TRANSLATE_NOOP("CommandLine", "More columns, comma-separated: files, folders, time, owner, "
+                                                  "permissions, created, path; \"\" for none."),
+                 QT_TRANSLATE_NOOP("CommandLine", "WORDS"));
+    QCommandLineOption totals
+        = flag("totals", QT_TRANSLATE_NOOP("CommandLine", "A line of totals under the table (folders, files, KB)."));
+    QCommandLineOption noTotals = flag("no-totals", QT_TRANSLATE_NOOP("CommandLine", "No line of totals."));
     QCommandLineOption paper = valued(
         "paper", QT_TRANSLATE_NOOP("CommandLine", "The paper: A4, Letter, Legal, A3, … (else the default printer's)."),
         QT_TRANSLATE_NOOP("CommandLine", "NAME"));
@@ -139,7 +147,8 @@ struct Options
                    &format,        &depth,          &files,       &noFiles,    &size,      &noSize,      &date,
                    &noDate,        &grid,           &dirMark,     &fileMark,   &title,     &widths,      &include,
                    &skip,          &matchCase,      &noMatchCase, &hidden,     &noHidden,  &pruneEmpty,  &noPruneEmpty,
-                   &oneFileSystem, &allFileSystems, &diskUsage,   &fileLength, &linksOnce, &noLinksOnce, &sort}
+                   &oneFileSystem, &allFileSystems, &diskUsage,   &fileLength, &linksOnce, &noLinksOnce, &sort,
+                   &columns,       &totals,         &noTotals}
                + page() + job();
     }
 };

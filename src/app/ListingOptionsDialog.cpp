@@ -3,6 +3,7 @@
 
 #include "help/DesignColours.h"
 #include "help/Help.h"
+#include "listing/ListingFormat.h"
 
 #include <QPushButton>
 
@@ -26,6 +27,10 @@ ListingOptionsDialog::ListingOptionsDialog(QWidget *parent)
             [this] { setChoices(ListingChoices()); });
     for (QLineEdit *patterns : {m_ui->txtInclude, m_ui->txtSkip})
         connect(patterns, &QLineEdit::textChanged, this, &ListingOptionsDialog::showPatternProblem);
+    for (const auto &[check, width] : columnControls()) {
+        connect(width, &QLineEdit::textChanged, this, &ListingOptionsDialog::showPatternProblem);
+        connect(check, &QCheckBox::toggled, width, &QWidget::setEnabled);
+    }
     setChoices(ListingChoices());
 }
 
@@ -43,6 +48,25 @@ void ListingOptionsDialog::setChoices(const ListingChoices &choices)
     m_ui->chkLinksOnce->setChecked(choices.linksOnce);
     // The list holds the orders in ListingOrder's own order.
     m_ui->cboOrder->setCurrentIndex(int(choices.order));
+    const auto controls = columnControls();
+    for (int i = 0; i < ListingColumns::OptionalCount; ++i) {
+        const ListingColumn column = ListingColumns::kOptional[size_t(i)];
+        controls[i].first->setChecked(choices.columns.contains(column));
+        controls[i].second->setEnabled(choices.columns.contains(column));
+        controls[i].second->setText(choices.widths[size_t(ListingColumns::optionalIndex(column))].plain());
+    }
+    m_ui->chkTotals->setChecked(choices.totals);
+}
+
+QList<std::pair<QCheckBox *, QLineEdit *>> ListingOptionsDialog::columnControls() const
+{
+    return {{m_ui->chkColumnFiles, m_ui->txtWidthFiles},
+            {m_ui->chkColumnFolders, m_ui->txtWidthFolders},
+            {m_ui->chkColumnTime, m_ui->txtWidthTime},
+            {m_ui->chkColumnOwner, m_ui->txtWidthOwner},
+            {m_ui->chkColumnPermissions, m_ui->txtWidthPermissions},
+            {m_ui->chkColumnCreated, m_ui->txtWidthCreated},
+            {m_ui->chkColumnPath, m_ui->txtWidthPath}};
 }
 
 ListingChoices ListingOptionsDialog::choices() const
@@ -57,6 +81,15 @@ ListingChoices ListingOptionsDialog::choices() const
     choices.sizes = m_ui->optDiskUsage->isChecked() ? SizeMeasure::DiskUsage : SizeMeasure::Length;
     choices.linksOnce = m_ui->chkLinksOnce->isChecked();
     choices.order = ListingOrder(std::clamp(m_ui->cboOrder->currentIndex(), 0, int(ListingOrder::Extension)));
+    const auto controls = columnControls();
+    for (int i = 0; i < ListingColumns::OptionalCount; ++i) {
+        const ListingColumn column = ListingColumns::kOptional[size_t(i)];
+        if (controls[i].first->isChecked())
+            choices.columns.append(column);
+        choices.widths[size_t(ListingColumns::optionalIndex(column))]
+            = ListingFormat::readWidth(controls[i].second->text());
+    }
+    choices.totals = m_ui->chkTotals->isChecked();
     return choices;
 }
 
@@ -67,6 +100,12 @@ QString ListingOptionsDialog::patternProblem() const
         return tr("Include files: %1").arg(problem);
     if (const QString problem = ListingChoiceText::patternsProblem(typed.skip); !problem.isEmpty())
         return tr("Skip: %1").arg(problem);
+    const auto controls = columnControls();
+    for (int i = 0; i < ListingColumns::OptionalCount; ++i) {
+        if (!ListingFormat::isWholeWidth(controls[i].second->text()))
+            return tr("The width of the %1 column is no number of twips: \"%2\"")
+                .arg(ListingColumns::heading(ListingColumns::kOptional[size_t(i)]), controls[i].second->text());
+    }
     return {};
 }
 

@@ -3,6 +3,12 @@
 #include "listing/ListingChoices.h"
 
 #include <QDialog>
+#include <QList>
+
+#include <utility>
+
+class QCheckBox;
+class QLineEdit;
 
 #include <memory>
 
@@ -11,9 +17,9 @@ class ListingOptionsDialog;
 }
 
 // "More Options…": the listing choices beyond the ten options, a section
-// (group box) each: which entries, what sizes count, the order. Patterns
-// are checked as they are typed; while one is none, it is named under the
-// fields and OK is refused. "Restore Defaults" shows what lists today's
+// (group box) each: which entries, what sizes count, the order, the
+// columns and the totals line. Patterns and widths are checked as they are
+// typed; while one is none, it is named under the fields and OK is refused. "Restore Defaults" shows what lists today's
 // way: every entry, file lengths, name order. The caller reads choices()
 // once the dialog is accepted:
 //
@@ -32,7 +38,7 @@ public:
     void setChoices(const ListingChoices &choices);
     // What the controls show; the patterns as typed, split.
     ListingChoices choices() const;
-    // The first pattern that is none, named with its field; empty when all are patterns.
+    // The first pattern or width that is none, named with its field; empty when all are.
     QString patternProblem() const;
 
     // OK only once every pattern is one.
@@ -40,6 +46,8 @@ public:
 
 private:
     void showPatternProblem();
+    // The optional columns' check boxes and width fields, in ListingColumns::kOptional's order.
+    QList<std::pair<QCheckBox *, QLineEdit *>> columnControls() const;
 
     std::unique_ptr<Ui::ListingOptionsDialog> m_ui;
 };

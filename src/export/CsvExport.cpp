@@ -62,6 +62,27 @@ std::vector<QString> csvNotes(const Entries &e)
     return notes;
 }
 
+// The header of an optional column, in English as the others are.
+QString csvHeading(ListingColumn column)
+{
+    switch (column) {
+    case ListingColumn::Files:
+        return QStringLiteral("Files");
+    case ListingColumn::Folders:
+        return QStringLiteral("Folders");
+    case ListingColumn::Time:
+        return QStringLiteral("Time");
+    case ListingColumn::Owner:
+        return QStringLiteral("Owner");
+    case ListingColumn::Permissions:
+        return QStringLiteral("Permissions");
+    case ListingColumn::Created:
+        return QStringLiteral("Created");
+    default:
+        return ListingColumns::word(column);
+    }
+}
+
 // A problem's native path from the selected folder on, as the Path column has it.
 QString relativePath(const Entries &e, const QByteArray &path)
 {
@@ -77,7 +98,11 @@ QString relativePath(const Entries &e, const QByteArray &path)
 void writeCsv(const Entries &e, Sink &sink)
 {
     QString &out = sink.text();
-    out += u"Level,Kind,Name,Path,Size (bytes),Size (KB),Modified,Note\r\n";
+    const QList<ListingColumn> extra = e.extraColumns();
+    out += u"Level,Kind,Name,Path,Size (bytes),Size (KB),Modified,";
+    for (ListingColumn column : extra)
+        append(out, {csvHeading(column), u","});
+    out += u"Note\r\n";
     const std::vector<QString> notes = csvNotes(e);
     std::vector<QString> folderPaths(size_t(e.count()));
     for (qsizetype i = 0; i < e.count(); ++i) {
@@ -98,6 +123,10 @@ void writeCsv(const Entries &e, Sink &sink)
         if (e.modified(i) != Unknown)
             out += e.time(e.modified(i));
         out += u',';
+        for (ListingColumn column : extra) {
+            appendCsvField(out, formulaSafeCell(e.value(i, column)));
+            out += u',';
+        }
         appendCsvField(out, notes[size_t(i)]);
         out += u"\r\n";
         if (e.isFolder(i))
@@ -114,6 +143,7 @@ void writeCsv(const Entries &e, Sink &sink)
         out += u',';
         appendCsvField(out, formulaSafeCell(path));
         out += u",,,,";
+        out += QString(extra.size(), u',');
         appendCsvField(out, noteName(problem.note) + QLatin1String(": ") + problem.reason);
         out += u"\r\n";
         sink.rowDone();

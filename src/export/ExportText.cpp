@@ -43,14 +43,35 @@ Entries::Entries(const ListingExport::Request &request, const ListingText &built
     // Without them a name holding the column separator could not be told apart.
     if (listing.details.size() != listing.rows.size())
         throw std::logic_error("an export needs a listing built with keepDetails");
-    // In the order the builder makes them.
-    m_columns << ListingColumn::Name;
-    if (size)
-        m_columns << ListingColumn::Size;
-    if (date)
-        m_columns << ListingColumn::Date;
-    if (m_columns.size() != listing.columnCount())
+    m_columns = options.columns();
+    if (m_columns != listing.columns)
         throw std::logic_error("the listing's columns are not the ones its options ask for");
+}
+
+QList<ListingColumn> Entries::extraColumns() const
+{
+    QList<ListingColumn> extra = options.choices.columns;
+    extra.removeAll(ListingColumn::Path);
+    return extra;
+}
+
+QString Entries::value(qsizetype i, ListingColumn column) const
+{
+    const ListingRowDetails &d = details(i);
+    switch (column) {
+    case ListingColumn::Files:
+        return d.files == Unknown ? QString() : QString::number(d.files);
+    case ListingColumn::Folders:
+        return d.folders == Unknown ? QString() : QString::number(d.folders);
+    case ListingColumn::Time:
+        return d.modified == Unknown ? QString() : ListingExport::isoDateTime(d.modified).mid(11, 8);
+    case ListingColumn::Created:
+        return d.created == Unknown ? QString() : ListingExport::isoDateTime(d.created);
+    default:
+        break;
+    }
+    const QStringView cell = cellOf(i, column);
+    return cell.isEmpty() || cell == u"?" ? QString() : cell.toString();
 }
 
 const QString &Entries::time(qint64 seconds) const

@@ -85,6 +85,17 @@ public:
     qint64 bytes(qsizetype i) const { return size ? details(i).bytes : Unknown; }
     qint64 modified(qsizetype i) const { return date ? details(i).modified : Unknown; }
     QStringView sizeCell(qsizetype i) const { return size ? listing.cell(row(i), 1) : QStringView(); }
+    // The cell of column, as listed; a null view when the column is off.
+    QStringView cellOf(qsizetype i, ListingColumn column) const
+    {
+        const qsizetype c = m_columns.indexOf(column);
+        return c < 0 ? QStringView() : listing.cell(row(i), int(c));
+    }
+    // The optional columns on, but the path (CSV has its own), in their order.
+    QList<ListingColumn> extraColumns() const;
+    // A row's value in one of them as CSV and JSON write it: a count, an
+    // ISO 8601 time, or the cell's text; a null string where it has none.
+    QString value(qsizetype i, ListingColumn column) const;
     // ISO 8601; files installed together share their time, so the last one is kept.
     const QString &time(qint64 seconds) const;
     // Folders whose rows enclose row i's are closed until parent is the innermost open one.

@@ -150,6 +150,11 @@ void writeHtml(const ListingExport::Request &request, const Entries &e, const QD
     }
     e.closeUntil(open, -2, [&out] { out += u"</details>\n"; });
     out += u"</div>\n";
+    if (e.listing.totals.shown) {
+        out += u"<p class=\"totals\">";
+        appendHtml(out, e.listing.totals.line);
+        out += u"</p>\n";
+    }
     if (!e.listing.problems.isEmpty()) {
         out += u"<section class=\"report\">\n<h2>";
         appendHtml(out, QCoreApplication::translate("ListingComposer", "Not read in full"));

@@ -61,6 +61,16 @@ void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
         else
             append(out, {u", \"modified\": \"", e.time(e.modified(i)), u"\""});
     }
+    for (ListingColumn column : e.options.choices.columns) {
+        append(out, {u", \"", ListingColumns::word(column), u"\": "});
+        const QString value = column == ListingColumn::Path ? e.cellOf(i, column).toString() : e.value(i, column);
+        if (value.isNull())
+            out += u"null";
+        else if (column == ListingColumn::Files || column == ListingColumn::Folders)
+            out += value;
+        else
+            appendJsonString(out, value);
+    }
     const QLatin1StringView note = noteName(e.row(i).note);
     if (note.isEmpty())
         out += u", \"note\": null";
@@ -119,7 +129,32 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
     append(out, {u", \"widths\": [", o.width(ListingColumn::Name).plain(), u", ", o.width(ListingColumn::Size).plain(),
                  u", ", o.width(ListingColumn::Date).plain(), u"]"});
     appendJsonChoices(out, o.choices, summary);
+    if (!o.choices.columns.isEmpty()) {
+        append(out,
+               {u", \"columns\": [\"", ListingColumns::words(o.choices.columns).replace(u',', QStringLiteral("\", \"")),
+                u"\"], \"column_widths\": ["});
+        for (qsizetype c = 0; c < o.choices.columns.size(); ++c)
+            append(out, {c ? u", " : u"", o.width(o.choices.columns[c]).plain()});
+        out += u']';
+    }
     out += u"},\n  \"children\": [";
+}
+
+// The totals line's numbers, those whose columns are on.
+void appendJsonTotals(QString &out, const ListingTotals &totals)
+{
+    if (!totals.shown)
+        return;
+    out += u"\n  \"totals\": {";
+    QString parts;
+    if (totals.folders)
+        append(parts, {u", \"folders\": ", QString::number(totals.folderCount)});
+    if (totals.files)
+        append(parts, {u", \"files\": ", QString::number(totals.fileCount)});
+    if (totals.bytes)
+        append(parts, {u", \"bytes\": ", QString::number(totals.byteCount)});
+    append(parts, {u", \"incomplete\": ", totals.incomplete ? u"true" : u"false"});
+    append(out, {QStringView(parts).sliced(2), u"},"});
 }
 
 } // namespace
@@ -150,7 +185,9 @@ void writeJson(const ListingExport::Request &request, const Entries &e, const QD
         sink.rowDone();
     }
     e.closeUntil(open, -2, close); // no row has parent -2: closes them all
-    out += first ? u"],\n  \"problems\": [" : u"\n  ],\n  \"problems\": [";
+    out += first ? u"]," : u"\n  ],";
+    appendJsonTotals(out, e.listing.totals);
+    out += u"\n  \"problems\": [";
     for (qsizetype i = 0; i < e.listing.problems.size(); ++i) {
         const ListingProblem &problem = e.listing.problems.at(i);
         out += i ? u",\n    {\"path\": " : u"\n    {\"path\": ";

@@ -192,7 +192,11 @@ void writeReadableText(const ListingExport::Request &request, const Entries &e, 
         table.appendRow(out, i);
         sink.rowDone();
     }
-    // Totals, once a listing has them, follow the rows here.
+    if (e.listing.totals.shown) {
+        out += u'\n';
+        appendVisible(out, e.listing.totals.line);
+        out += u'\n';
+    }
     if (e.listing.problems.isEmpty())
         return;
     out += u'\n';

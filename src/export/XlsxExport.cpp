@@ -47,7 +47,7 @@ void check(lxw_error error)
 }
 
 // What a sheet column holds: one per listing column, the size giving two.
-enum class Holds { Name, Bytes, Kilobytes, Date, Text };
+enum class Holds { Name, Bytes, Kilobytes, Date, Count, Created, Text };
 
 struct SheetColumn
 {
@@ -76,6 +76,13 @@ QList<SheetColumn> sheetColumns(const Entries &e)
             break;
         case ListingColumn::Date:
             columns.append({Holds::Date, c, heading, 12});
+            break;
+        case ListingColumn::Files:
+        case ListingColumn::Folders:
+            columns.append({Holds::Count, c, heading, 10});
+            break;
+        case ListingColumn::Created:
+            columns.append({Holds::Created, c, heading, 12});
             break;
         default:
             columns.append({Holds::Text, c, heading, 16});
@@ -249,9 +256,20 @@ private:
                 writeListed(i, col, column);
             return;
         case Holds::Date:
-            if (!writeDate(m_entries.modified(i), col))
+        case Holds::Created:
+            if (!writeDate(column.holds == Holds::Date ? m_entries.modified(i) : m_entries.details(i).created, col))
                 writeListed(i, col, column);
             return;
+        case Holds::Count: {
+            const ListingRowDetails &details = m_entries.details(i);
+            const qint64 count
+                = m_entries.columns()[column.listed] == ListingColumn::Files ? details.files : details.folders;
+            if (count != Unknown)
+                check(worksheet_write_number(m_sheet, m_row, col, double(count), total));
+            else
+                writeListed(i, col, column);
+            return;
+        }
         case Holds::Text:
             writeListed(i, col, column);
             return;

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -89,6 +90,8 @@ bool isPseudoFileSystem(QByteArrayView name);
 // One entry of a folder: as listed, then with its details read.
 struct FolderEntry
 {
+    static constexpr qint64 NoTime = std::numeric_limits<qint64>::min();
+
     qint64 size = 0;          // bytes; a link its own length; a folder its own size, a hint of how much it holds
     qint64 modified = 0;      // seconds since the epoch
     qsizetype nameOffset = 0; // into FolderEntries::names, NUL-terminated there
@@ -98,8 +101,11 @@ struct FolderEntry
     VirtualFileSystem mounted = VirtualFileSystem::None; // a folder where such a file system is mounted
     bool typeKnown = true;                               // the listing told a folder from a file
     bool gone = false;                                   // vanished between the listing and the details
+    quint16 mode = 0;                                    // its kind and permission bits, as st_mode holds them
     quint32 links = 1;                                   // names it has (hard links)
-    qint64 allocated = 0;                                // bytes of the blocks it takes on disk
+    quint32 owner = 0;                                   // user id
+    qint64 created = NoTime; // seconds since the epoch; NoTime where the file system keeps none, or not asked
+    qint64 allocated = 0;    // bytes of the blocks it takes on disk
     // As listed, inode is a number to read details in (the disk's order);
     // once the details are read, the entry's identity, 0 and 0 where unknown.
     quint64 device = 0;
@@ -169,12 +175,17 @@ public:
     // readers take a large folder's turns too.
     int chunkSize() const { return m_chunkSize; }
     void setChunkSize(int count) { m_chunkSize = qBound(1, count, 1 << 16); }
+    // Whether readEntry asks for each entry's birth time as well, which
+    // costs a slower call per entry: only when a listing shows it.
+    bool birthTimes() const { return m_birthTimes; }
+    void setBirthTimes(bool wanted) { m_birthTimes = wanted; }
 
 private:
     int m_readerThreads = 0;
     std::chrono::milliseconds m_heartbeatInterval{15};
     int m_handleBudget = 1 << 16;
     int m_chunkSize = 64;
+    bool m_birthTimes = false;
 };
 
 // The real component over the POSIX file system.

@@ -231,15 +231,22 @@ void FolderTree::finish(Node *node)
         node->incomplete = true;
     } else {
         qint64 total = node->filesTotal;
+        qint64 files = node->filesCounted;
+        qint64 folders = 0;
         bool incomplete = node->filesIncomplete;
         for (Node *child : node->folders) {
             if (leftOut(*child))
                 continue;
             total = saturatingAdd(total, child->total - child->linkedBytes);
+            // Its linked files are counted once in this folder's links.
+            files += child->fileCount - qint64(child->links.size());
+            folders += 1 + child->folderCount;
             incomplete = incomplete || child->incomplete;
             node->holdsFiles = node->holdsFiles || child->holdsFiles;
             mergeLinked(node->links, std::move(child->links));
         }
+        node->fileCount = files + qint64(node->links.size());
+        node->folderCount = folders;
         node->linkedBytes = linkedBytes(node->links);
         node->total = saturatingAdd(total, node->linkedBytes);
         node->incomplete = incomplete;

@@ -71,6 +71,9 @@ public:
         qint64 modified = 0;
         qint16 statError = 0;
         VirtualFileSystem mounted = VirtualFileSystem::None;
+        quint16 mode = 0;
+        quint32 owner = 0;
+        qint64 created = FolderEntry::NoTime;
         quint8 sizeClass = 0; // how large the folder is, roughly: larger ones are read first
 
         // Set last, after what it makes ready: the build reads it without the lock.
@@ -82,6 +85,7 @@ public:
         std::vector<FolderEntry> files; // below the listed depth only the failed ones
         std::vector<Node *> folders;    // owned
         qint64 filesTotal = 0;
+        qint64 filesCounted = 0; // its own files, but those in links
         bool filesIncomplete = false;
 
         // Once complete (everything the build needs below is read or failed);
@@ -92,6 +96,8 @@ public:
         bool holdsFiles = false;             // a file the choices keep, at any depth; or what is below is unknown
         LinkedFiles links;                   // files with several names below, counted once; until the parent's
         qint64 linkedBytes = 0;              // their bytes, within total
+        qint64 fileCount = 0;                // files in the subtree, counted as total counts them
+        qint64 folderCount = 0;              // sub-folders in the subtree
         QList<ListingProblem> problemsBelow; // at or below the listed depth: the unlisted part's
 
         quint64 device = 0; // the folder's identity, from the parent's reading or its own; to tell a loop

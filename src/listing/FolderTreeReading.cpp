@@ -106,6 +106,9 @@ FolderTree::Node *FolderTree::newChild(Node *parent, const FolderEntry &entry, q
     child->modified = entry.modified;
     child->statError = entry.error;
     child->mounted = entry.mounted;
+    child->mode = entry.mode;
+    child->owner = entry.owner;
+    child->created = entry.created;
     child->sizeClass = sizeClass(entry.size);
     child->device = entry.device;
     child->inode = entry.inode;
@@ -152,6 +155,8 @@ void FolderTree::keepFiles(Node *node, std::vector<FolderEntry> &files, const QB
     for (FolderEntry &file : files) {
         choices.size(file);
         node->holdsFiles = true;
+        if (!choices.countsOnce(file))
+            ++node->filesCounted;
         if (file.error)
             node->filesIncomplete = true;
         else if (choices.countsOnce(file))

@@ -2,6 +2,7 @@
 
 #include "listing/FileSystemObject.h"
 #include "listing/FolderTree.h"
+#include "listing/ListingCells.h"
 #include "listing/ListingFormat.h"
 #include "listing/NameOrder.h"
 
@@ -51,18 +52,6 @@ private:
     const ListingText &m_out;
 };
 
-// One row's values before they become cells.
-struct RowValues
-{
-    ListingRowKind kind = ListingRowKind::File;
-    int level = 0;
-    QByteArrayView name;
-    qint64 bytes = Unknown;
-    bool incomplete = false;
-    qint64 modified = Unknown;
-    ListingNote note = ListingNote::None;
-};
-
 class Builder
 {
 public:
@@ -73,18 +62,24 @@ public:
         , m_rowSeparator(rowSeparator)
         , m_out(out)
         , m_yield(yield)
+        , m_columns(options.columns())
         , m_printFiles(options.files)
         , m_printSize(options.sizes)
-        , m_printDate(options.dates)
-        , m_totals(options.sizes || options.choices.pruneEmpty || options.choices.order == ListingOrder::Size)
+        , m_counts(m_columns.contains(ListingColumn::Files) || m_columns.contains(ListingColumn::Folders))
+        , m_stated(options.dates || std::any_of(m_columns.begin(), m_columns.end(), needsDetails))
+        , m_path(m_columns.contains(ListingColumn::Path))
+        , m_totals(options.sizes || m_counts || options.choices.pruneEmpty
+                   || options.choices.order == ListingOrder::Size)
         , m_levels(std::clamp(options.depth, 1, ListingFormat::MaxDepth))
         , m_maxBytes(options.maxBytes > 0 ? options.maxBytes : listingSizeBound())
+        , m_cells(m_columns, columnSeparator)
     {}
 
     void run(FileSystemObject &fileSystem)
     {
         RunningBuild running(fileSystem, m_out);
         const QStringList headings = writeHeader();
+        fileSystem.setBirthTimes(m_columns.contains(ListingColumn::Created));
 
         const QByteArray nativePath
             = m_options.nativePath.isEmpty() ? QFile::encodeName(m_options.path) : m_options.nativePath;
@@ -108,33 +103,59 @@ public:
         m_out.dirMark = m_options.dirMark;
         m_out.fileMark = m_options.fileMark;
         m_out.headings = headings;
+        m_out.columns = m_columns;
+        m_out.totals = {};
         m_out.choicesLine = ListingChoiceText::summary(m_options.choices);
         m_started = true;
         walk(tree);
+        writeTotals(tree);
     }
 
 private:
+    // Owner, permissions, time and birth time come from an entry's details.
+    static bool needsDetails(ListingColumn column)
+    {
+        return column == ListingColumn::Time || column == ListingColumn::Owner || column == ListingColumn::Permissions
+               || column == ListingColumn::Created;
+    }
+
     // Writes ListFormat and ListHeader; the headings go with the body.
     QStringList writeHeader()
     {
-        QString format = m_options.width(ListingColumn::Name).plain();
-        QString header = QCoreApplication::translate("Listing", "Sub-Directories");
-        QStringList headings{header};
-        if (m_printSize) {
-            format += QLatin1String("|>") + m_options.width(ListingColumn::Size).plain();
-            headings.append(QCoreApplication::translate("Listing", "Size (KB)"));
-            header += m_columnSeparator + headings.last();
-        }
-        if (m_printDate) {
-            format += QLatin1String("|>") + m_options.width(ListingColumn::Date).plain();
-            headings.append(QCoreApplication::translate("Listing", "Date"));
-            header += m_columnSeparator + headings.last();
+        QString format;
+        QStringList headings;
+        for (ListingColumn column : m_columns) {
+            // Numbers and times stand right, words and paths left.
+            const bool right = column != ListingColumn::Name && column != ListingColumn::Owner
+                               && column != ListingColumn::Permissions && column != ListingColumn::Path;
+            if (!headings.isEmpty())
+                format += right ? QLatin1String("|>") : QLatin1String("|");
+            format += m_options.width(column).plain();
+            headings.append(ListingColumns::heading(column));
         }
         format += QLatin1Char(';');
-        header += m_rowSeparator;
         m_out.ListFormat = format;
-        m_out.ListHeader = header;
+        m_out.ListHeader = headings.join(m_columnSeparator) + m_rowSeparator;
         return headings;
+    }
+
+    // The selected folder's totals, when the line is wanted and one of its columns is on.
+    void writeTotals(FolderTree &tree)
+    {
+        ListingTotals &totals = m_out.totals;
+        totals.folders = m_columns.contains(ListingColumn::Folders);
+        totals.files = m_columns.contains(ListingColumn::Files);
+        totals.bytes = m_printSize;
+        if (!m_options.choices.totals || !(totals.folders || totals.files || totals.bytes))
+            return;
+        Node &root = tree.root();
+        tree.waitComplete(root);
+        totals.shown = true;
+        totals.folderCount = root.folderCount;
+        totals.fileCount = root.fileCount;
+        totals.byteCount = root.total;
+        totals.incomplete = root.incomplete;
+        totals.line = m_cells.totalsLine(totals);
     }
 
     struct Frame
@@ -143,6 +164,7 @@ private:
         qsizetype row;   // the folder's row; -1 for the selected folder
         QString display; // its path as shown in the progress
         size_t next = 0; // sub-folder whose block comes next
+        QString path{};  // from the selected folder on, for the Path column
     };
 
     // The selected folder's files, then each folder's row, the blocks of its
@@ -150,7 +172,7 @@ private:
     void walk(FolderTree &tree)
     {
         Node &root = tree.root();
-        appendFiles(tree, root, -1);
+        appendFiles(tree, root, -1, {});
         orderFolders(tree, root);
         std::vector<Frame> stack;
         stack.push_back({&root, -1, m_progress.currentFolder});
@@ -162,15 +184,17 @@ private:
                 if (leftOut(tree, child))
                     continue;
                 Frame frame{&child, -1, m_yield ? childDisplay(top.display, child) : QString()};
+                if (m_path)
+                    frame.path = childPath(top.path, child.name);
                 m_progress.currentFolder = frame.display;
-                frame.row = appendFolder(tree, child, top.row);
+                frame.row = appendFolder(tree, child, top.row, frame.path);
                 orderFolders(tree, child);
                 reportProgress();
                 stack.push_back(std::move(frame));
                 continue;
             }
             if (&node != &root)
-                appendFiles(tree, node, top.row);
+                appendFiles(tree, node, top.row, top.path);
             tree.release(node);
             stack.pop_back();
         }
@@ -201,6 +225,15 @@ private:
             folders[i]->index = quint32(i);
     }
 
+    static QString childPath(const QString &parent, QByteArrayView name)
+    {
+        QString path = parent;
+        if (!path.isEmpty())
+            path += QLatin1Char('/');
+        ListingFormat::appendName(path, name);
+        return path;
+    }
+
     static QString childDisplay(const QString &parent, const Node &child)
     {
         QString display = parent;
@@ -212,7 +245,7 @@ private:
 
     // The folder's row, once what it shows is known; the problems it shows
     // follow it, the unlisted part's with the deepest listed folder.
-    qsizetype appendFolder(FolderTree &tree, Node &folder, qsizetype parentRow)
+    qsizetype appendFolder(FolderTree &tree, Node &folder, qsizetype parentRow, QStringView path)
     {
         if (m_totals)
             tree.waitComplete(folder);
@@ -221,12 +254,17 @@ private:
         const bool failed = folder.state == State::Failed;
         const bool notEntered = folder.state == State::NotEntered;
         RowValues row{ListingRowKind::Folder, folder.level, folder.name};
-        if (m_printSize) {
-            row.bytes = failed ? Unknown : folder.total;
+        if (m_printSize || m_counts)
             row.incomplete = folder.incomplete && !failed;
+        if (m_printSize)
+            row.bytes = failed ? Unknown : folder.total;
+        if (m_counts && !failed) {
+            row.files = folder.fileCount;
+            row.folders = folder.folderCount;
         }
         row.modified = folder.statError ? Unknown : folder.modified;
-        if (failed || (folder.statError && m_printDate))
+        setDetails(row, !folder.statError, folder.mode, folder.owner, folder.created, path);
+        if (failed || (folder.statError && m_stated))
             row.note = ListingNote::Unreadable;
         else if (notEntered)
             row.note = ListingNote::NotEntered;
@@ -238,9 +276,9 @@ private:
             m_out.problems.append({tree.path(folder), tree.notEnteredReason(folder), row.note, index, true});
         else if (failed)
             m_out.problems.append({tree.path(folder), FolderTree::reason(folder.readError), row.note, index, true});
-        else if (folder.statError && m_printDate)
+        else if (folder.statError && m_stated)
             m_out.problems.append({tree.path(folder), FolderTree::reason(folder.statError), row.note, index, true});
-        if (m_printSize && folder.level == m_levels) {
+        if ((m_printSize || m_counts) && folder.level == m_levels) {
             for (ListingProblem problem : folder.problemsBelow) {
                 problem.row = index;
                 m_out.problems.append(std::move(problem));
@@ -251,11 +289,12 @@ private:
 
     // Rows for the folder's files; a file whose details are missing is
     // reported where it shows "?" or leaves a total short.
-    void appendFiles(FolderTree &tree, const Node &folder, qsizetype parentRow)
+    void appendFiles(FolderTree &tree, const Node &folder, qsizetype parentRow, const QString &folderPath)
     {
         const int level = folder.level;
+        const bool shown = m_printFiles && (m_printSize || m_stated);
+        QString path;
         for (const FolderEntry &file : folder.files) {
-            const bool shown = m_printFiles && (m_printSize || m_printDate);
             qsizetype index = parentRow;
             if (m_printFiles) {
                 RowValues row{ListingRowKind::File, level,
@@ -266,12 +305,24 @@ private:
                 } else if (shown) {
                     row.note = ListingNote::Unreadable;
                 }
+                if (m_path)
+                    path = childPath(folderPath, row.name);
+                setDetails(row, !file.error, file.mode, file.owner, file.created, path);
                 index = appendRow(row, parentRow);
             }
-            if (file.error && (shown || m_printSize))
+            if (file.error && (shown || m_printSize || m_counts))
                 m_out.problems.append({tree.filePath(folder, file), FolderTree::reason(file.error),
                                        ListingNote::Unreadable, index, m_printFiles});
         }
+    }
+
+    static void setDetails(RowValues &row, bool stated, quint16 mode, quint32 owner, qint64 created, QStringView path)
+    {
+        row.stated = stated;
+        row.mode = mode;
+        row.owner = owner;
+        row.created = stated && created != FolderEntry::NoTime ? created : Unknown;
+        row.path = path;
     }
 
     qsizetype appendRow(const RowValues &values, qsizetype parentRow)
@@ -289,28 +340,8 @@ private:
         ListingFormat::appendBlanks(body, folder ? 1 : 2);
         const qsizetype nameStart = body.size() - row.offset;
         ListingFormat::appendName(body, values.name);
-        row.cellLength[0] = qint32(body.size() - row.offset);
-        int column = 1;
-        if (m_printSize) {
-            body += m_columnSeparator;
-            const qsizetype start = body.size();
-            if (values.bytes == Unknown)
-                body += QLatin1Char('?');
-            else
-                m_sizes.append(body, values.bytes);
-            if (values.incomplete)
-                body += QLatin1Char('+');
-            row.cellLength[column++] = qint32(body.size() - start);
-        }
-        if (m_printDate) {
-            body += m_columnSeparator;
-            const qsizetype start = body.size();
-            if (values.modified == Unknown)
-                body += QLatin1Char('?');
-            else
-                m_dates.append(body, FileTime(std::chrono::seconds(values.modified)));
-            row.cellLength[column++] = qint32(body.size() - start);
-        }
+        row.setCellLength(0, int(m_columns.size()), qint32(body.size() - row.offset));
+        m_cells.append(body, values, row);
         body += m_rowSeparator;
         m_out.rows.append(row);
         if (sizeInBytes() > m_maxBytes)
@@ -323,7 +354,8 @@ private:
     void keepDetails(const RowValues &values, qsizetype parentRow, qsizetype nameStart)
     {
         const qsizetype index = m_out.rows.size() - 1;
-        m_out.details.append({values.bytes, values.modified, parentRow, qint32(nameStart), values.incomplete});
+        m_out.details.append({values.bytes, values.modified, parentRow, qint32(nameStart), values.incomplete,
+                              values.files, values.folders, values.created});
         // A name that does not survive decoding keeps its bytes beside the row.
         if (!NameOrder::isAscii(values.name)) {
             const QByteArray bytes = values.name.toByteArray();
@@ -365,14 +397,16 @@ private:
     const QString m_rowSeparator;
     ListingText &m_out;
     const ListingYield &m_yield;
+    const QList<ListingColumn> m_columns;
     const bool m_printFiles;
     const bool m_printSize;
-    const bool m_printDate;
+    const bool m_counts; // the Files or the Folders column
+    const bool m_stated; // a column from the entries' details: "?" where they could not be read
+    const bool m_path;
     const bool m_totals; // every listed folder's subtree read before its row
     const int m_levels;
     const qint64 m_maxBytes;
-    ListingFormat::SizeCellWriter m_sizes;
-    ListingFormat::DateCellWriter m_dates;
+    RowCellWriter m_cells;
     ListingProgress m_progress;
     bool m_started = false;
 };

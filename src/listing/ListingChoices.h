@@ -1,5 +1,7 @@
 #pragma once
 
+#include "listing/ListingColumns.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +36,18 @@ struct ListingChoices
     SizeMeasure sizes = SizeMeasure::Length;
     bool linksOnce = false; // a folder's total counts a file once, whatever number of its names lie below
     ListingOrder order = ListingOrder::Name;
+    QList<ListingColumn> columns{}; // the optional columns shown, in ListingColumns::kOptional's order
+    // Each optional column's width, at ListingColumns::optionalIndex.
+    std::array<ColumnWidth, ListingColumns::OptionalCount> widths = defaultWidths();
+    bool totals = true; // the line of totals under the table
+
+    static std::array<ColumnWidth, ListingColumns::OptionalCount> defaultWidths()
+    {
+        std::array<ColumnWidth, ListingColumns::OptionalCount> all;
+        for (ListingColumn column : ListingColumns::kOptional)
+            all[size_t(ListingColumns::optionalIndex(column))] = ListingColumns::defaultWidth(column);
+        return all;
+    }
 
     bool operator==(const ListingChoices &) const = default;
 };

@@ -1,19 +1,12 @@
 #pragma once
 
 #include "listing/ListingChoices.h"
-#include "listing/NumberText.h"
+#include "listing/ListingColumns.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <array>
-
-// A column's width in twips, read from what was typed and kept exactly, so
-// the column format writes it back as given ("4000.5").
-using ColumnWidth = NumberText::Decimal;
-
-// The columns a listing can have, in their order.
-enum class ListingColumn { Name, Size, Date };
 
 // What a listing build lists and how, read once from where the options
 // come from (the window's controls, the settings file, the command line);
@@ -33,5 +26,20 @@ struct ListingOptions
     qint64 maxBytes = 0;                    // what the listing may take; 0: listingSizeBound()
     ListingChoices choices{};               // the "Listing Options" dialog's
 
-    const ColumnWidth &width(ListingColumn column) const { return widths[size_t(column)]; }
+    const ColumnWidth &width(ListingColumn column) const
+    {
+        return column <= ListingColumn::Date ? widths[size_t(column)]
+                                             : choices.widths[size_t(ListingColumns::optionalIndex(column))];
+    }
+    // The columns the listing shows, in their order: the name, the size and
+    // the date as switched on, then the optional ones chosen.
+    QList<ListingColumn> columns() const
+    {
+        QList<ListingColumn> shown{ListingColumn::Name};
+        if (sizes)
+            shown.append(ListingColumn::Size);
+        if (dates)
+            shown.append(ListingColumn::Date);
+        return shown + choices.columns;
+    }
 };

@@ -59,7 +59,7 @@ void fitColumns(QList<TableText::ColumnSpec> &columns, qreal room)
 void appendTable(PreviewDocument &document, const ListingText &listing, GridStyle grid, const PageSetup &setup,
                  const PreviewDocument::Yield &yield)
 {
-    const int cells = std::clamp(listing.columnCount(), 1, 3);
+    const int cells = std::clamp(listing.columnCount(), 1, ListingColumns::Count);
     // Kept by the document for painting: its own copy of the marks.
     TableText::Rows::IsolateFrom isolateFrom
         = [dir = listing.dirMark, file = listing.fileMark](const ListingRow &row, QStringView first) -> qsizetype {
@@ -111,6 +111,9 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
         document->appendParagraph(listing.choicesLine,
                                   {kFace, ListingComposer::pointSize(RowStyle::Other), false, page.setup.textPercent});
     appendTable(*document, listing, page.grid.value_or(previousGrid), page.setup, yield);
+    if (listing.totals.shown)
+        document->appendParagraph(listing.totals.line,
+                                  {kFace, ListingComposer::pointSize(RowStyle::Other), false, page.setup.textPercent});
     appendReport(*document, listing, page.setup.textPercent);
     document->setFooterText(QStringLiteral("||") + ComposerText::tr("Page %d"), pageText);
     document->finish();

@@ -57,7 +57,7 @@ Rows::Rows(const ListingText &listing, int columns, IsolateFrom isolateFrom)
     : m_text(listing.ListBody)
     , m_listed(true)
     , m_listingRows(listing.rows)
-    , m_columns(std::clamp(columns, 1, 3))
+    , m_columns(std::clamp(columns, 1, ListingColumns::Count))
     , m_separatorSize(listing.columnSeparator.size())
     , m_isolateFrom(std::move(isolateFrom))
 {}
@@ -71,17 +71,17 @@ QStringView Rows::cell(qsizetype row, int column) const
     const ListingRow &r = m_listingRows[row];
     qsizetype start = r.offset;
     for (int c = 0; c < column; ++c)
-        start += r.cellLength[c] + m_separatorSize;
-    return QStringView(m_text).mid(start, r.cellLength[column]);
+        start += r.cellLength(c, m_columns) + m_separatorSize;
+    return QStringView(m_text).mid(start, r.cellLength(column, m_columns));
 }
 
 QStringView Rows::rowText(qsizetype row) const
 {
     if (m_listed) {
         const ListingRow &r = m_listingRows[row];
-        qsizetype length = r.cellLength[0];
+        qsizetype length = r.firstLength;
         for (int c = 1; c < m_columns; ++c)
-            length += m_separatorSize + r.cellLength[c];
+            length += m_separatorSize + r.cellLength(c, m_columns);
         return QStringView(m_text).mid(r.offset, length);
     }
     const qsizetype first = m_rowStart[size_t(row)];

@@ -50,7 +50,7 @@ public:
 
     Rows() = default;
     // The listing's text and rows are shared, not copied, and stay valid
-    // however the listing changes later. columns: 1 to 3.
+    // however the listing changes later. columns: the listing's own count.
     Rows(const ListingText &listing, int columns, IsolateFrom isolateFrom = {});
 
     const QString &text() const { return m_text; }

@@ -2,6 +2,8 @@
 
 #include "settings/OptionStore.h"
 
+#include "listing/ListingFormat.h"
+
 #include <QSettings>
 
 #include <optional>
@@ -18,6 +20,8 @@ const QString kOneFileSystem = QStringLiteral("One File System");
 const QString kSizes = QStringLiteral("Sizes");
 const QString kLinksOnce = QStringLiteral("Links Once");
 const QString kOrder = QStringLiteral("Order");
+const QString kColumns = QStringLiteral("Columns");
+const QString kTotals = QStringLiteral("Totals Line");
 
 struct Switch
 {
@@ -28,8 +32,41 @@ struct Switch
 const Switch kSwitches[] = {
     {kMatchCase, &ListingChoices::matchCase},   {kHidden, &ListingChoices::hidden},
     {kPruneEmpty, &ListingChoices::pruneEmpty}, {kOneFileSystem, &ListingChoices::oneFileSystem},
-    {kLinksOnce, &ListingChoices::linksOnce},
+    {kLinksOnce, &ListingChoices::linksOnce},   {kTotals, &ListingChoices::totals},
 };
+
+// "Files Width", "Path Width", ...: the key of an optional column's width.
+QString widthKey(ListingColumn column)
+{
+    QString word = ListingColumns::word(column);
+    word[0] = word[0].toUpper();
+    return word + QStringLiteral(" Width");
+}
+
+QList<ListingColumn> readColumns(const QSettings *store, SettingsLoadReport &report)
+{
+    const QString text = readStoredText(store, kColumns, QString());
+    if (text.size() <= StoredTextLimit) {
+        if (const auto columns = ListingColumns::fromWords(text))
+            return *columns;
+    }
+    report.replaced.append({kColumns, text, QString()});
+    return {};
+}
+
+// Each optional column's stored width, or its default where the stored one is no width.
+void readWidths(const QSettings *store, ListingChoices &choices, SettingsLoadReport &report)
+{
+    for (ListingColumn column : ListingColumns::kOptional) {
+        const QString defaultText = ListingColumns::defaultWidth(column).plain();
+        const QString text = readStoredText(store, widthKey(column), defaultText);
+        ColumnWidth &width = choices.widths[size_t(ListingColumns::optionalIndex(column))];
+        if (text.size() <= StoredTextLimit && ListingFormat::isWholeWidth(text))
+            width = ListingFormat::readWidth(text);
+        else
+            report.replaced.append({widthKey(column), text, defaultText});
+    }
+}
 
 QStringList readPatterns(const QSettings *store, const QString &key, SettingsLoadReport &report)
 {
@@ -64,6 +101,9 @@ void writeListingChoices(QSettings &store, const ListingChoices &choices)
         store.setValue(entry.key, QString::number(int(choices.*entry.value)));
     store.setValue(kSizes, ListingChoiceText::sizesWord(choices.sizes));
     store.setValue(kOrder, ListingChoiceText::orderWord(choices.order));
+    store.setValue(kColumns, ListingColumns::words(choices.columns));
+    for (ListingColumn column : ListingColumns::kOptional)
+        store.setValue(widthKey(column), choices.widths[size_t(ListingColumns::optionalIndex(column))].plain());
     store.endGroup();
 }
 
@@ -80,6 +120,8 @@ ListingChoices readListingChoices(QSettings *store, SettingsLoadReport &report)
                              ListingChoiceText::sizesFromWord, report);
     choices.order = readWord(store, kOrder, choices.order, ListingChoiceText::orderWord,
                              ListingChoiceText::orderFromWord, report);
+    choices.columns = readColumns(store, report);
+    readWidths(store, choices, report);
     if (store)
         store->endGroup();
     return choices;

@@ -147,6 +147,8 @@ class TestListingExport : public QObject
             }
         };
         walk(top[u"children"].toArray(), QString());
+        QCOMPARE((top[u"totals"][u"bytes"].toInteger() + 512) / 1024, 25);   // as the line says: "25+ KB"
+        QVERIFY(top[u"totals"][u"incomplete"].toBool() && !top[u"totals"].toObject().contains(u"files"));
         for (const QJsonValue &problem : top[u"problems"].toArray()) {
             const QString path = problem[u"path"].toString();
             unread += path;
@@ -156,6 +158,7 @@ class TestListingExport : public QObject
     }
     void readHtml(const QByteArray &bytes, QStringList &names, QString &unread)
     {
+        QVERIFY(bytes.contains("</div>\n<p class=\"totals\">25+ KB</p>\n<section class=\"report\">"));
         QXmlStreamReader html(bytes);
         int folding = 0;   // folders that fold their rows away
         while (!html.atEnd()) {
@@ -194,8 +197,9 @@ class TestListingExport : public QObject
             // A line feed in a name shows as its picture, and keeps to its row.
             names << nameInCell(name.remove(QRegularExpression(QStringLiteral("[\u2068\u2069]")))).replace(u'\u240a', u'\n');
         }
-        QCOMPARE(lines.value(end + 1), QStringLiteral("Not read in full"));
-        unread = lines.sliced(end + 2).join(u'\n');
+        // The totals line, "+" for what could not be read, then the report.
+        QCOMPARE(lines.mid(end + 1, 3), QStringList({"25+ KB", QString(), "Not read in full"}));
+        unread = lines.sliced(end + 4).join(u'\n');
     }
     void readTsv(const QByteArray &bytes, QStringList &names, QString &unread)
     {
@@ -248,6 +252,7 @@ class TestListingExport : public QObject
                 names << name;
         }
         QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[\u2066-\u2069]"))));
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\n25\\+ KB\\s+Not read in full"))));   // the totals line
         unread = text.section(QStringLiteral("Not read in full"), 1);
         QVERIFY(runTool("pdfinfo", {file}).contains(request(Format::Pdf).page.title));
         // Each font embedded as a subset with a ToUnicode map.

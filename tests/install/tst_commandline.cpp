@@ -115,8 +115,14 @@ class TestCommandLine : public QObject
             "[Page Setup]\nPaper=A5\nFit Width=7\n", 0, "",
             "foliotrace: the stored option \"Page Setup/Fit Width\" held \"7\"; \"0\" is used instead\n",
             "copies=2 page-ranges=1 media=iso_a5_148x210mm");
-        row("the listing as a person reads it", {"--export", "-", "--no-date", "plain"}, "", 0,
-            "\\S+/plain  - On: \\S+\n\nSub-Directories  Size \\(KB\\)\n-  a\\.txt {17}0\n");
+        row("the listing as a person reads it, its totals under it", {"--export", "-", "--no-date", "plain"}, "", 0,
+            "\\S+/plain  - On: \\S+\n\nSub-Directories  Size \\(KB\\)\n-  a\\.txt {17}0\n\n0 KB\n");
+        row("more columns in their order; no totals given wins over stored", {"--export", "-", "--no-date", "--columns",
+            "path,files", "--no-totals", "plain"}, "[Listing%20Options]\nTotals%20Line=1\n", 0,
+            "\\S+/plain  - On: \\S+\n\nSub-Directories  Size \\(KB\\)  Files  Path\n-  a\\.txt {17}0 {9}a\\.txt\n");
+        row("CSV: a column each, its header in English", QStringList{"--columns", "owner,folders"} + kCsv, "", 0,
+            "Level,Kind,Name,Path,Size \\(bytes\\),Size \\(KB\\),Modified,Folders,Owner,Note\r\n"
+            "0,file,a\\.txt,a\\.txt,3,0,,,\\w+,\r\n");
         row("missing folder", {"--export", "-", "nowhere"}, "", 2, "", "foliotrace: \"nowhere\" does not exist\n");
         row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
         row("unwritable output", {"--export", "/nonexistent/x.csv", "plain"}, "", 1, "",
@@ -216,6 +222,8 @@ private slots:
              "--include: \"\\*\\.\\[ch\" has a \"\\[\" with no \"\\]\" to close it"},
             {{"--print", "--skip", "a/b", "plain"}, "--skip: \"a/b\" holds a \"/\": a pattern matches names, not paths"},
             {{"--export", "x.csv", "--sort", "colour", "plain"}, "--sort takes name, size, date or extension, not \"colour\""},
+            {{"--export", "x.csv", "--columns", "files,colour", "plain"},
+             "--columns takes files, folders, time, owner, permissions, created and path, not \"colour\""},
         };
         for (const auto &[arguments, problem] : refused)
             row(problem, arguments, Action::Refuse, QStringLiteral("foliotrace: %1\nUsage: .*").arg(problem));

@@ -21,9 +21,17 @@ public:
     // The parent folder of every added entry must exist, but for the top one.
     void addFolder(const QByteArray &path, FileTime modified = {}, VirtualFileSystem mounted = {})
     {
-        add(path, {true, 0, modified, mounted, 0, 0, 1, {}});
+        add(path, {true, 0, modified, mounted, 0, 0, 1, {}, 040755});
     }
-    void addFile(const QByteArray &path, qint64 size, FileTime when = {}) { add(path, {false, size, when, {}, 0, 0, 1, {}}); }
+    void addFile(const QByteArray &path, qint64 size, FileTime when = {}) { add(path, {false, size, when, {}, 0, 0, 1, {}, 0100644}); }
+    // Its owner (user id) and mode; its birth time, which a reading gives only when asked for birth times.
+    void setOwner(const QByteArray &path, quint32 owner, quint16 mode, qint64 created = FolderEntry::NoTime)
+    {
+        Entry &entry = m_entries.at(path);
+        entry.owner = owner;
+        entry.mode = mode;
+        entry.created = created;
+    }
     void failOn(const QByteArray &path, Failure how, int error = EACCES) { m_failures.insert({path, int(how)}, error); }
     // What an entry takes on disk, and a file with several names: each of them given the same inode.
     void setDisk(const QByteArray &path, qint64 allocated, quint64 inode = 0, quint32 links = 1)
@@ -91,6 +99,9 @@ public:
         read.links = entry.links;
         read.device = 1;
         read.inode = entry.inode;
+        read.owner = entry.owner;
+        read.mode = entry.mode;
+        read.created = birthTimes() ? entry.created : FolderEntry::NoTime;
         return true;
     }
     void closeFolder(Handle folder) override { std::lock_guard lock(m_mutex); m_open.remove(folder); }
@@ -108,6 +119,9 @@ private:
         quint64 inode = 0;
         quint32 links = 1;
         QList<QByteArray> children;   // paths, in enumeration order
+        quint16 mode = 0;
+        quint32 owner = 0;
+        qint64 created = FolderEntry::NoTime;
     };
 
     void add(const QByteArray &path, const Entry &entry)

@@ -308,6 +308,47 @@ private slots:
         }
     }
 
+    // The columns the dialog adds, and the totals line, over the choices tree (dates off).
+    void moreColumns_data()
+    {
+        QTest::addColumn<ListingChoices>("choices");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("totals");
+        using enum ListingColumn;
+        QTest::newRow("counts follow the filters and links once; none on file rows")
+            << ListingChoices{.skip = {"node_modules", "*.md"}, .linksOnce = true, .columns = {Files, Folders}}
+            << QStringList{"-  .hidden.txt|1||", "-  a.JPG|4||", "-  b.jpg|4||", "-  c.png|8||", "-  notes|16||",
+                           "+ .git|32|1|0", "  -  config|32||", "+ Empty|0|0|0", "+ Photos|128|1|1",
+                           "    + .thumbs|128|1|0", "     -  t.jpg|128||", "  -  d.jpg|128||"}
+            << "4 folders, 7 files, 193 KB";
+        QTest::newRow("a folder not read: its counts ?, the totals +, sizes off")
+            << ListingChoices{.include = {"*.md"}, .hidden = false, .columns = {Files, Folders}}
+            << QStringList{"+ Empty|1|0", "  -  readme.md||", "+ node_modules|?|? (unreadable)", "+ Photos|0|0"}
+            << "3+ folders, 1+ files";
+        QTest::newRow("details; an owner with no name, a birth time not kept: ?")
+            << ListingChoices{.include = {"notes", "d.jpg"}, .skip = {".*", "node_modules", "Empty"},
+                              .columns = {Time, Owner, Permissions, Created, Path}}
+            << QStringList{"-  notes|16|12:00 PM|4000000|-rwsr-x--T|6/1/2000|notes",
+                           "+ Photos|128|12:00 PM|root|drwxr-xr-x|?|Photos", "  -  d.jpg|128|7:00 PM|root|-rw-r--r--|?|Photos/d.jpg"}
+            << "144 KB";
+    }
+    void moreColumns()
+    {
+        QFETCH(ListingChoices, choices);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, totals);
+        FakeFileSystem fs;
+        addChoicesTree(fs);
+        fs.setOwner("/c/notes", 4000000, 0105750, at(QDateTime(QDate(2000, 6, 1), QTime(9, 0))).time_since_epoch().count());
+        ListingOptions options = optionsFor(QStringLiteral("/c"), QStringLiteral("2"));
+        options.dates = false;
+        options.sizes = !choices.include.contains("*.md");
+        options.choices = choices;
+        const ListingText listing = build(fs, options);
+        QCOMPARE(shownRows(listing), rows);
+        QCOMPARE(listing.totals.line, totals);
+    }
+
     void patterns_data()
     {
         QTest::addColumn<QString>("pattern");

@@ -45,7 +45,7 @@ inline ListingText makeListing(const QList<QStringList> &rows, int columns = 3)
         ListingRow row;
         row.offset = listing.ListBody.size();
         for (int i = 0; i < columns; ++i) {
-            row.cellLength[i] = qint32(cells.value(i).size());
+            row.setCellLength(i, columns, qint32(cells.value(i).size()));
             listing.ListBody += cells.value(i) + (i + 1 < columns ? u'|' : u';');
         }
         listing.rows.append(row);

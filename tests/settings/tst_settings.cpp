@@ -33,9 +33,12 @@ Q_DECLARE_METATYPE(ListingChoices)
 
 static ListingChoices savedChoices()
 {
-    return {.include = {"*.jpg", "a b"}, .skip = {".git"}, .matchCase = true, .hidden = false, .pruneEmpty = true,
-            .oneFileSystem = true, .sizes = SizeMeasure::DiskUsage, .linksOnce = true,
-            .order = ListingOrder::Extension};
+    ListingChoices saved{.include = {"*.jpg", "a b"}, .skip = {".git"}, .matchCase = true, .hidden = false,
+                         .pruneEmpty = true, .oneFileSystem = true, .sizes = SizeMeasure::DiskUsage, .linksOnce = true,
+                         .order = ListingOrder::Extension, .columns = {ListingColumn::Files, ListingColumn::Path},
+                         .totals = false};
+    saved.widths[0] = ColumnWidth::of(500);
+    return saved;
 }
 
 class TestSettings : public QObject
@@ -100,6 +103,8 @@ private slots:
         QTest::newRow("a pattern that is none: no skipping") << "Skip" << "a; [b" << changed(&ListingChoices::skip, QStringList());
         QTest::newRow("a switch of 2: its default") << "List Hidden" << "2" << changed(&ListingChoices::hidden, true);
         QTest::newRow("sizes in capitals: lengths") << "Sizes" << "DISK" << changed(&ListingChoices::sizes, SizeMeasure::Length);
+        QTest::newRow("a column that is none: no more columns") << "Columns" << "files,colour" << changed(&ListingChoices::columns, QList<ListingColumn>());
+        QTest::newRow("a width that is none: its default") << "Files Width" << "wide" << changed(&ListingChoices::widths, ListingChoices::defaultWidths());
     }
     void choicesLoad()
     {
@@ -133,9 +138,11 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "[[[\n");
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts),
-                 QStringList({"[Listing%20Options]", "Include%20Files=\"*.jpg; a b\"", "Leave%20Out%20Empty%20Folders=1",
+                 QStringList({"[Listing%20Options]", "Columns=\"files,path\"", "Created%20Width=1000", "Files%20Width=500",
+                              "Folders%20Width=700", "Include%20Files=\"*.jpg; a b\"", "Leave%20Out%20Empty%20Folders=1",
                               "Links%20Once=1", "List%20Hidden=0", "Match%20Case=1", "One%20File%20System=1",
-                              "Order=extension", "Sizes=disk", "Skip=.git", "[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
+                              "Order=extension", "Owner%20Width=800", "Path%20Width=3000", "Permissions%20Width=900",
+                              "Sizes=disk", "Skip=.git", "Time%20Width=800", "Totals%20Line=0", "[Settings]", "DateColWidth=1000", "Directory%20Indicator=+", "Directory%20Levels=7",
                               "DirectoryColWidth=4000", "File%20Indicator=-", "Grid%20Lines=-1", "Print%20Date=2",
                               "Print%20Files=1", "Print%20Size=0", "SizeColWidth=1000"}));
         QCOMPARE(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
