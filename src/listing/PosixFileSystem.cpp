@@ -170,9 +170,8 @@ bool PosixFileSystem::readEntry(Handle folder, quint64 folderDevice, const char 
         struct statx sx;
         result = ::statx(folder, name, flags, STATX_BASIC_STATS | STATX_BTIME, &sx);
         if (result == 0) {
-            fill(entry,
-                 {sx.stx_mode, qint64(sx.stx_size), qint64(sx.stx_blocks), sx.stx_nlink,
-                  makedev(sx.stx_dev_major, sx.stx_dev_minor), sx.stx_ino, sx.stx_mtime.tv_sec, sx.stx_uid});
+            fill(entry, {sx.stx_mode, qint64(sx.stx_size), qint64(sx.stx_blocks), sx.stx_nlink,
+                         makedev(sx.stx_dev_major, sx.stx_dev_minor), sx.stx_ino, sx.stx_mtime.tv_sec, sx.stx_uid});
             if (sx.stx_mask & STATX_BTIME)
                 entry.created = sx.stx_btime.tv_sec;
         }
