@@ -55,7 +55,7 @@ enum class Field : quint8 { Name, NameBytes, Kind, Size, Modified, Note, Childre
 
 Field fieldOf(QByteArrayView key)
 {
-    static constexpr std::pair<const char *, Field> known[]
+    static constexpr std::pair<QByteArrayView, Field> known[]
         = {{"name", Field::Name},        {"name_bytes", Field::NameBytes}, {"kind", Field::Kind},
            {"size", Field::Size},        {"modified", Field::Modified},    {"note", Field::Note},
            {"children", Field::Children}};
@@ -127,7 +127,7 @@ void Reader::readRoot()
     if (first != Token::ObjectStart)
         shapeError(tr("it holds no object of named fields"));
     for (Token t = m_json.next(); t != Token::ObjectEnd; t = m_json.next())
-        readRootField(QByteArray(m_json.text()));
+        readRootField(m_json.text().toByteArray());
     m_json.next(); // only blanks may follow
     finish();
 }
@@ -186,7 +186,7 @@ void Reader::readOptions()
         return;
     }
     while ((t = m_json.next()) != Token::ObjectEnd) {
-        const QByteArray key = m_json.text();
+        const QByteArray key = m_json.text().toByteArray();
         readOption(key, m_json.next());
     }
 }
@@ -269,7 +269,7 @@ void Reader::readEntryField(EntryFields &fields, Field field)
     EarlierEntries &entries = m_out.entries;
     EarlierEntries::Entry &entry = entries.entry(fields.index);
     const Token t = m_json.next();
-    const QByteArray &text = m_json.text();
+    const QByteArrayView text = m_json.text();
     const bool string = t == Token::String;
     switch (field) {
     case Field::Name:
@@ -277,7 +277,8 @@ void Reader::readEntryField(EntryFields &fields, Field field)
         if (!string)
             shapeError(tr("an entry's name is not a text"));
         if (field == Field::NameBytes) {
-            const auto bytes = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+            const auto bytes
+                = QByteArray::fromBase64Encoding(text.toByteArray(), QByteArray::AbortOnBase64DecodingErrors);
             if (!bytes)
                 shapeError(tr("an entry's \"name_bytes\" is not base64"));
             entries.setName(fields.index, *bytes);
@@ -439,8 +440,13 @@ EarlierListing EarlierListing::read(const QString &fileName, qint64 maxBytes)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EarlierListingError(Reason::Unreadable, fileName, file.errorString());
+    return read(file, fileName, maxBytes);
+}
+
+EarlierListing EarlierListing::read(QIODevice &in, const QString &fileName, qint64 maxBytes)
+{
     EarlierListing listing;
     listing.fileName = fileName;
-    Reader(file, listing, maxBytes > 0 ? maxBytes : listingSizeBound()).read();
+    Reader(in, listing, maxBytes > 0 ? maxBytes : listingSizeBound()).read();
     return listing;
 }

@@ -82,4 +82,7 @@ public:
     // Reads fileName; maxBytes bounds what the entries may take (0:
     // listingSizeBound()). Throws EarlierListingError.
     static EarlierListing read(const QString &fileName, qint64 maxBytes = 0);
+    // The same from a device open for reading (standard input, a pipe);
+    // fileName names it in messages.
+    static EarlierListing read(QIODevice &in, const QString &fileName, qint64 maxBytes = 0);
 };

@@ -115,14 +115,15 @@ char JsonTokens::nextByte()
 
 void JsonTokens::skipBlanks()
 {
-    while (available()) {
-        const char c = m_buffer[m_pos];
-        if (c == '\n')
-            ++m_line;
-        else if (c != ' ' && c != '\t' && c != '\r')
-            return;
-        ++m_pos;
-    }
+    do {
+        for (; m_pos < m_end; ++m_pos) {
+            const char c = m_buffer[m_pos];
+            if (c == '\n')
+                ++m_line;
+            else if (c != ' ' && c != '\t' && c != '\r')
+                return;
+        }
+    } while (available());
 }
 
 JsonTokens::Token JsonTokens::value(char c)
@@ -176,28 +177,42 @@ void JsonTokens::open(bool object)
     m_expect = object ? Expect::KeyOrEnd : Expect::ValueOrEnd;
 }
 
+// The first byte from start on that is not plain ASCII text.
+static const char *plainRun(const char *start, const char *end)
+{
+    while (start < end && quint8(*start) >= 0x20 && quint8(*start) < 0x80 && *start != '"' && *start != '\\')
+        ++start;
+    return start;
+}
+
 // After the opening quote: the text up to its closing one, unescaped.
 void JsonTokens::readText()
 {
+    // Most texts lie whole in the buffer, plain: they are read in place.
+    const char *start = m_buffer.constData() + m_pos;
+    const char *stop = plainRun(start, m_buffer.constData() + m_end);
+    if (stop < m_buffer.constData() + m_end && *stop == '"' && stop - start <= m_maxText) {
+        m_view = QByteArrayView(start, stop - start);
+        m_pos += stop - start + 1;
+        return;
+    }
     m_text.resize(0);
     for (;;) {
         if (!available())
             fail(Error::Kind::EndInText, tr("the end of the file inside a text"));
         // Runs of plain ASCII go in whole.
-        const char *start = m_buffer.constData() + m_pos;
-        const char *end = m_buffer.constData() + m_end;
-        const char *stop = start;
-        while (stop < end && quint8(*stop) >= 0x20 && quint8(*stop) < 0x80 && *stop != '"' && *stop != '\\')
-            ++stop;
+        start = m_buffer.constData() + m_pos;
+        stop = plainRun(start, m_buffer.constData() + m_end);
         m_text.append(start, stop - start);
         m_pos += stop - start;
         if (m_text.size() > m_maxText)
             fail(Error::Kind::Syntax, tr("a text longer than %L1 bytes").arg(m_maxText));
-        if (stop == end)
+        if (stop == m_buffer.constData() + m_end)
             continue;
         const quint8 c = quint8(*stop);
         if (c == '"') {
             ++m_pos;
+            m_view = m_text;
             return;
         }
         if (c == '\\')
@@ -320,6 +335,7 @@ void JsonTokens::readNumber()
             keep(m_buffer[m_pos]);
         readDigits();
     }
+    m_view = m_text;
     valueDone();
 }
 

@@ -8,6 +8,7 @@
 // library.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QCoreApplication>
 #include <QString>
 
@@ -55,8 +56,9 @@ public:
     // The next token; End once the one value the input holds is complete
     // and only blanks follow it.
     Token next();
-    // A Key's or String's text as UTF-8, a Number as written.
-    const QByteArray &text() const { return m_text; }
+    // A Key's or String's text as UTF-8, a Number as written; valid until
+    // the next call.
+    QByteArrayView text() const { return m_view; }
     // Where the last token started.
     qint64 offset() const { return m_tokenOffset; }
     qint64 line() const { return m_tokenLine; }
@@ -98,5 +100,6 @@ private:
     qint64 m_tokenLine = 1;
     Expect m_expect = Expect::Value;
     std::vector<bool> m_open; // true for an object
-    QByteArray m_text;
+    QByteArray m_text;        // a text that did not lie whole in the buffer, unescaped
+    QByteArrayView m_view;
 };

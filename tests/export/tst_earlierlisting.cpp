@@ -7,6 +7,7 @@
 #include "listing/ListingBuilder.h"
 #include "listing/ListingComparison.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
@@ -69,6 +70,34 @@ ListingOptions optionsFrom(const QString &words)
     options.dates = !words.contains(u"nodate");
     options.keepDetails = true;
     return options;
+}
+
+// A device that gives one to three bytes a read.
+class Trickle : public QIODevice
+{
+public:
+    explicit Trickle(const QByteArray &bytes) : m_bytes(bytes) {}
+    bool isSequential() const override { return true; }
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        const qint64 size = std::min({max, 1 + m_at % 3, m_bytes.size() - m_at});
+        memcpy(data, m_bytes.constData() + m_at, size_t(size));
+        m_at += size;
+        return size;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+private:
+    QByteArray m_bytes;
+    qint64 m_at = 0;
+};
+
+QByteArray digest(const EarlierEntries &entries)
+{
+    QByteArray digest;
+    for (EarlierEntries::Index i = 0; i < entries.size(); ++i)
+        digest += entries.path(i) + ' ' + QByteArray::number(entries.at(i).bytes) + ' ' + QByteArray::number(entries.at(i).modified) + '\n';
+    return digest;
 }
 
 QString difference(qint64 bytes)
@@ -198,6 +227,10 @@ private slots:
         QVERIFY(patched.open(QIODevice::WriteOnly) && patched.write(saved) == saved.size());
         patched.close();
         const EarlierListing then = EarlierListing::read(file);
+        // Read again a byte or three at a time, every token is cut somewhere: the same entries.
+        Trickle trickle(saved);
+        QVERIFY(trickle.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+        QCOMPARE(digest(EarlierListing::read(trickle, file).entries), digest(then.entries));
         QCOMPARE(then.folder, "/top");
         QCOMPARE(then.options.depth, earlier.section(u' ', 1, 1).toInt());
         QCOMPARE(then.listed.isValid(), true);
