@@ -11,7 +11,11 @@
 #include <vector>
 
 // Which entries a listing would hold, read from its options: folders down
-// to its depth, their files one level further when it lists files.
+// to its depth, their files one level further when it lists files. A
+// comparison takes the earlier listing's (so that what it could not hold is
+// not called added) and the current one's (so that what the listing now
+// leaves out is not called removed). Filters plug in as leftOut; sizes is
+// off for both when the two measure sizes differently.
 struct ListingScope
 {
     // An entry as a scope judges it; level counts the names of its relative
@@ -49,6 +53,9 @@ struct ListingScope
 // anything below a folder it could not read; sizes and dates are compared
 // only where both listings show them. A folder is Changed when its own size
 // or date differs or anything below it changed; it stays Added when added.
+// Nothing below a folder that cannot be read now is called removed. An
+// entry that was a folder and is a file now (or the other way round) is
+// Changed, and what the folder held is not listed as removed.
 class ListingComparison
 {
 public:
