@@ -188,9 +188,24 @@ ListingComparison::Summary ListingComparison::summary() const
     return summary;
 }
 
+// A name as shown back to its bytes, as QFile::encodeName gives them; most
+// are ASCII, copied without a new allocation.
+static void encodeName(QStringView shown, QByteArray &out)
+{
+    out.resize(shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i].unicode() >= 0x80) {
+            out = QFile::encodeName(shown.toString());
+            return;
+        }
+        out[i] = char(shown[i].unicode());
+    }
+}
+
 void ListingComparison::meetRows(const ListingText &listing)
 {
     std::vector<Handle> open; // folders whose rows are being met, innermost last
+    QByteArray name;          // the row's, its room kept from row to row
     for (qsizetype row = 0; row < listing.rows.size(); ++row) {
         const ListingRow &r = listing.rows.at(row);
         const ListingRowDetails &details = listing.details.at(row);
@@ -200,9 +215,10 @@ void ListingComparison::meetRows(const ListingText &listing)
             open.pop_back();
         }
         const auto bytes = listing.nativeNames.constFind(row);
-        const QByteArray name = bytes != listing.nativeNames.cend()
-                                    ? *bytes
-                                    : QFile::encodeName(listing.cell(r, 0).sliced(details.nameStart).toString());
+        if (bytes != listing.nativeNames.cend())
+            name = *bytes;
+        else
+            encodeName(listing.cell(r, 0).sliced(details.nameStart), name);
         Current now{r.kind, details.bytes, details.modified, details.incomplete, true};
         // "?" on a folder whose date could be read: its entries could not be.
         now.contentsRead
