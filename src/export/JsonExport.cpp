@@ -1,3 +1,4 @@
+#include "export/EarlierListing.h"
 #include "export/ExportText.h"
 
 #include "listing/ListingFormat.h"
@@ -101,7 +102,12 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
         appendJsonString(out, value);
         out += u",\n";
     };
-    out += u"{\n  \"folder\": ";
+    // First, so that a reader knows what it reads before anything else. Fields
+    // a reader may pass over come without a new version; the version goes up
+    // only when a field changes what it means.
+    out += u"{\n  \"format\": \"";
+    out += QLatin1StringView(EarlierListing::FormatName);
+    append(out, {u"\",\n  \"version\": ", QString::number(EarlierListing::FormatVersion), u",\n  \"folder\": "});
     appendJsonString(out, o.path);
     if (!o.nativePath.isEmpty())
         appendJsonBytes(out, u"folder_bytes", o.nativePath);
