@@ -103,6 +103,15 @@ struct Options
                  QT_TRANSLATE_NOOP("CommandLine", "The order within each folder: name, size (largest first), date "
                                                   "(newest first) or extension."),
                  QT_TRANSLATE_NOOP("CommandLine", "ORDER"));
+    QCommandLineOption compare
+        = valued("compare",
+                 QT_TRANSLATE_NOOP("CommandLine",
+                                   "Compare the folder with LISTING, a JSON listing saved earlier: a Change column "
+                                   "says what was added, removed or changed since."),
+                 QT_TRANSLATE_NOOP("CommandLine", "LISTING"));
+    QCommandLineOption changesOnly = flag(
+        "changes-only",
+        QT_TRANSLATE_NOOP("CommandLine", "With --compare, list only what changed and the folders leading to it."));
     QCommandLineOption paper = valued(
         "paper", QT_TRANSLATE_NOOP("CommandLine", "The paper: A4, Letter, Legal, A3, … (else the default printer's)."),
         QT_TRANSLATE_NOOP("CommandLine", "NAME"));
@@ -136,10 +145,11 @@ struct Options
     QList<const QCommandLineOption *> listing() const
     {
         return QList<const QCommandLineOption *>{
-                   &format,        &depth,          &files,       &noFiles,    &size,      &noSize,      &date,
-                   &noDate,        &grid,           &dirMark,     &fileMark,   &title,     &widths,      &include,
-                   &skip,          &matchCase,      &noMatchCase, &hidden,     &noHidden,  &pruneEmpty,  &noPruneEmpty,
-                   &oneFileSystem, &allFileSystems, &diskUsage,   &fileLength, &linksOnce, &noLinksOnce, &sort}
+                   &format,     &depth,      &files,        &noFiles,       &size,           &noSize,
+                   &date,       &noDate,     &grid,         &dirMark,       &fileMark,       &title,
+                   &widths,     &include,    &skip,         &matchCase,     &noMatchCase,    &hidden,
+                   &noHidden,   &pruneEmpty, &noPruneEmpty, &oneFileSystem, &allFileSystems, &diskUsage,
+                   &fileLength, &linksOnce,  &noLinksOnce,  &sort,          &compare,        &changesOnly}
                + page() + job();
     }
 };

@@ -1,5 +1,7 @@
 #include "export/EarlierListing.h"
 
+#include "export/EarlierChoices.h"
+
 #include "export/JsonTokens.h"
 #include "export/ListingExport.h"
 #include "listing/ListingBuilder.h"
@@ -51,14 +53,14 @@ struct EntryFields
     bool unread = false; // noted "unreadable" or "not entered"
 };
 
-enum class Field : quint8 { Name, NameBytes, Kind, Size, Modified, Note, Children, Other };
+enum class Field : quint8 { Name, NameBytes, Kind, Size, Modified, Note, Change, Children, Other };
 
 Field fieldOf(QByteArrayView key)
 {
     static constexpr std::pair<QByteArrayView, Field> known[]
-        = {{"name", Field::Name},        {"name_bytes", Field::NameBytes}, {"kind", Field::Kind},
-           {"size", Field::Size},        {"modified", Field::Modified},    {"note", Field::Note},
-           {"children", Field::Children}};
+        = {{"name", Field::Name},     {"name_bytes", Field::NameBytes}, {"kind", Field::Kind},
+           {"size", Field::Size},     {"modified", Field::Modified},    {"note", Field::Note},
+           {"change", Field::Change}, {"children", Field::Children}};
     for (const auto &[name, field] : known) {
         if (key == name)
             return field;
@@ -92,6 +94,7 @@ private:
     void readOption(QByteArrayView key, Token value);
     void readTree();
     void startEntry(std::vector<EntryFields> &open);
+    bool skipRemoved();
     void readEntryField(EntryFields &fields, Field field);
     void endEntry(const EntryFields &fields, int level);
     QString readText(QByteArrayView field);
@@ -141,6 +144,10 @@ void Reader::readRootField(QByteArrayView key)
             shapeError(tr("its format is \"%1\"").arg(format));
     } else if (key == "version") {
         readVersion();
+    } else if (key == "changes_only") {
+        if (m_json.next() == Token::True)
+            throw EarlierListingError(Reason::NotListing, m_out.fileName,
+                                      tr("it lists only what changed, not the whole folder"));
     } else if (key == "folder") {
         m_out.folder = readText(key);
         m_sawFolder = true;
@@ -210,6 +217,7 @@ void Reader::readOption(QByteArrayView key, Token value)
         m_out.grid = QString::fromUtf8(m_json.text());
     } else if ((key == "dir_mark" || key == "file_mark") && value == Token::String) {
         (key == "dir_mark" ? options.dirMark : options.fileMark) = QString::fromUtf8(m_json.text());
+    } else if (readListingChoice(m_json, key, value, options.choices)) {
     } else if (key == "widths" && value == Token::ArrayStart) {
         for (size_t column = 0; (value = m_json.next()) != Token::ArrayEnd; ++column) {
             if (value == Token::Number && column < options.widths.size())
@@ -241,7 +249,12 @@ void Reader::readTree()
             endEntry(open.back(), int(open.size()));
             open.pop_back();
             inList = true;
-        } else if (const Field field = fieldOf(m_json.text()); field == Field::Children) {
+        } else if (const Field field = fieldOf(m_json.text()); field == Field::Change && skipRemoved()) {
+            // A listing saved while comparing holds what was gone then as well.
+            m_out.entries.discard();
+            open.pop_back();
+            inList = true;
+        } else if (field == Field::Children) {
             const Token list = m_json.next();
             if (list != Token::ArrayStart && list != Token::Null)
                 shapeError(tr("an entry's \"children\" is not a list"));
@@ -262,6 +275,17 @@ void Reader::startEntry(std::vector<EntryFields> &open)
             tr("it outgrew %L1 MB after %L2 entries").arg(m_maxBytes / (1024 * 1024)).arg(entries.size()));
     }
     open.push_back({entries.open(), m_json.line(), m_json.offset()});
+}
+
+// Whether the entry was "removed"; its other fields are passed over then.
+bool Reader::skipRemoved()
+{
+    Token t = m_json.next();
+    const bool removed = t == Token::String && m_json.text() == "removed";
+    m_json.skip(t);
+    while (removed && (t = m_json.next()) != Token::ObjectEnd)
+        m_json.skip(m_json.next());
+    return removed;
 }
 
 void Reader::readEntryField(EntryFields &fields, Field field)
@@ -314,6 +338,7 @@ void Reader::readEntryField(EntryFields &fields, Field field)
         fields.unread = string && (text == "unreadable" || text == "not entered");
         m_json.skip(t);
         break;
+    case Field::Change:
     case Field::Children:
     case Field::Other:
         m_json.skip(t);

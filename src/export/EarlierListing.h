@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listing/EarlierEntries.h"
+#include "listing/ListingChanges.h"
 #include "listing/ListingComparison.h"
 #include "listing/ListingOptions.h"
 #include "UserError.h"
@@ -85,4 +86,6 @@ public:
     // The same from a device open for reading (standard input, a pipe);
     // fileName names it in messages.
     static EarlierListing read(QIODevice &in, const QString &fileName, qint64 maxBytes = 0);
+    // Reads fileName for a listing to be compared with it (ListingOptions::compare).
+    static std::shared_ptr<const ComparedListing> load(const QString &fileName);
 };

@@ -37,6 +37,21 @@ QLatin1StringView noteName(ListingNote note)
     return QLatin1StringView();
 }
 
+QLatin1StringView changeName(RowChange change)
+{
+    switch (change) {
+    case RowChange::Added:
+        return QLatin1StringView("added");
+    case RowChange::Removed:
+        return QLatin1StringView("removed");
+    case RowChange::Changed:
+        return QLatin1StringView("changed");
+    case RowChange::None:
+        break;
+    }
+    return QLatin1StringView();
+}
+
 Entries::Entries(const ListingExport::Request &request, const ListingText &built)
     : listing(built), options(request.options), size(options.sizes), date(options.dates)
 {
@@ -45,6 +60,8 @@ Entries::Entries(const ListingExport::Request &request, const ListingText &built
         throw std::logic_error("an export needs a listing built with keepDetails");
     // In the order the builder makes them.
     m_columns << ListingColumn::Name;
+    if (listing.changes)
+        m_columns << ListingColumn::Change;
     if (size)
         m_columns << ListingColumn::Size;
     if (date)

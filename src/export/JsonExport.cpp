@@ -46,6 +46,21 @@ void appendJsonBytes(QString &out, QStringView key, const QByteArray &bytes)
         append(out, {u", \"", key, u"\": \"", QString::fromLatin1(bytes.toBase64()), u"\""});
 }
 
+// What a comparison says of an entry; nothing when it did not change.
+void appendJsonChange(QString &out, const Entries &e, qsizetype i)
+{
+    const ListingRowChange *change = e.change(i);
+    if (!change || change->change == RowChange::None)
+        return;
+    out += u", \"change\": \"";
+    out += changeName(change->change);
+    out += u'"';
+    if (change->sizeBefore != Unknown)
+        append(out, {u", \"size_before\": ", QString::number(change->sizeBefore)});
+    if (change->modifiedBefore != Unknown)
+        append(out, {u", \"modified_before\": \"", e.time(change->modifiedBefore), u"\""});
+}
+
 // One entry's fields; a folder's "children" array is left open.
 void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
 {
@@ -67,6 +82,7 @@ void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
         out += u", \"note\": null";
     else
         append(out, {u", \"note\": \"", QString(note), u"\""});
+    appendJsonChange(out, e, i);
     out += e.isFolder(i) ? u", \"children\": [" : u"}";
 }
 
@@ -125,7 +141,27 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
     append(out, {u", \"widths\": [", o.width(ListingColumn::Name).plain(), u", ", o.width(ListingColumn::Size).plain(),
                  u", ", o.width(ListingColumn::Date).plain(), u"]"});
     appendJsonChoices(out, o.choices, summary);
-    out += u"},\n  \"children\": [";
+    out += u"},\n";
+}
+
+// What the listing was compared with and what changed: the line under the title, in numbers.
+void appendJsonComparison(QString &out, const ListingExport::Request &request, const ListingText &listing)
+{
+    if (!listing.changes)
+        return;
+    const ListingChanges &c = *listing.changes;
+    const ListingComparison::Summary &sum = c.summary;
+    out += u"  \"compared_with\": {\"file\": ";
+    appendJsonString(out, c.fileName);
+    out += u", \"listed\": ";
+    appendJsonString(out, c.listed.isValid() ? ListingExport::isoDateTime(c.listed.toSecsSinceEpoch()) : QString());
+    const auto number = [](qint64 n) { return QString::number(n); };
+    append(out, {u", \"added\": ", number(sum.files.added + sum.folders.added), u", \"removed\": ",
+                 number(sum.files.removed + sum.folders.removed), u", \"changed\": ",
+                 number(sum.files.changed + sum.folders.changed), u", \"change_bytes\": ",
+                 sum.sizesCompared ? number(sum.sizeDifference) : QStringLiteral("null"), u", \"summary\": "});
+    appendJsonString(out, c.line);
+    append(out, {u"},\n  \"changes_only\": ", request.options.changesOnly ? u"true" : u"false", u",\n"});
 }
 
 } // namespace
@@ -134,6 +170,8 @@ void writeJson(const ListingExport::Request &request, const Entries &e, const QD
 {
     QString &out = sink.text();
     appendJsonHead(out, request, e.listing.choicesLine, listedAt);
+    appendJsonComparison(out, request, e.listing);
+    out += u"  \"children\": [";
     std::vector<qsizetype> open; // folders whose children are being written
     bool first = true;           // nothing written yet in the innermost array
     const auto indent = [&] { ListingFormat::appendBlanks(out, 4 + 2 * qsizetype(open.size())); };

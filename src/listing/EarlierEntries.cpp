@@ -48,6 +48,13 @@ void EarlierEntries::close()
     m_open.pop_back();
 }
 
+void EarlierEntries::discard()
+{
+    // Its name stays in m_names, unused: a few bytes.
+    m_entries.pop_back();
+    m_open.pop_back();
+}
+
 EarlierEntries::Index EarlierEntries::finish()
 {
     m_slots.assign(std::bit_ceil(std::max<size_t>(16, 2 * m_entries.size())), None);

@@ -45,6 +45,8 @@ public:
     Entry &entry(Index i) { return m_entries[size_t(i)]; }
     void setName(Index i, QByteArrayView name);
     void close(); // the innermost open entry
+    // Takes back the innermost open entry, when nothing was opened inside it.
+    void discard();
     qsizetype openCount() const { return qsizetype(m_open.size()); }
     // Indexes every entry; the first one whose path repeats another's, or None.
     Index finish();

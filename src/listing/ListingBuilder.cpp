@@ -2,6 +2,7 @@
 
 #include "listing/FileSystemObject.h"
 #include "listing/FolderTree.h"
+#include "listing/ListingChanges.h"
 #include "listing/ListingFormat.h"
 #include "listing/NameOrder.h"
 
@@ -111,6 +112,7 @@ public:
         m_out.choicesLine = ListingChoiceText::summary(m_options.choices);
         m_started = true;
         walk(tree);
+        ListingChangeColumn::apply(m_options, m_out);
     }
 
 private:
@@ -315,7 +317,7 @@ private:
         m_out.rows.append(row);
         if (sizeInBytes() > m_maxBytes)
             stopTooLarge();
-        if (m_options.keepDetails)
+        if (m_options.keepDetails || m_options.compare)
             keepDetails(values, parentRow, nameStart);
         return m_out.rows.size() - 1;
     }

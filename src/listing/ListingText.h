@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <limits>
+#include <memory>
 
 // The product of one listing build: the three texts every output reads,
 // plus the rows' cells in structured form so that consumers never have to
@@ -28,9 +29,9 @@ enum class ListingNote : quint8 {
 struct ListingRow
 {
     qsizetype offset = 0;      // first character of the row's first cell in ListBody
-    qint32 cellLength[3] = {}; // lengths of the row's cells, in column order; unused columns stay 0
+    qint32 cellLength[4] = {}; // lengths of the row's cells, in column order; unused columns stay 0
+    qint32 level = 0;          // 0 for the selected folder's files, 1.. for deeper entries; any depth
     ListingRowKind kind = ListingRowKind::File;
-    qint32 level = 0; // 0 for the selected folder's files, 1.. for deeper entries; any depth
     ListingNote note = ListingNote::None;
 };
 // A million rows are held at once.
@@ -78,7 +79,8 @@ struct ListingText
     QList<ListingRow> rows;           // in listing order, one per row of ListBody
     QList<ListingProblem> problems;   // in listing order; one below the listed depth comes with its listed ancestor
     QList<ListingRowDetails> details; // one per row, or none
-    QHash<qsizetype, QByteArray> nativeNames; // row -> exact name bytes, for names that are not valid UTF-8
+    QHash<qsizetype, QByteArray> nativeNames;             // row -> exact name bytes, for names that are not valid UTF-8
+    std::shared_ptr<const struct ListingChanges> changes; // set when compared with an earlier listing
 
     int columnCount() const { return int(headings.size()); }
 

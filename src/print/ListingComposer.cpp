@@ -1,5 +1,6 @@
 #include "print/ListingComposer.h"
 
+#include "listing/ListingChanges.h"
 #include "listing/ListingFormat.h"
 #include "listing/ListingText.h"
 #include "print/PageCanvas.h"
@@ -59,7 +60,7 @@ void fitColumns(QList<TableText::ColumnSpec> &columns, qreal room)
 void appendTable(PreviewDocument &document, const ListingText &listing, GridStyle grid, const PageSetup &setup,
                  const PreviewDocument::Yield &yield)
 {
-    const int cells = std::clamp(listing.columnCount(), 1, 3);
+    const int cells = std::clamp(listing.columnCount(), 1, int(std::size(ListingRow{}.cellLength)));
     // Kept by the document for painting: its own copy of the marks.
     TableText::Rows::IsolateFrom isolateFrom
         = [dir = listing.dirMark, file = listing.fileMark](const ListingRow &row, QStringView first) -> qsizetype {
@@ -109,6 +110,10 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
     // What the choices left out, so that a page never passes for the whole tree.
     if (!listing.choicesLine.isEmpty())
         document->appendParagraph(listing.choicesLine,
+                                  {kFace, ListingComposer::pointSize(RowStyle::Other), false, page.setup.textPercent});
+    // What the listing was compared with, and what changed since.
+    if (listing.changes)
+        document->appendParagraph(listing.changes->line,
                                   {kFace, ListingComposer::pointSize(RowStyle::Other), false, page.setup.textPercent});
     appendTable(*document, listing, page.grid.value_or(previousGrid), page.setup, yield);
     appendReport(*document, listing, page.setup.textPercent);

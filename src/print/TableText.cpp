@@ -57,7 +57,7 @@ Rows::Rows(const ListingText &listing, int columns, IsolateFrom isolateFrom)
     : m_text(listing.ListBody)
     , m_listed(true)
     , m_listingRows(listing.rows)
-    , m_columns(std::clamp(columns, 1, 3))
+    , m_columns(std::clamp(columns, 1, int(std::size(ListingRow{}.cellLength))))
     , m_separatorSize(listing.columnSeparator.size())
     , m_isolateFrom(std::move(isolateFrom))
 {}
