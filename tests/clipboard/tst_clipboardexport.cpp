@@ -63,7 +63,7 @@ private slots:
         listing.headings = QStringList{QStringLiteral("Sub-Directories"), QStringLiteral("Size (KB)")};
         listing.ListHeader = listing.headings.join(u'\t') + listing.rowSeparator;
         listing.ListBody = QStringLiteral("\r\n") + cell + QStringLiteral("\t2\r\n");
-        listing.rows = {ListingRow{2, {qint32(cell.size()), 1, 0}, ListingRowKind::File, 0}};
+        listing.rows = {ListingRow{2, {qint32(cell.size()), 1, 0}, 0, ListingRowKind::File}};
         QString report;
         if (!unread.isEmpty()) {
             listing.problems.append({unread, QStringLiteral("Permission denied")});

@@ -489,7 +489,7 @@ private slots:
 
         const auto kind = folder ? ListingRowKind::Folder : ListingRowKind::File;
         const QString other = folder ? QStringLiteral("-") : QStringLiteral("+");
-        QCOMPARE(ListingComposer::nameStart(cell, ListingRow{0, {}, kind, level}, folder ? mark : other,
+        QCOMPARE(ListingComposer::nameStart(cell, ListingRow{0, {}, level, kind}, folder ? mark : other,
                                             folder ? other : mark),
                  nameStart);
         const QTemporaryDir dir;
