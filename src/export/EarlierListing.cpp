@@ -249,11 +249,13 @@ void Reader::readTree()
             endEntry(open.back(), int(open.size()));
             open.pop_back();
             inList = true;
-        } else if (const Field field = fieldOf(m_json.text()); field == Field::Change && skipRemoved()) {
+        } else if (const Field field = fieldOf(m_json.text()); field == Field::Change) {
             // A listing saved while comparing holds what was gone then as well.
-            m_out.entries.discard();
-            open.pop_back();
-            inList = true;
+            if (skipRemoved()) {
+                m_out.entries.discard();
+                open.pop_back();
+                inList = true;
+            }
         } else if (field == Field::Children) {
             const Token list = m_json.next();
             if (list != Token::ArrayStart && list != Token::Null)

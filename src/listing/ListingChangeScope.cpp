@@ -29,8 +29,8 @@ int compareExtensions(const ListingChangeColumn::OrderKey &a, const ListingChang
 // "+1,234 KB", the difference in the size cells' kilobytes.
 QString kilobytes(qint64 bytes)
 {
-    QString text = bytes < 0 ? QStringLiteral("-") : QStringLiteral("+");
-    ListingFormat::SizeCellWriter().append(text, bytes < 0 ? -bytes : bytes);
+    QString text;
+    ListingChangeColumn::appendDifference(text, bytes, ListingFormat::SizeCellWriter());
     return ChangeText::tr("%1 KB").arg(text);
 }
 
@@ -63,6 +63,13 @@ ListingScope scopeOf(const ListingOptions &options)
         };
     }
     return scope;
+}
+
+void appendDifference(QString &out, qint64 bytes, const ListingFormat::SizeCellWriter &sizes)
+{
+    // Signed as the kilobytes shown: less than half a kilobyte less is "+0".
+    out += bytes <= -512 ? u'-' : u'+';
+    sizes.append(out, bytes < 0 ? -bytes : bytes);
 }
 
 int compareInOrder(ListingOrder order, const OrderKey &a, const OrderKey &b)
@@ -114,6 +121,8 @@ QString summaryLine(const ListingChanges &changes)
         limits << ChangeText::tr("it had no sizes");
     if (sum.limits & Limit::EarlierDates)
         limits << ChangeText::tr("it had no dates");
+    if (!changes.filtersAlike)
+        limits << ChangeText::tr("folder sizes, as its choices differ");
     if (!changes.sizesAlike)
         limits << ChangeText::tr("it counted sizes another way");
     if (!limits.isEmpty())

@@ -169,7 +169,7 @@ private:
             body += m_in.cell(in, column);
             if (change.change == RowChange::Changed && change.changeBytes != Unknown && change.changeBytes != 0) {
                 body += QLatin1String(" (");
-                appendDifference(body, change.changeBytes);
+                ListingChangeColumn::appendDifference(body, change.changeBytes, m_sizes);
                 body += u')';
             }
             endCell(row, ++column);
@@ -184,12 +184,6 @@ private:
         if (bytes != m_in.nativeNames.cend())
             m_out.nativeNames.insert(m_out.rows.size(), *bytes);
         return endRow(row, details, change);
-    }
-
-    void appendDifference(QString &body, qint64 bytes)
-    {
-        body += bytes < 0 ? u'-' : u'+';
-        m_sizes.append(body, bytes < 0 ? -bytes : bytes);
     }
 
     // A removed entry and, when a folder, what it held as far as the
@@ -340,6 +334,10 @@ void ListingChangeColumn::apply(const ListingOptions &options, ListingText &list
                             && then.options.choices.linksOnce == options.choices.linksOnce;
     if (!sizesAlike)
         earlierScope.sizes = currentScope.sizes = false;
+    const ListingChoices &a = then.options.choices, &b = options.choices;
+    const bool filtersAlike
+        = a.include == b.include && a.skip == b.skip && a.matchCase == b.matchCase && a.hidden == b.hidden;
+    earlierScope.folderSizes = filtersAlike;
     ListingComparison comparison(then.entries, std::move(earlierScope), currentScope);
     comparison.meetRows(listing);
 
@@ -361,6 +359,7 @@ void ListingChangeColumn::apply(const ListingOptions &options, ListingText &list
     changes->listed = then.listed;
     changes->earlierDepth = then.options.depth;
     changes->sizesAlike = sizesAlike || !options.sizes;
+    changes->filtersAlike = filtersAlike || !options.sizes;
     changes->line = summaryLine(*changes);
     out.changes = std::move(changes);
     listing = std::move(out);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listing/EarlierEntries.h"
+#include "listing/ListingFormat.h"
 #include "listing/ListingComparison.h"
 #include "listing/ListingOptions.h"
 #include "listing/ListingText.h"
@@ -41,9 +42,10 @@ struct ListingChanges
     ListingComparison::Summary summary;
     QString fileName; // the earlier listing's, without its folder
     QDateTime listed;
-    int earlierDepth = 1;   // the earlier listing's
-    bool sizesAlike = true; // both counted sizes the same way
-    QString line;           // "Compared with old.json of 3/4/2026: 2 added, …"
+    int earlierDepth = 1;     // the earlier listing's
+    bool sizesAlike = true;   // both counted sizes the same way
+    bool filtersAlike = true; // both filtered names alike, so folder totals compare
+    QString line;             // "Compared with old.json of 3/4/2026: 2 added, …"
 };
 
 namespace ListingChangeColumn {
@@ -61,6 +63,9 @@ ListingScope scopeOf(const ListingOptions &options);
 // from the earlier listing, only what changed with options.changesOnly, and
 // listing.changes set. Nothing happens without options.compare.
 void apply(const ListingOptions &options, ListingText &listing);
+
+// A size difference in the size cells' kilobytes, signed: "+3", "-1,024".
+void appendDifference(QString &out, qint64 bytes, const ListingFormat::SizeCellWriter &sizes);
 
 // An entry as the listing's order sees it.
 struct OrderKey

@@ -97,8 +97,10 @@ ListingComparison::Change ListingComparison::notEarlier(const Met &folder, const
 void ListingComparison::compare(Result &result, const EarlierEntries::Entry &then, const Current &now)
 {
     result.kindDiffers = then.kind != now.kind;
+    const bool folder = then.kind == ListingRowKind::Folder || now.kind == ListingRowKind::Folder;
+    const bool totals = !folder || (m_earlierScope.folderSizes && m_currentScope.folderSizes);
     if (m_earlierScope.sizes && m_currentScope.sizes) {
-        if (then.bytes != Unknown && now.bytes != Unknown && !then.incomplete && !now.incomplete) {
+        if (totals && then.bytes != Unknown && now.bytes != Unknown && !then.incomplete && !now.incomplete) {
             result.sizeDifference = now.bytes - then.bytes;
             result.sizeDiffers = result.sizeDifference != 0;
         }
@@ -172,7 +174,8 @@ ListingComparison::Summary ListingComparison::summary() const
 {
     Summary summary;
     summary.limits = m_limits;
-    summary.sizesCompared = m_earlierScope.sizes && m_currentScope.sizes;
+    summary.sizesCompared
+        = m_earlierScope.sizes && m_currentScope.sizes && m_earlierScope.folderSizes && m_currentScope.folderSizes;
     summary.files.removed = m_removedFiles;
     summary.folders.removed = m_removedFolders;
     summary.sizeDifference = summary.sizesCompared ? m_removedBytes : 0;

@@ -32,6 +32,8 @@ struct ListingScope
     bool files = true;
     bool sizes = true;
     bool dates = true;
+    // Off when the two listings' filters differ: a folder's total then counts other entries.
+    bool folderSizes = true;
     // What the listing's filters left out, whatever its depth; empty: nothing.
     std::function<bool(const Candidate &)> leftOut;
 

@@ -30,13 +30,13 @@ struct ListingOptions
     bool dates = true;     // the date column
     int depth = 1;         // folder levels listed, 1 to ListingFormat::MaxDepth
     std::array<ColumnWidth, 3> widths{ColumnWidth::of(4000), ColumnWidth::of(1000), ColumnWidth::of(1000)};
-    QString dirMark = QStringLiteral("+");          // in front of every folder name
-    QString fileMark = QStringLiteral("-");         // in front of every file name
-    bool keepDetails = false;                       // fill ListingText::details and nativeNames, for exports
-    qint64 maxBytes = 0;                            // what the listing may take; 0: listingSizeBound()
-    ListingChoices choices{};                       // the "Listing Options" dialog's
-    std::shared_ptr<const ComparedListing> compare; // an earlier listing to compare with; none: a plain listing
-    bool changesOnly = false;                       // with compare: only what changed, and the folders leading to it
+    QString dirMark = QStringLiteral("+");            // in front of every folder name
+    QString fileMark = QStringLiteral("-");           // in front of every file name
+    bool keepDetails = false;                         // fill ListingText::details and nativeNames, for exports
+    qint64 maxBytes = 0;                              // what the listing may take; 0: listingSizeBound()
+    ListingChoices choices{};                         // the "Listing Options" dialog's
+    std::shared_ptr<const ComparedListing> compare{}; // an earlier listing to compare with; none: a plain listing
+    bool changesOnly = false;                         // with compare: only what changed, and the folders leading to it
 
     const ColumnWidth &width(ListingColumn column) const { return widths[size_t(column)]; }
 };

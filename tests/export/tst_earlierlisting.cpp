@@ -5,6 +5,7 @@
 #include "export/EarlierListing.h"
 #include "export/ListingExport.h"
 #include "listing/ListingBuilder.h"
+#include "listing/ListingChanges.h"
 #include "listing/ListingComparison.h"
 
 #include <QBuffer>
@@ -59,7 +60,7 @@ void plant(FakeFileSystem &files, const QStringList &edits)
         files.failOn("/top/" + path, FakeFileSystem::Failure::Open);
 }
 
-// "depth N" and any of "nofiles", "nosize", "nodate".
+// "depth N" and any of "nofiles", "nosize", "nodate", "nohidden", "skip=PATTERN", "sort=ORDER".
 ListingOptions optionsFrom(const QString &words)
 {
     ListingOptions options;
@@ -69,6 +70,13 @@ ListingOptions optionsFrom(const QString &words)
     options.sizes = !words.contains(u"nosize");
     options.dates = !words.contains(u"nodate");
     options.keepDetails = true;
+    options.choices.hidden = !words.contains(u"nohidden");
+    for (const QString &word : words.split(u' ')) {
+        if (word.startsWith(u"skip="))
+            options.choices.skip << word.sliced(5);
+        if (word.startsWith(u"sort="))
+            options.choices.order = *ListingChoiceText::orderFromWord(word.sliced(5));
+    }
     return options;
 }
 
@@ -245,6 +253,62 @@ private slots:
 
         QTEST(changesOf(now, then.entries, comparison), "changes");
         QTEST(summaryOf(comparison.summary()), "summary");
+    }
+
+    // The whole listing compared: removed entries in their places, the Change column, the line under the title.
+    void listsChanges_data()
+    {
+        QTest::addColumn<QString>("earlier");   // options it was saved with
+        QTest::addColumn<QString>("now");       // options now; "changes": the changes only
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<QString>("rows");      // cells of each row, the name's indent dropped
+        QTest::addColumn<QString>("line");      // after "Compared with earlier.json of DATE: "
+        QTest::newRow("added, removed, grown: the changes only") << "depth 3" << "depth 3 nodate changes"
+            << QStringList{"Docs/new.txt=3072", "-b.txt", "a.txt=3072"}
+            << "-  a.txt|changed|3 (+3); -  b.txt|removed|0; + Docs|changed|5 (+3); -  new.txt|added|3"
+            << "1 added, 1 removed, 2 changed, total +6 KB";
+        QTest::newRow("the whole listing; a folder changed only below it") << "depth 3" << "depth 1 nofiles nodate"
+            << QStringList{"Docs/Old/deep/y.txt=4096", "New/"} << "+ caf\ufffd||0; + Docs|changed|6 (+4); + New|added|0"
+            << "1 added, 0 removed, 1 changed, total +4 KB";
+        QTest::newRow("a renamed file: removed and added, each in its place") << "depth 1" << "depth 1 nodate changes"
+            << QStringList{"-a.txt", "z.txt=100"} << "-  a.txt|removed|0; -  z.txt|added|0"
+            << "1 added, 1 removed, 0 changed, total +0 KB";
+        QTest::newRow("a removed folder with what it held, as far as listed now") << "depth 3" << "depth 2 nodate changes"
+            << QStringList{"-Docs"} << "+ Docs|removed|2; + Old|removed|2; -  x.txt|removed|2; -  notes.txt|removed|0"
+            << "0 added, 4 removed, 0 changed, total -2 KB";
+        QTest::newRow("largest first: the removed file where its size puts it") << "depth 1 skip=say*"
+            << "depth 1 nodate sort=size skip=say*" << QStringList{"-b.txt"}
+            << "-  b.txt|removed|0; -  a.txt||0; -  \U0001F600.txt||0; + Docs||2; -  notes.txt||0; + caf\ufffd||0; -  inner.txt||0"
+            << "0 added, 1 removed, 0 changed, total +0 KB";
+        QTest::newRow("what its filters left out is not added") << "depth 2 skip=Docs nohidden" << "depth 2 nodate changes"
+            << QStringList{"caf\u00e9/.new=1"} << ""
+            << "0 added, 0 removed, 0 changed; not compared: its choices left entries out, folder sizes, as its choices differ";
+        QTest::newRow("what the listing leaves out now is not removed") << "depth 3" << "depth 3 nodate changes skip=Docs"
+            << QStringList{} << "" << "0 added, 0 removed, 0 changed; not compared: folder sizes, as its choices differ";
+        QTest::newRow("a name that is not UTF-8 matched by its bytes") << "depth 2" << "depth 2 nodate changes"
+            << QStringList{"caf\u00e9/inner.txt=4096"} << "+ caf\ufffd|changed|4 (+4); -  inner.txt|changed|4 (+4)"
+            << "0 added, 0 removed, 2 changed, total +4 KB";
+    }
+    void listsChanges()
+    {
+        QFETCH(QString, earlier);
+        QFETCH(QString, now);
+        QFETCH(QStringList, edits);
+        const QString file = m_dir.filePath(QStringLiteral("earlier.json"));
+        save(file, earlier, {});
+        FakeFileSystem files;
+        plant(files, edits);
+        ListingOptions options = optionsFrom(now);
+        options.compare = EarlierListing::load(file);
+        options.changesOnly = now.contains(u"changes");
+        ListingText listing;
+        buildListing(options, QStringLiteral("|"), QStringLiteral(";"), files, listing);
+        QStringList rows;
+        for (const ListingRow &row : std::as_const(listing.rows))
+            rows << QStringView(listing.ListBody).sliced(row.offset, row.cellLength[0] + row.cellLength[1] + row.cellLength[2] + 2).trimmed().toString();
+        QTEST(rows.join(QStringLiteral("; ")), "rows");
+        QVERIFY2(listing.changes->line.startsWith(u"Compared with earlier.json of "), qPrintable(listing.changes->line));
+        QTEST(listing.changes->line.section(QStringLiteral(": "), 1), "line");
     }
 
     void refuses_data()
