@@ -11,23 +11,23 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 
-CompareChoice::CompareChoice(QPushButton *chooseButton, QAbstractButton *clearButton, QCheckBox *changesOnly,
-                             OptionSet &options, QWidget *window)
+CompareChoice::CompareChoice(QPushButton *button, QCheckBox *changesOnly, OptionSet &options, QWidget *window)
     : QObject(window)
-    , m_choose(chooseButton)
-    , m_clear(clearButton)
+    , m_button(button)
     , m_changesOnly(changesOnly)
+    , m_menu(new QMenu(window))
     , m_options(options)
     , m_window(window)
     , m_folder(QDir::homePath())
 {
-    connect(m_choose, &QAbstractButton::clicked, this, &CompareChoice::choose);
-    connect(m_clear, &QAbstractButton::clicked, this, &CompareChoice::clear);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), window), &QShortcut::activated, this, [this] {
-        if (m_choose->isVisible() && m_choose->isEnabled())
+    m_menu->addAction(tr("Choose &Another Listing…"), this, &CompareChoice::choose);
+    m_menu->addAction(tr("Compare &No More"), this, &CompareChoice::clear);
+    // Without a menu, that is while none is set, a click chooses one.
+    connect(m_button, &QAbstractButton::clicked, this, [this] {
+        if (!m_earlier)
             choose();
     });
     showChoice();
@@ -56,33 +56,34 @@ void CompareChoice::clear()
     m_earlier.reset();
     m_options.setComparison(nullptr);
     showChoice();
-    m_choose->setFocus(Qt::OtherFocusReason);
+    m_button->setFocus(Qt::OtherFocusReason);
 }
 
 void CompareChoice::setShown(bool shown)
 {
-    for (QWidget *control :
-         {static_cast<QWidget *>(m_choose), static_cast<QWidget *>(m_clear), static_cast<QWidget *>(m_changesOnly)})
-        control->setVisible(shown);
+    m_button->setVisible(shown);
+    m_changesOnly->setVisible(shown);
 }
 
 // While one is set the button names the listing and its date.
 void CompareChoice::showChoice()
 {
-    m_clear->setEnabled(bool(m_earlier));
     m_changesOnly->setEnabled(bool(m_earlier));
+    m_button->setMenu(m_earlier ? m_menu : nullptr);
     if (!m_earlier) {
-        m_choose->setText(tr("Compare Wit&h…"));
-        m_choose->setToolTip(tr("Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)"));
-        return;
+        m_button->setText(tr("Compare With…"));
+        m_button->setToolTip(tr("Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)"));
+    } else {
+        const QString name = QFileInfo(m_earlier->fileName).fileName();
+        const QString shown = m_earlier->listed.isValid()
+                                  ? tr("%1 of %2").arg(name, ListingFormat::shortDateText(m_earlier->listed.date()))
+                                  : name;
+        const int room = std::max(m_button->width() - 32, 40); // the menu's arrow takes some
+        QString text = m_button->fontMetrics().elidedText(shown, Qt::ElideMiddle, room);
+        // "&&": the name's own ampersands are no mnemonics.
+        m_button->setText(text.replace(u'&', QStringLiteral("&&")));
+        m_button->setToolTip(tr("Compared with %1 (Ctrl+Shift+O: another, or none)").arg(m_earlier->fileName));
     }
-    const QString name = QFileInfo(m_earlier->fileName).fileName();
-    const QString shown = m_earlier->listed.isValid()
-                              ? tr("%1 of %2").arg(name, ListingFormat::shortDateText(m_earlier->listed.date()))
-                              : name;
-    const int room = std::max(m_choose->width() - 16, 40);
-    // "&&": the name's own ampersands are no mnemonics.
-    QString text = m_choose->fontMetrics().elidedText(shown, Qt::ElideMiddle, room);
-    m_choose->setText(text.replace(u'&', QStringLiteral("&&")));
-    m_choose->setToolTip(tr("Compared with %1 (Ctrl+Shift+O chooses another)").arg(m_earlier->fileName));
+    // No letter of "Compare With…" is free: its key is this one, set again after every text.
+    m_button->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
 }

@@ -129,7 +129,7 @@ void frmMain::connectHandlers()
     connect(vsp1, &PreviewSurface::printAsked, this, &frmMain::printWithDialog);
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(m_ui->cmdMore, &QAbstractButton::clicked, this, &frmMain::cmdMore_Click);
-    m_compare = new CompareChoice(m_ui->cmdCompare, m_ui->cmdNoCompare, m_ui->chkChangesOnly, *m_options, this);
+    m_compare = new CompareChoice(m_ui->cmdCompare, m_ui->chkChangesOnly, *m_options, this);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
     connect(m_folderChoice, &FolderChoice::failed, this, &frmMain::showFailure);
