@@ -1,7 +1,7 @@
 // Reads a saved JSON listing as a comparison does and prints what that cost:
 // the time, the peak memory and what the entries kept take. Given the
-// folder too, lists it as the saved listing did and compares the two,
-// timing the listing alone and the comparison beside it; --grow-every N
+// folder too, lists it as the saved listing did, alone and compared with
+// it (as --compare does), and prints both times and peak memories; --grow-every N
 // first grows every Nth file the listing holds by one byte (N = 100: 1 %),
 // so use it on a tree made for the purpose (listing-bench --make-tree).
 //
@@ -9,6 +9,7 @@
 
 #include "export/EarlierListing.h"
 #include "listing/ListingBuilder.h"
+#include "listing/ListingChanges.h"
 #include "listing/ListingComparison.h"
 #include "listing/PosixFileSystem.h"
 
@@ -83,34 +84,41 @@ qint64 growFiles(const EarlierEntries &entries, const QByteArray &folder, int ev
     return grown;
 }
 
-// The folder listed as the saved listing was, alone and then compared with it.
-void compare(const EarlierListing &then, const Settings &s)
+// Each listing's best time of the rounds.
+double bestBuild(const ListingOptions &options, int rounds)
 {
-    ListingOptions options = then.options;
+    double best = -1;
+    for (int round = 0; round < rounds; ++round) {
+        PosixFileSystem fileSystem;
+        ListingText listing;
+        const auto start = std::chrono::steady_clock::now();
+        buildListing(options, QStringLiteral("|"), QStringLiteral(";"), fileSystem, listing);
+        best = best < 0 ? secondsSince(start) : std::min(best, secondsSince(start));
+        if (listing.changes && round == 0) {
+            const ListingComparison::Summary &sum = listing.changes->summary;
+            std::printf("added: %lld\nremoved: %lld\nchanged_files: %lld\nchanged_folders: %lld\n",
+                        static_cast<long long>(sum.files.added + sum.folders.added),
+                        static_cast<long long>(sum.files.removed + sum.folders.removed),
+                        static_cast<long long>(sum.files.changed), static_cast<long long>(sum.folders.changed));
+        }
+    }
+    return best;
+}
+
+// The folder listed as the saved listing was, alone and then compared with
+// it as --compare lists it: the comparison and the rows written again.
+void compare(const std::shared_ptr<const ComparedListing> &then, const Settings &s)
+{
+    ListingOptions options = then->options;
     options.path = QFile::decodeName(s.folder);
     options.nativePath = s.folder;
     options.keepDetails = true;
-    double build = -1;
-    double matched = -1;
-    ListingComparison::Summary summary;
-    for (int round = 0; round < s.rounds; ++round) {
-        PosixFileSystem fileSystem;
-        ListingText listing;
-        auto start = std::chrono::steady_clock::now();
-        buildListing(options, QStringLiteral("|"), QStringLiteral(";"), fileSystem, listing);
-        build = build < 0 ? secondsSince(start) : std::min(build, secondsSince(start));
-        start = std::chrono::steady_clock::now();
-        ListingComparison comparison(then.entries, then.scope(), ListingScope::of(options));
-        comparison.meetRows(listing);
-        summary = comparison.summary();
-        matched = matched < 0 ? secondsSince(start) : std::min(matched, secondsSince(start));
-    }
-    std::printf("listing_s: %.3f\ncompare_s: %.3f\n", build, matched);
-    std::printf("added: %lld\nremoved: %lld\nchanged_files: %lld\nchanged_folders: %lld\n",
-                static_cast<long long>(summary.files.added + summary.folders.added),
-                static_cast<long long>(summary.files.removed + summary.folders.removed),
-                static_cast<long long>(summary.files.changed), static_cast<long long>(summary.folders.changed));
-    std::printf("compare_peak_rss_mb: %.1f\n", peakRssMb());
+    const double plain = bestBuild(options, s.rounds);
+    std::printf("listing_s: %.3f\nlisting_peak_rss_mb: %.1f\n", plain, peakRssMb());
+    options.compare = then;
+    const double compared = bestBuild(options, s.rounds);
+    std::printf("compared_s: %.3f\ncompared_to_listing: %.2f\n", compared, compared / plain);
+    std::printf("compared_peak_rss_mb: %.1f\n", peakRssMb());
 }
 
 } // namespace
@@ -125,16 +133,16 @@ int main(int argc, char **argv)
     const double rssBefore = peakRssMb();
     const auto start = std::chrono::steady_clock::now();
     try {
-        const EarlierListing then = EarlierListing::read(s.listing);
+        const std::shared_ptr<const ComparedListing> then = EarlierListing::load(s.listing);
         const double read = secondsSince(start);
         std::printf("file_mb: %.1f\n", double(QFileInfo(s.listing).size()) / (1024.0 * 1024.0));
-        std::printf("entries: %lld\n", static_cast<long long>(then.entries.size()));
+        std::printf("entries: %lld\n", static_cast<long long>(then->entries.size()));
         std::printf("read_s: %.3f\n", read);
-        std::printf("entries_mb: %.1f\n", double(then.entries.bytesHeld()) / (1024.0 * 1024.0));
+        std::printf("entries_mb: %.1f\n", double(then->entries.bytesHeld()) / (1024.0 * 1024.0));
         std::printf("rss_before_mb: %.1f\nread_peak_rss_mb: %.1f\n", rssBefore, peakRssMb());
         std::fflush(stdout);
         if (s.growEvery > 0)
-            std::printf("files_grown: %lld\n", static_cast<long long>(growFiles(then.entries, s.folder, s.growEvery)));
+            std::printf("files_grown: %lld\n", static_cast<long long>(growFiles(then->entries, s.folder, s.growEvery)));
         if (!s.folder.isEmpty())
             compare(then, s);
     } catch (const UserError &error) {
