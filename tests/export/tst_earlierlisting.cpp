@@ -328,6 +328,8 @@ private slots:
             << "is cut short: it ends in the middle of a text at line 14, byte 1,090. It may not";
         QTest::newRow("cut short in the tree") << QByteArray("\n    {\"name\": \"Docs\"") << QByteArray("<cut>")
             << Reason::Truncated << "it ends inside its entries, after 6 of them at line 15";
+        QTest::newRow("the changes only of a comparison") << QByteArray("\"version\": 1,") << QByteArray("\"version\": 1, \"changes_only\": true,")
+            << Reason::NotListing << "is not a Foliotrace listing: it lists only what changed, not the whole folder.";
         QTest::newRow("a newer version") << QByteArray("\"version\": 1") << QByteArray("\"version\": 2")
             << Reason::NewerVersion << "newer Foliotrace (listing format version 2); this version reads version 1.";
         QTest::newRow("a size past 64 bits") << QByteArray("\"size\": 100,") << QByteArray("\"size\": 99999999999999999999,")
