@@ -72,8 +72,10 @@ void appendTable(PreviewDocument &document, const ListingText &listing, GridStyl
         int(document.marginsTwips().left()),
         {kFace, ListingComposer::pointSize(RowStyle::Other), false, setup.textPercent}};
     const QString &dirMark = listing.dirMark;
-    const auto styleRow = [&dirMark](QStringView text, TextStyle &style) {
+    const ListingChanges *changes = listing.changes.get();
+    const auto styleRow = [&dirMark, changes](qsizetype row, QStringView text, TextStyle &style) {
         style.pointSize = ListingComposer::pointSize(ListingComposer::rowStyle(text, dirMark));
+        style.struck = changes && row >= 0 && changes->rows[size_t(row)].change == RowChange::Removed;
     };
     QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
     if (setup.fitWidth)

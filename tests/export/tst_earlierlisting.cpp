@@ -1,12 +1,14 @@
 // A saved JSON listing read back and compared with the tree as it is now; broken files refused with their reason.
 
 #include "listing/FakeFileSystem.h"
+#include "print/PrintTestSupport.h"
 
 #include "export/EarlierListing.h"
 #include "export/ListingExport.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingChanges.h"
 #include "listing/ListingComparison.h"
+#include "print/ListingComposer.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -309,6 +311,9 @@ private slots:
         QTEST(rows.join(QStringLiteral("; ")), "rows");
         QVERIFY2(listing.changes->line.startsWith(u"Compared with earlier.json of "), qPrintable(listing.changes->line));
         QTEST(listing.changes->line.section(QStringLiteral(": "), 1), "line");
+        // On the page a removed row's three cells are struck through, and nothing else is.
+        const auto document = ListingComposer::composeListing(listing, {GridStyle::None, {}, {}}, QPageSize(QPageSize::A4));
+        QCOMPARE(qsizetype(DrawnPage(*document, 1).lines.size()), 3 * rows.filter(QStringLiteral("|removed|")).size());
     }
 
     void refuses_data()
@@ -376,5 +381,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEarlierListing)
+QTEST_MAIN(TestEarlierListing)
 #include "tst_earlierlisting.moc"
