@@ -389,8 +389,59 @@
         <translation>Eine Summenzeile unter der Tabelle (Ordner, Dateien, KB).</translation>
     </message>
     <message>
+        <source>--changes-only needs --compare</source>
+        <translation>--changes-only braucht --compare</translation>
+    </message>
+    <message>
+        <source>Compare the folder with LISTING, a JSON listing saved earlier: a Change column says what was added, removed or changed since.</source>
+        <translation>Den Ordner mit LISTE vergleichen, einer früher gespeicherten JSON-Liste: eine Spalte „Änderung“ sagt, was seither hinzukam, wegfiel oder sich änderte.</translation>
+    </message>
+    <message>
+        <source>LISTING</source>
+        <translation>LISTE</translation>
+    </message>
+    <message>
+        <source>With --compare, list only what changed and the folders leading to it.</source>
+        <translation>Mit --compare nur auflisten, was sich änderte, und die Ordner dorthin.</translation>
+    </message>
+    <message>
         <source>No line of totals.</source>
         <translation>Keine Summenzeile.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>Choose &amp;Another Listing…</source>
+        <translation>&amp;Andere Liste wählen…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;No More</source>
+        <translation>&amp;Nicht mehr vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare With an Earlier Listing</source>
+        <translation>Mit einer früheren Liste vergleichen</translation>
+    </message>
+    <message>
+        <source>Foliotrace listings (*.json);;All files (*)</source>
+        <translation>Foliotrace-Listen (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)</source>
+        <translation>Den Ordner mit einer früher als JSON gespeicherten Liste vergleichen (Strg+Umschalt+O)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 vom %2</translation>
+    </message>
+    <message>
+        <source>Compared with %1 (Ctrl+Shift+O: another, or none)</source>
+        <translation>Verglichen mit %1 (Strg+Umschalt+O: eine andere oder keine)</translation>
     </message>
 </context>
 <context>
@@ -430,6 +481,144 @@
     <message>
         <source>The document has %L2 pages, none of %1.</source>
         <translation>Das Dokument hat %L2 Seiten, keine von %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierListing</name>
+    <message>
+        <source>it holds no object of named fields</source>
+        <translation>sie enthält kein Objekt benannter Felder</translation>
+    </message>
+    <message>
+        <source>its format is &quot;%1&quot;</source>
+        <translation>ihr Format ist „%1“</translation>
+    </message>
+    <message>
+        <source>it lists only what changed, not the whole folder</source>
+        <translation>sie listet nur Änderungen, nicht den ganzen Ordner</translation>
+    </message>
+    <message>
+        <source>&quot;folder_bytes&quot; is not base64</source>
+        <translation>„folder_bytes“ ist kein Base64</translation>
+    </message>
+    <message>
+        <source>&quot;children&quot; is not a list of entries</source>
+        <translation>„children“ ist keine Liste von Einträgen</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is not a format version</source>
+        <translation>„version“ ist keine Formatversion</translation>
+    </message>
+    <message>
+        <source>an entry that is not an object</source>
+        <translation>ein Eintrag, der kein Objekt ist</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s &quot;children&quot; is not a list</source>
+        <translation>das „children“ eines Eintrags ist keine Liste</translation>
+    </message>
+    <message>
+        <source>it outgrew %L1 MB after %L2 entries</source>
+        <translation>sie wuchs nach %L2 Einträgen über %L1 MB</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name is not a text</source>
+        <translation>der Name eines Eintrags ist kein Text</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s &quot;name_bytes&quot; is not base64</source>
+        <translation>das „name_bytes“ eines Eintrags ist kein Base64</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s kind is not a text</source>
+        <translation>die Art eines Eintrags ist kein Text</translation>
+    </message>
+    <message>
+        <source>the size %1 is not a number of bytes</source>
+        <translation>die Größe %1 ist keine Anzahl Bytes</translation>
+    </message>
+    <message>
+        <source>the modification time %1 is not a date and time</source>
+        <translation>die Änderungszeit %1 ist kein Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>an entry without a name</source>
+        <translation>ein Eintrag ohne Namen</translation>
+    </message>
+    <message>
+        <source>an entry named &quot;%1&quot;, which no file can be</source>
+        <translation>ein Eintrag namens „%1“, wie keine Datei heißen kann</translation>
+    </message>
+    <message>
+        <source>an entry without a kind</source>
+        <translation>ein Eintrag ohne Art</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation>„%1“ ist kein Text</translation>
+    </message>
+    <message>
+        <source>it names no folder (&quot;folder&quot;)</source>
+        <translation>sie nennt keinen Ordner („folder“)</translation>
+    </message>
+    <message>
+        <source>it has no list of entries (&quot;children&quot;)</source>
+        <translation>sie hat keine Liste von Einträgen („children“)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is listed twice</source>
+        <translation>der Eintrag „%1“ steht zweimal darin</translation>
+    </message>
+    <message>
+        <source>it ends in the middle of a text</source>
+        <translation>sie endet mitten in einem Text</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it ends inside its entries, after %L1 of them</source>
+        <translation>sie endet inmitten ihrer Einträge, nach %L1 davon</translation>
+    </message>
+    <message>
+        <source>it ends before its listing does</source>
+        <translation>sie endet vor dem Ende ihrer Liste</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierListingError</name>
+    <message>
+        <source> at line %L1, byte %L2</source>
+        <translation> in Zeile %L1, Byte %L2</translation>
+    </message>
+    <message>
+        <source>Cannot read the listing &quot;%1&quot;: %2.</source>
+        <translation>Die Liste „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Foliotrace listing: it is not JSON text (%2%3).</source>
+        <translation>„%1“ ist keine Foliotrace-Liste: es ist kein JSON-Text (%2%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Foliotrace listing: %2%3.</source>
+        <translation>„%1“ ist keine Foliotrace-Liste: %2%3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut short: %2%3. It may not have been saved or copied in full.</source>
+        <translation>„%1“ ist abgeschnitten: %2%3. Sie wurde vielleicht nicht vollständig gespeichert oder kopiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a damaged listing: %2%3.</source>
+        <translation>„%1“ ist eine beschädigte Liste: %2%3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved by a newer Foliotrace (listing format version %2); this version reads version %3.</source>
+        <translation>„%1“ wurde von einem neueren Foliotrace gespeichert (Listenformat Version %2); diese Version liest Version %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more entries than this computer can safely compare: %2.</source>
+        <translation>„%1“ enthält mehr Einträge, als dieser Computer sicher vergleichen kann: %2.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +786,65 @@
     </message>
 </context>
 <context>
+    <name>JsonTokens</name>
+    <message>
+        <source>the end of the file</source>
+        <translation>das Dateiende</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a text</source>
+        <translation>das Dateiende innerhalb eines Texts</translation>
+    </message>
+    <message>
+        <source>more than %L1 levels of lists and objects</source>
+        <translation>mehr als %L1 Ebenen von Listen und Objekten</translation>
+    </message>
+    <message>
+        <source>a text longer than %L1 bytes</source>
+        <translation>ein Text länger als %L1 Bytes</translation>
+    </message>
+    <message>
+        <source>a control character inside a text</source>
+        <translation>ein Steuerzeichen innerhalb eines Texts</translation>
+    </message>
+    <message>
+        <source>an unknown escape &quot;\%1&quot;</source>
+        <translation>eine unbekannte Maskierung „\%1“</translation>
+    </message>
+    <message>
+        <source>half of a surrogate pair</source>
+        <translation>die Hälfte eines Surrogatpaars</translation>
+    </message>
+    <message>
+        <source>a &quot;\u&quot; escape without four hex digits</source>
+        <translation>eine „\u“-Maskierung ohne vier Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>a text that is not UTF-8</source>
+        <translation>ein Text, der kein UTF-8 ist</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a number</source>
+        <translation>das Dateiende innerhalb einer Zahl</translation>
+    </message>
+    <message>
+        <source>a number longer than %L1 characters</source>
+        <translation>eine Zahl länger als %L1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a value</source>
+        <translation>das Dateiende innerhalb eines Werts</translation>
+    </message>
+    <message>
+        <source>an unexpected &quot;%1&quot;</source>
+        <translation>ein unerwartetes „%1“</translation>
+    </message>
+    <message>
+        <source>an unexpected byte 0x%1</source>
+        <translation>ein unerwartetes Byte 0x%1</translation>
+    </message>
+</context>
+<context>
     <name>Listing</name>
     <message>
         <source>The same folder as one that holds it</source>
@@ -677,6 +925,74 @@
     <message>
         <source>Created</source>
         <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>Compared with %1 of %2</source>
+        <translation>Verglichen mit %1 vom %2</translation>
+    </message>
+    <message>
+        <source>Compared with %1</source>
+        <translation>Verglichen mit %1</translation>
+    </message>
+    <message>
+        <source>: %L1 added, %L2 removed, %L3 changed</source>
+        <translation>: %L1 neu, %L2 entfernt, %L3 geändert</translation>
+    </message>
+    <message>
+        <source>, total %1</source>
+        <translation>, insgesamt %1</translation>
+    </message>
+    <message>
+        <source>the earlier listing went %L1 levels deep</source>
+        <translation>die frühere Liste ging %L1 Ebenen tief</translation>
+    </message>
+    <message>
+        <source>it listed no files</source>
+        <translation>sie listete keine Dateien</translation>
+    </message>
+    <message>
+        <source>its choices left entries out</source>
+        <translation>ihre Auswahl ließ Einträge aus</translation>
+    </message>
+    <message>
+        <source>it could not read some folders</source>
+        <translation>sie konnte manche Ordner nicht lesen</translation>
+    </message>
+    <message>
+        <source>it had no sizes</source>
+        <translation>sie hatte keine Größen</translation>
+    </message>
+    <message>
+        <source>it had no dates</source>
+        <translation>sie hatte keine Daten</translation>
+    </message>
+    <message>
+        <source>folder sizes, as its choices differ</source>
+        <translation>Ordnergrößen, da ihre Auswahl abweicht</translation>
+    </message>
+    <message>
+        <source>it counted sizes another way</source>
+        <translation>sie zählte Größen anders</translation>
+    </message>
+    <message>
+        <source>; not compared: %1</source>
+        <translation>; nicht verglichen: %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Path</source>
@@ -1474,6 +1790,22 @@
     <message>
         <source>Ctrl+Shift+P</source>
         <translation>Ctrl+Shift+P</translation>
+    </message>
+    <message>
+        <source>Changes onl&amp;y</source>
+        <translation>Nur &amp;Änderungen</translation>
+    </message>
+    <message>
+        <source>List only what changed since the earlier listing, with the folders leading to it</source>
+        <translation>Nur auflisten, was sich seit der früheren Liste änderte, mit den Ordnern dorthin</translation>
+    </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)</source>
+        <translation>Den Ordner mit einer früher als JSON gespeicherten Liste vergleichen (Strg+Umschalt+O)</translation>
     </message>
 </context>
 </TS>

@@ -389,8 +389,59 @@
         <translation>Una línea de totales bajo la tabla (carpetas, archivos, KB).</translation>
     </message>
     <message>
+        <source>--changes-only needs --compare</source>
+        <translation>--changes-only necesita --compare</translation>
+    </message>
+    <message>
+        <source>Compare the folder with LISTING, a JSON listing saved earlier: a Change column says what was added, removed or changed since.</source>
+        <translation>Comparar la carpeta con LISTADO, un listado JSON guardado antes: una columna «Cambio» dice qué se añadió, se quitó o cambió desde entonces.</translation>
+    </message>
+    <message>
+        <source>LISTING</source>
+        <translation>LISTADO</translation>
+    </message>
+    <message>
+        <source>With --compare, list only what changed and the folders leading to it.</source>
+        <translation>Con --compare, listar solo lo que cambió y las carpetas que llevan a ello.</translation>
+    </message>
+    <message>
         <source>No line of totals.</source>
         <translation>Sin línea de totales.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>Choose &amp;Another Listing…</source>
+        <translation>Elegir &amp;otro listado…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;No More</source>
+        <translation>&amp;No comparar más</translation>
+    </message>
+    <message>
+        <source>Compare With an Earlier Listing</source>
+        <translation>Comparar con un listado anterior</translation>
+    </message>
+    <message>
+        <source>Foliotrace listings (*.json);;All files (*)</source>
+        <translation>Listados de Foliotrace (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)</source>
+        <translation>Comparar la carpeta con un listado guardado antes como JSON (Ctrl+Mayús+O)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 del %2</translation>
+    </message>
+    <message>
+        <source>Compared with %1 (Ctrl+Shift+O: another, or none)</source>
+        <translation>Comparado con %1 (Ctrl+Mayús+O: otro, o ninguno)</translation>
     </message>
 </context>
 <context>
@@ -430,6 +481,144 @@
     <message>
         <source>The document has %L2 pages, none of %1.</source>
         <translation>El documento tiene %L2 páginas, ninguna de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierListing</name>
+    <message>
+        <source>it holds no object of named fields</source>
+        <translation>no contiene ningún objeto de campos con nombre</translation>
+    </message>
+    <message>
+        <source>its format is &quot;%1&quot;</source>
+        <translation>su formato es «%1»</translation>
+    </message>
+    <message>
+        <source>it lists only what changed, not the whole folder</source>
+        <translation>solo lista lo que cambió, no toda la carpeta</translation>
+    </message>
+    <message>
+        <source>&quot;folder_bytes&quot; is not base64</source>
+        <translation>«folder_bytes» no está en base64</translation>
+    </message>
+    <message>
+        <source>&quot;children&quot; is not a list of entries</source>
+        <translation>«children» no es una lista de entradas</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is not a format version</source>
+        <translation>«version» no es una versión de formato</translation>
+    </message>
+    <message>
+        <source>an entry that is not an object</source>
+        <translation>una entrada que no es un objeto</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s &quot;children&quot; is not a list</source>
+        <translation>el «children» de una entrada no es una lista</translation>
+    </message>
+    <message>
+        <source>it outgrew %L1 MB after %L2 entries</source>
+        <translation>superó %L1 MB tras %L2 entradas</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name is not a text</source>
+        <translation>el nombre de una entrada no es un texto</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s &quot;name_bytes&quot; is not base64</source>
+        <translation>el «name_bytes» de una entrada no está en base64</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s kind is not a text</source>
+        <translation>el tipo de una entrada no es un texto</translation>
+    </message>
+    <message>
+        <source>the size %1 is not a number of bytes</source>
+        <translation>el tamaño %1 no es un número de bytes</translation>
+    </message>
+    <message>
+        <source>the modification time %1 is not a date and time</source>
+        <translation>la hora de modificación %1 no es una fecha y hora</translation>
+    </message>
+    <message>
+        <source>an entry without a name</source>
+        <translation>una entrada sin nombre</translation>
+    </message>
+    <message>
+        <source>an entry named &quot;%1&quot;, which no file can be</source>
+        <translation>una entrada llamada «%1», que ningún archivo puede ser</translation>
+    </message>
+    <message>
+        <source>an entry without a kind</source>
+        <translation>una entrada sin tipo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation>«%1» no es un texto</translation>
+    </message>
+    <message>
+        <source>it names no folder (&quot;folder&quot;)</source>
+        <translation>no nombra ninguna carpeta («folder»)</translation>
+    </message>
+    <message>
+        <source>it has no list of entries (&quot;children&quot;)</source>
+        <translation>no tiene lista de entradas («children»)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is listed twice</source>
+        <translation>la entrada «%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>it ends in the middle of a text</source>
+        <translation>termina en medio de un texto</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>it ends inside its entries, after %L1 of them</source>
+        <translation>termina entre sus entradas, tras %L1 de ellas</translation>
+    </message>
+    <message>
+        <source>it ends before its listing does</source>
+        <translation>termina antes de que acabe su listado</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierListingError</name>
+    <message>
+        <source> at line %L1, byte %L2</source>
+        <translation> en la línea %L1, byte %L2</translation>
+    </message>
+    <message>
+        <source>Cannot read the listing &quot;%1&quot;: %2.</source>
+        <translation>No se puede leer el listado «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Foliotrace listing: it is not JSON text (%2%3).</source>
+        <translation>«%1» no es un listado de Foliotrace: no es texto JSON (%2%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Foliotrace listing: %2%3.</source>
+        <translation>«%1» no es un listado de Foliotrace: %2%3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut short: %2%3. It may not have been saved or copied in full.</source>
+        <translation>«%1» está cortado: %2%3. Quizá no se guardó o copió entero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a damaged listing: %2%3.</source>
+        <translation>«%1» es un listado dañado: %2%3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved by a newer Foliotrace (listing format version %2); this version reads version %3.</source>
+        <translation>«%1» lo guardó un Foliotrace más reciente (formato de listado versión %2); esta versión lee la versión %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more entries than this computer can safely compare: %2.</source>
+        <translation>«%1» contiene más entradas de las que este equipo puede comparar con seguridad: %2.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +786,65 @@
     </message>
 </context>
 <context>
+    <name>JsonTokens</name>
+    <message>
+        <source>the end of the file</source>
+        <translation>el final del archivo</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a text</source>
+        <translation>el final del archivo dentro de un texto</translation>
+    </message>
+    <message>
+        <source>more than %L1 levels of lists and objects</source>
+        <translation>más de %L1 niveles de listas y objetos</translation>
+    </message>
+    <message>
+        <source>a text longer than %L1 bytes</source>
+        <translation>un texto de más de %L1 bytes</translation>
+    </message>
+    <message>
+        <source>a control character inside a text</source>
+        <translation>un carácter de control dentro de un texto</translation>
+    </message>
+    <message>
+        <source>an unknown escape &quot;\%1&quot;</source>
+        <translation>un escape desconocido «\%1»</translation>
+    </message>
+    <message>
+        <source>half of a surrogate pair</source>
+        <translation>la mitad de un par sustituto</translation>
+    </message>
+    <message>
+        <source>a &quot;\u&quot; escape without four hex digits</source>
+        <translation>un escape «\u» sin cuatro dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>a text that is not UTF-8</source>
+        <translation>un texto que no es UTF-8</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a number</source>
+        <translation>el final del archivo dentro de un número</translation>
+    </message>
+    <message>
+        <source>a number longer than %L1 characters</source>
+        <translation>un número de más de %L1 caracteres</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a value</source>
+        <translation>el final del archivo dentro de un valor</translation>
+    </message>
+    <message>
+        <source>an unexpected &quot;%1&quot;</source>
+        <translation>un «%1» inesperado</translation>
+    </message>
+    <message>
+        <source>an unexpected byte 0x%1</source>
+        <translation>un byte 0x%1 inesperado</translation>
+    </message>
+</context>
+<context>
     <name>Listing</name>
     <message>
         <source>The same folder as one that holds it</source>
@@ -677,6 +925,74 @@
     <message>
         <source>Created</source>
         <translation>Creado</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>añadido</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>quitado</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>cambiado</translation>
+    </message>
+    <message>
+        <source>Compared with %1 of %2</source>
+        <translation>Comparado con %1 del %2</translation>
+    </message>
+    <message>
+        <source>Compared with %1</source>
+        <translation>Comparado con %1</translation>
+    </message>
+    <message>
+        <source>: %L1 added, %L2 removed, %L3 changed</source>
+        <translation>: %L1 añadidos, %L2 quitados, %L3 cambiados</translation>
+    </message>
+    <message>
+        <source>, total %1</source>
+        <translation>, total %1</translation>
+    </message>
+    <message>
+        <source>the earlier listing went %L1 levels deep</source>
+        <translation>el listado anterior bajaba %L1 niveles</translation>
+    </message>
+    <message>
+        <source>it listed no files</source>
+        <translation>no listaba archivos</translation>
+    </message>
+    <message>
+        <source>its choices left entries out</source>
+        <translation>sus opciones dejaban entradas fuera</translation>
+    </message>
+    <message>
+        <source>it could not read some folders</source>
+        <translation>no pudo leer algunas carpetas</translation>
+    </message>
+    <message>
+        <source>it had no sizes</source>
+        <translation>no tenía tamaños</translation>
+    </message>
+    <message>
+        <source>it had no dates</source>
+        <translation>no tenía fechas</translation>
+    </message>
+    <message>
+        <source>folder sizes, as its choices differ</source>
+        <translation>los tamaños de carpeta, pues sus opciones difieren</translation>
+    </message>
+    <message>
+        <source>it counted sizes another way</source>
+        <translation>contaba los tamaños de otra forma</translation>
+    </message>
+    <message>
+        <source>; not compared: %1</source>
+        <translation>; sin comparar: %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>Path</source>
@@ -1474,6 +1790,22 @@
     <message>
         <source>Ctrl+Shift+P</source>
         <translation>Ctrl+Shift+P</translation>
+    </message>
+    <message>
+        <source>Changes onl&amp;y</source>
+        <translation>Solo cam&amp;bios</translation>
+    </message>
+    <message>
+        <source>List only what changed since the earlier listing, with the folders leading to it</source>
+        <translation>Listar solo lo que cambió desde el listado anterior, con las carpetas que llevan a ello</translation>
+    </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)</source>
+        <translation>Comparar la carpeta con un listado guardado antes como JSON (Ctrl+Mayús+O)</translation>
     </message>
 </context>
 </TS>

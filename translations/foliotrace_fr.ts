@@ -389,8 +389,59 @@
         <translation>Une ligne de totaux sous le tableau (dossiers, fichiers, Ko).</translation>
     </message>
     <message>
+        <source>--changes-only needs --compare</source>
+        <translation>--changes-only demande --compare</translation>
+    </message>
+    <message>
+        <source>Compare the folder with LISTING, a JSON listing saved earlier: a Change column says what was added, removed or changed since.</source>
+        <translation>Comparer le dossier avec LISTE, une liste JSON enregistrée plus tôt : une colonne « Changement » dit ce qui a été ajouté, supprimé ou modifié depuis.</translation>
+    </message>
+    <message>
+        <source>LISTING</source>
+        <translation>LISTE</translation>
+    </message>
+    <message>
+        <source>With --compare, list only what changed and the folders leading to it.</source>
+        <translation>Avec --compare, ne lister que ce qui a changé et les dossiers qui y mènent.</translation>
+    </message>
+    <message>
         <source>No line of totals.</source>
         <translation>Pas de ligne de totaux.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>Choose &amp;Another Listing…</source>
+        <translation>Choisir une &amp;autre liste…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;No More</source>
+        <translation>&amp;Ne plus comparer</translation>
+    </message>
+    <message>
+        <source>Compare With an Earlier Listing</source>
+        <translation>Comparer avec une liste antérieure</translation>
+    </message>
+    <message>
+        <source>Foliotrace listings (*.json);;All files (*)</source>
+        <translation>Listes Foliotrace (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)</source>
+        <translation>Comparer le dossier avec une liste enregistrée plus tôt en JSON (Ctrl+Maj+O)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 du %2</translation>
+    </message>
+    <message>
+        <source>Compared with %1 (Ctrl+Shift+O: another, or none)</source>
+        <translation>Comparé avec %1 (Ctrl+Maj+O : une autre, ou aucune)</translation>
     </message>
 </context>
 <context>
@@ -430,6 +481,144 @@
     <message>
         <source>The document has %L2 pages, none of %1.</source>
         <translation>Le document a %L2 pages, aucune de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierListing</name>
+    <message>
+        <source>it holds no object of named fields</source>
+        <translation>il ne contient aucun objet de champs nommés</translation>
+    </message>
+    <message>
+        <source>its format is &quot;%1&quot;</source>
+        <translation>son format est « %1 »</translation>
+    </message>
+    <message>
+        <source>it lists only what changed, not the whole folder</source>
+        <translation>il ne liste que ce qui a changé, pas tout le dossier</translation>
+    </message>
+    <message>
+        <source>&quot;folder_bytes&quot; is not base64</source>
+        <translation>« folder_bytes » n’est pas en base64</translation>
+    </message>
+    <message>
+        <source>&quot;children&quot; is not a list of entries</source>
+        <translation>« children » n’est pas une liste d’entrées</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is not a format version</source>
+        <translation>« version » n’est pas une version de format</translation>
+    </message>
+    <message>
+        <source>an entry that is not an object</source>
+        <translation>une entrée qui n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s &quot;children&quot; is not a list</source>
+        <translation>le « children » d’une entrée n’est pas une liste</translation>
+    </message>
+    <message>
+        <source>it outgrew %L1 MB after %L2 entries</source>
+        <translation>il a dépassé %L1 Mo après %L2 entrées</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name is not a text</source>
+        <translation>le nom d’une entrée n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s &quot;name_bytes&quot; is not base64</source>
+        <translation>le « name_bytes » d’une entrée n’est pas en base64</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s kind is not a text</source>
+        <translation>le type d’une entrée n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>the size %1 is not a number of bytes</source>
+        <translation>la taille %1 n’est pas un nombre d’octets</translation>
+    </message>
+    <message>
+        <source>the modification time %1 is not a date and time</source>
+        <translation>l’heure de modification %1 n’est pas une date et une heure</translation>
+    </message>
+    <message>
+        <source>an entry without a name</source>
+        <translation>une entrée sans nom</translation>
+    </message>
+    <message>
+        <source>an entry named &quot;%1&quot;, which no file can be</source>
+        <translation>une entrée nommée « %1 », ce qu’aucun fichier ne peut être</translation>
+    </message>
+    <message>
+        <source>an entry without a kind</source>
+        <translation>une entrée sans type</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation>« %1 » n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>it names no folder (&quot;folder&quot;)</source>
+        <translation>il ne nomme aucun dossier (« folder »)</translation>
+    </message>
+    <message>
+        <source>it has no list of entries (&quot;children&quot;)</source>
+        <translation>il n’a pas de liste d’entrées (« children »)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is listed twice</source>
+        <translation>l’entrée « %1 » figure deux fois</translation>
+    </message>
+    <message>
+        <source>it ends in the middle of a text</source>
+        <translation>il se termine au milieu d’un texte</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it ends inside its entries, after %L1 of them</source>
+        <translation>il se termine au milieu de ses entrées, après %L1 d’entre elles</translation>
+    </message>
+    <message>
+        <source>it ends before its listing does</source>
+        <translation>il se termine avant la fin de sa liste</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierListingError</name>
+    <message>
+        <source> at line %L1, byte %L2</source>
+        <translation> à la ligne %L1, octet %L2</translation>
+    </message>
+    <message>
+        <source>Cannot read the listing &quot;%1&quot;: %2.</source>
+        <translation>Impossible de lire la liste « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Foliotrace listing: it is not JSON text (%2%3).</source>
+        <translation>« %1 » n’est pas une liste Foliotrace : ce n’est pas du texte JSON (%2%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Foliotrace listing: %2%3.</source>
+        <translation>« %1 » n’est pas une liste Foliotrace : %2%3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut short: %2%3. It may not have been saved or copied in full.</source>
+        <translation>« %1 » est tronqué : %2%3. Il n’a peut-être pas été enregistré ou copié en entier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a damaged listing: %2%3.</source>
+        <translation>« %1 » est une liste endommagée : %2%3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved by a newer Foliotrace (listing format version %2); this version reads version %3.</source>
+        <translation>« %1 » a été enregistré par un Foliotrace plus récent (format de liste version %2) ; cette version lit la version %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more entries than this computer can safely compare: %2.</source>
+        <translation>« %1 » contient plus d’entrées que cet ordinateur ne peut comparer sans risque : %2.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +786,65 @@
     </message>
 </context>
 <context>
+    <name>JsonTokens</name>
+    <message>
+        <source>the end of the file</source>
+        <translation>la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a text</source>
+        <translation>la fin du fichier dans un texte</translation>
+    </message>
+    <message>
+        <source>more than %L1 levels of lists and objects</source>
+        <translation>plus de %L1 niveaux de listes et d’objets</translation>
+    </message>
+    <message>
+        <source>a text longer than %L1 bytes</source>
+        <translation>un texte de plus de %L1 octets</translation>
+    </message>
+    <message>
+        <source>a control character inside a text</source>
+        <translation>un caractère de contrôle dans un texte</translation>
+    </message>
+    <message>
+        <source>an unknown escape &quot;\%1&quot;</source>
+        <translation>un échappement inconnu « \%1 »</translation>
+    </message>
+    <message>
+        <source>half of a surrogate pair</source>
+        <translation>la moitié d’une paire de substitution</translation>
+    </message>
+    <message>
+        <source>a &quot;\u&quot; escape without four hex digits</source>
+        <translation>un échappement « \u » sans quatre chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>a text that is not UTF-8</source>
+        <translation>un texte qui n’est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a number</source>
+        <translation>la fin du fichier dans un nombre</translation>
+    </message>
+    <message>
+        <source>a number longer than %L1 characters</source>
+        <translation>un nombre de plus de %L1 caractères</translation>
+    </message>
+    <message>
+        <source>the end of the file inside a value</source>
+        <translation>la fin du fichier dans une valeur</translation>
+    </message>
+    <message>
+        <source>an unexpected &quot;%1&quot;</source>
+        <translation>un « %1 » inattendu</translation>
+    </message>
+    <message>
+        <source>an unexpected byte 0x%1</source>
+        <translation>un octet 0x%1 inattendu</translation>
+    </message>
+</context>
+<context>
     <name>Listing</name>
     <message>
         <source>The same folder as one that holds it</source>
@@ -677,6 +925,74 @@
     <message>
         <source>Created</source>
         <translation>Création</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>ajouté</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>supprimé</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <source>Compared with %1 of %2</source>
+        <translation>Comparé avec %1 du %2</translation>
+    </message>
+    <message>
+        <source>Compared with %1</source>
+        <translation>Comparé avec %1</translation>
+    </message>
+    <message>
+        <source>: %L1 added, %L2 removed, %L3 changed</source>
+        <translation> : %L1 ajoutés, %L2 supprimés, %L3 modifiés</translation>
+    </message>
+    <message>
+        <source>, total %1</source>
+        <translation>, total %1</translation>
+    </message>
+    <message>
+        <source>the earlier listing went %L1 levels deep</source>
+        <translation>la liste antérieure allait à %L1 niveaux de profondeur</translation>
+    </message>
+    <message>
+        <source>it listed no files</source>
+        <translation>elle ne listait aucun fichier</translation>
+    </message>
+    <message>
+        <source>its choices left entries out</source>
+        <translation>ses choix écartaient des entrées</translation>
+    </message>
+    <message>
+        <source>it could not read some folders</source>
+        <translation>elle ne pouvait pas lire certains dossiers</translation>
+    </message>
+    <message>
+        <source>it had no sizes</source>
+        <translation>elle n’avait pas de tailles</translation>
+    </message>
+    <message>
+        <source>it had no dates</source>
+        <translation>elle n’avait pas de dates</translation>
+    </message>
+    <message>
+        <source>folder sizes, as its choices differ</source>
+        <translation>les tailles des dossiers, car ses choix diffèrent</translation>
+    </message>
+    <message>
+        <source>it counted sizes another way</source>
+        <translation>elle comptait les tailles autrement</translation>
+    </message>
+    <message>
+        <source>; not compared: %1</source>
+        <translation> ; non comparé : %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changement</translation>
     </message>
     <message>
         <source>Path</source>
@@ -1474,6 +1790,22 @@
     <message>
         <source>Ctrl+Shift+P</source>
         <translation>Ctrl+Shift+P</translation>
+    </message>
+    <message>
+        <source>Changes onl&amp;y</source>
+        <translation>Changements seulement (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>List only what changed since the earlier listing, with the folders leading to it</source>
+        <translation>Ne lister que ce qui a changé depuis la liste antérieure, avec les dossiers qui y mènent</translation>
+    </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Compare the folder with a listing saved earlier as JSON (Ctrl+Shift+O)</source>
+        <translation>Comparer le dossier avec une liste enregistrée plus tôt en JSON (Ctrl+Maj+O)</translation>
     </message>
 </context>
 </TS>

@@ -138,6 +138,11 @@ QString readOverrides(const QCommandLineParser &parser, const Options &options, 
         if (parser.isSet(*option))
             *value = parser.value(*option);
     }
+    if (parser.isSet(options.compare))
+        out.compare = parser.value(options.compare);
+    out.changesOnly = parser.isSet(options.changesOnly);
+    if (out.changesOnly && !out.compare)
+        return CommandLineText::tr("--changes-only needs --compare");
     return readChoices(parser, options, out.choices);
 }
 

@@ -52,6 +52,8 @@ struct OptionOverrides
     std::optional<QString> title;
     std::optional<std::array<QString, 3>> widths;
     ChoiceOverrides choices;
+    std::optional<QString> compare; // the earlier listing to compare with
+    bool changesOnly = false;
     // The page setup's, for --print and a PDF.
     std::optional<QPageSize> paper;
     std::optional<QPageLayout::Orientation> orientation;

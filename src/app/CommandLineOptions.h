@@ -111,6 +111,15 @@ struct Options
     QCommandLineOption totals
         = flag("totals", QT_TRANSLATE_NOOP("CommandLine", "A line of totals under the table (folders, files, KB)."));
     QCommandLineOption noTotals = flag("no-totals", QT_TRANSLATE_NOOP("CommandLine", "No line of totals."));
+    QCommandLineOption compare
+        = valued("compare",
+                 QT_TRANSLATE_NOOP("CommandLine",
+                                   "Compare the folder with LISTING, a JSON listing saved earlier: a Change column "
+                                   "says what was added, removed or changed since."),
+                 QT_TRANSLATE_NOOP("CommandLine", "LISTING"));
+    QCommandLineOption changesOnly = flag(
+        "changes-only",
+        QT_TRANSLATE_NOOP("CommandLine", "With --compare, list only what changed and the folders leading to it."));
     QCommandLineOption paper = valued(
         "paper", QT_TRANSLATE_NOOP("CommandLine", "The paper: A4, Letter, Legal, A3, … (else the default printer's)."),
         QT_TRANSLATE_NOOP("CommandLine", "NAME"));
@@ -144,11 +153,11 @@ struct Options
     QList<const QCommandLineOption *> listing() const
     {
         return QList<const QCommandLineOption *>{
-                   &format,        &depth,          &files,       &noFiles,    &size,      &noSize,      &date,
-                   &noDate,        &grid,           &dirMark,     &fileMark,   &title,     &widths,      &include,
-                   &skip,          &matchCase,      &noMatchCase, &hidden,     &noHidden,  &pruneEmpty,  &noPruneEmpty,
-                   &oneFileSystem, &allFileSystems, &diskUsage,   &fileLength, &linksOnce, &noLinksOnce, &sort,
-                   &columns,       &totals,         &noTotals}
+                   &format,        &depth,          &files,       &noFiles,    &size,       &noSize,      &date,
+                   &noDate,        &grid,           &dirMark,     &fileMark,   &title,      &widths,      &include,
+                   &skip,          &matchCase,      &noMatchCase, &hidden,     &noHidden,   &pruneEmpty,  &noPruneEmpty,
+                   &oneFileSystem, &allFileSystems, &diskUsage,   &fileLength, &linksOnce,  &noLinksOnce, &sort,
+                   &columns,       &totals,         &noTotals,    &compare,    &changesOnly}
                + page() + job();
     }
 };

@@ -6,6 +6,7 @@
 #include "listing/FileSystemObject.h"
 #include "listing/ListingBuilder.h"
 #include "listing/ListingText.h"
+#include "export/EarlierListing.h"
 #include "export/OutputFile.h"
 #include "settings/OptionStore.h"
 #include "settings/OptionValues.h"
@@ -128,9 +129,11 @@ ListingExport::Request listingRequest(const Request &request, const QByteArray &
     return out;
 }
 
-void run(const Request &request, const QByteArray &folder)
+void run(const Request &request, const QByteArray &folder, std::shared_ptr<const ComparedListing> earlier)
 {
-    const ListingExport::Request exportRequest = listingRequest(request, folder);
+    ListingExport::Request exportRequest = listingRequest(request, folder);
+    exportRequest.options.compare = std::move(earlier);
+    exportRequest.options.changesOnly = request.overrides.changesOnly;
     const std::unique_ptr<FileSystemObject> fileSystem = createFileSystemObject();
     ListingText listing;
     TerminalProgress progress;
@@ -171,9 +174,18 @@ ExitStatus runWithoutWindow(const Request &request)
     // Ctrl+C, a hang-up or a kill ends the run at once, wherever it is (a
     // walk, a FIFO that no one reads yet, the print server), by the signal
     // as the shell expects, and leaves no half-made output file.
+    // A listing that cannot be compared with is bad input: nothing is listed.
+    std::shared_ptr<const ComparedListing> earlier;
+    try {
+        if (request.overrides.compare)
+            earlier = EarlierListing::load(*request.overrides.compare);
+    } catch (const UserError &error) {
+        report(error.message());
+        return ExitStatus::BadArguments;
+    }
     OutputFile::endOnSignals({SIGINT, SIGTERM, SIGHUP}, clearProgressLine);
     try {
-        run(request, folder);
+        run(request, folder, std::move(earlier));
         return ExitStatus::Success;
     } catch (const UserError &error) {
         report(error.message());

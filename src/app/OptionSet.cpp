@@ -29,6 +29,8 @@ ListingOptions OptionSet::listingOptions() const
     // UTF-8; the label's text would lose them.
     if (options.path == m_ui->Dir1->path())
         options.nativePath = m_ui->Dir1->nativePath();
+    options.compare = m_earlier;
+    options.changesOnly = m_earlier && m_ui->chkChangesOnly->isChecked();
     return options;
 }
 

@@ -41,6 +41,8 @@ public:
     void setOptionText(OptionText field, const QString &text) override;
     ListingChoices listingChoices() const override { return m_choices; }
     void setListingChoices(const ListingChoices &choices) override { m_choices = choices; }
+    // The earlier listing the next builds are compared with; none for a plain listing.
+    void setComparison(std::shared_ptr<const ComparedListing> earlier) { m_earlier = std::move(earlier); }
     QString pathCaption() const override;
     void setFolderListPath(const QString &path) override;
     void setDriveListDrive(const QString &path) override;
@@ -49,6 +51,7 @@ private:
     Ui::frmMain *m_ui;
     ListingChoices m_choices; // the "Listing Options" dialog's, as last accepted or loaded
     PageSetup m_pageSetup;
+    std::shared_ptr<const ComparedListing> m_earlier;
 };
 
 // The grid style the grid field names; none for typed text that is no item.

@@ -7,6 +7,7 @@
 #include "app/DesignLayout.h"
 #include "app/FolderChoice.h"
 #include "app/FolderList.h"
+#include "app/CompareChoice.h"
 #include "app/ListingOptionsDialog.h"
 #include "app/OptionSet.h"
 #include "app/PageSetupOptions.h"
@@ -48,7 +49,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::f
     createPreviewSurface();
     createBuildProgress();
     m_printing = new PrintCommands(this, *m_options, *vsp1, *m_session);
-    m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
+    m_layout->apply({m_ui->lblPath, m_ui->lblPrnt, m_ui->cmdCompare});
     // Wide enough to show "Page Setup…", which stands right of the page controls and "Save As…".
     // A longer translation may have widened the form further.
     resize(twipsToPixels(QRect(QPoint(), m_layout->formTwipsShowing(m_ui->cmdPageSetup)), this)
@@ -128,6 +129,7 @@ void frmMain::connectHandlers()
     connect(vsp1, &PreviewSurface::printAsked, this, &frmMain::printWithDialog);
     connect(m_ui->cmdCancel, &QAbstractButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(m_ui->cmdMore, &QAbstractButton::clicked, this, &frmMain::cmdMore_Click);
+    m_compare = new CompareChoice(m_ui->cmdCompare, m_ui->chkChangesOnly, *m_options, this);
     connect(m_ui->cmdHelp, &QAbstractButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(m_ui->Label2, &WebLinkLabel::clicked, this, &frmMain::Label2_Click);
     connect(m_folderChoice, &FolderChoice::failed, this, &frmMain::showFailure);
@@ -156,7 +158,8 @@ void frmMain::createBuildProgress()
     m_buildProgress = new BuildProgressStrip(m_session, this);
     // Only one build at a time: the commands that start one are off until
     // it ends, however it ends.
-    m_session->disableWhileRunning({m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs, m_ui->cmdMore, m_ui->cmdPageSetup});
+    m_session->disableWhileRunning(
+        {m_ui->cmdPrint, m_ui->cmdCopy, m_ui->cmdSaveAs, m_ui->cmdMore, m_ui->cmdPageSetup, m_ui->cmdCompare});
     // Escape cancels a run; the preview's keys wait for its end.
     connect(m_session, &BuildSession::runningChanged, this,
             [this](bool running) { m_previewKeys->setActive(!running && m_state == State::Preview); });
@@ -212,7 +215,7 @@ void frmMain::showEvent(QShowEvent *event)
     if (!m_followsScreen && windowHandle()) {
         m_followsScreen = true;
         connect(windowHandle(), &QWindow::screenChanged, this, [this] {
-            m_layout->apply({m_ui->lblPath, m_ui->lblPrnt});
+            m_layout->apply({m_ui->lblPath, m_ui->lblPrnt, m_ui->cmdCompare});
             followWindowSize();
         });
     }

@@ -12,6 +12,7 @@
 //   clipboard/ClipboardExport the spreadsheet text of "Copy"
 //   export/ListingExport, SaveAsDialog  "Save As…": the listing as a file
 //   ListingOptionsDialog      "More Options…": the listing choices
+//   CompareChoice             "Compare With…": an earlier listing to compare with
 //   help/Help, frmIntro       help, the start-up window and the web link
 //   BuildSession              one build at a time, its yields, cancel and
 //                             progress (shown by BuildProgressStrip)
@@ -40,6 +41,7 @@
 #include <optional>
 
 class BuildProgressStrip;
+class CompareChoice;
 class DesignLayout;
 class FolderChoice;
 class FileSystemObject;
@@ -178,4 +180,5 @@ private:
     BuildSession *m_session = nullptr;
     BuildProgressStrip *m_buildProgress = nullptr;
     PrintCommands *m_printing = nullptr;
+    CompareChoice *m_compare = nullptr;
 };

@@ -2,6 +2,8 @@
 // Save As, and the build and composition they run.
 
 #include "app/frmMain.h"
+
+#include "app/CompareChoice.h"
 #include "ui_frmMain.h"
 
 #include "app/BuildProgressStrip.h"
@@ -86,6 +88,7 @@ void frmMain::showPreviewState()
     m_state = State::Preview;
     m_ui->cmdPrint->setText(tr("&Print"));
     m_ui->cmdMore->hide();
+    m_compare->setShown(false);
     m_ui->cmdHide->show();
     m_ui->cmdPageSetup->show();
     placePreviewSurface();
@@ -116,6 +119,7 @@ void frmMain::showOptionsState()
     vsp1->hide();
     m_ui->cmdHide->hide();
     m_ui->cmdMore->show();
+    m_compare->setShown(true);
     m_ui->cmdPageSetup->hide();
     m_ui->cmdPrint->setText(tr("&Print Preview"));
     showPageLabel();

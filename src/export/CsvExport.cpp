@@ -99,10 +99,13 @@ void writeCsv(const Entries &e, Sink &sink)
 {
     QString &out = sink.text();
     const QList<ListingColumn> extra = e.extraColumns();
-    out += u"Level,Kind,Name,Path,Size (bytes),Size (KB),Modified,";
+    // A comparison adds its two columns; without one the file stays as it always was.
+    const bool compared = bool(e.listing.changes);
+    out += compared ? u"Level,Kind,Name,Change,Path,Size (bytes),Size (KB),Modified,"
+                    : u"Level,Kind,Name,Path,Size (bytes),Size (KB),Modified,";
     for (ListingColumn column : extra)
         append(out, {csvHeading(column), u","});
-    out += u"Note\r\n";
+    out += compared ? u"Note,change_bytes\r\n" : u"Note\r\n";
     const std::vector<QString> notes = csvNotes(e);
     std::vector<QString> folderPaths(size_t(e.count()));
     for (qsizetype i = 0; i < e.count(); ++i) {
@@ -112,6 +115,8 @@ void writeCsv(const Entries &e, Sink &sink)
         out += QString::number(e.row(i).level);
         out += e.isFolder(i) ? u",folder," : u",file,";
         appendCsvField(out, formulaSafeCell(name));
+        if (const ListingRowChange *change = e.change(i))
+            out += u',' + changeName(change->change);
         out += u',';
         appendCsvField(out, formulaSafeCell(path));
         out += u',';
@@ -128,6 +133,8 @@ void writeCsv(const Entries &e, Sink &sink)
             out += u',';
         }
         appendCsvField(out, notes[size_t(i)]);
+        if (const ListingRowChange *change = e.change(i))
+            append(out, {u",", change->changeBytes == Unknown ? QString() : QString::number(change->changeBytes)});
         out += u"\r\n";
         if (e.isFolder(i))
             folderPaths[size_t(i)] = std::move(path);
@@ -140,12 +147,12 @@ void writeCsv(const Entries &e, Sink &sink)
         const QString path = relativePath(e, problem.path);
         out += u",unread,";
         appendCsvField(out, formulaSafeCell(path.section(u'/', -1)));
-        out += u',';
+        out += compared ? u",," : u",";
         appendCsvField(out, formulaSafeCell(path));
         out += u",,,,";
         out += QString(extra.size(), u',');
         appendCsvField(out, noteName(problem.note) + QLatin1String(": ") + problem.reason);
-        out += u"\r\n";
+        out += compared ? u",\r\n" : u"\r\n";
         sink.rowDone();
     }
 }

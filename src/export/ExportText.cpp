@@ -37,6 +37,21 @@ QLatin1StringView noteName(ListingNote note)
     return QLatin1StringView();
 }
 
+QLatin1StringView changeName(RowChange change)
+{
+    switch (change) {
+    case RowChange::Added:
+        return QLatin1StringView("added");
+    case RowChange::Removed:
+        return QLatin1StringView("removed");
+    case RowChange::Changed:
+        return QLatin1StringView("changed");
+    case RowChange::None:
+        break;
+    }
+    return QLatin1StringView();
+}
+
 Entries::Entries(const ListingExport::Request &request, const ListingText &built)
     : listing(built), options(request.options), size(options.sizes), date(options.dates)
 {
@@ -44,6 +59,9 @@ Entries::Entries(const ListingExport::Request &request, const ListingText &built
     if (listing.details.size() != listing.rows.size())
         throw std::logic_error("an export needs a listing built with keepDetails");
     m_columns = options.columns();
+    // A comparison's column comes right after the name.
+    if (listing.changes)
+        m_columns.insert(1, ListingColumn::Change);
     if (m_columns != listing.columns)
         throw std::logic_error("the listing's columns are not the ones its options ask for");
 }

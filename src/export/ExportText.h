@@ -4,6 +4,7 @@
 // rows read as the entries of a tree. Internal to the export library.
 
 #include "export/ListingExport.h"
+#include "listing/ListingChanges.h"
 #include "listing/ListingOptions.h"
 #include "listing/ListingText.h"
 
@@ -69,6 +70,9 @@ void appendEscaped(QString &out, QStringView text, Escape escape)
 // "incomplete", "unreadable", "not entered"; empty for none.
 QLatin1StringView noteName(ListingNote note);
 
+// "added", "removed", "changed", as files written for programs name them; empty for none.
+QLatin1StringView changeName(RowChange change);
+
 // The listing's rows as entries of a tree.
 class Entries
 {
@@ -84,7 +88,10 @@ public:
     // The listed size in bytes and the modification time, when their columns are on and they are known.
     qint64 bytes(qsizetype i) const { return size ? details(i).bytes : Unknown; }
     qint64 modified(qsizetype i) const { return date ? details(i).modified : Unknown; }
-    QStringView sizeCell(qsizetype i) const { return size ? listing.cell(row(i), 1) : QStringView(); }
+    QStringView sizeCell(qsizetype i) const
+    {
+        return size ? listing.cell(row(i), int(m_columns.indexOf(ListingColumn::Size))) : QStringView();
+    }
     // The cell of column, as listed; a null view when the column is off.
     QStringView cellOf(qsizetype i, ListingColumn column) const
     {
@@ -96,6 +103,11 @@ public:
     // A row's value in one of them as CSV and JSON write it: a count, an
     // ISO 8601 time, or the cell's text; a null string where it has none.
     QString value(qsizetype i, ListingColumn column) const;
+    // What a comparison says of row i; nothing without one.
+    const ListingRowChange *change(qsizetype i) const
+    {
+        return listing.changes ? &listing.changes->rows[size_t(i)] : nullptr;
+    }
     // ISO 8601; files installed together share their time, so the last one is kept.
     const QString &time(qint64 seconds) const;
     // Folders whose rows enclose row i's are closed until parent is the innermost open one.

@@ -112,6 +112,11 @@ void appendHtmlHead(QString &out, const ListingExport::Request &request, const L
         appendHtml(out, listing.choicesLine);
         out += u"</p>\n";
     }
+    if (listing.changes) {
+        out += u"<p class=\"choices\">";
+        appendHtml(out, listing.changes->line);
+        out += u"</p>\n";
+    }
     const int grid = GridStyles::documentFlags(request.page.grid.value_or(GridStyle::None));
     out += u"<div class=\"t";
     for (int flag : {1, 2, 4, 8}) {

@@ -1,3 +1,4 @@
+#include "export/EarlierListing.h"
 #include "export/ExportText.h"
 
 #include "listing/ListingFormat.h"
@@ -45,6 +46,21 @@ void appendJsonBytes(QString &out, QStringView key, const QByteArray &bytes)
         append(out, {u", \"", key, u"\": \"", QString::fromLatin1(bytes.toBase64()), u"\""});
 }
 
+// What a comparison says of an entry; nothing when it did not change.
+void appendJsonChange(QString &out, const Entries &e, qsizetype i)
+{
+    const ListingRowChange *change = e.change(i);
+    if (!change || change->change == RowChange::None)
+        return;
+    out += u", \"change\": \"";
+    out += changeName(change->change);
+    out += u'"';
+    if (change->sizeBefore != Unknown)
+        append(out, {u", \"size_before\": ", QString::number(change->sizeBefore)});
+    if (change->modifiedBefore != Unknown)
+        append(out, {u", \"modified_before\": \"", e.time(change->modifiedBefore), u"\""});
+}
+
 // One entry's fields; a folder's "children" array is left open.
 void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
 {
@@ -76,6 +92,7 @@ void appendJsonEntry(QString &out, const Entries &e, qsizetype i)
         out += u", \"note\": null";
     else
         append(out, {u", \"note\": \"", QString(note), u"\""});
+    appendJsonChange(out, e, i);
     out += e.isFolder(i) ? u", \"children\": [" : u"}";
 }
 
@@ -111,7 +128,12 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
         appendJsonString(out, value);
         out += u",\n";
     };
-    out += u"{\n  \"folder\": ";
+    // First, so that a reader knows what it reads before anything else. Fields
+    // a reader may pass over come without a new version; the version goes up
+    // only when a field changes what it means.
+    out += u"{\n  \"format\": \"";
+    out += QLatin1StringView(EarlierListing::FormatName);
+    append(out, {u"\",\n  \"version\": ", QString::number(EarlierListing::FormatVersion), u",\n  \"folder\": "});
     appendJsonString(out, o.path);
     if (!o.nativePath.isEmpty())
         appendJsonBytes(out, u"folder_bytes", o.nativePath);
@@ -137,7 +159,27 @@ void appendJsonHead(QString &out, const ListingExport::Request &request, const Q
             append(out, {c ? u", " : u"", o.width(o.choices.columns[c]).plain()});
         out += u']';
     }
-    out += u"},\n  \"children\": [";
+    out += u"},\n";
+}
+
+// What the listing was compared with and what changed: the line under the title, in numbers.
+void appendJsonComparison(QString &out, const ListingExport::Request &request, const ListingText &listing)
+{
+    if (!listing.changes)
+        return;
+    const ListingChanges &c = *listing.changes;
+    const ListingComparison::Summary &sum = c.summary;
+    out += u"  \"compared_with\": {\"file\": ";
+    appendJsonString(out, c.fileName);
+    out += u", \"listed\": ";
+    appendJsonString(out, c.listed.isValid() ? ListingExport::isoDateTime(c.listed.toSecsSinceEpoch()) : QString());
+    const auto number = [](qint64 n) { return QString::number(n); };
+    append(out, {u", \"added\": ", number(sum.files.added + sum.folders.added), u", \"removed\": ",
+                 number(sum.files.removed + sum.folders.removed), u", \"changed\": ",
+                 number(sum.files.changed + sum.folders.changed), u", \"change_bytes\": ",
+                 sum.sizesCompared ? number(sum.sizeDifference) : QStringLiteral("null"), u", \"summary\": "});
+    appendJsonString(out, c.line);
+    append(out, {u"},\n  \"changes_only\": ", request.options.changesOnly ? u"true" : u"false", u",\n"});
 }
 
 // The totals line's numbers, those whose columns are on.
@@ -163,6 +205,8 @@ void writeJson(const ListingExport::Request &request, const Entries &e, const QD
 {
     QString &out = sink.text();
     appendJsonHead(out, request, e.listing.choicesLine, listedAt);
+    appendJsonComparison(out, request, e.listing);
+    out += u"  \"children\": [";
     std::vector<qsizetype> open; // folders whose children are being written
     bool first = true;           // nothing written yet in the innermost array
     const auto indent = [&] { ListingFormat::appendBlanks(out, 4 + 2 * qsizetype(open.size())); };

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class PreviewDocument;
 class QIODevice;
@@ -53,4 +54,7 @@ public:
 
     // Local time as ISO 8601 with its UTC offset: 2001-03-07T12:00:00+01:00.
     static QString isoDateTime(qint64 secondsSinceEpoch);
+    // Seconds since the epoch of an ISO 8601 date and time, as isoDateTime
+    // writes it or otherwise; nothing when the text is none.
+    static std::optional<qint64> isoSeconds(QByteArrayView text);
 };

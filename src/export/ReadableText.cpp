@@ -186,6 +186,10 @@ void writeReadableText(const ListingExport::Request &request, const Entries &e, 
     appendVisible(out, request.page.title, true);
     out += u"\n\n";
     // A listing's filters, once it can have any, are named on a line here.
+    if (e.listing.changes) {
+        appendVisible(out, e.listing.changes->line, true);
+        out += u"\n\n";
+    }
     const Table table(e);
     table.appendHeading(out);
     for (qsizetype i = 0; i < e.count(); ++i) {

@@ -3,6 +3,7 @@
 #include "listing/FileSystemObject.h"
 #include "listing/FolderTree.h"
 #include "listing/ListingCells.h"
+#include "listing/ListingChanges.h"
 #include "listing/ListingFormat.h"
 #include "listing/NameOrder.h"
 
@@ -109,6 +110,7 @@ public:
         m_started = true;
         walk(tree);
         writeTotals(tree);
+        ListingChangeColumn::apply(m_options, m_out);
     }
 
 private:
@@ -346,7 +348,7 @@ private:
         m_out.rows.append(row);
         if (sizeInBytes() > m_maxBytes)
             stopTooLarge();
-        if (m_options.keepDetails)
+        if (m_options.keepDetails || m_options.compare)
             keepDetails(values, parentRow, nameStart);
         return m_out.rows.size() - 1;
     }

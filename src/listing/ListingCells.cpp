@@ -38,6 +38,7 @@ void RowCellWriter::appendCell(QString &body, ListingColumn column, const RowVal
     const bool folder = v.kind == ListingRowKind::Folder;
     switch (column) {
     case ListingColumn::Name:
+    case ListingColumn::Change: // written by the comparison, once the walk is done
         break;
     case ListingColumn::Size:
         if (v.bytes == RowValues::Unknown)

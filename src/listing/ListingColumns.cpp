@@ -8,7 +8,7 @@ namespace {
 const std::array<QString, ListingColumns::Count> kWords{
     QStringLiteral("name"),    QStringLiteral("size"), QStringLiteral("date"),  QStringLiteral("files"),
     QStringLiteral("folders"), QStringLiteral("time"), QStringLiteral("owner"), QStringLiteral("permissions"),
-    QStringLiteral("created"), QStringLiteral("path")};
+    QStringLiteral("created"), QStringLiteral("path"), QStringLiteral("change")};
 
 } // namespace
 
@@ -79,6 +79,8 @@ QString heading(ListingColumn column)
         return QCoreApplication::translate("Listing", "Created");
     case ListingColumn::Path:
         return QCoreApplication::translate("Listing", "Path");
+    case ListingColumn::Change:
+        return QCoreApplication::translate("Listing", "Change");
     }
     return {};
 }
@@ -98,6 +100,8 @@ ColumnWidth defaultWidth(ListingColumn column)
         return ColumnWidth::of(900);
     case ListingColumn::Path:
         return ColumnWidth::of(3000);
+    case ListingColumn::Change:
+        return ColumnWidth::of(1100);
     case ListingColumn::Size:
     case ListingColumn::Date:
     case ListingColumn::Created:

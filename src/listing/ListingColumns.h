@@ -17,11 +17,12 @@ using ColumnWidth = NumberText::Decimal;
 // stands is decided by the order of ListingColumns::kOptional and of
 // ListingOptions::columns(), not by these numbers, so a new one can be added
 // at the end and shown anywhere.
-enum class ListingColumn : quint8 { Name, Size, Date, Files, Folders, Time, Owner, Permissions, Created, Path };
+// Change is shown right after the name when a listing is compared with an earlier one.
+enum class ListingColumn : quint8 { Name, Size, Date, Files, Folders, Time, Owner, Permissions, Created, Path, Change };
 
 namespace ListingColumns {
 
-inline constexpr int Count = int(ListingColumn::Path) + 1;
+inline constexpr int Count = int(ListingColumn::Change) + 1;
 // The optional columns, in the order they follow the others.
 inline constexpr std::array kOptional{ListingColumn::Files, ListingColumn::Folders,     ListingColumn::Time,
                                       ListingColumn::Owner, ListingColumn::Permissions, ListingColumn::Created,

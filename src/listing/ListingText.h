@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 // The product of one listing build: the three texts every output reads,
 // plus the rows' cells in structured form so that consumers never have to
@@ -128,7 +129,8 @@ struct ListingText
     QList<ListingRow> rows;           // in listing order, one per row of ListBody
     QList<ListingProblem> problems;   // in listing order; one below the listed depth comes with its listed ancestor
     QList<ListingRowDetails> details; // one per row, or none
-    QHash<qsizetype, QByteArray> nativeNames; // row -> exact name bytes, for names that are not valid UTF-8
+    QHash<qsizetype, QByteArray> nativeNames;             // row -> exact name bytes, for names that are not valid UTF-8
+    std::shared_ptr<const struct ListingChanges> changes; // set when compared with an earlier listing
 
     int columnCount() const { return int(headings.size()); }
 

@@ -1,5 +1,6 @@
 #include "print/ListingComposer.h"
 
+#include "listing/ListingChanges.h"
 #include "listing/ListingFormat.h"
 #include "listing/ListingText.h"
 #include "print/PageCanvas.h"
@@ -71,8 +72,10 @@ void appendTable(PreviewDocument &document, const ListingText &listing, GridStyl
         int(document.marginsTwips().left()),
         {kFace, ListingComposer::pointSize(RowStyle::Other), false, setup.textPercent}};
     const QString &dirMark = listing.dirMark;
-    const auto styleRow = [&dirMark](QStringView text, TextStyle &style) {
+    const ListingChanges *changes = listing.changes.get();
+    const auto styleRow = [&dirMark, changes](qsizetype row, QStringView text, TextStyle &style) {
         style.pointSize = ListingComposer::pointSize(ListingComposer::rowStyle(text, dirMark));
+        style.struck = changes && row >= 0 && changes->rows[size_t(row)].change == RowChange::Removed;
     };
     QList<TableText::ColumnSpec> columns = TableText::parseColumnFormat(listing.ListFormat);
     if (setup.fitWidth)
@@ -109,6 +112,10 @@ std::unique_ptr<PreviewDocument> composeListing(const ListingText &listing, cons
     // What the choices left out, so that a page never passes for the whole tree.
     if (!listing.choicesLine.isEmpty())
         document->appendParagraph(listing.choicesLine,
+                                  {kFace, ListingComposer::pointSize(RowStyle::Other), false, page.setup.textPercent});
+    // What the listing was compared with, and what changed since.
+    if (listing.changes)
+        document->appendParagraph(listing.changes->line,
                                   {kFace, ListingComposer::pointSize(RowStyle::Other), false, page.setup.textPercent});
     appendTable(*document, listing, page.grid.value_or(previousGrid), page.setup, yield);
     if (listing.totals.shown)

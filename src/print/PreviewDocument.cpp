@@ -39,6 +39,7 @@ struct PreviewDocument::Table
     std::vector<float> headingHeight;
     std::vector<quint16> rowFont;
     std::vector<float> rowHeight;
+    std::vector<bool> rowStruck;
     qreal headingTotal = 0;
 };
 
@@ -196,11 +197,12 @@ qreal PreviewDocument::rowHeight(const Table &table, const Rows &rows, qsizetype
     return rowLines(table, rows, row, fontIdx) * font(fontIdx).lineHeight() + 2 * CellPaddingY;
 }
 
-TextStyle PreviewDocument::styleOfRow(QStringView rowText, const TableSetup &setup, const RowStyle &rowStyle)
+TextStyle PreviewDocument::styleOfRow(qsizetype row, QStringView rowText, const TableSetup &setup,
+                                      const RowStyle &rowStyle)
 {
     TextStyle style = setup.style;
     if (rowStyle)
-        rowStyle(rowText, style);
+        rowStyle(row, rowText, style);
     return style;
 }
 
@@ -225,7 +227,7 @@ void PreviewDocument::appendTable(const QList<ColumnSpec> &columns, Rows heading
     table.body = std::move(body);
 
     for (qsizetype r = 0; r < table.heading.rowCount(); ++r) {
-        const int fi = fontIndex(styleOfRow(table.heading.rowText(r), setup, rowStyle));
+        const int fi = fontIndex(styleOfRow(-1, table.heading.rowText(r), setup, rowStyle));
         const qreal h = rowHeight(table, table.heading, r, fi);
         table.headingFont.push_back(quint16(fi));
         table.headingHeight.push_back(float(h));
@@ -257,7 +259,9 @@ void PreviewDocument::layOutBody(int block, const TableSetup &setup, const RowSt
     for (qsizetype r = 0; r < rowCount; ++r) {
         if (yield && r % RowsPerYield == RowsPerYield - 1)
             yield();
-        const TextStyle style = styleOfRow(t.body.rowText(r), setup, rowStyle);
+        TextStyle style = styleOfRow(r, t.body.rowText(r), setup, rowStyle);
+        // Struck through as it is painted: the font stays the one of its size.
+        t.rowStruck.push_back(std::exchange(style.struck, false));
         if (lastStyleFont < 0 || style != lastStyle) {
             lastStyleFont = fontIndex(style);
             lastStyle = style;
@@ -364,6 +368,12 @@ void PreviewDocument::paintRow(PageCanvas &canvas, const Table &table, const Row
             const qsizetype from
                 = isolateFrom < 0 || isolateFrom >= start + length ? -1 : std::max(isolateFrom, start) - start;
             canvas.drawText(at, line, fontIdx, from);
+            if (lines.struck) { // the indent is not struck
+                const auto blanks = std::find_if(line.begin(), line.end(), [](QChar ch) { return ch != u' '; });
+                const qreal middle = y - f.ascent() * 0.3;
+                canvas.drawLine(QPointF(at.x() + f.advance(QStringView(line.begin(), blanks)), middle),
+                                QPointF(at.x() + f.advance(line), middle), GridPenWidth);
+            }
             y += f.lineHeight();
         });
     }
@@ -421,7 +431,8 @@ void PreviewDocument::paintSlice(PageCanvas &canvas, const Slice &slice) const
     const qsizetype end = slice.first + slice.count;
     for (qsizetype r = slice.first; r < end; ++r) {
         edges.push_back(y);
-        const Lines lines{r == slice.first ? slice.skipLines : 0, r == end - 1 ? slice.takeLines : -1};
+        const Lines lines{r == slice.first ? slice.skipLines : 0, r == end - 1 ? slice.takeLines : -1,
+                          t.rowStruck[size_t(r)]};
         const int fontIdx = t.rowFont[size_t(r)];
         paintRow(canvas, t, t.body, r, fontIdx, y, lines);
         if (lines.skip == 0 && lines.take < 0) {

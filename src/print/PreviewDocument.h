@@ -39,7 +39,8 @@ public:
     // Called once per table row (heading rows first) just before the row is
     // laid out, with the row's text and the table's style; the row is set
     // in the style it leaves.
-    using RowStyle = std::function<void(QStringView rowText, TextStyle &style)>;
+    // row: the body row's number, -1 for a heading row.
+    using RowStyle = std::function<void(qsizetype row, QStringView rowText, TextStyle &style)>;
     // Called every few rows while a table is laid out, so that a long one
     // leaves room for the caller's events. Whatever it throws ends the
     // layout there and passes through; the table is then cut short.
@@ -135,7 +136,7 @@ private:
     // The slices page (1-based, in range) holds: [first, end).
     std::pair<qsizetype, qsizetype> pageSlices(int page) const;
 
-    static TextStyle styleOfRow(QStringView rowText, const TableSetup &setup, const RowStyle &rowStyle);
+    static TextStyle styleOfRow(qsizetype row, QStringView rowText, const TableSetup &setup, const RowStyle &rowStyle);
     // Places the body rows of the table just appended, from the page slice
     // its heading opened.
     void layOutBody(int block, const TableSetup &setup, const RowStyle &rowStyle, const Yield &yield);
@@ -149,6 +150,7 @@ private:
     {
         int skip = 0;
         int take = -1;
+        bool struck = false;
     };
     void paintSlice(PageCanvas &canvas, const Slice &slice) const;
     void paintRow(PageCanvas &canvas, const Table &table, const TableText::Rows &rows, qsizetype row, int fontIdx,

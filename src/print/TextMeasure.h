@@ -16,7 +16,8 @@ struct TextStyle
     QString face = QStringLiteral("Arial");
     int pointSize = 10;
     bool bold = false;
-    int percent = 100; // of pointSize: the text size the page setup chose
+    int percent = 100;   // of pointSize: the text size the page setup chose
+    bool struck = false; // a table row's text struck through: an entry gone since an earlier listing
 
     bool operator==(const TextStyle &) const = default;
 };

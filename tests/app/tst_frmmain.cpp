@@ -344,12 +344,13 @@ private slots:
         QStringList options{"Drive1", "cmdBrowse", "Dir1", "txtTitle", "chkSize", "chkDate", "cmdCancel", "cmdPrint",
                             "cboLevel", "cmdPrevPage", "cmdNextPage", "cboGrid", "cmdHelp", "Label2", "chkFiles",
                             "cmdCopy", "txtDirI", "txtFileI", "txtDirCol", "txtSizeCol", "txtDateCol", "cmdMore",
-                            "cmdSaveAs"};
+                            "cmdCompare", "cmdSaveAs"};
         QTest::newRow("Hide Print Preview: back to Print Preview, not on to Exit")
             << true << true << "cmdHide" << "cmdPrint" << options;
         options.insert(6, QStringLiteral("cmdHide"));
         options.insert(6, QStringLiteral("vsp1"));
         options.removeOne(QStringLiteral("cmdMore")); // the Options state's only
+        options.removeOne(QStringLiteral("cmdCompare"));
         options.insert(options.indexOf(u"cmdNextPage") + 1, QStringLiteral("cmdPageSetup"));
         QTest::newRow("Print Preview: into the preview") << true << false << "cmdPrint" << "vsp1" << options;
         QTest::newRow("start-up window") << false << false << "" << "" << QStringList{"Label2", "cmdOK_0", "cmdOK_1"};

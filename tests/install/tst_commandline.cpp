@@ -127,6 +127,10 @@ class TestCommandLine : public QObject
         row("a file as the folder", {"--print", "file.txt"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a folder\n");
         row("unwritable output", {"--export", "/nonexistent/x.csv", "plain"}, "", 1, "",
             "foliotrace: Cannot write the file /nonexistent/x\\.csv: No such file or directory\\.\n");
+        row("a file to compare with that is no listing: why, and status 2", {"--export", "-", "--compare", "file.txt",
+            "plain"}, "", 2, "", "foliotrace: \"file\\.txt\" is not a Foliotrace listing: .*\n");
+        row("--changes-only without --compare", {"--export", "-", "--changes-only", "plain"}, "", 2, "",
+            "foliotrace: --changes-only needs --compare\nUsage: .*");
         row("unknown option", {"--frobnicate", "plain"}, "", 2, "",
             "foliotrace: Unknown option 'frobnicate'\\.\nUsage: .*");
     }
@@ -313,6 +317,28 @@ private slots:
     }
 
     // What --export does to what its name stands for.
+    // Saved as JSON, the tree changed, listed compared with it; a listing saved compared reads back without what was gone.
+    void comparesWithSavedListing()
+    {
+        QTemporaryDir config;
+        const auto run = [&config](const QStringList &arguments) {
+            QProcess program;
+            program.setProcessEnvironment(scriptEnvironment(config.path()));
+            program.start(QStringLiteral(FOLIOTRACE_PROGRAM), arguments + QStringList{"tree"});
+            return program.waitForFinished(60000) && program.exitCode() == 0 ? program.readAllStandardOutput() : "failed";
+        };
+        runShell(m_root, "mkdir -p tree/Docs && printf 1234 > tree/a.txt && printf x > tree/Docs/gone.txt");
+        QCOMPARE(run({"--export", "old.json", "--depth", "2"}), "");
+        runShell(m_root, "rm tree/Docs/gone.txt && printf 123456 > tree/a.txt && printf n > tree/new.txt");
+        const QStringList csv{"--export", "-", "--format", "csv", "--no-date", "--depth", "2", "--compare"};
+        QCOMPARE(run(csv + QStringList{"old.json"}), "Level,Kind,Name,Change,Path,Size (bytes),Size (KB),Modified,Note,change_bytes\r\n"
+                 "0,file,a.txt,changed,a.txt,6,0 (+0),,,2\r\n0,file,new.txt,added,new.txt,1,0,,,1\r\n"
+                 "1,folder,Docs,changed,Docs,0,0 (+0),,,-1\r\n1,file,gone.txt,removed,Docs/gone.txt,1,0,,,-1\r\n");
+        QCOMPARE(run({"--export", "compared.json", "--depth", "2", "--compare", "old.json"}), "");
+        QCOMPARE(run(csv + QStringList{"compared.json", "--changes-only"}),
+                 "Level,Kind,Name,Change,Path,Size (bytes),Size (KB),Modified,Note,change_bytes\r\n");
+    }
+
     void exportTargets_data()
     {
         QTest::addColumn<QString>("setup");   // shell commands in a folder of its own
