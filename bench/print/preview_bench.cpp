@@ -162,6 +162,9 @@ FindFigures findFigures(const ListingText &listing, const PreviewDocument &docum
     FindFigures figures;
     auto start = Clock::now();
     const ListingSearch search(listing);
+    // The index is made on a thread of its own; this waits until it is.
+    if (search.rowCount() != listing.rows.size())
+        throw std::runtime_error("the search index does not hold every row");
     figures.indexMs = seconds(start) * 1000;
     for (int round = 0; round < 5; ++round) {
         start = Clock::now();

@@ -6,24 +6,31 @@
 #include <algorithm>
 
 ListingSearch::ListingSearch(const ListingText &listing)
+    : m_index(std::async(std::launch::async, [listing] { return indexOf(listing); }).share())
+{}
+
+ListingSearch::Index ListingSearch::indexOf(const ListingText &listing)
 {
-    m_starts.reserve(size_t(listing.rows.size()));
-    m_names.reserve(listing.ListBody.size() / 2);
+    Index index;
+    index.starts.reserve(size_t(listing.rows.size()));
+    index.names.reserve(listing.ListBody.size() / 2);
     for (const ListingRow &row : listing.rows) {
         const QStringView cell = listing.cell(row, 0);
         const qsizetype start = ListingComposer::nameStart(cell, row, listing.dirMark, listing.fileMark);
-        m_starts.push_back(m_names.size());
-        m_names += cell.sliced(start == cell.size() ? 0 : start);
-        m_names += QChar(0);
+        index.starts.push_back(index.names.size());
+        index.names += cell.sliced(start == cell.size() ? 0 : start);
+        index.names += QChar(0);
     }
     // Qt::CaseInsensitive compares by the same simple folding, one character for one.
-    m_names = std::move(m_names).toCaseFolded();
+    index.names = std::move(index.names).toCaseFolded();
+    return index;
 }
 
 qsizetype ListingSearch::rowAt(qsizetype position) const
 {
-    const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), position);
-    return qsizetype(after - m_starts.begin()) - 1;
+    const std::vector<qsizetype> &starts = m_index.get().starts;
+    const auto after = std::upper_bound(starts.begin(), starts.end(), position);
+    return qsizetype(after - starts.begin()) - 1;
 }
 
 qsizetype ListingSearch::find(QStringView text, qsizetype from, Direction direction) const
@@ -32,18 +39,19 @@ qsizetype ListingSearch::find(QStringView text, qsizetype from, Direction direct
     if (text.isEmpty() || rows == 0 || text.contains(QChar(0)))
         return -1;
     const QString folded = text.toString().toCaseFolded();
-    const QStringView names(m_names);
+    const std::vector<qsizetype> &starts = m_index.get().starts;
+    const QStringView names(m_index.get().names);
     if (direction == Direction::Forward) {
         // From the start of the row after from, then from the top.
         const qsizetype next = from + 1 < rows && from >= -1 ? from + 1 : 0;
-        qsizetype at = names.indexOf(folded, m_starts[size_t(next)]);
+        qsizetype at = names.indexOf(folded, starts[size_t(next)]);
         if (at < 0 && next > 0)
-            at = names.first(m_starts[size_t(next)]).indexOf(folded);
+            at = names.first(starts[size_t(next)]).indexOf(folded);
         return at < 0 ? -1 : rowAt(at);
     }
     // Backward: matches that end before the row from starts, then from the bottom.
     const qsizetype before = from >= 0 && from < rows ? from : rows;
-    const qsizetype limit = before < rows ? m_starts[size_t(before)] : names.size();
+    const qsizetype limit = before < rows ? starts[size_t(before)] : names.size();
     qsizetype at = limit > 0 ? names.first(limit).lastIndexOf(folded) : -1;
     if (at < 0 && limit < names.size())
         at = names.lastIndexOf(folded);
