@@ -111,6 +111,9 @@ public:
         walk(tree);
         writeTotals(tree);
         ListingChangeColumn::apply(m_options, m_out);
+        // Removed entries and the Change column make the listing larger than the walk did.
+        if (sizeInBytes() > m_maxBytes)
+            stopTooLarge();
     }
 
 private:

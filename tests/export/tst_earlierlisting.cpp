@@ -314,6 +314,10 @@ private slots:
         // On the page a removed row's three cells are struck through, and nothing else is.
         const auto document = ListingComposer::composeListing(listing, {GridStyle::None, {}, {}}, QPageSize(QPageSize::A4));
         QCOMPARE(qsizetype(DrawnPage(*document, 1).lines.size()), 3 * rows.filter(QStringLiteral("|removed|")).size());
+        // The comparison is held to the listing's bound as the walk is.
+        options.maxBytes = listing.ListBody.size() * qint64(sizeof(QChar))
+                           + listing.rows.size() * qint64(sizeof(ListingRow) + sizeof(ListingRowDetails)) - 1;
+        QVERIFY_THROWS_EXCEPTION(ListingTooLarge, buildListing(options, QStringLiteral("|"), QStringLiteral(";"), files, listing));
     }
 
     void refuses_data()
