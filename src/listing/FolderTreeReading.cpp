@@ -135,15 +135,12 @@ void FolderTree::attach(Node *node, FolderEntries &&entries)
     node->names = std::move(entries.names);
     const auto folders = std::count_if(list.begin(), list.end(), [](const FolderEntry &e) { return e.folder; });
     node->folders.reserve(size_t(folders));
-    std::vector<FolderEntry> files;
-    files.reserve(list.size() - size_t(folders));
     for (const FolderEntry &entry : list) {
         if (entry.folder)
             node->folders.push_back(newChild(node, entry, quint32(node->folders.size())));
-        else
-            files.push_back(entry);
     }
-    keepFiles(node, files, node->names);
+    std::erase_if(list, [](const FolderEntry &entry) { return entry.folder; });
+    keepFiles(node, list, node->names);
     orderFolders(m_plan.choices, node->folders);
 }
 
