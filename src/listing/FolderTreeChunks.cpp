@@ -38,8 +38,7 @@ void FolderTree::plan(Details &details, FolderEntries &listed) const
     std::vector<FolderEntry> &entries = listed.entries;
     // What the names rule out costs no call; a name of no known kind waits for its details.
     std::erase_if(entries, [&](const FolderEntry &entry) {
-        return entry.typeKnown
-               && !m_plan.choices.keeps(QByteArrayView(listed.name(entry), entry.nameLength), entry.folder);
+        return entry.typeKnown && !m_plan.choices.keeps(listed.names.constData(), entry);
     });
     NameOrder::sort(entries.begin(), entries.end(), [&listed](const FolderEntry &entry) {
         return QByteArrayView(listed.name(entry), entry.nameLength);
@@ -199,10 +198,8 @@ std::chrono::nanoseconds FolderTree::readDetails(Details *details, const Chunk &
     for (size_t i = chunk.begin; i < chunk.end; ++i) {
         const quint32 at = details->order[i];
         FolderEntry &entry = details->entries[at];
-        entry.gone
-            = !m_fs.readEntry(details->handle, details->device, names + entry.nameOffset, entry)
-              || (!entry.typeKnown
-                  && !m_plan.choices.keeps(QByteArrayView(names + entry.nameOffset, entry.nameLength), entry.folder));
+        entry.gone = !m_fs.readEntry(details->handle, details->device, names + entry.nameOffset, entry)
+                     || (!entry.typeKnown && !m_plan.choices.keeps(names, entry));
         if (chunk.timed) {
             const Clock::time_point after = Clock::now();
             fastest = std::min(fastest, after - before);

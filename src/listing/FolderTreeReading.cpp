@@ -120,9 +120,8 @@ FolderTree::Node *FolderTree::newChild(Node *parent, const FolderEntry &entry, q
 void FolderTree::attach(Node *node, FolderEntries &&entries)
 {
     std::vector<FolderEntry> &list = entries.entries;
-    std::erase_if(list, [&](const FolderEntry &entry) {
-        return !m_plan.choices.keeps(QByteArrayView(entries.name(entry), entry.nameLength), entry.folder);
-    });
+    std::erase_if(list,
+                  [&](const FolderEntry &entry) { return !m_plan.choices.keeps(entries.names.constData(), entry); });
     const bool unlisted = node->level > m_plan.levels;
     // Below the listed depth only folders and failed files keep a place, so
     // only those need the name order; most entries there are files.

@@ -37,6 +37,11 @@ public:
 
     // Whether an entry's name keeps it; a folder left out is never entered.
     bool keeps(QByteArrayView name, bool folder) const { return !m_names.active() || m_names.keeps(name, folder); }
+    // The same for an entry whose name is in names.
+    bool keeps(const char *names, const FolderEntry &entry) const
+    {
+        return keeps(QByteArrayView(names + entry.nameOffset, entry.nameLength), entry.folder);
+    }
     // Sizes a file as chosen.
     void size(FolderEntry &file) const
     {
